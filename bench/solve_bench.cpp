@@ -1,0 +1,139 @@
+// Speed of the march and of the optimised balancing at its worst, against the same balancing
+// written with plain doubles and no failure checks.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "solve.h"
+
+namespace {
+
+using namespace thalmuro;
+
+// 101 risers in one section: D = 1.5 m, d = 0.3 m, Δl = 8 m, Δz = 0.2 m, Sharp inlets.
+DiffuserInput wideDiffuser(const char* q, FlowMode mode) {
+    DiffuserInput in;
+    in.risers = "101";
+    in.sections = "1";
+    in.drho = "0.0307";
+    in.total_discharge = q;
+    in.manning = "0.01";
+    in.rows[0] = {"1", "101", "1.5", "8", "0.2", "0.3"};
+    in.flow_mode = mode;
+    return in;
+}
+
+class NoReport : public SolvePrompts {
+public:
+    std::optional<std::string> ask(const Prompt&) override { return std::nullopt; }
+};
+
+// The same balancing with plain doubles: every formula in the same order of operations, the
+// same invariants hoisted, nothing checked.
+struct Plain {
+    static constexpr int N = 101;
+    double g = kGravity, p = kPi, drho = 0.0307, Q = 30, D = 1.5, d = 0.3, dl = 8, dz = 0.2;
+    double f = 0.01 * 0.01 * 124.58 / std::pow(1.5, 0.33333);
+    std::array<double, N> E{}, cd{}, vd{}, vr{}, q{}, fr{}, qp{};
+    std::array<double, 11> e{}, qi{};
+
+    double pass(double qc) {
+        const double p2 = p * p, qc2 = qc * qc, D4 = (D * D) * (D * D), d4 = (d * d) * (d * d);
+        const double xNum = 8.0 * qc2, xDen1 = p2 * D4 * g;
+        for (int j = 0; j < 9; ++j) {
+            const double x = xNum / (xDen1 * e[j]);
+            const double c = 0.63 - 0.58 * x;
+            e[j + 1] = qc2 / (c * c * p2 * d4 * g / 8.0);
+        }
+        E[0] = e[9];
+        cd[0] = 0.63 - 0.58 * (xNum / (xDen1 * E[0]));
+        vd[0] = 4.0 * qc / (p * (D * D));
+        vr[0] = 4.0 * qc / ((d * d) * p);
+        q[0] = qc;
+        fr[0] = vr[0] / std::pow(d * g * drho, 0.5);
+        for (int i = 1; i < N; ++i) {
+            E[i] = E[i - 1] + f * dl * (vd[i - 1] * vd[i - 1]) / (2.0 * g * D) + drho * dz;
+            const double xDen = D4 * p2 * g * E[i];
+            const double area = (d * d) * p / 4.0;
+            const double head = std::pow(2.0 * g * E[i], 0.5);
+            for (int j = 0; j < 9; ++j) {
+                const double x = 8.0 * (qi[j] * qi[j]) / xDen;
+                qi[j + 1] = (0.63 - 0.58 * x) * area * head;
+            }
+            q[i] = qi[9];
+            qp[i - 1] = i == 1 ? q[1] + q[0] : q[i] + qp[i - 2];
+            cd[i] = 0.63 - 0.58 * (8.0 * (qp[i - 1] * qp[i - 1]) / xDen);
+            vd[i] = 4.0 * qp[i - 1] / ((D * D) * p);
+            vr[i] = 4.0 * q[i] / ((d * d) * p);
+            fr[i] = vr[i] / std::pow(d * g * drho, 0.5);
+        }
+        double sum = 0.0;
+        for (int i = 0; i < N; ++i) sum = sum + q[i];
+        return sum;
+    }
+
+    Balance balance() {
+        e[0] = 0.01;
+        qi[0] = 0.01;
+        Balance b;
+        b.qc = 0.95 * Q / N;
+        for (;;) {
+            b.qcalc = pass(b.qc);
+            ++b.passes;
+            if (!(b.qcalc > Q && b.qc > 0.0001)) return b;
+            b.qc = b.qc - 0.0001;
+        }
+    }
+};
+
+void BM_OnePass101Risers(benchmark::State& state) {
+    const DiffuserInput in = wideDiffuser("30", FlowMode::standard);
+    SharedState shared;
+    NoReport prompts;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Solve(in, shared, NumberLocale::english(), prompts));
+    }
+}
+BENCHMARK(BM_OnePass101Risers);
+
+void BM_OptimisedWorstCase(benchmark::State& state) {
+    const DiffuserInput in = wideDiffuser("30", FlowMode::optimised);
+    SharedState shared;
+    NoReport prompts;
+    long passes = 0;
+    for (auto _ : state) {
+        const SolveOutcome out = Solve(in, shared, NumberLocale::english(), prompts);
+        passes = out.balance.passes;
+        benchmark::DoNotOptimize(out);
+    }
+    // The plain loop must reach the same balance to the bit, or the comparison means nothing.
+    const Balance plain = Plain().balance();
+    FlowMode mode = FlowMode::optimised;
+    SharedState check;
+    const Balance checked =
+        Solve(wideDiffuser("30", mode), check, NumberLocale::english(), prompts).balance;
+    if (plain.qc != checked.qc || plain.qcalc != checked.qcalc ||
+        plain.passes != checked.passes) {
+        state.SkipWithError("the plain loop does not reproduce the engine's balance");
+    }
+    state.counters["passes"] = static_cast<double>(passes);
+}
+BENCHMARK(BM_OptimisedWorstCase)->Unit(benchmark::kMillisecond);
+
+void BM_OptimisedWorstCaseUnchecked(benchmark::State& state) {
+    long passes = 0;
+    for (auto _ : state) {
+        Plain plain;
+        const Balance b = plain.balance();
+        passes = b.passes;
+        benchmark::DoNotOptimize(b);
+    }
+    state.counters["passes"] = static_cast<double>(passes);
+}
+BENCHMARK(BM_OptimisedWorstCaseUnchecked)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,50 @@
+#include "checked.h"
+
+namespace thalmuro {
+
+const char* describe(Fault fault) {
+    switch (fault) {
+        case Fault::none:
+            return "no fault";
+        case Fault::division_by_zero:
+            return "division by zero";
+        case Fault::overflow:
+            return "overflow";
+        case Fault::negative_fractional_power:
+            return "fractional power of a negative number";
+        case Fault::unreadable_text:
+            return "unreadable number";
+        case Fault::index_outside:
+            return "outside the 101 risers or the 30 sections";
+        case Fault::below_precision:
+            return "step below the precision of the value";
+    }
+    return "unknown fault";
+}
+
+void Diagnostics::record(const std::string& step, Fault cause, long times) {
+    std::string key = step;
+    key += '\0';
+    key += static_cast<char>(cause);
+    const auto found = index_.find(key);
+    if (found != index_.end()) {
+        skips_[found->second].count += times;
+        return;
+    }
+    index_.emplace(std::move(key), skips_.size());
+    skips_.push_back({step, cause, times});
+}
+
+std::vector<std::string> Diagnostics::lines() const {
+    std::vector<std::string> out;
+    out.reserve(skips_.size());
+    for (const Skip& skip : skips_) {
+        std::string line = skip.step + ": " + describe(skip.cause);
+        if (skip.count > 1)
+            line += " (x" + std::to_string(skip.count) + ")";
+        out.push_back(std::move(line));
+    }
+    return out;
+}
+
+}  // namespace thalmuro

@@ -1,0 +1,213 @@
+#include "march.h"
+
+#include <algorithm>
+#include <string>
+
+#include "number_rules.h"
+
+namespace thalmuro {
+namespace {
+
+// Discharge coefficient of a riser inlet, with X the ratio of the pipe's velocity head to the
+// specific energy. 0.975 (1 - X)^0.375 cannot be taken for X > 1: the step is skipped.
+Num cdLaw(FittingType fitting, Num x) {
+    if (fitting == FittingType::Sharp)
+        return Num(0.63) - Num(0.58) * x;
+    return Num(0.975) * pow(Num(1.0) - x, 0.375);
+}
+
+std::string element(const char* member, long index) {
+    return std::string(member) + "(" + std::to_string(index) + ")";
+}
+
+std::string perRiser(const char* what, long riser, int substitution) {
+    return std::string(what) + " of riser " + std::to_string(riser) + ", substitution " +
+           std::to_string(substitution);
+}
+
+// Calls body(index) for the array indexes named by the loop "for i = start to end", where i
+// is a 64-bit float stepping by 1 and an index with a fraction is rounded half to even, exactly
+// as the copy of a section onto its risers has always counted. Only indexes that can lie inside
+// the riser arrays are visited one by one; the runs of the loop that can only name indexes
+// outside them are skipped as a whole and recorded once, which keeps a section naming riser
+// -1E15 or 1E15 from running for ever while leaving every stored value as the full loop would.
+template <class Body>
+void forEachRiserIndex(double start, double end, Diagnostics& diagnostics,
+                       const std::string& outsideStep, Body&& body) {
+    if (start > end)
+        return;
+    constexpr double kStuck = -9007199254740992.0;  // -2^53: i + 1 == i from here down
+    double i = start;
+    if (i < -2.0) {
+        diagnostics.record(outsideStep, Fault::index_outside);
+        if (i <= kStuck)
+            return;
+        // From a negative start every increment up to zero is exact, so i + k equals k
+        // increments of 1.
+        const double skip = std::floor(-2.0 - i);
+        if (end < i + skip)
+            return;
+        i += skip;
+    }
+    for (; i <= end; i += 1.0) {
+        if (i > kMaxRisers - 0.5) {  // every further index rounds to 101 or more
+            diagnostics.record(outsideStep, Fault::index_outside);
+            return;
+        }
+        const long index = static_cast<long>(roundHalfEven(i));
+        if (index < 0) {
+            diagnostics.record(outsideStep, Fault::index_outside);
+            continue;
+        }
+        body(static_cast<std::size_t>(index));
+    }
+}
+
+}  // namespace
+
+void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnostics& diagnostics) {
+    DiffuserResults& r = state.results;
+    for (long s = 1; s <= state.tmimata; ++s) {
+        if (s > kSectionRows) {
+            diagnostics.record("friction factor of sections " + std::to_string(kSectionRows + 1) +
+                                   " to " + std::to_string(state.tmimata),
+                               Fault::index_outside);
+            return;
+        }
+        const RowCopy& row = work.rows[static_cast<std::size_t>(s - 1)];
+        const Num f = work.manning * work.manning * Num(124.58) / pow(row.pipe_diameter, 0.33333);
+        diagnostics.assign(r.f_section[static_cast<std::size_t>(s - 1)], f,
+                           [&] { return element("f_section", s - 1); });
+    }
+}
+
+void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diagnostics) {
+    DiffuserResults& r = state.results;
+    for (long s = 1; s <= state.tmimata; ++s) {
+        if (s > kSectionRows) {
+            diagnostics.record("copy of sections " + std::to_string(kSectionRows + 1) + " to " +
+                                   std::to_string(state.tmimata) + " onto the risers",
+                               Fault::index_outside);
+            return;
+        }
+        const RowCopy& row = work.rows[static_cast<std::size_t>(s - 1)];
+        const Num start = row.first_riser - Num(1.0);
+        const Num end = row.last_riser - Num(1.0);
+        const std::string section = "copy of section " + std::to_string(s) + " onto its risers";
+        if (!start.ok() || !end.ok()) {
+            diagnostics.record(section, start.ok() ? end.fault() : start.fault());
+            continue;
+        }
+        const double friction = r.f_section[static_cast<std::size_t>(s - 1)];
+        forEachRiserIndex(start.value(), end.value(), diagnostics, section, [&](std::size_t i) {
+            r.f_riser[i] = friction;
+            diagnostics.assign(r.d_pipe[i], row.pipe_diameter,
+                               [&] { return element("d_pipe", static_cast<long>(i)); });
+            work.spacing[i] = row.spacing;
+            work.elevation_step[i] = row.elevation_step;
+            work.riser_diameter[i] = row.riser_diameter;
+        });
+    }
+}
+
+void runPass(double qcValue, SharedState& state, SolveWork& work, Diagnostics& diagnostics) {
+    DiffuserResults& r = state.results;
+    const FittingType fitting = work.fitting;
+    const Num g = state.g;
+    const Num p = state.p;
+    const Num p2 = sq(p);
+    const Num qc = qcValue;
+    const Num qc2 = sq(qc);
+
+    // Riser 1 always takes its diameters from row 1 of the table.
+    const RowCopy& row1 = work.rows[0];
+    const Num pipeD1 = row1.pipe_diameter;
+    const Num riserD1 = row1.riser_diameter;
+    const Num pipeD1Pow4 = pow4(pipeD1);
+    const Num riserD1Pow4 = pow4(riserD1);
+
+    // Energy of riser 1: nine substitutions of E = 8 qc^2 / (p^2 d1^4 g Cd^2), the head that
+    // drives qc through riser 1, with Cd evaluated at the previous iterate.
+    auto& e = work.energy_iterates;
+    const Num xNumerator = Num(8.0) * qc2;
+    const Num xDenominator1 = p2 * pipeD1Pow4 * g;
+    const Num bellDenominator = riserD1Pow4 * p2 * g * Num(0.95062);
+    for (int j = 0; j < 9; ++j) {
+        const Num x = xNumerator / (xDenominator1 * Num(e[j]));
+        const Num next =
+            fitting == FittingType::Sharp
+                ? qc2 / (sq(Num(0.63) - Num(0.58) * x) * p2 * riserD1Pow4 * g / Num(8.0))
+                : xNumerator / (bellDenominator * pow(Num(1.0) - x, 0.75));
+        diagnostics.assign(e[static_cast<std::size_t>(j + 1)], next,
+                           [&] { return perRiser("energy", 1, j + 1); });
+    }
+    r.specific_energy[0] = e[9];
+
+    const Num energy1 = r.specific_energy[0];
+    diagnostics.assign(r.cd[0], cdLaw(fitting, xNumerator / (xDenominator1 * energy1)),
+                       [] { return element("cd", 0); });
+    diagnostics.assign(r.v_diffuser[0], Num(4.0) * qc / (p * sq(pipeD1)),
+                       [] { return element("v_diffuser", 0); });
+    diagnostics.assign(r.v_riser[0], Num(4.0) * qc / (sq(riserD1) * p),
+                       [] { return element("v_riser", 0); });
+    r.q_riser[0] = qcValue;
+    diagnostics.assign(r.froude[0], Num(r.v_riser[0]) / pow(riserD1 * g * work.drho, 0.5),
+                       [] { return element("froude", 0); });
+
+    copySectionsToRisers(state, work, diagnostics);
+
+    const long n = r.n_risers;
+    const long last = std::min<long>(n - 1, kMaxRisers - 1);
+    auto& q = work.discharge_iterates;
+    for (long i = 1; i <= last; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        // The reach from the previous riser to this one loses f Δl V^2 / (2 g D) to friction
+        // with the data of the section holding the previous (seaward) riser, and gains the
+        // density term Δρ/ρ Δz.
+        const Num energy = Num(r.specific_energy[k - 1]) +
+                           Num(r.f_riser[k - 1]) * work.spacing[k - 1] *
+                               sq(Num(r.v_diffuser[k - 1])) /
+                               (Num(2.0) * g * Num(r.d_pipe[k - 1])) +
+                           work.drho * work.elevation_step[k - 1];
+        diagnostics.assign(r.specific_energy[k], energy,
+                           [&] { return element("specific_energy", i); });
+
+        const Num energyI = r.specific_energy[k];
+        const Num pipeD = r.d_pipe[k];
+        const Num riserD = work.riser_diameter[k];
+        const Num xDenominator = pow4(pipeD) * p2 * g * energyI;
+        const Num area = sq(riserD) * p / Num(4.0);
+        const Num velocityHead = pow(Num(2.0) * g * energyI, 0.5);
+        // Discharge of the riser: nine substitutions of q = Cd(X(q)) a (2 g E)^0.5, where the
+        // riser's own discharge enters X.
+        for (int j = 0; j < 9; ++j) {
+            const Num x = Num(8.0) * sq(Num(q[static_cast<std::size_t>(j)])) / xDenominator;
+            diagnostics.assign(q[static_cast<std::size_t>(j + 1)],
+                               cdLaw(fitting, x) * area * velocityHead,
+                               [&] { return perRiser("discharge", i + 1, j + 1); });
+        }
+        r.q_riser[k] = q[9];
+
+        // Pipe flow just landward of this riser: the discharges of risers 1 to i + 1.
+        const Num pipeFlow = i == 1 ? Num(r.q_riser[1]) + Num(r.q_riser[0])
+                                    : Num(r.q_riser[k]) + Num(r.q_pipe[k - 2]);
+        diagnostics.assign(r.q_pipe[k - 1], pipeFlow, [&] { return element("q_pipe", i - 1); });
+
+        const Num qPipe = r.q_pipe[k - 1];
+        diagnostics.assign(r.cd[k], cdLaw(fitting, Num(8.0) * sq(qPipe) / xDenominator),
+                           [&] { return element("cd", i); });
+        diagnostics.assign(r.v_diffuser[k], Num(4.0) * qPipe / (sq(pipeD) * p),
+                           [&] { return element("v_diffuser", i); });
+        diagnostics.assign(r.v_riser[k], Num(4.0) * Num(r.q_riser[k]) / (sq(riserD) * p),
+                           [&] { return element("v_riser", i); });
+        diagnostics.assign(r.froude[k], Num(r.v_riser[k]) / pow(riserD * g * work.drho, 0.5),
+                           [&] { return element("froude", i); });
+    }
+    if (n - 1 > last && last == kMaxRisers - 1) {
+        diagnostics.record(
+            "every step of risers " + std::to_string(kMaxRisers + 1) + " to " + std::to_string(n),
+            Fault::index_outside);
+    }
+}
+
+}  // namespace thalmuro

@@ -1,0 +1,63 @@
+// The riser-by-riser march from the seaward end, and Solve's own working storage.
+//
+// Each riser discharges q = Cd a (2 g E)^0.5 into the sea, with E the specific energy in the
+// pipe at the riser and Cd depending on the fitting and on the ratio of the pipe's velocity head
+// to E. E grows from one riser to the next by the friction loss of the reach between them and by
+// the density term Δρ/ρ Δz. One run of the march is a pass.
+#pragma once
+
+#include <array>
+
+#include "checked.h"
+#include "problem_data.h"
+
+namespace thalmuro {
+
+// Solve's copy of one section row, taken when Solve reads its inputs. Cells that hold a
+// quantity are also kept as read by the locale rule (an unreadable cell is a failed Num, so
+// every step that uses it is skipped). A row that was never read holds empty cells that read
+// as zero.
+struct RowCopy {
+    SectionRow texts;
+    Num first_riser;
+    Num last_riser;
+    Num pipe_diameter;
+    Num spacing;
+    Num elevation_step;
+    double riser_diameter = 0.0;  // zero when the cell could not be read
+};
+
+// Solve's own storage, created empty at every Solve and discarded at its end.
+struct SolveWork {
+    FittingType fitting = FittingType::Sharp;
+    Num drho;     // Δρ/ρ read from the results store's text
+    Num manning;  // n read from the shared Manning text
+    std::array<RowCopy, kSectionRows> rows{};
+    // Per-riser spacing, elevation step and riser diameter, copied from the sections in every
+    // pass; a riser named by no section keeps zero.
+    std::array<Num, kMaxRisers> spacing{};
+    std::array<Num, kMaxRisers> elevation_step{};
+    RiserArray riser_diameter{};
+    // The successive-substitution iterates of riser 1's energy and of the riser discharges.
+    // Slot 0 holds the start value; a failed substitution leaves its slot as it was, which for
+    // the discharge iterates may be the value the previous riser left.
+    std::array<double, 11> energy_iterates{};
+    std::array<double, 11> discharge_iterates{};
+
+    SolveWork() {
+        energy_iterates[0] = 0.01;
+        discharge_iterates[0] = 0.01;
+    }
+};
+
+// Darcy friction factor of every section from Manning's n: f = n^2 124.58 / D^0.33333.
+void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnostics& diagnostics);
+
+// Copies each section's friction factor, pipe diameter, spacing, elevation step and riser
+// diameter onto the risers it holds; a riser named by two sections takes the later one.
+void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diagnostics);
+
+// One pass of the march with riser 1 discharging qc, m^3/s.
+void runPass(double qc, SharedState& state, SolveWork& work, Diagnostics& diagnostics);
+
+}  // namespace thalmuro

@@ -1,0 +1,319 @@
+#include "report.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace thalmuro {
+namespace {
+
+// One report line, built item by item. An item that cannot be produced marks the line, which
+// is then left out whole.
+class Line {
+  public:
+    explicit Line(const NumberLocale& locale) : locale_(locale) {}
+
+    Line& literal(std::string_view text) {
+        text_ += text;
+        return *this;
+    }
+    Line& repeated(char c, std::size_t count) {
+        text_.append(count, c);
+        return *this;
+    }
+    // An integer: one blank before it unless it is negative, one blank after it.
+    Line& integer(long value) {
+        if (value >= 0)
+            text_ += ' ';
+        text_ += formatCount(value);
+        text_ += ' ';
+        return *this;
+    }
+    // A number in the general format, with the same blanks as an integer.
+    Line& number(Num value) {
+        if (!usable(value))
+            return *this;
+        if (!(value.value() < 0.0))
+            text_ += ' ';
+        text_ += formatGeneral(value.value(), locale_);
+        text_ += ' ';
+        return *this;
+    }
+    Line& pattern(Num value, std::string_view pattern) {
+        if (usable(value))
+            text_ += formatPattern(value.value(), pattern, locale_);
+        return *this;
+    }
+    // A text copied from an input box, exactly as typed; nothing when its row does not exist.
+    Line& text(const std::string* typed) {
+        if (typed == nullptr) {
+            usable(Num::failed(Fault::index_outside));
+        } else {
+            text_ += *typed;
+        }
+        return *this;
+    }
+
+    Fault fault() const { return fault_; }
+    const std::string& str() const { return text_; }
+
+  private:
+    bool usable(Num value) {
+        if (fault_ == Fault::none)
+            fault_ = value.fault();
+        return value.ok();
+    }
+
+    const NumberLocale& locale_;
+    std::string text_;
+    Fault fault_ = Fault::none;
+};
+
+class Writer {
+  public:
+    Writer(const NumberLocale& locale, Diagnostics& diagnostics)
+        : locale_(locale), diagnostics_(diagnostics) {}
+
+    Line line() const { return Line(locale_); }
+
+    // Writes the line, or leaves it out and records it under `name` when an item failed.
+    void put(const Line& line, const std::string& name = {}, bool lineEnd = true) {
+        if (line.fault() != Fault::none) {
+            diagnostics_.record("report: " + name, line.fault());
+            return;
+        }
+        out_ += line.str();
+        if (lineEnd)
+            out_ += "\r\n";
+    }
+    void put(std::string_view literal) { put(line().literal(literal)); }
+    void separator(char c, std::size_t count) { put(line().repeated(c, count)); }
+
+    std::string take() { return std::move(out_); }
+
+  private:
+    const NumberLocale& locale_;
+    Diagnostics& diagnostics_;
+    std::string out_;
+};
+
+std::string numbered(const char* what, long number) {
+    return std::string(what) + " " + std::to_string(number);
+}
+
+}  // namespace
+
+std::string ResultsReport::text(Diagnostics& diagnostics) const {
+    const DiffuserResults& r = state_.results;
+    const long n = r.n_risers;
+    const long sections = state_.tmimata;
+    const Num q = r.q_total;
+    Writer w(locale_, diagnostics);
+
+    // General data.
+    w.put("ΑΠΟΤΕΛΕΣΜΑΤΑ ΥΠΟΛΟΓΙΣΜΟΥ ");
+    w.separator('*', 43);
+    w.put("ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ ");
+    w.put(w.line().literal(" Αριθμός Ανυψωτήρων = ").integer(n));
+    w.put(w.line().literal("       Δρ/ρ         = ").text(&r.drho));
+    w.put(w.line().literal(" Αριθμός τμημάτων   = ").integer(sections));
+    w.put(w.line()
+              .literal(" Τύπος Συναρμογής     ")
+              .literal(work_.fitting == FittingType::Sharp ? "Sharp" : "Bell"));
+    w.put(w.line().literal(" Αριθμός Manning    = ").text(&state_.manning));
+    w.put(w.line().literal(" Ολική Παροχή    = ").number(q).literal(" m^3/s"), "total discharge");
+    w.separator('*', 53);
+
+    // One block per section. Sections beyond the 30 table rows have no texts and no friction
+    // factor: their lines are left out, and named once for all of them.
+    for (long s = 1; s <= sections; ++s) {
+        const bool stored = s <= kSectionRows;
+        const RowCopy* row = stored ? &work_.rows[static_cast<std::size_t>(s - 1)] : nullptr;
+        const SectionRow* texts = row != nullptr ? &row->texts : nullptr;
+        const auto name = [&](const char* line) {
+            return stored ? numbered("section", s) + " " + line
+                          : std::string("sections beyond ") + std::to_string(kSectionRows) + " " +
+                                line;
+        };
+        w.put(w.line().literal("ΤΜΗΜΑ Νο").integer(s));
+        w.put(w.line()
+                  .literal("Περιλαμβάνει τους ανυψωτήρες: ")
+                  .text(texts ? &texts->first_riser : nullptr)
+                  .literal(" έως και ")
+                  .text(texts ? &texts->last_riser : nullptr),
+              name("risers"));
+        w.put(
+            w.line().literal("Συντελεστής τριβών  F= ").pattern(at(r.f_section, s - 1), "0.00001"),
+            name("friction factor"));
+        w.put(w.line()
+                  .literal(" Η απόσταση μεταξύ των ανυψωτήρων του τμήματος είναι:  L= ")
+                  .text(texts ? &texts->spacing : nullptr)
+                  .literal(" m"),
+              name("spacing"));
+        w.put(w.line()
+                  .literal(" Η υψωμετρική διαφορά μεταξύ των ανυψωτήρων του τμήματος είναι:  dz= ")
+                  .text(texts ? &texts->elevation_step : nullptr)
+                  .literal(" m"),
+              name("elevation step"));
+        w.put(w.line()
+                  .literal(" Η διάμετρος  του τμήματος είναι: d =")
+                  .text(texts ? &texts->pipe_diameter : nullptr)
+                  .literal("m"),
+              name("pipe diameter"));
+        w.put(w.line()
+                  .literal(" Η διάμετρος των ανυψωτήρων του τμήματος είναι: d =")
+                  .number(row ? Num(row->riser_diameter) : Num::failed(Fault::index_outside))
+                  .literal("m"),
+              name("riser diameter"));
+        w.separator('^', 92);
+    }
+
+    // Riser table.
+    w.separator('#', 45);
+    w.put(" ");
+    w.put(" ΕΠΙΜΕΡΟΥΣ ΣΤΟΙΧΕΙΑ ΓΙΑ ΚΑΘΕ ΑΝΥΨΩΤΗΡΑ ");
+    w.put(" ");
+    w.separator('#', 45);
+    // Column headings: riser number, specific energy, cd, diffuser velocity, riser velocity,
+    // riser discharge, Froude number.
+    w.put(w.line()
+              .literal("Αριθμός")
+              .repeated(' ', 12)
+              .literal("Ειδική")
+              .repeated(' ', 6)
+              .literal("Συντελεστής")
+              .repeated(' ', 7)
+              .literal("Ταχύτητα")
+              .repeated(' ', 6)
+              .literal("Ταχύτητα")
+              .repeated(' ', 6)
+              .literal("Παροχή")
+              .repeated(' ', 8)
+              .literal("Froude"));
+    w.put(w.line()
+              .literal("Ανυψωτήρα")
+              .repeated(' ', 7)
+              .literal("Ενέργεια")
+              .repeated(' ', 4)
+              .literal("cd")
+              .repeated(' ', 18)
+              .literal("Διαχυτήρα")
+              .repeated(' ', 6)
+              .literal("Ανυψωτήρα ")
+              .repeated(' ', 4)
+              .literal("Ανυψωτήρα")
+              .repeated(' ', 6)
+              .literal("Ανυψωτήρα"));
+    w.separator('_', 85);
+    for (long k = 1; k <= n; ++k) {
+        const long i = k - 1;
+        w.put(w.line()
+                  .integer(k)
+                  .repeated(' ', 20)
+                  .pattern(at(r.specific_energy, i), "0.00000")
+                  .literal("m      ")
+                  .pattern(at(r.cd, i), "0.00000")
+                  .repeated(' ', 5)
+                  .pattern(at(r.v_diffuser, i), "0.00000")
+                  .literal("m/s     ")
+                  .pattern(at(r.v_riser, i), "0.00000")
+                  .literal("m/s     ")
+                  .pattern(at(r.q_riser, i), "0.00000")
+                  .literal("m^3/s  ")
+                  .repeated(' ', 3)
+                  .pattern(at(r.froude, i), "0.00000"),
+              k <= kMaxRisers ? numbered("row of riser", k)
+                              : "rows of risers beyond " + std::to_string(kMaxRisers));
+        w.separator('_', 85);
+    }
+
+    // Remarks on the balance of discharges and the Froude criterion.
+    const Num qcalc = balance_.qcalc;
+    w.put("");
+    w.put("");
+    w.put("ΣΧΟΛΙΑ ΥΠΟΛΟΓΙΣΜΟΥ");
+    w.put(w.line()
+              .literal(" Με την υπόθεση αυτή μετά τον υπολογισμό η αρχική παροχή προκύπτει Qcalc =")
+              .pattern(qcalc, "0.00001")
+              .literal("m^3/s .Ενώ η αρχική έιναι Q =")
+              .number(q)
+              .literal("m^3/s"),
+          "Qcalc");
+    const Num x = Num(balance_.qc) * Num(static_cast<double>(n)) / q;
+    w.put(w.line().literal(" Η παράμετρος x ( x= (Qcalc *Ανυψωτήρες) /q) = ").pattern(x, "0.000"),
+          "ratio x");
+    // The error is printed as the text of its rounded value, read back and turned into a
+    // positive percentage.
+    const Num e = (qcalc - q) / qcalc;
+    Num percent = e;
+    if (e.ok()) {
+        const std::optional<double> rounded =
+            readLocaleNumber(formatPattern(e.value(), "0.001", locale_), locale_);
+        percent =
+            rounded ? Num(std::abs(*rounded)) * Num(100.0) : Num::failed(Fault::unreadable_text);
+    }
+    w.put(w.line().literal(" Δηλαδή έχουμε σφάλμα  e=").number(percent).literal("%"), "error e");
+    w.put(" Ο πυκνομετρικός αριθμός FROYDE βρέθηκε μεγαλύτερος του 10 στους εξής ανυψωτήρες: ");
+    Line froudeList = w.line();
+    for (long k = 1; k <= n; ++k) {
+        if (greater(at(r.froude, k - 1), Num(10.0)))
+            froudeList.integer(k);
+    }
+    w.put(froudeList, {}, false);
+    return w.take();
+}
+
+std::string toWindows1253(std::string_view utf8) {
+    const iconv_t cd = iconv_open("WINDOWS-1253", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return std::string(utf8);  // converter missing
+    const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
+    std::string out(utf8.size(), '\0');  // never longer than the UTF-8 text
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* dst = out.data();
+    std::size_t outLeft = out.size();
+    while (inLeft > 0) {
+        if (iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1))
+            break;
+        if (errno != EILSEQ && errno != EINVAL)
+            break;
+        // A character the code page lacks, or bytes that are not UTF-8: write "?" and skip
+        // the whole character (its lead byte tells its length).
+        const auto lead = static_cast<unsigned char>(*in);
+        std::size_t skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        for (std::size_t k = 1; k < skip && k < inLeft; ++k) {
+            if ((static_cast<unsigned char>(in[k]) & 0xC0) != 0x80)
+                skip = k;
+        }
+        if (skip > inLeft)
+            skip = inLeft;
+        *dst++ = '?';
+        --outLeft;
+        in += skip;
+        inLeft -= skip;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+std::error_code writeReportFile(const std::string& fileName, std::string_view bytes) {
+    errno = 0;
+    std::FILE* file = std::fopen(fileName.c_str(), "wb");
+    if (file == nullptr)
+        return {errno != 0 ? errno : EIO, std::generic_category()};
+    const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
+    const int writeError = written == bytes.size() ? 0 : (errno != 0 ? errno : EIO);
+    errno = 0;
+    const bool closed = std::fclose(file) == 0;
+    if (writeError != 0)
+        return {writeError, std::generic_category()};
+    if (!closed)
+        return {errno != 0 ? errno : EIO, std::generic_category()};
+    return {};
+}
+
+}  // namespace thalmuro

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "fixtures.h"
+#include "report.h"
+#include "solve.h"
+
+namespace thalmuro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FixedPrompts;
+using testing::workedExample;
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class ReportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("thalmuro-report-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Solves `in` and returns the report's bytes.
+    std::string report(DiffuserInput in, const NumberLocale& locale, SolveOutcome* out = nullptr) {
+        FixedPrompts prompts;
+        prompts.file_name = (dir_ / "Δοκιμή1.txt").string();
+        SharedState state;
+        SolveOutcome outcome = Solve(in, state, locale, prompts);
+        EXPECT_EQ(outcome.report.status, ReportOutcome::Status::written);
+        if (out != nullptr)
+            *out = std::move(outcome);
+        return readBytes(*prompts.file_name);
+    }
+
+    fs::path dir_;
+};
+
+// Report bytes as UTF-8, for failure messages.
+std::string fromWindows1253(const std::string& bytes) {
+    const iconv_t cd = iconv_open("UTF-8", "WINDOWS-1253");
+    std::string buffer(bytes.size() * 3, '\0');
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* dst = buffer.data();
+    std::size_t outLeft = buffer.size();
+    iconv(cd, &in, &inLeft, &dst, &outLeft);
+    iconv_close(cd);
+    buffer.resize(buffer.size() - outLeft);
+    return buffer;
+}
+
+// Compares with a golden file, reporting the first line that differs. With
+// THALMURO_UPDATE_GOLDEN set the golden file is written instead.
+void expectGolden(const std::string& actual, const std::string& goldenName) {
+    const fs::path golden = fs::path(THALMURO_TEST_DATA) / goldenName;
+    if (std::getenv("THALMURO_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream(golden, std::ios::binary) << actual;
+        return;
+    }
+    const std::string expected = readBytes(golden);
+    if (actual == expected)
+        return;
+    std::istringstream a(actual);
+    std::istringstream e(expected);
+    std::string lineA;
+    std::string lineE;
+    for (int line = 1;; ++line) {
+        const bool moreA = static_cast<bool>(std::getline(a, lineA));
+        const bool moreE = static_cast<bool>(std::getline(e, lineE));
+        if (!moreA && !moreE)
+            break;
+        if (moreA != moreE || lineA != lineE) {
+            ADD_FAILURE() << goldenName << " differs first at line " << line
+                          << ":\n  expected: " << (moreE ? fromWindows1253(lineE) : "<end of file>")
+                          << "\n  actual:   " << (moreA ? fromWindows1253(lineA) : "<end of file>");
+            return;
+        }
+    }
+    ADD_FAILURE() << goldenName << " differs only in its final line end";
+}
+
+bool contains(const std::string& bytes, const std::string& utf8) {
+    return bytes.find(toWindows1253(utf8)) != std::string::npos;
+}
+
+TEST_F(ReportTest, WorkedExampleMatchesTheGoldenReports) {
+    for (const auto& [locale, golden] :
+         {std::pair{NumberLocale::greek(), "worked_example_el.txt"},
+          std::pair{NumberLocale::english(), "worked_example_en.txt"}}) {
+        DiffuserInput in = workedExample(locale);
+        in.flow_mode = FlowMode::standard;
+        expectGolden(report(in, locale), golden);
+    }
+}
+
+TEST_F(ReportTest, WorkedExampleLinesAnEngineerReads) {
+    const std::string greek = report(workedExample(NumberLocale::greek()), NumberLocale::greek());
+    for (const char* line : {
+             "\r\n Αριθμός Ανυψωτήρων =  14 \r\n",
+             "\r\n       Δρ/ρ         = 0,0307\r\n",
+             "\r\n Τύπος Συναρμογής     Sharp\r\n",
+             "\r\n Ολική Παροχή    =  0,3528  m^3/s\r\n",
+             "\r\nΤΜΗΜΑ Νο 1 \r\nΠεριλαμβάνει τους ανυψωτήρες: 1 έως και 2\r\n",
+             "\r\nΣυντελεστής τριβών  F= 0,01881\r\n",
+             " Η διάμετρος  του τμήματος είναι: d =0,2906m\r\n",
+             " Η διάμετρος των ανυψωτήρων του τμήματος είναι: d = 0,1144 m\r\n",
+             "\r\n 1                     0,70903m      0,62457     0,36096m/s     2,32914m/s     "
+             "0,02394m^3/s     12,55003\r\n",
+             "έιναι Q = 0,3528 m^3/s\r\n",
+             "\r\n Η παράμετρος x ( x= (Qcalc *Ανυψωτήρες) /q) = 0,950\r\n",
+             "\r\n Δηλαδή έχουμε σφάλμα  e= 7,1 %\r\n",
+         }) {
+        EXPECT_TRUE(contains(greek, line)) << line;
+    }
+    // Every riser's Froude number exceeds 10: the list names all 14 and has no line end.
+    const std::string list =
+        toWindows1253("ανυψωτήρες: \r\n 1  2  3  4  5  6  7  8  9  10  11  12  13  14 ");
+    EXPECT_EQ(greek.substr(greek.size() - list.size()), list);
+
+    const std::string english =
+        report(workedExample(NumberLocale::english()), NumberLocale::english());
+    EXPECT_TRUE(contains(english, "\r\nΣυντελεστής τριβών  F= 0.01881\r\n"));
+    EXPECT_TRUE(contains(english, "\r\n Δηλαδή έχουμε σφάλμα  e= 7.1 %\r\n"));
+}
+
+TEST_F(ReportTest, FittingNoFroudeRiserAndLinesThatCannotBeWritten) {
+    DiffuserInput in = workedExample(NumberLocale::greek());
+    in.fitting = FittingType::Bell;
+    in.drho = "3";  // a heavy effluent: every Froude number far below 10
+    const std::string bell = report(in, NumberLocale::greek());
+    EXPECT_TRUE(contains(bell, "\r\n Τύπος Συναρμογής     Bell\r\n"));
+    const std::string notice = toWindows1253(
+        " Ο πυκνομετρικός αριθμός FROYDE βρέθηκε μεγαλύτερος του 10 στους εξής "
+        "ανυψωτήρες: \r\n");
+    EXPECT_EQ(bell.substr(bell.size() - notice.size()), notice);
+
+    // Without risers qcalc is zero and the error cannot be computed; with Q = 0 the ratio x
+    // cannot. Each line is left out alone and the rest is written. (With Q = 0 the error is
+    // 1, printed through the pattern's trailing 1 as 100,1 %.)
+    in.drho = "0,0307";
+    in.risers = "0";
+    const std::string noRisers = report(in, NumberLocale::greek());
+    EXPECT_TRUE(contains(noRisers,
+                         "Qcalc =0,00001m^3/s .Ενώ η αρχική έιναι Q = 0,3528 m^3/s\r\n"
+                         " Η παράμετρος x ( x= (Qcalc *Ανυψωτήρες) /q) = 0,000\r\n Ο "));
+    EXPECT_FALSE(contains(noRisers, "σφάλμα"));
+    EXPECT_TRUE(contains(noRisers, "ανυψωτήρες: \r\n"));
+
+    in.risers = "14";
+    in.total_discharge = "0";
+    const std::string noDischarge = report(in, NumberLocale::greek());
+    EXPECT_FALSE(contains(noDischarge, "Η παράμετρος x"));
+    EXPECT_TRUE(contains(noDischarge, "έιναι Q = 0 m^3/s\r\n Δηλαδή έχουμε σφάλμα  e= 100,1 %"));
+}
+
+TEST_F(ReportTest, SectionsAndRisersBeyondTheTables) {
+    DiffuserInput in = workedExample(NumberLocale::greek());
+    in.sections = "31";
+    in.risers = "102";
+    SolveOutcome out;
+    const std::string bytes = report(in, NumberLocale::greek(), &out);
+    // Section 31 has no row: only its heading and separator are written.
+    EXPECT_TRUE(contains(bytes, "\r\nΤΜΗΜΑ Νο 31 \r\n" + std::string(92, '^') + "\r\n"));
+    // Riser 102 has no stored results: its row is left out, its separator written.
+    const std::string sep = std::string(85, '_') + "\r\n";
+    EXPECT_TRUE(contains(bytes, "\r\n 101 "));
+    EXPECT_FALSE(contains(bytes, "\r\n 102 "));
+    EXPECT_TRUE(contains(bytes, sep + sep));
+}
+
+TEST_F(ReportTest, FileNameOutcomes) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> answer;
+        ReportOutcome::Status status;
+    };
+    const Case cases[] = {
+        {"Cancel", std::nullopt, ReportOutcome::Status::not_requested},
+        {"empty name", "", ReportOutcome::Status::not_requested},
+        {"folder that does not exist", (dir_ / "missing" / "r.txt").string(),
+         ReportOutcome::Status::failed},
+        {"a folder, not a file", dir_.string(), ReportOutcome::Status::failed},
+        {"plain file", (dir_ / "r.txt").string(), ReportOutcome::Status::written},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FixedPrompts prompts;
+        prompts.file_name = c.answer;
+        SharedState state;
+        const SolveOutcome out =
+            Solve(workedExample(NumberLocale::greek()), state, NumberLocale::greek(), prompts);
+        EXPECT_EQ(out.report.status, c.status);
+        EXPECT_EQ(static_cast<bool>(out.report.error), c.status == ReportOutcome::Status::failed);
+        // The computation and the store are complete whatever became of the file.
+        EXPECT_EQ(state.results.n_risers, 14);
+        EXPECT_GT(state.results.q_riser[13], 0.0);
+    }
+    EXPECT_TRUE(fs::exists(dir_ / "r.txt"));
+    EXPECT_FALSE(fs::exists(dir_ / "missing"));
+}
+
+TEST(Windows1253, GreekBytesAndCharactersTheCodePageLacks) {
+    EXPECT_EQ(toWindows1253("Δρ/ρ ά"), "\xC4\xF1/\xF1 \xDC");
+    EXPECT_EQ(toWindows1253("a漢b"), "a?b");
+    EXPECT_EQ(toWindows1253("a\xFF"
+                            "b\xCE"),
+              "a?b?");
+    EXPECT_EQ(toWindows1253("€"), "\x80");
+}
+
+}  // namespace
+}  // namespace thalmuro
