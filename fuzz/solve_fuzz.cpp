@@ -11,7 +11,7 @@
 namespace {
 
 class Prompts : public thalmuro::SolvePrompts {
-public:
+  public:
     std::optional<std::string> ratio;
     std::optional<std::string> ask(const thalmuro::Prompt& prompt) override {
         if (prompt.kind == thalmuro::Prompt::Kind::ratio) return ratio;

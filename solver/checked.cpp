@@ -40,8 +40,7 @@ std::vector<std::string> Diagnostics::lines() const {
     out.reserve(skips_.size());
     for (const Skip& skip : skips_) {
         std::string line = skip.step + ": " + describe(skip.cause);
-        if (skip.count > 1)
-            line += " (x" + std::to_string(skip.count) + ")";
+        if (skip.count > 1) line += " (x" + std::to_string(skip.count) + ")";
         out.push_back(std::move(line));
     }
     return out;

@@ -3,7 +3,7 @@
 // A computation never stops with an error: a step that cannot be carried out is skipped, the
 // value it would have set keeps what it held, and the computation goes on with the next step.
 // To make that a single mechanism rather than checks scattered over the formulas, every value
-// that a step computes is a Num: a 64-bit float that also carries the first fault met while
+// that a step computes is a Num: a 64-bit float that also carries the faults met while
 // computing it. Arithmetic on Nums propagates a fault, so a whole formula (intermediates
 // included) either yields a value or a fault, and Diagnostics::assign is the single place where
 // a step's result is either stored or recorded as skipped.
@@ -13,19 +13,22 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace thalmuro {
 
+// Why a step could not be carried out. When several apply, the first in this order is told:
+// a missing input explains the arithmetic fault it causes.
 enum class Fault : std::uint8_t {
     none,
+    unreadable_text,  // a text the number rule cannot read
+    index_outside,    // a riser or section beyond the stored arrays
     division_by_zero,
-    overflow,                   // a result too large for a 64-bit float
     negative_fractional_power,  // e.g. (1 - X)^0.375 with X > 1
-    unreadable_text,            // a text the number rule cannot read
-    index_outside,              // a riser or section beyond the stored arrays
+    overflow,                   // a result too large for a 64-bit float
     below_precision,            // a change too small to alter a value that large
 };
 
@@ -34,57 +37,55 @@ const char* describe(Fault fault);
 class Num {
   public:
     constexpr Num(double value = 0.0) : value_(value) {}
-    static constexpr Num failed(Fault fault) {
-        Num n;
-        n.fault_ = fault;
-        return n;
-    }
+    static constexpr Num failed(Fault fault) { return Num(0.0, bit(fault)); }
 
-    constexpr bool ok() const { return fault_ == Fault::none; }
-    constexpr Fault fault() const { return fault_; }
+    // A value that overflowed on the way is infinite or not a number, see below.
+    bool ok() const { return faults_ == 0 && std::isfinite(value_); }
+    Fault fault() const {
+        if (faults_ != 0) return static_cast<Fault>(__builtin_ctz(faults_));
+        return std::isfinite(value_) ? Fault::none : Fault::overflow;
+    }
     // Only meaningful when ok().
     constexpr double value() const { return value_; }
 
+    static constexpr unsigned bit(Fault fault) { return 1u << static_cast<unsigned>(fault); }
+    constexpr Num(double value, unsigned faults)
+        : value_(value), faults_(static_cast<std::uint8_t>(faults)) {}
+    constexpr unsigned faults() const { return faults_; }
+
   private:
     double value_ = 0.0;
-    Fault fault_ = Fault::none;
+    std::uint8_t faults_ = 0;
 };
 
+// How an overflow is found without a test after every operation: once a result is infinite
+// or not a number, adding, subtracting, multiplying, dividing it by a finite number and
+// raising it to a positive power keep it so. Only a division by such a value (x / inf = 0)
+// or a non-positive power of it would hide it, and those two are marked where they happen.
+// So a formula overflowed somewhere exactly when its result is not finite, and the
+// operations only carry their operands' fault bits and add the faults an overflow cannot
+// show: a zero divisor and a fractional power of a negative number.
 namespace detail {
-inline Num finite(double r) {
-    return std::isfinite(r) ? Num(r) : Num::failed(Fault::overflow);
+inline unsigned faultIf(bool condition, Fault fault) {
+    return static_cast<unsigned>(condition) << static_cast<unsigned>(fault);
 }
 }  // namespace detail
 
 inline Num operator+(Num a, Num b) {
-    if (!a.ok())
-        return a;
-    if (!b.ok())
-        return b;
-    return detail::finite(a.value() + b.value());
+    return Num(a.value() + b.value(), a.faults() | b.faults());
 }
 inline Num operator-(Num a, Num b) {
-    if (!a.ok())
-        return a;
-    if (!b.ok())
-        return b;
-    return detail::finite(a.value() - b.value());
+    return Num(a.value() - b.value(), a.faults() | b.faults());
 }
 inline Num operator*(Num a, Num b) {
-    if (!a.ok())
-        return a;
-    if (!b.ok())
-        return b;
-    return detail::finite(a.value() * b.value());
+    return Num(a.value() * b.value(), a.faults() | b.faults());
 }
 inline Num operator/(Num a, Num b) {
-    if (!a.ok())
-        return a;
-    if (!b.ok())
-        return b;
-    if (b.value() == 0.0)
-        return Num::failed(Fault::division_by_zero);
-    return detail::finite(a.value() / b.value());
+    const double d = b.value();
+    const bool zero = d == 0.0;
+    return Num(a.value() / (zero ? 1.0 : d),
+               a.faults() | b.faults() | detail::faultIf(zero, Fault::division_by_zero) |
+                   detail::faultIf(!std::isfinite(d), Fault::overflow));
 }
 inline Num sq(Num a) {
     return a * a;
@@ -96,15 +97,13 @@ inline Num pow4(Num a) {
 // base^exponent as the formulas write it: a fractional power of a negative number and a
 // negative power of zero cannot be taken.
 inline Num pow(Num base, double exponent) {
-    if (!base.ok())
-        return base;
     const double b = base.value();
-    if (b < 0.0 && std::trunc(exponent) != exponent) {
-        return Num::failed(Fault::negative_fractional_power);
-    }
-    if (b == 0.0 && exponent < 0.0)
-        return Num::failed(Fault::division_by_zero);
-    return detail::finite(std::pow(b, exponent));
+    const bool fractional = std::trunc(exponent) != exponent;
+    return Num(std::pow(b, exponent),
+               base.faults() |
+                   detail::faultIf(b < 0.0 && fractional, Fault::negative_fractional_power) |
+                   detail::faultIf(b == 0.0 && exponent < 0.0, Fault::division_by_zero) |
+                   detail::faultIf(!std::isfinite(b) && exponent <= 0.0, Fault::overflow));
 }
 
 // A comparison with a value that cannot be computed is false.
@@ -115,8 +114,7 @@ inline bool greater(Num a, Num b) {
 // Element `index` of a stored array; a fault when the index lies outside it.
 template <class T, std::size_t N>
 Num at(const std::array<T, N>& values, long index) {
-    if (index < 0 || index >= static_cast<long>(N))
-        return Num::failed(Fault::index_outside);
+    if (index < 0 || index >= static_cast<long>(N)) return Num::failed(Fault::index_outside);
     return Num(values[static_cast<std::size_t>(index)]);
 }
 
@@ -134,12 +132,12 @@ class Diagnostics {
     // was. `name` is called only for a skipped step, so naming costs nothing on success.
     template <class Target, class Name>
     bool assign(Target& target, Num value, Name&& name) {
-        if (value.ok()) {
-            target = value.value();
-            return true;
-        }
-        record(name(), value.fault());
-        return false;
+        // A select rather than a branch around the store keeps the new value in a register
+        // for the next step that reads it.
+        const bool ok = value.ok();
+        target = ok ? value.value() : target;
+        if (__builtin_expect(!ok, 0)) record(name(), value.fault());
+        return ok;
     }
 
     // The same for element `index` of an array: an index outside it skips the step.

@@ -10,10 +10,13 @@ namespace {
 
 // Discharge coefficient of a riser inlet, with X the ratio of the pipe's velocity head to the
 // specific energy. 0.975 (1 - X)^0.375 cannot be taken for X > 1: the step is skipped.
-Num cdLaw(FittingType fitting, Num x) {
-    if (fitting == FittingType::Sharp)
+template <FittingType fitting>
+Num cdLaw(Num x) {
+    if constexpr (fitting == FittingType::Sharp) {
         return Num(0.63) - Num(0.58) * x;
-    return Num(0.975) * pow(Num(1.0) - x, 0.375);
+    } else {
+        return Num(0.975) * pow(Num(1.0) - x, 0.375);
+    }
 }
 
 std::string element(const char* member, long index) {
@@ -34,19 +37,16 @@ std::string perRiser(const char* what, long riser, int substitution) {
 template <class Body>
 void forEachRiserIndex(double start, double end, Diagnostics& diagnostics,
                        const std::string& outsideStep, Body&& body) {
-    if (start > end)
-        return;
+    if (start > end) return;
     constexpr double kStuck = -9007199254740992.0;  // -2^53: i + 1 == i from here down
     double i = start;
     if (i < -2.0) {
         diagnostics.record(outsideStep, Fault::index_outside);
-        if (i <= kStuck)
-            return;
+        if (i <= kStuck) return;
         // From a negative start every increment up to zero is exact, so i + k equals k
         // increments of 1.
         const double skip = std::floor(-2.0 - i);
-        if (end < i + skip)
-            return;
+        if (end < i + skip) return;
         i += skip;
     }
     for (; i <= end; i += 1.0) {
@@ -110,9 +110,13 @@ void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diag
     }
 }
 
-void runPass(double qcValue, SharedState& state, SolveWork& work, Diagnostics& diagnostics) {
+namespace {
+
+// One pass for one fitting: the Cd law is fixed for the whole pass, so each fitting gets its
+// own copy of the march with the law inlined.
+template <FittingType fitting>
+void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& diagnostics) {
     DiffuserResults& r = state.results;
-    const FittingType fitting = work.fitting;
     const Num g = state.g;
     const Num p = state.p;
     const Num p2 = sq(p);
@@ -144,7 +148,7 @@ void runPass(double qcValue, SharedState& state, SolveWork& work, Diagnostics& d
     r.specific_energy[0] = e[9];
 
     const Num energy1 = r.specific_energy[0];
-    diagnostics.assign(r.cd[0], cdLaw(fitting, xNumerator / (xDenominator1 * energy1)),
+    diagnostics.assign(r.cd[0], cdLaw<fitting>(xNumerator / (xDenominator1 * energy1)),
                        [] { return element("cd", 0); });
     diagnostics.assign(r.v_diffuser[0], Num(4.0) * qc / (p * sq(pipeD1)),
                        [] { return element("v_diffuser", 0); });
@@ -183,7 +187,7 @@ void runPass(double qcValue, SharedState& state, SolveWork& work, Diagnostics& d
         for (int j = 0; j < 9; ++j) {
             const Num x = Num(8.0) * sq(Num(q[static_cast<std::size_t>(j)])) / xDenominator;
             diagnostics.assign(q[static_cast<std::size_t>(j + 1)],
-                               cdLaw(fitting, x) * area * velocityHead,
+                               cdLaw<fitting>(x) * area * velocityHead,
                                [&] { return perRiser("discharge", i + 1, j + 1); });
         }
         r.q_riser[k] = q[9];
@@ -194,7 +198,7 @@ void runPass(double qcValue, SharedState& state, SolveWork& work, Diagnostics& d
         diagnostics.assign(r.q_pipe[k - 1], pipeFlow, [&] { return element("q_pipe", i - 1); });
 
         const Num qPipe = r.q_pipe[k - 1];
-        diagnostics.assign(r.cd[k], cdLaw(fitting, Num(8.0) * sq(qPipe) / xDenominator),
+        diagnostics.assign(r.cd[k], cdLaw<fitting>(Num(8.0) * sq(qPipe) / xDenominator),
                            [&] { return element("cd", i); });
         diagnostics.assign(r.v_diffuser[k], Num(4.0) * qPipe / (sq(pipeD) * p),
                            [&] { return element("v_diffuser", i); });
@@ -207,6 +211,17 @@ void runPass(double qcValue, SharedState& state, SolveWork& work, Diagnostics& d
         diagnostics.record(
             "every step of risers " + std::to_string(kMaxRisers + 1) + " to " + std::to_string(n),
             Fault::index_outside);
+    }
+}
+
+}  // namespace
+
+void runPass(double qc, SharedState& state, SolveWork& work, Diagnostics& diagnostics) {
+    // The fitting is examined once per pass.
+    if (work.fitting == FittingType::Sharp) {
+        march<FittingType::Sharp>(qc, state, work, diagnostics);
+    } else {
+        march<FittingType::Bell>(qc, state, work, diagnostics);
     }
 }
 

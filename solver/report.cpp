@@ -26,25 +26,21 @@ class Line {
     }
     // An integer: one blank before it unless it is negative, one blank after it.
     Line& integer(long value) {
-        if (value >= 0)
-            text_ += ' ';
+        if (value >= 0) text_ += ' ';
         text_ += formatCount(value);
         text_ += ' ';
         return *this;
     }
     // A number in the general format, with the same blanks as an integer.
     Line& number(Num value) {
-        if (!usable(value))
-            return *this;
-        if (!(value.value() < 0.0))
-            text_ += ' ';
+        if (!usable(value)) return *this;
+        if (!(value.value() < 0.0)) text_ += ' ';
         text_ += formatGeneral(value.value(), locale_);
         text_ += ' ';
         return *this;
     }
     Line& pattern(Num value, std::string_view pattern) {
-        if (usable(value))
-            text_ += formatPattern(value.value(), pattern, locale_);
+        if (usable(value)) text_ += formatPattern(value.value(), pattern, locale_);
         return *this;
     }
     // A text copied from an input box, exactly as typed; nothing when its row does not exist.
@@ -62,8 +58,7 @@ class Line {
 
   private:
     bool usable(Num value) {
-        if (fault_ == Fault::none)
-            fault_ = value.fault();
+        if (fault_ == Fault::none) fault_ = value.fault();
         return value.ok();
     }
 
@@ -86,8 +81,7 @@ class Writer {
             return;
         }
         out_ += line.str();
-        if (lineEnd)
-            out_ += "\r\n";
+        if (lineEnd) out_ += "\r\n";
     }
     void put(std::string_view literal) { put(line().literal(literal)); }
     void separator(char c, std::size_t count) { put(line().repeated(c, count)); }
@@ -259,8 +253,7 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
     w.put(" Ο πυκνομετρικός αριθμός FROYDE βρέθηκε μεγαλύτερος του 10 στους εξής ανυψωτήρες: ");
     Line froudeList = w.line();
     for (long k = 1; k <= n; ++k) {
-        if (greater(at(r.froude, k - 1), Num(10.0)))
-            froudeList.integer(k);
+        if (greater(at(r.froude, k - 1), Num(10.0))) froudeList.integer(k);
     }
     w.put(froudeList, {}, false);
     return w.take();
@@ -268,8 +261,7 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
 
 std::string toWindows1253(std::string_view utf8) {
     const iconv_t cd = iconv_open("WINDOWS-1253", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::string(utf8);  // converter missing
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(utf8);  // converter missing
     const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
     std::string out(utf8.size(), '\0');  // never longer than the UTF-8 text
     char* in = const_cast<char*>(utf8.data());
@@ -277,20 +269,16 @@ std::string toWindows1253(std::string_view utf8) {
     char* dst = out.data();
     std::size_t outLeft = out.size();
     while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1))
-            break;
-        if (errno != EILSEQ && errno != EINVAL)
-            break;
+        if (iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1)) break;
+        if (errno != EILSEQ && errno != EINVAL) break;
         // A character the code page lacks, or bytes that are not UTF-8: write "?" and skip
         // the whole character (its lead byte tells its length).
         const auto lead = static_cast<unsigned char>(*in);
         std::size_t skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
         for (std::size_t k = 1; k < skip && k < inLeft; ++k) {
-            if ((static_cast<unsigned char>(in[k]) & 0xC0) != 0x80)
-                skip = k;
+            if ((static_cast<unsigned char>(in[k]) & 0xC0) != 0x80) skip = k;
         }
-        if (skip > inLeft)
-            skip = inLeft;
+        if (skip > inLeft) skip = inLeft;
         *dst++ = '?';
         --outLeft;
         in += skip;
@@ -303,16 +291,13 @@ std::string toWindows1253(std::string_view utf8) {
 std::error_code writeReportFile(const std::string& fileName, std::string_view bytes) {
     errno = 0;
     std::FILE* file = std::fopen(fileName.c_str(), "wb");
-    if (file == nullptr)
-        return {errno != 0 ? errno : EIO, std::generic_category()};
+    if (file == nullptr) return {errno != 0 ? errno : EIO, std::generic_category()};
     const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
     const int writeError = written == bytes.size() ? 0 : (errno != 0 ? errno : EIO);
     errno = 0;
     const bool closed = std::fclose(file) == 0;
-    if (writeError != 0)
-        return {writeError, std::generic_category()};
-    if (!closed)
-        return {errno != 0 ? errno : EIO, std::generic_category()};
+    if (writeError != 0) return {writeError, std::generic_category()};
+    if (!closed) return {errno != 0 ? errno : EIO, std::generic_category()};
     return {};
 }
 

@@ -76,8 +76,7 @@ SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberL
 
     ReportOutcome& report = outcome.report;
     const std::optional<std::string> fileName = prompts.ask(kFileNamePrompt);
-    if (!fileName || fileName->empty())
-        return outcome;
+    if (!fileName || fileName->empty()) return outcome;
     report.file_name = *fileName;
     const std::string text = ResultsReport(state, work, outcome.balance, locale).text(diagnostics);
     report.error = writeReportFile(report.file_name, toWindows1253(text));

@@ -105,8 +105,9 @@ TEST(WorkedExample, StandardModeGivesTheHandWorkedMarch) {
     EXPECT_NEAR(r.q_riser[13], 0.030, 0.001);
     for (std::size_t i = 0; i < 14; ++i) {
         EXPECT_GT(r.froude[i], 10.0);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GT(r.q_riser[i], r.q_riser[i - 1]);
+        }
     }
 }
 

@@ -43,8 +43,7 @@ class ReportTest : public ::testing::Test {
         SharedState state;
         SolveOutcome outcome = Solve(in, state, locale, prompts);
         EXPECT_EQ(outcome.report.status, ReportOutcome::Status::written);
-        if (out != nullptr)
-            *out = std::move(outcome);
+        if (out != nullptr) *out = std::move(outcome);
         return readBytes(*prompts.file_name);
     }
 
@@ -74,8 +73,7 @@ void expectGolden(const std::string& actual, const std::string& goldenName) {
         return;
     }
     const std::string expected = readBytes(golden);
-    if (actual == expected)
-        return;
+    if (actual == expected) return;
     std::istringstream a(actual);
     std::istringstream e(expected);
     std::string lineA;
@@ -83,8 +81,7 @@ void expectGolden(const std::string& actual, const std::string& goldenName) {
     for (int line = 1;; ++line) {
         const bool moreA = static_cast<bool>(std::getline(a, lineA));
         const bool moreE = static_cast<bool>(std::getline(e, lineE));
-        if (!moreA && !moreE)
-            break;
+        if (!moreA && !moreE) break;
         if (moreA != moreE || lineA != lineE) {
             ADD_FAILURE() << goldenName << " differs first at line " << line
                           << ":\n  expected: " << (moreE ? fromWindows1253(lineE) : "<end of file>")

@@ -1,0 +1,438 @@
+#include "problem_file.h"
+
+#include <array>
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <new>
+#include <nlohmann/json.hpp>
+#include <system_error>
+#include <utility>
+
+namespace thalmuro {
+namespace {
+
+using Json = nlohmann::json;
+
+// ---- UTF-8 ----------------------------------------------------------------------------------
+
+// The length of the well-formed UTF-8 sequence that starts at `text[i]`, or 0 when none does
+// (a stray continuation byte, an overlong form, a surrogate, a code point above U+10FFFF, or a
+// sequence cut short).
+std::size_t utf8SequenceAt(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // range of the second byte
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // overlong
+        if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;   // overlong
+        if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() - i < length) return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+    }
+    return length;
+}
+
+// Offset of the first byte that does not start a well-formed sequence; nothing when all do.
+std::optional<std::size_t> firstInvalidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t length = utf8SequenceAt(text, i);
+        if (length == 0) return i;
+        i += length;
+    }
+    return std::nullopt;
+}
+
+// "line L, column C" of a byte offset, both counted from 1, columns in bytes.
+std::string lineAndColumn(std::string_view text, std::size_t offset) {
+    std::size_t line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < offset; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(offset - lineStart + 1);
+}
+
+// At most `limit` bytes of `text`, cut at a character boundary, with "..." when cut; a byte
+// that is not well-formed UTF-8 becomes "?".
+std::string shortened(std::string_view text, std::size_t limit) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t length = utf8SequenceAt(text, i);
+        if (out.size() + (length == 0 ? 1 : length) > limit) {
+            out += "...";
+            break;
+        }
+        if (length == 0) {
+            out += '?';
+            ++i;
+        } else {
+            out.append(text, i, length);
+            i += length;
+        }
+    }
+    return out;
+}
+
+// A text from the document, quoted and escaped as JSON, so that a message stays on one line.
+std::string quotedText(std::string_view text) {
+    return Json(shortened(text, 40)).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// ---- The document ---------------------------------------------------------------------------
+
+enum class Key {
+    risers,
+    sections,
+    drho,
+    total_discharge,
+    manning,
+    fitting,
+    flow_mode,
+    ratio,
+    rows,
+};
+
+struct KeyName {
+    std::string_view name;
+    Key key;
+};
+
+constexpr std::array<KeyName, 9> kKeys{{
+    {"risers", Key::risers},
+    {"sections", Key::sections},
+    {"drho", Key::drho},
+    {"total_discharge", Key::total_discharge},
+    {"manning", Key::manning},
+    {"fitting", Key::fitting},
+    {"flow_mode", Key::flow_mode},
+    {"ratio", Key::ratio},
+    {"rows", Key::rows},
+}};
+
+// The cells of a row in the order they are written.
+constexpr std::array<std::string SectionRow::*, 6> kColumns{
+    &SectionRow::first_riser, &SectionRow::last_riser,     &SectionRow::pipe_diameter,
+    &SectionRow::spacing,     &SectionRow::elevation_step, &SectionRow::riser_diameter,
+};
+
+// What a JSON value is, for the messages.
+enum class Kind { null, boolean, number, string, object, array, binary };
+
+const char* describe(Kind kind) {
+    switch (kind) {
+        case Kind::null:
+            return "null";
+        case Kind::boolean:
+            return "a boolean";
+        case Kind::number:
+            return "a number";
+        case Kind::string:
+            return "a string";
+        case Kind::object:
+            return "an object";
+        case Kind::array:
+            return "an array";
+        case Kind::binary:
+            return "binary data";
+    }
+    return "a value";
+}
+
+// Builds the Problem from the parser's events as they come and stops at the first thing that
+// does not belong in a problem file, so nothing but the expected shape is ever held: the
+// document nests at most three deep.
+class ProblemReader final : public nlohmann::json_sax<Json> {
+  public:
+    Problem problem;
+    std::string error;
+
+    bool null() override { return value(Kind::null, nullptr); }
+    bool boolean(bool) override { return value(Kind::boolean, nullptr); }
+    bool number_integer(number_integer_t) override { return value(Kind::number, nullptr); }
+    bool number_unsigned(number_unsigned_t) override { return value(Kind::number, nullptr); }
+    bool number_float(number_float_t, const string_t&) override {
+        return value(Kind::number, nullptr);
+    }
+    bool string(string_t& text) override { return value(Kind::string, &text); }
+    bool binary(binary_t&) override { return value(Kind::binary, nullptr); }
+
+    bool start_object(std::size_t) override {
+        if (where_ == Where::start) {
+            where_ = Where::document;
+            return true;
+        }
+        return value(Kind::object, nullptr);
+    }
+
+    bool key(string_t& name) override {
+        // Keys come only inside the document: any other object was refused when it opened.
+        for (const KeyName& known : kKeys) {
+            if (known.name == name) {
+                const auto bit = static_cast<std::size_t>(known.key);
+                if (seen_[bit]) return fail("key " + quotedText(name) + " appears more than once");
+                seen_[bit] = true;
+                key_ = known.key;
+                return true;
+            }
+        }
+        return fail("unknown key " + quotedText(name));
+    }
+
+    bool end_object() override {
+        where_ = Where::done;
+        return true;
+    }
+
+    bool start_array(std::size_t) override {
+        if (where_ == Where::document && key_ == Key::rows) {
+            where_ = Where::rows;
+            return true;
+        }
+        if (where_ == Where::rows) {
+            if (rowCount_ == kSectionRows) {
+                return fail("key \"rows\" has more than " + std::to_string(kSectionRows) + " rows");
+            }
+            ++rowCount_;
+            cellCount_ = 0;
+            where_ = Where::row;
+            return true;
+        }
+        return value(Kind::array, nullptr);
+    }
+
+    bool end_array() override {
+        // Only the rows and a row are arrays that were let open.
+        where_ = where_ == Where::row ? Where::rows : Where::document;
+        return true;
+    }
+
+    bool parse_error(std::size_t, const std::string&,
+                     const nlohmann::detail::exception& failure) override {
+        // "[json.exception.parse_error.101] parse error at line 1, column 2: ..." becomes
+        // "invalid JSON at line 1, column 2: ...".
+        std::string_view message = failure.what();
+        const std::size_t tagEnd = message.find("] ");
+        if (message.substr(0, 1) == "[" && tagEnd != std::string_view::npos) {
+            message.remove_prefix(tagEnd + 2);
+        }
+        constexpr std::string_view kParseError = "parse error";
+        std::string text;
+        if (message.substr(0, kParseError.size()) == kParseError) {
+            text = "invalid JSON" + std::string(message.substr(kParseError.size()));
+        } else {
+            text = "invalid JSON: " + std::string(message);
+        }
+        // The parser escapes control characters, but the text it last read may be a part of a
+        // character, and a long one need not be shown whole.
+        return fail(shortened(text, 200));
+    }
+
+  private:
+    enum class Where { start, document, rows, row, done };
+
+    bool fail(std::string message) {
+        if (error.empty()) error = std::move(message);
+        return false;
+    }
+
+    std::string keyName() const { return std::string(kKeys[static_cast<std::size_t>(key_)].name); }
+
+    // A value other than an opened document, rows or row.
+    bool value(Kind kind, string_t* text) {
+        switch (where_) {
+            case Where::start:
+            case Where::done:
+                return fail(std::string("the problem must be a JSON object, not ") +
+                            describe(kind));
+            case Where::document:
+                return documentValue(kind, text);
+            case Where::rows:
+                return fail("key \"rows\": row " + std::to_string(rowCount_ + 1) +
+                            " must be an array of texts, not " + describe(kind));
+            case Where::row:
+                if (kind != Kind::string) {
+                    return fail("key \"rows\": row " + std::to_string(rowCount_) + ", cell " +
+                                std::to_string(cellCount_ + 1) + " must be a string, not " +
+                                describe(kind));
+                }
+                if (cellCount_ == kColumns.size()) {
+                    return fail("key \"rows\": row " + std::to_string(rowCount_) +
+                                " has more than " + std::to_string(kColumns.size()) + " cells");
+                }
+                problem.input.rows[rowCount_ - 1].*kColumns[cellCount_] = std::move(*text);
+                ++cellCount_;
+                return true;
+        }
+        return false;
+    }
+
+    bool documentValue(Kind kind, string_t* text) {
+        if (key_ == Key::rows) {
+            return fail(std::string("key \"rows\" must be an array of rows, not ") +
+                        describe(kind));
+        }
+        if (key_ == Key::ratio && kind == Kind::null) {
+            problem.ratio.reset();
+            return true;
+        }
+        if (kind != Kind::string) {
+            return fail("key \"" + keyName() + "\" must be a string" +
+                        (key_ == Key::ratio ? " or null" : "") + ", not " + describe(kind));
+        }
+        DiffuserInput& input = problem.input;
+        switch (key_) {
+            case Key::risers:
+                input.risers = std::move(*text);
+                return true;
+            case Key::sections:
+                input.sections = std::move(*text);
+                return true;
+            case Key::drho:
+                input.drho = std::move(*text);
+                return true;
+            case Key::total_discharge:
+                input.total_discharge = std::move(*text);
+                return true;
+            case Key::manning:
+                input.manning = std::move(*text);
+                return true;
+            case Key::ratio:
+                problem.ratio = std::move(*text);
+                return true;
+            case Key::fitting:
+                return readFitting(*text);
+            case Key::flow_mode:
+                return readFlowMode(*text);
+            case Key::rows:
+                break;
+        }
+        return false;
+    }
+
+    bool readFitting(const std::string& text) {
+        if (text == "Sharp") {
+            problem.input.fitting = FittingType::Sharp;
+        } else if (text == "Bell") {
+            problem.input.fitting = FittingType::Bell;
+        } else {
+            return fail("key \"fitting\" must be \"Sharp\" or \"Bell\", not " + quotedText(text));
+        }
+        return true;
+    }
+
+    bool readFlowMode(const std::string& text) {
+        constexpr std::array<std::pair<std::string_view, FlowMode>, 4> kModes{{
+            {"none", FlowMode::none},
+            {"standard", FlowMode::standard},
+            {"optimised", FlowMode::optimised},
+            {"user", FlowMode::user},
+        }};
+        for (const auto& [name, mode] : kModes) {
+            if (name == text) {
+                problem.input.flow_mode = mode;
+                return true;
+            }
+        }
+        return fail(
+            "key \"flow_mode\" must be \"none\", \"standard\", \"optimised\" or \"user\", not " +
+            quotedText(text));
+    }
+
+    Where where_ = Where::start;
+    Key key_ = Key::risers;
+    std::array<bool, kKeys.size()> seen_{};
+    std::size_t rowCount_ = 0;   // rows opened so far; the open row is rowCount_ - 1
+    std::size_t cellCount_ = 0;  // cells read in the open row
+};
+
+std::variant<Problem, std::string> parse(std::string_view jsonText) {
+    if (const auto bad = firstInvalidUtf8(jsonText)) {
+        return "invalid UTF-8 at " + lineAndColumn(jsonText, *bad);
+    }
+    // The parser takes a NUL byte for the end of the text and would not see what follows.
+    if (const std::size_t nul = jsonText.find('\0'); nul != std::string_view::npos) {
+        return "invalid JSON at " + lineAndColumn(jsonText, nul) + ": NUL byte";
+    }
+    ProblemReader reader;
+    const bool parsed = Json::sax_parse(jsonText.begin(), jsonText.end(), &reader);
+    if (!parsed || !reader.error.empty()) {
+        if (reader.error.empty()) return std::string("invalid JSON");
+        return std::move(reader.error);
+    }
+    return std::move(reader.problem);
+}
+
+std::string systemReason(int error) {
+    if (error == 0) return "read error";
+    return std::generic_category().message(error);
+}
+
+std::variant<Problem, std::string> read(const std::string& fileName) {
+    const std::string name = "\"" + fileName + "\"";
+    errno = 0;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file) return "cannot open " + name + ": " + systemReason(errno);
+    std::string text;
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        errno = 0;
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+        if (std::ferror(file.get())) return "cannot read " + name + ": " + systemReason(errno);
+        text.append(buffer.data(), got);
+        if (text.size() > kMaxProblemFileBytes) {
+            return "cannot read " + name + ": larger than " +
+                   std::to_string(kMaxProblemFileBytes / 1024) + " KiB, not a problem file";
+        }
+        if (got < buffer.size()) break;
+    }
+    auto result = parse(text);
+    if (auto* error = std::get_if<std::string>(&result)) *error = fileName + ": " + *error;
+    return result;
+}
+
+}  // namespace
+
+std::variant<Problem, std::string> parseProblem(std::string_view jsonText) {
+    try {
+        return parse(jsonText);
+    } catch (const std::bad_alloc&) {
+        return std::string("out of memory while reading the problem");
+    } catch (const std::exception& failure) {
+        return std::string("cannot read the problem: ") + shortened(failure.what(), 200);
+    }
+}
+
+std::variant<Problem, std::string> readProblemFile(const std::string& fileName) {
+    try {
+        return read(fileName);
+    } catch (const std::bad_alloc&) {
+        return "\"" + fileName + "\": out of memory while reading the problem";
+    } catch (const std::exception& failure) {
+        return "cannot read \"" + fileName + "\": " + shortened(failure.what(), 200);
+    }
+}
+
+}  // namespace thalmuro

@@ -1,0 +1,278 @@
+// Reading problem files: every text lands in its box, and anything else is refused with a
+// one-line message that names what is wrong.
+
+#include "problem_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace thalmuro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every field of a parsed problem as text, so that two problems compare field by field and a
+// difference is reported by its name.
+std::vector<std::string> fieldsOf(const Problem& problem) {
+    const DiffuserInput& in = problem.input;
+    std::vector<std::string> out = {
+        "risers=" + in.risers,
+        "sections=" + in.sections,
+        "drho=" + in.drho,
+        "total_discharge=" + in.total_discharge,
+        "manning=" + in.manning,
+        "fitting=" + std::to_string(static_cast<int>(in.fitting)),
+        "flow_mode=" + std::to_string(static_cast<int>(in.flow_mode)),
+        "ratio=" + (problem.ratio ? "[" + *problem.ratio + "]" : std::string("Cancel")),
+    };
+    for (std::size_t s = 0; s < in.rows.size(); ++s) {
+        const SectionRow& r = in.rows[s];
+        const std::string row = "row " + std::to_string(s + 1) + " ";
+        out.push_back(row + "first=" + r.first_riser);
+        out.push_back(row + "last=" + r.last_riser);
+        out.push_back(row + "D=" + r.pipe_diameter);
+        out.push_back(row + "dl=" + r.spacing);
+        out.push_back(row + "dz=" + r.elevation_step);
+        out.push_back(row + "d=" + r.riser_diameter);
+    }
+    return out;
+}
+
+Problem parsedOrFail(std::string_view text) {
+    auto result = parseProblem(text);
+    if (const auto* error = std::get_if<std::string>(&result)) {
+        ADD_FAILURE() << "refused: " << *error;
+        return {};
+    }
+    return std::get<Problem>(std::move(result));
+}
+
+std::string errorOf(const std::variant<Problem, std::string>& result) {
+    if (const auto* error = std::get_if<std::string>(&result)) return *error;
+    ADD_FAILURE() << "accepted";
+    return {};
+}
+
+// A message fit for one line of a terminal: not empty, no line break, well-formed UTF-8.
+void expectOneLine(const std::string& message) {
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
+    // The strict serializer throws on a string that is not well-formed UTF-8.
+    EXPECT_NO_THROW(static_cast<void>(nlohmann::json(message).dump())) << message;
+}
+
+TEST(ParseProblem, PutsEveryTextInItsBox) {
+    const Problem problem = parsedOrFail(R"({
+        "risers": "14", "sections": "5", "drho": "0,0307", "total_discharge": "0,3528",
+        "manning": "0,01", "fitting": "Bell", "flow_mode": "user", "ratio": "0,85",
+        "rows": [["1", "2", "0,2906", "8", "0,2", "0,1144"],
+                 ["a", "b", "c", "d", "e", "f"],
+                 ["3", "5"]]
+    })");
+    Problem expected;
+    DiffuserInput& in = expected.input;
+    in.risers = "14";
+    in.sections = "5";
+    in.drho = "0,0307";
+    in.total_discharge = "0,3528";
+    in.manning = "0,01";
+    in.fitting = FittingType::Bell;
+    in.flow_mode = FlowMode::user;
+    expected.ratio = "0,85";
+    in.rows[0] = {"1", "2", "0,2906", "8", "0,2", "0,1144"};
+    in.rows[1] = {"a", "b", "c", "d", "e", "f"};
+    in.rows[2].first_riser = "3";
+    in.rows[2].last_riser = "5";
+    EXPECT_EQ(fieldsOf(problem), fieldsOf(expected));
+}
+
+TEST(ParseProblem, AcceptsWhatTheFormCanHold) {
+    std::string thirtyRows = R"({"rows": [)";
+    for (int s = 1; s <= 30; ++s) {
+        thirtyRows += (s > 1 ? ",[\"" : "[\"") + std::to_string(s) + "\"]";
+    }
+    thirtyRows += "]}";
+
+    struct Case {
+        const char* name;
+        std::string text;
+        std::function<void(Problem&)> expect;  // applied to an empty problem
+    };
+    const std::vector<Case> cases = {
+        {"empty document: empty boxes, Sharp, no mark, Cancel", "{}", [](Problem&) {}},
+        {"sharp fitting", R"({"fitting": "Sharp"})", [](Problem&) {}},
+        {"no mark", R"({"flow_mode": "none"})", [](Problem&) {}},
+        {"standard", R"({"flow_mode": "standard"})",
+         [](Problem& p) { p.input.flow_mode = FlowMode::standard; }},
+        {"optimised", R"({"flow_mode": "optimised"})",
+         [](Problem& p) { p.input.flow_mode = FlowMode::optimised; }},
+        {"null ratio is Cancel", R"({"ratio": null})", [](Problem&) {}},
+        {"an empty ratio is an answer", R"({"ratio": ""})", [](Problem& p) { p.ratio = ""; }},
+        {"texts kept as typed", R"({"drho": " 0,03 \t", "risers": "1\u0034", "manning": "n=?"})",
+         [](Problem& p) {
+             p.input.drho = " 0,03 \t";
+             p.input.risers = "14";
+             p.input.manning = "n=?";
+         }},
+        {"Greek text", "{\"sections\": \"\xCE\x94\xCF\x81\"}",
+         [](Problem& p) { p.input.sections = "\xCE\x94\xCF\x81"; }},
+        {"byte-order mark", "\xEF\xBB\xBF{\"risers\": \"3\"}",
+         [](Problem& p) { p.input.risers = "3"; }},
+        {"no rows", R"({"rows": []})", [](Problem&) {}},
+        {"an empty row", R"({"rows": [[], ["7"]]})",
+         [](Problem& p) { p.input.rows[1].first_riser = "7"; }},
+        {"thirty rows", thirtyRows,
+         [](Problem& p) {
+             for (std::size_t s = 0; s < 30; ++s)
+                 p.input.rows[s].first_riser = std::to_string(s + 1);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Problem expected;
+        c.expect(expected);
+        EXPECT_EQ(fieldsOf(parsedOrFail(c.text)), fieldsOf(expected));
+    }
+}
+
+TEST(ParseProblem, RefusesAnythingElseNamingTheFault) {
+    std::string thirtyOneRows = R"({"rows": [)";
+    for (int s = 1; s <= 31; ++s)
+        thirtyOneRows += s > 1 ? ",[]" : "[]";
+    thirtyOneRows += "]}";
+
+    struct Case {
+        std::string text;
+        std::string message;  // a part of the message
+    };
+    const std::vector<Case> cases = {
+        {"", "invalid JSON at line 1, column 1"},
+        {"{\"risers\": \"14\",}", "invalid JSON at line 1, column 17"},
+        {"{\"risers\": \"14\"", "invalid JSON"},
+        {"{} {}", "invalid JSON"},
+        {std::string("{}\0", 3), "invalid JSON at line 1, column 3: NUL byte"},
+        {std::string("{\"drho\": \"\0\"}", 13), "invalid JSON at line 1, column 11: NUL byte"},
+        {"{\"risers\": \"14\" /* N */}", "invalid JSON"},
+        {"{\"risers\": 1e999}", "invalid JSON"},
+        {"{\"risers\": \"a\nb\"}", "invalid JSON"},
+        {"{ \xCE\x94 }", "invalid JSON"},
+        {"[]", "must be a JSON object, not an array"},
+        {"\"14\"", "must be a JSON object, not a string"},
+        {"null", "must be a JSON object, not null"},
+        {std::string(100000, '['), "must be a JSON object, not an array"},
+        {R"({"pipes": "3"})", "unknown key \"pipes\""},
+        {R"({"Risers": "3"})", "unknown key \"Risers\""},
+        {R"({"a\nb": "3"})", "unknown key \"a\\nb\""},
+        {R"({"risers": "3", "risers": "4"})", "key \"risers\" appears more than once"},
+        {R"({"risers": 14})", "key \"risers\" must be a string, not a number"},
+        {R"({"sections": -5})", "key \"sections\" must be a string, not a number"},
+        {R"({"drho": 0.0307})", "key \"drho\" must be a string, not a number"},
+        {R"({"total_discharge": null})", "key \"total_discharge\" must be a string, not null"},
+        {R"({"manning": true})", "key \"manning\" must be a string, not a boolean"},
+        {R"({"fitting": {}})", "key \"fitting\" must be a string, not an object"},
+        {R"({"flow_mode": ["user"]})", "key \"flow_mode\" must be a string, not an array"},
+        {R"({"ratio": 0.9})", "key \"ratio\" must be a string or null, not a number"},
+        {R"({"fitting": "sharp"})", "key \"fitting\" must be \"Sharp\" or \"Bell\", not \"sharp\""},
+        {R"({"fitting": ""})", "key \"fitting\""},
+        {R"({"flow_mode": "optimized"})", "key \"flow_mode\" must be \"none\", \"standard\""},
+        {R"({"rows": "1 2 0,2906"})", "key \"rows\" must be an array of rows, not a string"},
+        {R"({"rows": null})", "key \"rows\" must be an array of rows, not null"},
+        {R"({"rows": [["1"], "2"]})", "row 2 must be an array of texts, not a string"},
+        {R"({"rows": [{"first": "1"}]})", "row 1 must be an array of texts, not an object"},
+        {R"({"rows": [["1", 2]]})", "row 1, cell 2 must be a string, not a number"},
+        {R"({"rows": [[], ["1", "2", "3", "4", "5", "6", null]]})",
+         "row 2, cell 7 must be a string, not null"},
+        {R"({"rows": [["1", "2", "3", "4", "5", "6", "7"]]})", "row 1 has more than 6 cells"},
+        {"{\"rows\": [[" + std::string(100000, '[') + "]]}", "row 1, cell 1 must be a string"},
+        {thirtyOneRows, "key \"rows\" has more than 30 rows"},
+        // Not UTF-8: a stray continuation byte, an overlong "/", a surrogate, a byte that never
+        // occurs, a sequence cut short by the end.
+        {"{\"drho\": \"\x80\"}", "invalid UTF-8 at line 1, column 11"},
+        {"{\n  \"drho\": \"\xC0\xAF\"}", "invalid UTF-8 at line 2, column 12"},
+        {"{\"drho\": \"\xED\xA0\x80\"}", "invalid UTF-8"},
+        {"{\"drho\": \"\xF5\x80\x80\x80\"}", "invalid UTF-8"},
+        {"{\"drho\": \"\xE2\x82", "invalid UTF-8"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 60));
+        const std::string message = errorOf(parseProblem(c.text));
+        EXPECT_NE(message.find(c.message), std::string::npos) << message;
+        expectOneLine(message);
+    }
+}
+
+TEST(ParseProblem, ShortensWhatItQuotes) {
+    const std::string longKey(5000, 'k');
+    const std::string badLiteral = "{\"risers\": " + std::string(5000, 'x') + "}";
+    for (const std::string& text : {"{\"" + longKey + "\": \"1\"}", badLiteral}) {
+        const std::string message = errorOf(parseProblem(text));
+        EXPECT_LT(message.size(), 300u) << message;
+        expectOneLine(message);
+    }
+}
+
+class ReadProblemFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "problem_file_test_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string write(const std::string& name, const std::string& bytes) {
+        const fs::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ReadProblemFile, ReadsTheWorkedExample) {
+    const Problem problem = std::get<Problem>(
+        readProblemFile(std::string(THALMURO_TEST_DATA) + "/worked_example_el.json"));
+    EXPECT_EQ(problem.input.risers, "14");
+    EXPECT_EQ(problem.input.flow_mode, FlowMode::standard);
+    EXPECT_EQ(problem.input.rows[4].first_riser, "12");
+    EXPECT_EQ(problem.input.rows[4].pipe_diameter, "0,5814");
+    EXPECT_EQ(problem.input.rows[5].first_riser, "");
+}
+
+TEST_F(ReadProblemFile, NamesTheFileAndTheReason) {
+    const std::string missing = (dir_ / "absent.json").string();
+    const std::string malformed = write("malformed.json", "{\"pipes\": \"3\"}");
+    const std::string huge = write("huge.json", "{" + std::string(kMaxProblemFileBytes, ' ') + "}");
+    struct Case {
+        std::string file;
+        std::vector<std::string> parts;
+    };
+    const std::vector<Case> cases = {
+        {missing, {"cannot open \"" + missing + "\"", std::generic_category().message(ENOENT)}},
+        {dir_.string(),
+         {"cannot read \"" + dir_.string() + "\"", std::generic_category().message(EISDIR)}},
+        {malformed, {malformed + ": unknown key \"pipes\""}},
+        {huge, {"cannot read \"" + huge + "\"", "not a problem file"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string message = errorOf(readProblemFile(c.file));
+        for (const std::string& part : c.parts) {
+            EXPECT_NE(message.find(part), std::string::npos) << message;
+        }
+        expectOneLine(message);
+    }
+}
+
+}  // namespace
+}  // namespace thalmuro

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need (Debian 12).
+set -euo pipefail
+
+packages=(
+    cmake g++ clang libclang-rt-14-dev clang-format   # compilers, sanitizers, libFuzzer
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets and charts
+    nlohmann-json3-dev                                # problem files of the runner
+    libgtest-dev libbenchmark-dev                     # tests and benchmarks
+    xvfb xauth xdotool imagemagick fonts-dejavu-core  # windows under a virtual display
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
