@@ -194,6 +194,7 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
                 if (seen_[bit]) return fail("key " + quotedText(name) + " appears more than once");
                 seen_[bit] = true;
                 key_ = known.key;
+                keyName_ = known.name;
                 return true;
             }
         }
@@ -257,7 +258,7 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
         return false;
     }
 
-    std::string keyName() const { return std::string(kKeys[static_cast<std::size_t>(key_)].name); }
+    std::string keyName() const { return std::string(keyName_); }
 
     // A value other than an opened document, rows or row.
     bool value(Kind kind, string_t* text) {
@@ -361,7 +362,8 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     }
 
     Where where_ = Where::start;
-    Key key_ = Key::risers;
+    Key key_ = Key::risers;  // the key whose value comes next
+    std::string_view keyName_;
     std::array<bool, kKeys.size()> seen_{};
     std::size_t rowCount_ = 0;   // rows opened so far; the open row is rowCount_ - 1
     std::size_t cellCount_ = 0;  // cells read in the open row

@@ -28,20 +28,20 @@ std::string perRiser(const char* what, long riser, int substitution) {
            std::to_string(substitution);
 }
 
-// Calls body(index) for the array indexes named by the loop "for i = start to end", where i
-// is a 64-bit float stepping by 1 and an index with a fraction is rounded half to even, exactly
-// as the copy of a section onto its risers has always counted. Only indexes that can lie inside
+// Calls body(index) for the riser indexes a section names: i runs from start to end in steps
+// of 1 as a 64-bit float, and an index with a fraction is rounded half to even (a section typed
+// as risers 1,5 to 3,5 names indexes 0, 2 and 2). Only indexes that can lie inside
 // the riser arrays are visited one by one; the runs of the loop that can only name indexes
 // outside them are skipped as a whole and recorded once, which keeps a section naming riser
 // -1E15 or 1E15 from running for ever while leaving every stored value as the full loop would.
-template <class Body>
-void forEachRiserIndex(double start, double end, Diagnostics& diagnostics,
-                       const std::string& outsideStep, Body&& body) {
+template <class Name, class Body>
+void forEachRiserIndex(double start, double end, Diagnostics& diagnostics, Name&& outsideStep,
+                       Body&& body) {
     if (start > end) return;
     constexpr double kStuck = -9007199254740992.0;  // -2^53: i + 1 == i from here down
     double i = start;
     if (i < -2.0) {
-        diagnostics.record(outsideStep, Fault::index_outside);
+        diagnostics.record(outsideStep(), Fault::index_outside);
         if (i <= kStuck) return;
         // From a negative start every increment up to zero is exact, so i + k equals k
         // increments of 1.
@@ -51,12 +51,12 @@ void forEachRiserIndex(double start, double end, Diagnostics& diagnostics,
     }
     for (; i <= end; i += 1.0) {
         if (i > kMaxRisers - 0.5) {  // every further index rounds to 101 or more
-            diagnostics.record(outsideStep, Fault::index_outside);
+            diagnostics.record(outsideStep(), Fault::index_outside);
             return;
         }
         const long index = static_cast<long>(roundHalfEven(i));
         if (index < 0) {
-            diagnostics.record(outsideStep, Fault::index_outside);
+            diagnostics.record(outsideStep(), Fault::index_outside);
             continue;
         }
         body(static_cast<std::size_t>(index));
@@ -93,9 +93,11 @@ void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diag
         const RowCopy& row = work.rows[static_cast<std::size_t>(s - 1)];
         const Num start = row.first_riser - Num(1.0);
         const Num end = row.last_riser - Num(1.0);
-        const std::string section = "copy of section " + std::to_string(s) + " onto its risers";
+        const auto section = [s] {
+            return "copy of section " + std::to_string(s) + " onto its risers";
+        };
         if (!start.ok() || !end.ok()) {
-            diagnostics.record(section, start.ok() ? end.fault() : start.fault());
+            diagnostics.record(section(), start.ok() ? end.fault() : start.fault());
             continue;
         }
         const double friction = r.f_section[static_cast<std::size_t>(s - 1)];

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -104,6 +105,19 @@ TEST_F(ReportTest, WorkedExampleMatchesTheGoldenReports) {
         in.flow_mode = FlowMode::standard;
         expectGolden(report(in, locale), golden);
     }
+}
+
+// A GUI toolkit switches the process to the user's locale, where the C library writes and reads
+// a decimal comma; the report must not change.
+TEST_F(ReportTest, TheProcessLocaleDoesNotChangeTheReport) {
+    if (std::setlocale(LC_ALL, "el_GR.UTF-8") == nullptr) {
+        GTEST_SKIP() << "the el_GR.UTF-8 locale is not installed";
+    }
+    DiffuserInput in = workedExample(NumberLocale::english());
+    in.flow_mode = FlowMode::standard;
+    const std::string bytes = report(in, NumberLocale::english());
+    std::setlocale(LC_ALL, "C");
+    expectGolden(bytes, "worked_example_en.txt");
 }
 
 TEST_F(ReportTest, WorkedExampleLinesAnEngineerReads) {
