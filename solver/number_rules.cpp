@@ -228,21 +228,6 @@ std::optional<double> leadingNumber(std::string_view text) {
     return composeNumber(parts);
 }
 
-double roundHalfEven(double value) {
-    // From 2^52 on every double is an integer; NaN and the infinities stay as they are.
-    if (!(std::fabs(value) < 4503599627370496.0)) {
-        return value;
-    }
-    // trunc and the subtraction are exact and do not depend on the rounding mode.
-    const double whole = std::trunc(value);
-    const double part = std::fabs(value - whole);
-    const double step = std::signbit(value) ? -1.0 : 1.0;
-    if (part > 0.5 || (part == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
-        return whole + step;
-    }
-    return whole;
-}
-
 std::optional<std::int16_t> leadingCount(std::string_view text) {
     const std::optional<double> number = leadingNumber(text);
     if (!number) {

@@ -6,6 +6,7 @@
 // locale with a decimal comma.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,8 +35,22 @@ std::optional<double> leadingNumber(std::string_view text);
 // 16-bit count; nothing when that integer lies outside -32768..32767 or the text overflows.
 std::optional<std::int16_t> leadingCount(std::string_view text);
 
-// Rounds to the nearest integer, halves to the even neighbour (14.5 -> 14, 15.5 -> 16).
-double roundHalfEven(double value);
+// Rounds to the nearest integer, halves to the even neighbour (14.5 -> 14, 15.5 -> 16),
+// whatever the floating-point rounding mode.
+inline double roundHalfEven(double value) {
+    // From 2^52 on every double is an integer; NaN and the infinities stay as they are.
+    if (!(std::fabs(value) < 4503599627370496.0)) {
+        return value;
+    }
+    // trunc and the subtraction are exact and do not depend on the rounding mode.
+    const double whole = std::trunc(value);
+    const double part = std::fabs(value - whole);
+    const double step = std::signbit(value) ? -1.0 : 1.0;
+    if (part > 0.5 || (part == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
+        return whole + step;
+    }
+    return whole;
+}
 
 // Reads a whole text as a number written in the regional format: blanks around it, an optional
 // sign, digits with the grouping character allowed (and ignored) between them, the decimal
