@@ -34,6 +34,26 @@ void addExponentDigit(long long& exponent, char digit) {
     }
 }
 
+// The signed digits of an exponent starting at `at` (after its letter), saturated as above;
+// `at` moves past them. Nothing, and `at` unspecified, when no digit follows the sign.
+std::optional<long long> readExponent(std::string_view text, std::size_t& at) {
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    long long exponent = 0;
+    bool any = false;
+    while (at < text.size() && isDigit(text[at])) {
+        addExponentDigit(exponent, text[at++]);
+        any = true;
+    }
+    if (!any) {
+        return std::nullopt;
+    }
+    return negative ? -exponent : exponent;
+}
+
 // Enough significant digits to decide the rounding of any decimal to the nearest double: the
 // exact halfway point between two doubles never needs more than 767 of them.
 constexpr std::size_t kSignificantDigitsKept = 800;
@@ -210,19 +230,8 @@ std::optional<double> leadingNumber(std::string_view text) {
     if (at < packed.size() &&
         (packed[at] == 'E' || packed[at] == 'e' || packed[at] == 'D' || packed[at] == 'd')) {
         std::size_t exp_at = at + 1;
-        bool exp_negative = false;
-        if (exp_at < packed.size() && (packed[exp_at] == '+' || packed[exp_at] == '-')) {
-            exp_negative = packed[exp_at] == '-';
-            ++exp_at;
-        }
-        long long exponent = 0;
-        bool any = false;
-        while (exp_at < packed.size() && isDigit(packed[exp_at])) {
-            addExponentDigit(exponent, packed[exp_at++]);
-            any = true;
-        }
-        if (any) {
-            parts.exponent = exp_negative ? -exponent : exponent;
+        if (const std::optional<long long> exponent = readExponent(packed, exp_at)) {
+            parts.exponent = *exponent;
         }
     }
     return composeNumber(parts);
@@ -287,21 +296,11 @@ std::optional<double> readLocaleNumber(std::string_view text, const NumberLocale
 
     if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
         ++at;
-        bool exp_negative = false;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-            exp_negative = text[at] == '-';
-            ++at;
-        }
-        long long exponent = 0;
-        bool any = false;
-        while (at < text.size() && isDigit(text[at])) {
-            addExponentDigit(exponent, text[at++]);
-            any = true;
-        }
-        if (!any) {
+        const std::optional<long long> exponent = readExponent(text, at);
+        if (!exponent) {
             return std::nullopt;
         }
-        parts.exponent = exp_negative ? -exponent : exponent;
+        parts.exponent = *exponent;
     }
     if (at != text.size()) {
         return std::nullopt;
