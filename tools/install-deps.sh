@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets and charts
     nlohmann-json3-dev                                # problem files of the runner
     libgtest-dev libbenchmark-dev                     # tests and benchmarks
-    xvfb xauth xdotool imagemagick fonts-dejavu-core  # windows under a virtual display
+    fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions
+    xvfb xauth xdotool imagemagick                    # windows under a virtual display
     locales                                           # a Greek C locale for the locale tests
 )
 

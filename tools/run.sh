@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-exec build/app/thalmuro-cli --help
+exec build/app/thalmuro

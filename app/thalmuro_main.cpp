@@ -1,0 +1,15 @@
+// thalmuro: the desktop program. Opens the main window; the program ends when its last window
+// is closed.
+
+#include <QApplication>
+
+#include "number_locale.h"
+#include "program.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // Numbers are read and written in the user's regional format (LC_ALL, LC_NUMERIC, LANG).
+    thalmuro::Program program(thalmuro::systemNumberLocale());
+    program.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,399 @@
+// The graph window Form4 driven through its buttons and labels, on the solved worked example.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <functional>
+
+#include "bitmaps.h"
+#include "fixtures.h"
+#include "graph_window.h"
+#include "line_chart.h"
+#include "solve.h"
+
+namespace thalmuro {
+namespace {
+
+using Plot = GraphWindow::Plot;
+
+// The worked example (14 risers, Q = 0.3528 m^3/s) solved on a Greek locale, every prompt
+// cancelled so that no report is written.
+const DiffuserResults& workedResults() {
+    static const SharedState state = [] {
+        SharedState s;
+        testing::FixedPrompts prompts;
+        Solve(testing::workedExample(NumberLocale::greek()), s, NumberLocale::greek(), prompts);
+        return s;
+    }();
+    return state.results;
+}
+
+// The member each plot draws.
+const RiserArray& plotted(const DiffuserResults& r, Plot plot) {
+    switch (plot) {
+        case Plot::energy:
+            return r.specific_energy;
+        case Plot::cd:
+            return r.cd;
+        case Plot::diffuser_velocity:
+            return r.v_diffuser;
+        case Plot::riser_velocity:
+            return r.v_riser;
+        case Plot::riser_discharge:
+            return r.q_riser;
+        case Plot::froude:
+            break;
+    }
+    return r.froude;
+}
+
+// Answers the next modal window, once it is up, with `answer`.
+void whenModal(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        timer->stop();
+        timer->deleteLater();
+        answer(modal);
+    });
+    timer->start(10);
+}
+
+// The window, shown, over a store that the test may change between clicks.
+struct Harness {
+    explicit Harness(const DiffuserResults& solved,
+                     const NumberLocale& locale = NumberLocale::greek())
+        : store(solved), window(new GraphWindow(store, locale)) {
+        window->show();
+    }
+    ~Harness() { delete window.data(); }
+
+    void click(int command) {
+        auto* button = window->findChild<QPushButton*>(QStringLiteral("Command%1").arg(command));
+        QVERIFY(button != nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    LineChart* chart(int i) const {
+        return window->findChild<LineChart*>(QStringLiteral("MSChart%1").arg(i));
+    }
+    QGroupBox* frame(int i) const {
+        return window->findChild<QGroupBox*>(QStringLiteral("Frame%1").arg(i));
+    }
+    QLineEdit* text1() const { return window->findChild<QLineEdit*>(QStringLiteral("Text1")); }
+    QLabel* label(int i) const {
+        return window->findChild<QLabel*>(QStringLiteral("Label%1").arg(i));
+    }
+
+    DiffuserResults store;
+    QPointer<GraphWindow> window;
+};
+
+}  // namespace
+
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void opensWithOnlyButtonsAndSketch();
+    void gridsHoldTheRisersFromShaftToSea_data();
+    void gridsHoldTheRisersFromShaftToSea();
+    void referenceColumns_data();
+    void referenceColumns();
+    void eachPlotShowsItsChartsAndLegend_data();
+    void eachPlotShowsItsChartsAndLegend();
+    void replotsOnlyWhenAsked();
+    void unplottableRiserCounts_data();
+    void unplottableRiserCounts();
+    void minimumFroudeLabelExplains();
+    void maximumFroudeLabelAsksForTheNomograph();
+    void oneWindowThatStartsAfreshWhenReopened();
+};
+
+void GraphWindowTest::opensWithOnlyButtonsAndSketch() {
+    Harness h(workedResults());
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("ΓΡΑΦΙΚΕΣ ΠΑΡΑΣΤΑΣΕΙΣ"));
+    QCOMPARE(h.window->size(), QSize(1003, 587));
+    QVERIFY(!h.chart(1)->isVisible());
+    QVERIFY(!h.chart(2)->isVisible());
+    QVERIFY(!h.frame(1)->isVisible());
+    QVERIFY(!h.frame(2)->isVisible());
+    QCOMPARE(h.text1()->text(), QString());
+    for (int i = 1; i <= 6; ++i) {
+        QVERIFY(h.window->findChild<QPushButton*>(QStringLiteral("Command%1").arg(i))->isVisible());
+    }
+    const auto* picture = h.window->findChild<QLabel*>(QStringLiteral("Picture1"));
+    QCOMPARE(picture->pixmap().toImage(), loadBitmap(111).toImage());
+
+    // The focus moves through the six plot buttons first, in order.
+    QWidget* focus = h.window->findChild<QPushButton*>(QStringLiteral("Command1"));
+    for (int i = 2; i <= 6; ++i) {
+        focus = focus->nextInFocusChain();
+        QCOMPARE(focus->objectName(), QStringLiteral("Command%1").arg(i));
+    }
+}
+
+void GraphWindowTest::gridsHoldTheRisersFromShaftToSea_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("risers");
+    QTest::addColumn<QString>("title");
+    const QString titles[] = {
+        QStringLiteral(" ΕΙΔΙΚΗ ΕΝΕΡΓΕΙΑ (m) -ΑΝΥΨΩΤΗΡΕΣ"),
+        QStringLiteral(" ΣΥΝΤΕΛΕΣΤΗΣ ΠΑΡΟΧΗΣ-ΑΝΥΨΩΤΗΡΕΣ"),
+        QStringLiteral(" ΤΑΧΥΤΗΤΑ ΔΙΑΧΥΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ"),
+        QStringLiteral(" ΤΑΧΥΤΗΤΑ ΑΝΥΨΩΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ"),
+        QStringLiteral(" ΠΑΡΟΧΗ ΑΝΥΨΩΤΗΡΑ (m^3/s) -ΑΝΥΨΩΤΗΡΕΣ"),
+        QStringLiteral(" ΠΥΚΝΟΜΕΤΡΙΚΟΣ ΑΡΙΘΜΟΣ FROUDE-ΑΝΥΨΩΤΗΡΕΣ"),
+    };
+    for (int risers : {14, 1}) {
+        for (int command = 1; command <= 6; ++command) {
+            QTest::addRow("Command%d, N=%d", command, risers)
+                << command << risers << titles[command - 1];
+        }
+    }
+}
+
+void GraphWindowTest::gridsHoldTheRisersFromShaftToSea() {
+    QFETCH(int, command);
+    QFETCH(int, risers);
+    QFETCH(QString, title);
+    DiffuserResults solved = workedResults();
+    solved.n_risers = static_cast<std::int16_t>(risers);
+    Harness h(solved);
+    h.click(command);
+
+    const RiserArray& values = plotted(h.store, static_cast<Plot>(command - 1));
+    const bool reference = command >= 5;
+    for (int i : {1, 2}) {
+        LineChart* chart = h.chart(i);
+        if (i == 2 && !reference) {
+            QVERIFY(!chart->isVisible());
+            continue;
+        }
+        QVERIFY(chart->isVisible());
+        QCOMPARE(chart->titleText(), title);
+        QCOMPARE(chart->showLegend(), false);
+        QCOMPARE(chart->rowCount(), risers);
+        QCOMPARE(chart->columnCount(), i == 1 ? 1 : (command == 5 ? 4 : 3));
+        // Row k holds riser N + 1 - k: labels N ... 1 from the loading-shaft end on the left
+        // to riser 1 at the open sea on the right.
+        for (int row = 1; row <= risers; ++row) {
+            const int riser = risers + 1 - row;
+            QCOMPARE(chart->rowLabel(row), QString::number(riser));
+            QCOMPARE(chart->data(row, 1), std::optional<double>(values[riser - 1]));
+        }
+    }
+    // The plot is of the solution, not of empty cells.
+    QVERIFY(values[risers - 1] != 0.0);
+}
+
+void GraphWindowTest::referenceColumns_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("risers");
+    QTest::addColumn<bool>("greek");
+    QTest::addColumn<QString>("mean");
+    QTest::addColumn<QList<double>>("references");
+    // Computed as (Q 0.1) / N + Q / N and Q / N - (Q 0.1) / N: 0.02268 exactly, where
+    // 0.9 Q / N would give 0.022680000000000002.
+    QTest::newRow("discharge, N=14, Greek")
+        << 5 << 14 << true << QStringLiteral("0,0252") << QList<double>{0.0252, 0.02772, 0.02268};
+    QTest::newRow("discharge, N=14, English")
+        << 5 << 14 << false << QStringLiteral("0.0252") << QList<double>{0.0252, 0.02772, 0.02268};
+    // 1.1 Q would give 0.38808000000000004.
+    QTest::newRow("discharge, N=1")
+        << 5 << 1 << true << QStringLiteral("0,3528") << QList<double>{0.3528, 0.38808, 0.31752};
+    QTest::newRow("Froude, N=14") << 6 << 14 << true << QString() << QList<double>{10.0, 1.0};
+}
+
+void GraphWindowTest::referenceColumns() {
+    QFETCH(int, command);
+    QFETCH(int, risers);
+    QFETCH(bool, greek);
+    QFETCH(QString, mean);
+    QFETCH(QList<double>, references);
+    DiffuserResults solved = workedResults();
+    solved.n_risers = static_cast<std::int16_t>(risers);
+    Harness h(solved, greek ? NumberLocale::greek() : NumberLocale::english());
+    h.click(command);
+
+    QCOMPARE(h.text1()->text(), mean);
+    LineChart* chart = h.chart(2);
+    QCOMPARE(chart->columnCount(), 1 + references.size());
+    for (int column = 2; column <= chart->columnCount(); ++column) {
+        for (int row = 1; row <= risers; ++row) {
+            QCOMPARE(chart->data(row, column), std::optional<double>(references[column - 2]));
+        }
+    }
+}
+
+void GraphWindowTest::eachPlotShowsItsChartsAndLegend_data() {
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<bool>("chart2");
+    QTest::addColumn<bool>("frame2");
+    QTest::addColumn<bool>("frame1");
+    QTest::addColumn<QString>("title");
+    const QString energy = QStringLiteral(" ΕΙΔΙΚΗ ΕΝΕΡΓΕΙΑ (m) -ΑΝΥΨΩΤΗΡΕΣ");
+    const QString discharge = QStringLiteral(" ΠΑΡΟΧΗ ΑΝΥΨΩΤΗΡΑ (m^3/s) -ΑΝΥΨΩΤΗΡΕΣ");
+    const QString froude = QStringLiteral(" ΠΥΚΝΟΜΕΤΡΙΚΟΣ ΑΡΙΘΜΟΣ FROUDE-ΑΝΥΨΩΤΗΡΕΣ");
+    QTest::newRow("energy") << QList<int>{1} << false << false << false << energy;
+    QTest::newRow("cd") << QList<int>{2} << false << false << false
+                        << QStringLiteral(" ΣΥΝΤΕΛΕΣΤΗΣ ΠΑΡΟΧΗΣ-ΑΝΥΨΩΤΗΡΕΣ");
+    QTest::newRow("discharge") << QList<int>{5} << true << true << false << discharge;
+    QTest::newRow("Froude") << QList<int>{6} << true << false << true << froude;
+    QTest::newRow("discharge, then energy")
+        << QList<int>{5, 1} << false << false << false << energy;
+    QTest::newRow("discharge, then Froude") << QList<int>{5, 6} << true << false << true << froude;
+    QTest::newRow("Froude, then discharge")
+        << QList<int>{6, 5} << true << true << false << discharge;
+    QTest::newRow("Froude, then riser velocity")
+        << QList<int>{6, 4} << false << false << false
+        << QStringLiteral(" ΤΑΧΥΤΗΤΑ ΑΝΥΨΩΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ");
+    QTest::newRow("discharge twice") << QList<int>{5, 5} << true << true << false << discharge;
+}
+
+void GraphWindowTest::eachPlotShowsItsChartsAndLegend() {
+    QFETCH(QList<int>, clicks);
+    QFETCH(bool, chart2);
+    QFETCH(bool, frame2);
+    QFETCH(bool, frame1);
+    QFETCH(QString, title);
+    Harness h(workedResults());
+    for (int command : clicks)
+        h.click(command);
+
+    QVERIFY(h.chart(1)->isVisible());
+    QCOMPARE(h.chart(1)->titleText(), title);
+    QCOMPARE(h.chart(1)->columnCount(), 1);
+    QCOMPARE(h.chart(2)->isVisible(), chart2);
+    QCOMPARE(h.frame(2)->isVisible(), frame2);
+    QCOMPARE(h.frame(1)->isVisible(), frame1);
+    if (chart2) QCOMPARE(h.chart(2)->columnCount(), frame2 ? 4 : 3);
+    // Text1 keeps the mean of the last discharge plot.
+    QCOMPARE(h.text1()->text(), clicks.contains(5) ? QStringLiteral("0,0252") : QString());
+}
+
+void GraphWindowTest::replotsOnlyWhenAsked() {
+    Harness h(workedResults());
+    h.click(5);
+
+    // A new Solve with fewer risers and another discharge changes nothing on the open window...
+    h.store.n_risers = 10;
+    h.store.q_total = 0.5;
+    QCOMPARE(h.chart(1)->rowCount(), 14);
+    QCOMPARE(h.chart(2)->data(1, 2), std::optional<double>(0.0252));
+    QCOMPARE(h.text1()->text(), QStringLiteral("0,0252"));
+
+    // ...until a plot button is pressed; a hidden chart keeps its last content.
+    h.click(1);
+    QCOMPARE(h.chart(1)->rowCount(), 10);
+    QCOMPARE(h.chart(1)->rowLabel(1), QStringLiteral("10"));
+    QCOMPARE(h.chart(2)->rowCount(), 14);
+    QCOMPARE(h.text1()->text(), QStringLiteral("0,0252"));
+    h.click(5);
+    QCOMPARE(h.chart(2)->rowCount(), 10);
+    QCOMPARE(h.text1()->text(), QStringLiteral("0,05"));
+}
+
+void GraphWindowTest::unplottableRiserCounts_data() {
+    QTest::addColumn<int>("risers");
+    QTest::newRow("no risers") << 0;
+    QTest::newRow("more than the store holds") << 150;
+    QTest::newRow("negative") << -3;
+}
+
+void GraphWindowTest::unplottableRiserCounts() {
+    QFETCH(int, risers);
+    Harness h(workedResults());
+    h.click(5);  // a valid plot first: its rows and mean must not survive
+    h.store.n_risers = static_cast<std::int16_t>(risers);
+
+    // A stored N outside 1..101 gives charts without rows and a blank mean, whatever the plot.
+    for (int command = 1; command <= 6; ++command) {
+        h.click(command);
+        QVERIFY(h.chart(1)->isVisible());
+        QCOMPARE(h.chart(1)->rowCount(), 0);
+        if (command >= 5) QCOMPARE(h.chart(2)->rowCount(), 0);
+        QCOMPARE(h.frame(2)->isVisible(), command == 5);
+        QCOMPARE(h.frame(1)->isVisible(), command == 6);
+    }
+    QCOMPARE(h.text1()->text(), QString());
+}
+
+void GraphWindowTest::minimumFroudeLabelExplains() {
+    Harness h(workedResults());
+    h.click(6);
+    QCOMPARE(h.label(5)->cursor().shape(), Qt::WhatsThisCursor);
+
+    QString title;
+    QString text;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        for (QAbstractButton* button : box->buttons())
+            buttons << button->text();
+        box->buttons().first()->click();
+    });
+    QTest::mouseClick(h.label(5), Qt::LeftButton);
+
+    QCOMPARE(title, QStringLiteral("Πληροφορία"));
+    QCOMPARE(text, QStringLiteral("Για την αποφυγή εισροής θαλασσινού νερού στο διαχυτήρα ο "
+                                  "FROUDE πρέπει να είναι μεγαλύτερος από 1"));
+    QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void GraphWindowTest::maximumFroudeLabelAsksForTheNomograph() {
+    Harness h(workedResults());
+    h.click(6);
+    QSignalSpy nomograph(h.window.data(), &GraphWindow::nomographRequested);
+    QCOMPARE(h.label(4)->cursor().shape(), Qt::WhatsThisCursor);
+
+    QTest::mouseClick(h.label(4), Qt::LeftButton);
+    QCOMPARE(nomograph.count(), 1);
+
+    // The other texts do nothing: no signal, no message.
+    QTest::mouseClick(h.label(3), Qt::LeftButton);
+    h.click(5);
+    for (int other : {1, 2, 6, 7, 8, 9, 10})
+        QTest::mouseClick(h.label(other), Qt::LeftButton);
+    QCOMPARE(nomograph.count(), 1);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void GraphWindowTest::oneWindowThatStartsAfreshWhenReopened() {
+    const DiffuserResults& store = workedResults();
+    QPointer<GraphWindow> slot;
+    GraphWindow* first = showGraphWindow(slot, store, NumberLocale::greek());
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+
+    // A second request brings the same window forward, plot and all.
+    QCOMPARE(showGraphWindow(slot, store, NumberLocale::greek()), first);
+    QVERIFY(first->findChild<LineChart*>(QStringLiteral("MSChart1"))->isVisible());
+    QCOMPARE(first->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
+             QStringLiteral("0,0252"));
+
+    // Closing destroys it; the next request creates a new one in the initial state.
+    first->close();
+    QTRY_VERIFY(slot.isNull());
+    GraphWindow* second = showGraphWindow(slot, store, NumberLocale::greek());
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    QVERIFY(!second->findChild<LineChart*>(QStringLiteral("MSChart1"))->isVisible());
+    QVERIFY(!second->findChild<QGroupBox*>(QStringLiteral("Frame2"))->isVisible());
+    QCOMPARE(second->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QString());
+    second->close();
+    QTRY_VERIFY(slot.isNull());
+}
+
+}  // namespace thalmuro
+
+QTEST_MAIN(thalmuro::GraphWindowTest)
+#include "graph_window_test.moc"

@@ -1,0 +1,363 @@
+// Solve from the main window: the prompts, the report file, the buttons it enables, the
+// message for a report that cannot be written, and the stop button of a long balancing.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cerrno>
+#include <memory>
+#include <optional>
+
+#include "main_window.h"
+#include "report_failure.h"
+#include "solve.h"
+#include "ui_test_support.h"
+#include "window_prompts.h"
+
+using thalmuro::MainWindow;
+using thalmuro::testing::control;
+using thalmuro::testing::ModalAnswerer;
+
+Q_DECLARE_METATYPE(thalmuro::NumberLocale)
+
+namespace {
+
+// What a prompt showed and how it was answered.
+struct PromptSeen {
+    QString name, title, label, initial, ok, cancel;
+    std::optional<Qt::CursorShape> cursor;
+};
+
+// Answers an input prompt: records it, then types `answer` and presses OK, or presses
+// "Άκυρο" when there is no answer.
+ModalAnswerer::Handler answerPrompt(PromptSeen& seen, std::optional<QString> answer) {
+    return [&seen, answer](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        if (dialog == nullptr) {
+            modal->close();
+            return;
+        }
+        seen = {dialog->objectName(), dialog->windowTitle(),  dialog->labelText(),
+                dialog->textValue(),  dialog->okButtonText(), dialog->cancelButtonText(),
+                std::nullopt};
+        if (const QCursor* cursor = QGuiApplication::overrideCursor())
+            seen.cursor = cursor->shape();
+        if (answer) dialog->setTextValue(*answer);
+        const QString button = answer ? dialog->okButtonText() : dialog->cancelButtonText();
+        for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+            if (b->text() == button) b->click();
+        }
+    };
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The first line (CR LF ends) where two reports differ, for the failure message.
+QString firstDifference(const QByteArray& actual, const QByteArray& expected) {
+    const QList<QByteArray> a = actual.split('\n');
+    const QList<QByteArray> e = expected.split('\n');
+    for (qsizetype i = 0; i < std::max(a.size(), e.size()); ++i) {
+        const QByteArray left = i < a.size() ? a[i] : QByteArray("<none>");
+        const QByteArray right = i < e.size() ? e[i] : QByteArray("<none>");
+        if (left != right) {
+            return QString("line %1:\n  written:  %2\n  expected: %3")
+                .arg(i + 1)
+                .arg(QString::fromLatin1(left.toHex(' ')), QString::fromLatin1(right.toHex(' ')));
+        }
+    }
+    return QString();
+}
+
+// Balancing prompts for the engine alone: no report, and a stop after `stopAfter` passes.
+class StopAfter : public thalmuro::SolvePrompts {
+  public:
+    explicit StopAfter(long stopAfter) : stopAfter_(stopAfter) {}
+    std::optional<std::string> ask(const thalmuro::Prompt&) override { return std::nullopt; }
+    bool keepBalancing(long passesRun) override { return passesRun < stopAfter_; }
+
+  private:
+    long stopAfter_;
+};
+
+// 101 risers in one section with Q = 30 m^3/s: the optimised mode lowers qc for well over a
+// thousand passes.
+thalmuro::DiffuserInput longBalancing() {
+    thalmuro::DiffuserInput in;
+    in.risers = "101";
+    in.sections = "1";
+    in.drho = "0,0307";
+    in.total_discharge = "30";
+    in.manning = "0,01";
+    in.rows[0] = {"1", "101", "1,5", "8", "0,2", "0,3"};
+    in.flow_mode = thalmuro::FlowMode::optimised;
+    return in;
+}
+
+}  // namespace
+
+class SolveTest : public QObject {
+    Q_OBJECT
+
+  private:
+    void open(const thalmuro::NumberLocale& locale) {
+        window_ = std::make_unique<MainWindow>(*state_, locale);
+        window_->show();
+    }
+    void loadExample(const char* flowEntry) {
+        auto* check4 = control<QCheckBox>(window_.get(), "Check4");
+        QTest::mouseClick(check4, Qt::LeftButton, {}, check4->rect().center());
+        if (flowEntry != nullptr) control<QAction>(window_.get(), flowEntry)->trigger();
+    }
+    void solve() { control<QPushButton>(window_.get(), "Command1")->click(); }
+    bool buttonsEnabled() const {
+        return control<QPushButton>(window_.get(), "Command2")->isEnabled() &&
+               control<QPushButton>(window_.get(), "Command3")->isEnabled();
+    }
+
+  private slots:
+    void init() {
+        QVERIFY(folder_.isValid());
+        previousFolder_ = QDir::currentPath();
+        // A name without a folder is written to the current folder.
+        QVERIFY(QDir::setCurrent(folder_.path()));
+        state_ = std::make_unique<thalmuro::SharedState>();
+        open(thalmuro::NumberLocale::greek());
+    }
+    void cleanup() {
+        window_.reset();
+        state_.reset();
+        QDir::setCurrent(previousFolder_);
+        QDir(folder_.path()).removeRecursively();
+        QDir().mkpath(folder_.path());
+    }
+
+    // The worked example solved with "Υπολογισμος με qc=0.95qtotal" and the offered name
+    // writes the engine's golden report into the current folder, byte for byte.
+    void goldenReport_data() {
+        QTest::addColumn<thalmuro::NumberLocale>("locale");
+        QTest::addColumn<QString>("golden");
+        QTest::newRow("Greek") << thalmuro::NumberLocale::greek() << "worked_example_el.txt";
+        QTest::newRow("English") << thalmuro::NumberLocale::english() << "worked_example_en.txt";
+    }
+    void goldenReport() {
+        QFETCH(thalmuro::NumberLocale, locale);
+        QFETCH(QString, golden);
+        open(locale);
+        loadExample("paroxi_me_stantar");
+        PromptSeen prompt;
+        ModalAnswerer answerer;
+        answerer.then(answerPrompt(prompt, QString("Δοκιμή1.txt")));
+        solve();
+
+        QCOMPARE(answerer.unexpected(), 0);
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(prompt.name, QString("fileNamePrompt"));
+        QCOMPARE(prompt.title, QString("Εισαγωγή ονόματος αρχείου"));
+        QCOMPARE(prompt.label, QString("Δώστε το όνομα της δοκιμής και την κατάληξη"));
+        QCOMPARE(prompt.initial, QString("Δοκιμή1.txt"));
+        QCOMPARE(prompt.ok, QString("OK"));
+        QCOMPARE(prompt.cancel, QString("Άκυρο"));
+        QCOMPARE(prompt.cursor, std::optional(Qt::ArrowCursor));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+        const QByteArray written = readFile(folder_.filePath("Δοκιμή1.txt"));
+        const QByteArray expected = readFile(QString(THALMURO_TEST_DATA "/") + golden);
+        QVERIFY(!expected.isEmpty());
+        QVERIFY2(written == expected, qPrintable(firstDifference(written, expected)));
+        QVERIFY(buttonsEnabled());
+    }
+
+    // Cancel or an empty name writes nothing and says nothing; the buttons are enabled all
+    // the same and stay so.
+    void noReport_data() {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::newRow("Cancel") << std::optional<QString>();
+        QTest::newRow("empty name") << std::optional<QString>(QString());
+    }
+    void noReport() {
+        QFETCH(std::optional<QString>, answer);
+        loadExample(nullptr);
+        PromptSeen prompt;
+        ModalAnswerer answerer;
+        answerer.then(answerPrompt(prompt, answer));
+        solve();
+        QCOMPARE(answerer.answered(), 1);
+        QCOMPARE(answerer.unexpected(), 0);
+        QVERIFY(QDir(folder_.path()).isEmpty());
+        QVERIFY(buttonsEnabled());
+
+        // Emptying the inputs does not take the buttons back.
+        auto* check4 = control<QCheckBox>(window_.get(), "Check4");
+        QTest::mouseClick(check4, Qt::LeftButton, {}, check4->rect().center());
+        answerer.then(answerPrompt(prompt, std::nullopt));
+        solve();
+        QVERIFY(buttonsEnabled());
+        QCOMPARE(answerer.unexpected(), 0);
+    }
+
+    // A report that cannot be written is told in an information message naming the file.
+    void unwritableName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "χωρίς φάκελο/Δοκιμή1.txt"
+                                        << "Ο φάκελος που δόθηκε δεν υπάρχει.";
+        QTest::newRow("a folder") << "."
+                                  << "Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.";
+        QTest::newRow("name too long") << QString(300, 'a') + ".txt"
+                                       << "Το όνομα του αρχείου είναι πολύ μεγάλο.";
+    }
+    void unwritableName() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        loadExample(nullptr);
+        PromptSeen prompt;
+        QString title, text;
+        QStringList buttons;
+        ModalAnswerer answerer;
+        answerer.then(answerPrompt(prompt, name));
+        answerer.then([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                title = box->windowTitle();
+                text = box->text();
+                for (const QAbstractButton* b : box->buttons())
+                    buttons << b->text();
+                box->accept();
+            } else {
+                modal->close();
+            }
+        });
+        solve();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(title, QString("Πληροφορία"));
+        QCOMPARE(buttons, QStringList{"OK"});
+        QVERIFY2(text.contains("«" + name + "»"), qPrintable(text));
+        QVERIFY2(text.endsWith(reason), qPrintable(text));
+        QVERIFY(buttonsEnabled());
+    }
+
+    void reportFailureText_data() {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("ENOENT") << ENOENT << "Ο φάκελος που δόθηκε δεν υπάρχει.";
+        QTest::newRow("ENOTDIR") << ENOTDIR << "Μέρος της διαδρομής που δόθηκε δεν είναι φάκελος.";
+        QTest::newRow("EACCES") << EACCES
+                                << "Δεν υπάρχει δικαίωμα εγγραφής στο αρχείο ή στον φάκελό του.";
+        QTest::newRow("EPERM") << EPERM
+                               << "Δεν υπάρχει δικαίωμα εγγραφής στο αρχείο ή στον φάκελό του.";
+        QTest::newRow("EISDIR") << EISDIR << "Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.";
+        QTest::newRow("ENOSPC") << ENOSPC << "Δεν υπάρχει ελεύθερος χώρος στον δίσκο.";
+        QTest::newRow("EROFS") << EROFS << "Ο δίσκος επιτρέπει μόνο ανάγνωση.";
+        QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << "Το όνομα του αρχείου είναι πολύ μεγάλο.";
+        QTest::newRow("EIO, any other")
+            << EIO << "Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.";
+    }
+    void reportFailureText() {
+        QFETCH(int, error);
+        QFETCH(QString, reason);
+        QCOMPARE(thalmuro::reportFailureText("/tmp/αποτελέσματα.txt",
+                                             std::error_code(error, std::generic_category())),
+                 "Τα αποτελέσματα δεν γράφτηκαν στο αρχείο «/tmp/αποτελέσματα.txt».\n" + reason);
+    }
+
+    // In the user flow mode the ratio is asked first; its answer is read in the window's
+    // number format and gives qc = x Q / N, the discharge of riser 1.
+    void ratioPrompt_data() {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("offered 0,90") << std::optional<QString>("0,90") << 0.9;
+        QTest::newRow("0.90 reads 90") << std::optional<QString>("0.90") << 90.0;
+        QTest::newRow("Cancel") << std::optional<QString>() << 0.0;
+    }
+    void ratioPrompt() {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(double, ratio);
+        loadExample("paroxi_kathorismeni");
+        PromptSeen ratioSeen, fileSeen;
+        ModalAnswerer answerer;
+        answerer.then(answerPrompt(ratioSeen, answer));
+        answerer.then(answerPrompt(fileSeen, std::nullopt));
+        solve();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        QCOMPARE(ratioSeen.name, QString("ratioPrompt"));
+        QCOMPARE(ratioSeen.title, QString("Εισαγωγή Αναλογίας"));
+        QCOMPARE(ratioSeen.label, QString(" qc=x*qtotal/Ανυψωτήρες    Δώσε το x !!ΠΡΟΣΟΧΗ!! Χ<1"));
+        QCOMPARE(ratioSeen.initial, QString("0,90"));
+        QCOMPARE(ratioSeen.ok, QString("OK"));
+        QCOMPARE(ratioSeen.cancel, QString("Άκυρο"));
+        QCOMPARE(fileSeen.name, QString("fileNamePrompt"));
+        QCOMPARE(state_->results.q_riser[0], ratio * 0.3528 / 14);
+        QVERIFY(buttonsEnabled());
+    }
+
+    // A balancing that outlasts the delay opens a modal progress window; its stop button ends
+    // the balancing, and the results are those of the pass at which it stopped.
+    void stopBalancing() {
+        const thalmuro::DiffuserInput input = longBalancing();
+        const thalmuro::NumberLocale greek = thalmuro::NumberLocale::greek();
+        thalmuro::SharedState full;
+        StopAfter never(std::numeric_limits<long>::max());
+        const long fullPasses = thalmuro::Solve(input, full, greek, never).balance.passes;
+        QVERIFY(fullPasses > 1000);
+
+        QString title, cancelText;
+        Qt::WindowModality modality = Qt::NonModal;
+        PromptSeen fileSeen;
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget* modal) {
+            auto* progress = qobject_cast<QProgressDialog*>(modal);
+            if (progress == nullptr) {
+                modal->close();
+                return;
+            }
+            title = progress->windowTitle();
+            modality = progress->windowModality();
+            for (QPushButton* b : progress->findChildren<QPushButton*>()) {
+                cancelText = b->text();
+                b->click();
+            }
+        });
+        answerer.then(answerPrompt(fileSeen, std::nullopt));
+        thalmuro::SolveOutcome outcome;
+        {
+            thalmuro::WindowPrompts prompts(window_.get(), std::chrono::milliseconds(0));
+            outcome = thalmuro::Solve(input, *state_, greek, prompts);
+        }
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(title, QString("Βελτιστοποίηση της παροχής"));
+        QCOMPARE(cancelText, QString("Διακοπή"));
+        // Modal for the whole program: no other control can be used while events go through.
+        QCOMPARE(modality, Qt::ApplicationModal);
+        QCOMPARE(fileSeen.name, QString("fileNamePrompt"));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+        QVERIFY(outcome.balance.stopped_by_host);
+        QVERIFY(outcome.balance.passes < fullPasses);
+        thalmuro::SharedState reference;
+        StopAfter stop(outcome.balance.passes);
+        const thalmuro::Balance expected = thalmuro::Solve(input, reference, greek, stop).balance;
+        QCOMPARE(outcome.balance.passes, expected.passes);
+        QCOMPARE(outcome.balance.qc, expected.qc);
+        QCOMPARE(outcome.balance.qcalc, expected.qcalc);
+        QVERIFY(state_->results.q_riser == reference.results.q_riser);
+        QVERIFY(state_->results.specific_energy == reference.results.specific_energy);
+    }
+
+  private:
+    QTemporaryDir folder_;
+    QString previousFolder_;
+    std::unique_ptr<thalmuro::SharedState> state_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+QTEST_MAIN(SolveTest)
+#include "solve_test.moc"

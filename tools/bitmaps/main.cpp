@@ -1,0 +1,115 @@
+// thalmuro_draw_bitmaps PAGES_DIR OUT_DIR
+//
+// Draws the program's eleven pictures and writes them to OUT_DIR as <id>.bmp: uncompressed
+// 24-bit BMP files, rows bottom-up, without palette, each at the exact pixel size its window is
+// laid out for. The text pages come from the HTML files in PAGES_DIR; everything else is drawn
+// by the code of this program. The build runs it and embeds the files in the program.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <cstdio>
+#include <functional>
+
+#include "pictures.h"
+
+namespace {
+
+using namespace thalmuro::bitmaps;
+
+struct Picture {
+    int id;
+    int width;
+    int height;
+    std::function<QImage(QString* error)> draw;
+};
+
+// A text page and how many of its rows, from the top, can be brought into view: page 116 is
+// taller than its picture box, page 115 keeps its last rows below the window's edge even when
+// scrolled to the end; the other pages are seen whole.
+Picture textPage(int id, int width, int height, int usableHeight, const QString& pagesDir) {
+    return {id, width, height, [=](QString* error) {
+                return drawTextPage(id, width, height, usableHeight, pagesDir, error);
+            }};
+}
+
+Picture drawing(int id, int width, int height, QImage (*draw)()) {
+    return {id, width, height, [draw](QString*) { return draw(); }};
+}
+
+bool fail(const QString& message) {
+    std::fprintf(stderr, "thalmuro_draw_bitmaps: %s\n", qPrintable(message));
+    return false;
+}
+
+// The pages are laid out for the metrics of the DejaVu faces; another face would wrap the lines
+// differently and could overflow a page.
+bool fontsPresent() {
+    const QStringList families = QFontDatabase::families();
+    for (const char* family : {"DejaVu Serif", "DejaVu Sans"}) {
+        if (!families.contains(QLatin1String(family)))
+            return fail(QStringLiteral("the font \"%1\" is not installed (fonts-dejavu-core)")
+                            .arg(QLatin1String(family)));
+    }
+    return true;
+}
+
+bool writePicture(const Picture& picture, const QDir& outDir) {
+    QString error;
+    const QImage image = picture.draw(&error);
+    if (image.isNull()) return fail(QStringLiteral("picture %1: %2").arg(picture.id).arg(error));
+    if (image.size() != QSize(picture.width, picture.height))
+        return fail(QStringLiteral("picture %1 is %2 x %3 pixels instead of %4 x %5")
+                        .arg(picture.id)
+                        .arg(image.width())
+                        .arg(image.height())
+                        .arg(picture.width)
+                        .arg(picture.height));
+    // Qt writes an image without alpha channel as a 24-bit BMP with no compression and no
+    // palette, bottom-up: the format the program's resources are kept in.
+    const QString path = outDir.filePath(QStringLiteral("%1.bmp").arg(picture.id));
+    QImageWriter writer(path, "BMP");
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Drawing needs fonts but no display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: thalmuro_draw_bitmaps PAGES_DIR OUT_DIR\n");
+        return 2;
+    }
+    const QString pagesDir = args.at(1);
+    const QDir outDir(args.at(2));
+    if (!outDir.exists() && !QDir().mkpath(outDir.path())) {
+        fail(QStringLiteral("cannot create %1").arg(outDir.path()));
+        return 1;
+    }
+    if (!fontsPresent()) return 1;
+
+    const Picture pictures[] = {
+        textPage(102, 608, 546, 546, pagesDir),        textPage(104, 586, 359, 359, pagesDir),
+        drawing(108, 1065, 749, drawGreenRedFractal),  drawing(109, 640, 480, drawSphereFractal),
+        drawing(110, 831, 578, drawNomograph),         drawing(111, 264, 85, drawOutfallSketch),
+        drawing(113, 1280, 1024, drawPastelFractal),   textPage(114, 598, 758, 758, pagesDir),
+        textPage(115, 604, 1276, 1276 - 42, pagesDir), textPage(116, 616, 606, 569, pagesDir),
+        textPage(117, 590, 1757, 1757, pagesDir),
+    };
+    // THALMURO_BITMAPS_VERBOSE=1 reports how long each picture takes and, for the text pages,
+    // how much room is left below the text.
+    const bool verbose = qEnvironmentVariableIsSet("THALMURO_BITMAPS_VERBOSE");
+    for (const Picture& picture : pictures) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!writePicture(picture, outDir)) return 1;
+        if (verbose) std::fprintf(stderr, "%d: %lld ms\n", picture.id, timer.elapsed());
+    }
+    return 0;
+}

@@ -1,0 +1,70 @@
+// Form4, the graph window "ΓΡΑΦΙΚΕΣ ΠΑΡΑΣΤΑΣΕΙΣ": plots one per-riser result of the last Solve
+// at a time against the riser number, the riser discharge with its mean and ±10 % band and the
+// densimetric Froude number with its limits 1 and 10 on a second, reference chart.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "number_rules.h"
+#include "problem_data.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace thalmuro {
+
+class LineChart;
+
+class GraphWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // The six plots, in the order of their buttons Command1 to Command6.
+    enum class Plot { energy, cd, diffuser_velocity, riser_velocity, riser_discharge, froude };
+
+    // `results` is the program's results store; each plot reads it at the moment its button is
+    // pressed, so the window always plots the last Solve. `numberLocale` is the regional format
+    // in which the mean discharge and the chart marks are written.
+    GraphWindow(const DiffuserResults& results, NumberLocale numberLocale,
+                QWidget* parent = nullptr);
+
+    // What a plot button does: shows the charts and legend of the plot and fills them from the
+    // store.
+    void plot(Plot which);
+
+  signals:
+    // Label4 "Μέγιστος Επιτρεπόμενος (10)" was clicked: the nomograph window should open.
+    void nomographRequested();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createControls();
+    void createDischargeLegend();
+    void createFroudeLegend();
+    void createDirectionStrip();
+    void loadForm();
+    void showMinimumFroudeInformation();
+
+    const DiffuserResults& results_;
+    const NumberLocale numberLocale_;
+
+    LineChart* chart1_ = nullptr;
+    LineChart* chart2_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* picture1_ = nullptr;
+};
+
+// Shows the graph window held in `window`: creates it when there is none (it then starts in its
+// initial state) or brings the open one to the front, untouched. The window has no owner and
+// destroys itself when closed, which clears `window`.
+GraphWindow* showGraphWindow(QPointer<GraphWindow>& window, const DiffuserResults& results,
+                             const NumberLocale& numberLocale);
+
+}  // namespace thalmuro

@@ -1,0 +1,148 @@
+#include "help_windows.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <cstdint>
+
+#include "bitmaps.h"
+#include "help_controls.h"
+#include "picture_box.h"
+#include "tabbed_container.h"
+
+namespace thalmuro::help {
+namespace {
+
+// Both windows are light orange.
+const QColor kLightOrange(255, 224, 192);
+
+// Form3's background picture.
+constexpr int kBackgroundBitmap = 108;
+
+struct ScrollRange {
+    int maximum;
+    int step;  // the arrows and the trough alike
+    int initial;
+};
+
+// A vertical scroll bar that moves `page`: on every change of its value the page's Top (twips
+// within the container) becomes `topAtZero` − value. The page keeps its starting Top until the
+// first change, so the first step may move it by more or less than the later ones. A dragged
+// thumb changes the value only when it is released, so the page does not follow the drag.
+QScrollBar* pageScrollBar(const QString& name, const TwipsRect& rect, const ScrollRange& range,
+                          int topAtZero, PictureBox* page, QWidget* container) {
+    auto* bar = placed(new QScrollBar(Qt::Vertical, container), name, rect);
+    bar->setRange(0, range.maximum);
+    bar->setSingleStep(range.step);
+    bar->setPageStep(range.step);
+    bar->setValue(range.initial);
+    bar->setTracking(false);
+    QObject::connect(bar, &QScrollBar::valueChanged, page, [page, topAtZero](int value) {
+        // A 16-bit Top, as the page positions are held; within the scroll ranges the
+        // difference always fits.
+        page->setTopTwips(static_cast<std::int16_t>(topAtZero - value));
+    });
+    return bar;
+}
+
+// A window of fixed size: the pages and the container are laid out for exactly this client area.
+void setUpWindow(QWidget* window, const QString& name, const char* caption, int widthTwips,
+                 int heightTwips) {
+    window->setObjectName(name);
+    window->setAccessibleDescription(name);
+    window->setWindowTitle(utf8(caption));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setFont(controlFont());
+    window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+template <class Window>
+Window* showOrRaise(QPointer<Window>& window) {
+    if (window.isNull()) {
+        window = new Window;
+        window->show();
+        return window;
+    }
+    // An open window only comes to the front, with its tab and pages as they are.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+}  // namespace
+
+InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent) {
+    setUpWindow(this, QStringLiteral("Form2"), "ΟΔΗΓΙΕΣ", 11040, 9525);
+    setBackground(this, kLightOrange);
+
+    // The container overhangs the client area a little on the left and on the right.
+    auto* tabs =
+        placed(new TabbedContainer(4, 3, this), QStringLiteral("SSTab1"), {-240, 120, 11295, 9495});
+    setBackground(tabs, kLightOrange);
+    tabs->setTabCaption(0, utf8("Γενικές Οδηγίες"));
+    tabs->setTabCaption(1, utf8("Οδηγίες Συμπλήρωσης Δεδομένων"));
+    tabs->setTabCaption(2, utf8(" Αρχείο Αποτελεσμάτων"));
+    tabs->setTabCaption(3, utf8("Παροχή Υπολογισμού"));
+
+    auto* picture1 = new PictureBox(QStringLiteral("Picture1"), {120, 840, 10935, 8415}, tabs);
+    auto* picture2 = new PictureBox(QStringLiteral("Picture2"), {240, 840, 10335, 30000}, tabs);
+    auto* scroll1 = pageScrollBar(QStringLiteral("VScroll1"), {10680, 840, 375, 8535},
+                                  {30000, 900, 100}, 1000, picture2, tabs);
+    auto* picture3 = new PictureBox(QStringLiteral("Picture3"), {240, 840, 10575, 7815}, tabs);
+    auto* picture4 = new PictureBox(QStringLiteral("Picture4"), {360, 840, 10815, 8535}, tabs);
+    tabs->addControl(0, picture1);
+    tabs->addControl(1, picture2);
+    tabs->addControl(1, scroll1);
+    tabs->addControl(2, picture3);
+    tabs->addControl(3, picture4);
+
+    picture1->loadBitmap(102);
+    picture2->loadBitmap(117);
+    picture3->loadBitmap(104);
+    picture4->loadBitmap(116);
+}
+
+GeneralitiesWindow::GeneralitiesWindow(QWidget* parent) : QWidget(parent) {
+    setUpWindow(this, QStringLiteral("Form3"), "ΓΕΝΙΚΟΤΗΤΕΣ", 12870, 9525);
+
+    // The container's lower part lies below the client area; the strip right of it shows the
+    // window's background picture.
+    auto* tabs =
+        placed(new TabbedContainer(2, 3, this), QStringLiteral("SSTab1"), {-360, 360, 9855, 15000});
+    setBackground(tabs, tabs->palette().color(QPalette::Button));
+    tabs->setTabCaption(0, utf8("Γενικά για τον Διαχυτήρα"));
+    tabs->setTabCaption(1, utf8("Τρόπος Υπολογισμού"));
+
+    auto* picture1 = new PictureBox(QStringLiteral("Picture1"), {360, 480, 9015, 15000}, tabs);
+    auto* scroll1 = pageScrollBar(QStringLiteral("VScroll1"), {9360, 480, 375, 8655},
+                                  {5000, 500, 0}, 999, picture1, tabs);
+    auto* picture2 = new PictureBox(QStringLiteral("Picture2"), {240, 480, 9015, 20000}, tabs);
+    auto* scroll2 = pageScrollBar(QStringLiteral("VScroll2"), {9240, 480, 375, 8655},
+                                  {10000, 500, 0}, 650, picture2, tabs);
+    tabs->addControl(0, picture1);
+    tabs->addControl(0, scroll1);
+    tabs->addControl(1, picture2);
+    tabs->addControl(1, scroll2);
+
+    picture1->loadBitmap(114);
+    picture2->loadBitmap(115);
+    background_ = thalmuro::loadBitmap(kBackgroundBitmap);
+}
+
+void GeneralitiesWindow::paintEvent(QPaintEvent* /*event*/) {
+    // The light orange shows only where the picture, drawn at its own size, does not reach.
+    QPainter painter(this);
+    painter.fillRect(rect(), kLightOrange);
+    painter.drawPixmap(0, 0, background_);
+}
+
+InstructionsWindow* showInstructionsWindow(QPointer<InstructionsWindow>& window) {
+    return showOrRaise(window);
+}
+
+GeneralitiesWindow* showGeneralitiesWindow(QPointer<GeneralitiesWindow>& window) {
+    return showOrRaise(window);
+}
+
+}  // namespace thalmuro::help

@@ -1,0 +1,115 @@
+#include "information_windows.h"
+
+#include <QLabel>
+#include <QPainter>
+
+#include "bitmaps.h"
+#include "help_controls.h"
+#include "picture_box.h"
+
+namespace thalmuro::help {
+namespace {
+
+constexpr int kAboutBackgroundBitmap = 109;
+constexpr int kNomographBitmap = 110;
+
+// The nomograph window is light yellow.
+const QColor kLightYellow(255, 255, 192);
+
+// A dialog of fixed size with its name and caption, modal for the whole program.
+void setUpDialog(QDialog* dialog, const QString& name, const QString& caption, int widthTwips,
+                 int heightTwips) {
+    dialog->setObjectName(name);
+    dialog->setAccessibleDescription(name);
+    dialog->setWindowTitle(caption);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setFont(controlFont());
+    dialog->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+// A label that wraps its text at word boundaries within its width.
+QLabel* wrappedLabel(const QString& text, const QString& name, const TwipsRect& rect,
+                     QWidget* parent) {
+    auto* label = placed(new QLabel(text, parent), name, rect);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The About window's labels: white text on opaque black.
+void whiteOnBlack(QLabel* label) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(colours);
+    label->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+    setUpDialog(this, QStringLiteral("Form5"), QStringLiteral("About"), 8340, 5070);
+
+    struct Text {
+        const char* name;
+        TwipsRect rect;
+        const char* text;
+    };
+    // Each line break starts the next item of a text on a line of its own.
+    const Text texts[] = {
+        {"Label1",
+         {0, 0, 3375, 495},
+         "Thalmuro.exe. Πρόγραμμα υδραυλικού υπολογισμού του διαχυτήρα"},
+        {"Label2",
+         {0, 480, 4455, 975},
+         "Τα κείμενα, οι εξισώσεις και οι μέθοδοι υπολογισμού του προγράμματος ακολουθούν την "
+         "κλασική μέθοδο υδραυλικού υπολογισμού πολύθυρων διαχυτήρων θαλάσσιων αγωγών "
+         "διάθεσης."},
+        {"Label4", {0, 1560, 2415, 495}, "Επικοινωνία:\nThalmuro issue tracker"},
+        {"Label3", {0, 2040, 2655, 855}, "Author:\nthe Thalmuro project"},
+        {"Label5",
+         {0, 3000, 2295, 735},
+         "Για απορίες, προβλήματα τεχνικής φύσεως:\nThalmuro issue tracker"},
+    };
+    for (const Text& text : texts)
+        whiteOnBlack(wrappedLabel(utf8(text.text), QLatin1String(text.name), text.rect, this));
+
+    background_ = thalmuro::loadBitmap(kAboutBackgroundBitmap);
+}
+
+void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
+    // Black where the picture, drawn at its own size, does not reach (it is larger than the
+    // window, so nowhere).
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.drawPixmap(0, 0, background_);
+}
+
+NomographWindow::NomographWindow(QWidget* parent) : QDialog(parent) {
+    setUpDialog(this, QStringLiteral("Form7"), utf8("Νομογράφημα Abraham"), 14565, 8205);
+    setBackground(this, kLightYellow);
+
+    auto* chart = new PictureBox(QStringLiteral("Picture1"), {3240, 0, 11295, 8175}, this);
+    // The paragraph stands exactly as worded, without blanks after its inner full stops.
+    wrappedLabel(utf8("Ο Abraham πρότεινε το νομογράφημα που υπάρχει δεξια για τον υπολογισμό "
+                      "της κατακόρυφης ανάμειξης του πλουμίου.Στον άξονα y είναι το βάθος δια "
+                      "την διάμετρο της εκροής και στον άξονα x ο πυκνομετρικός αριθμός "
+                      "FROUDE.Είναι εμφανές ότι οι καμπύλεςτης διάλυσης αλλάζουν μονοτονία "
+                      "(προς τα κάτω) για τιμές του Froude μεγαλύτερες από 10.Γι' αυτό λοιπόν "
+                      "συνίσται ο Froude να μην υπερβαίνει την τιμή 10. "),
+                 QStringLiteral("Label1"), {120, 120, 3015, 2655}, this);
+    chart->loadBitmap(kNomographBitmap);
+}
+
+void showAboutWindow(QWidget* parent) {
+    AboutWindow window(parent);
+    window.exec();
+}
+
+void showNomographWindow(QWidget* parent) {
+    NomographWindow window(parent);
+    window.exec();
+}
+
+}  // namespace thalmuro::help

@@ -1,0 +1,516 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <initializer_list>
+#include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "bitmaps.h"
+#include "controls.h"
+#include "messages.h"
+#include "report_failure.h"
+#include "solve.h"
+#include "twips.h"
+#include "window_prompts.h"
+
+namespace thalmuro {
+namespace {
+
+// The client area when the window opens, below the menu bar: 13665 x 9675 twips.
+constexpr int kClientWidthTwips = 13665;
+constexpr int kClientHeightTwips = 9675;
+
+// Frame1 stands at Top 500 when the scroll bar is at its minimum. The scroll bar runs from 1
+// to the frame's height, so at its maximum the frame's lower edge sits at 500 and the whole
+// table has moved out of view above the window's top edge.
+constexpr int kFrameTopTwips = 500;
+constexpr TwipsRect kFrame1{3240, kFrameTopTwips, 7215, 11935};
+constexpr int kScrollSmallChange = 100;
+constexpr int kScrollLargeChange = 500;
+
+constexpr int kBackgroundBitmap = 113;
+const QColor kBackgroundColour(192, 255, 192);  // pale green
+const QColor kOptionColour(192, 255, 255);      // light cyan
+const QColor kExampleColour(255, 192, 192);     // light pink
+const QColor kInformationMarkColour(255, 0, 0);
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// Every control carries its name as object name and as accessible description, so that
+// assistive technology and test drivers find it by the name the program gives it.
+template <class Widget>
+Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    widget->setAccessibleDescription(name);
+    return widget;
+}
+
+void place(QWidget* widget, const TwipsRect& rect) {
+    widget->setGeometry(twipsToPixels(rect));
+}
+
+// The window's fonts are "MS Sans Serif", which the program does not ship. Its narrow letters
+// come closest to DejaVu Sans Condensed, so the captions fit their boxes as they were laid
+// out; where neither is installed, fontconfig substitutes a font that covers Greek.
+QFont windowFont(double points, bool bold = false, bool italic = false) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// The window's own font, which the text boxes, buttons and row numbers use.
+constexpr double kDefaultPoints = 8.25;
+// The captions of the inputs, the fitting type and the fill aids.
+QFont captionFont(bool italic = false) {
+    return windowFont(9.75, true, italic);
+}
+
+// Buttons (check boxes and option buttons among them) paint their background in the Button
+// role, other widgets in the Window role: both get the colour.
+void setOpaqueBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Text boxes are single-line and left-aligned, with no limit on the length of their text.
+QLineEdit* textBox(QWidget* parent, const QString& name, const TwipsRect& rect) {
+    auto* box = named(new QLineEdit(parent), name);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    place(box, rect);
+    return box;
+}
+
+// The client area: the pale-green background with picture 113 drawn at its own size from
+// the top-left corner. A larger window shows more of the picture, and beyond the picture the
+// background colour; the picture is never scaled.
+class ClientArea : public QWidget {
+  public:
+    explicit ClientArea(QWidget* parent)
+        : QWidget(parent), picture_(loadBitmap(kBackgroundBitmap)) {}
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), kBackgroundColour);
+        painter.drawPixmap(0, 0, picture_);
+    }
+
+  private:
+    QPixmap picture_;
+};
+
+struct CaptionLabel {
+    int index;
+    const char* caption;
+    TwipsRect rect;
+};
+
+// The captions of the general inputs and of the fitting type: one label array with the
+// indexes 0, 1, 3, 4, 5 and 6.
+constexpr CaptionLabel kCaptionLabels[] = {
+    {0, "Πλήθος Ανυψωτήρων", {720, 240, 1335, 495}},
+    {1, "Τμήματα Διαχυτήρα", {720, 1080, 1335, 495}},
+    {3, "Δρ/ρ", {720, 2040, 855, 375}},
+    {4, "Ολική Παροχή", {720, 2640, 1335, 495}},
+    {5, "Αριθμός Manning", {720, 3360, 1335, 495}},
+    {6, "Τύπος Συναρμογής", {120, 4080, 1575, 495}},
+};
+
+struct ColumnLayout {
+    const char* name;
+    int left;  // inside Frame1
+    int width;
+    const char* infoLabel;  // the "?" label above the column
+    int infoLeft;           // on the window
+    const char* message;    // what the "?" label tells about the column
+};
+
+constexpr ColumnLayout kColumnLayout[MainWindow::kColumns] = {
+    {"textfn", 360, 495, "Label32", 3720,
+     "Σε αυτή τη στήλη δίνουμε τον αριθμό του πρώτου ανυψωτήρα κάθε τμήματος"},
+    {"textln", 1080, 495, "Label33", 4440,
+     "Σε αυτή τη στήλη δίνουμε τον αριθμό του τελευταίου ανυψωτήρα κάθε τμήματος"},
+    {"textdr_thalmuro", 1680, 1095, "Label34", 5280,
+     "Σε αυτή τη στήλη δίνουμε την διάμετρο σε m κάθε τμήματος"},
+    {"textdxanipsotiror", 2880, 1095, "Label35", 6360,
+     "Σε αυτή τη στήλη δίνουμε την απόσταση μεταξύ των ανυψωτήρων του τμήματος σε m"},
+    {"textdz_anipsotiron", 4080, 1095, "Label36", 7680,
+     "Σε αυτή τη στήλη δίνουμε την υψομετρική διαφορά των ανυψωτήρων του τμήματος σε m"},
+    {"textdr_anipsotiron", 5280, 1095, "Label37", 8760,
+     "Σε αυτή τη στήλη δίνουμε την διαμετρο των ανυψωτήρων του τμήματος σε m"},
+};
+
+// Rows of the section table inside Frame1: row r at Top 240 + 360 (r - 1), 285 high.
+constexpr int rowTop(int row) {
+    return 240 + 360 * (row - 1);
+}
+constexpr int kCellHeight = 285;
+
+// The worked example: 14 risers in 5 sections.
+struct ExampleRow {
+    long firstRiser;
+    long lastRiser;
+    double pipeDiameter;   // m
+    long spacing;          // m
+    double elevationStep;  // m
+    double riserDiameter;  // m
+};
+
+constexpr long kExampleRisers = 14;
+constexpr long kExampleSections = 5;
+constexpr double kExampleDrho = 0.0307;
+constexpr double kExampleDischarge = 0.3528;  // m^3/s
+constexpr double kExampleManning = 0.01;
+constexpr ExampleRow kExampleRows[kExampleSections] = {
+    {1, 2, 0.2906, 8, 0.2, 0.1144},   {3, 5, 0.3276, 8, 0.2, 0.1144},
+    {6, 8, 0.4152, 8, 0.2, 0.1144},   {9, 11, 0.4614, 8, 0.2, 0.1144},
+    {12, 14, 0.5814, 8, 0.2, 0.1144},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* parent)
+    : QMainWindow(parent), state_(state), numberLocale_(std::move(numberLocale)) {
+    named(this, QStringLiteral("Form1"));
+    setWindowTitle(utf8("ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ"));
+    setFont(windowFont(kDefaultPoints));
+
+    auto* client = new ClientArea(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(client);
+    createMenus();
+    createControls(client);
+    arrangeFocusOrder();
+
+    // The opening size gives the client area below the menu bar its 13665 x 9675 twips. No
+    // layout manager is used: a larger window shows more of the picture and of the table,
+    // and no control moves or changes size.
+    const QSize clientSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    resize(clientSize.width(), clientSize.height() + menuBar()->heightForWidth(clientSize.width()));
+
+    // Option1 comes first in the focus order and takes the focus when the window opens;
+    // taking the focus selects it, so "Sharp" is the fitting type at start. The selection is
+    // made here as well, so that it does not depend on the window manager activating the
+    // window.
+    option1_->setFocus();
+    option1_->setChecked(true);
+}
+
+void MainWindow::createControls(QWidget* client) {
+    for (const CaptionLabel& caption : kCaptionLabels) {
+        auto* label = named(new QLabel(utf8(caption.caption), client),
+                            QStringLiteral("Label1_%1").arg(caption.index));
+        label->setFont(captionFont());
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        place(label, caption.rect);
+    }
+
+    text1_ = textBox(client, QStringLiteral("Text1"), {2040, 240, 975, 495});
+    text2_ = textBox(client, QStringLiteral("Text2"), {2040, 1080, 975, 495});
+    text4_ = textBox(client, QStringLiteral("Text4"), {2040, 1920, 975, 495});
+    text5_ = textBox(client, QStringLiteral("Text5"), {2040, 2640, 975, 495});
+    text6_ = textBox(client, QStringLiteral("Text6"), {2040, 3360, 975, 495});
+
+    option1_ = named(new QRadioButton(QStringLiteral("Sharp"), client), QStringLiteral("Option1"));
+    option2_ = named(new QRadioButton(QStringLiteral("Bell"), client), QStringLiteral("Option2"));
+    place(option1_, {360, 4680, 1095, 375});
+    place(option2_, {360, 5160, 1095, 375});
+
+    check1_ = named(new CaptionCheckBox(utf8("Ιδια Απόσταση Ανυψωτήρων για κάθε τμήμα"), client),
+                    QStringLiteral("Check1"));
+    check2_ = named(
+        new CaptionCheckBox(utf8("Ιδια Υψομετρική διαφορά  Ανυψωτήρων για κάθε τμήμα"), client),
+        QStringLiteral("Check2"));
+    check3_ = named(new CaptionCheckBox(utf8("Ιδια Διάμετρος Ανυψωτήρων για κάθε τμήμα"), client),
+                    QStringLiteral("Check3"));
+    check4_ = named(new CaptionCheckBox(utf8("Παράδειγμα Σημειώσεων "), client),
+                    QStringLiteral("Check4"));
+    place(check1_, {480, 5760, 2055, 735});
+    place(check2_, {480, 6600, 2055, 975});
+    place(check3_, {480, 7800, 2055, 855});
+    place(check4_, {360, 8880, 2295, 735});
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{option1_, option2_, check1_, check2_, check3_}) {
+        widget->setFont(captionFont());
+        setOpaqueBackground(widget, kOptionColour);
+    }
+    check4_->setFont(captionFont(true));
+    setOpaqueBackground(check4_, kExampleColour);
+
+    connect(check1_, &QCheckBox::clicked, this, [this] { fillColumn(check1_, textdxanipsotiror); });
+    connect(check2_, &QCheckBox::clicked, this,
+            [this] { fillColumn(check2_, textdz_anipsotiron); });
+    connect(check3_, &QCheckBox::clicked, this,
+            [this] { fillColumn(check3_, textdr_anipsotiron); });
+    connect(check4_, &QCheckBox::clicked, this, &MainWindow::loadWorkedExample);
+
+    // The "?" labels are created before Frame1, so the frame lies above them: scrolling the
+    // table up slides the frame over them, and scrolling back shows them again.
+    const QFont markFont = windowFont(18, true);
+    for (const ColumnLayout& column : kColumnLayout) {
+        auto* mark = named(new ClickableLabel(QStringLiteral("?"), client), utf8(column.infoLabel));
+        mark->setFont(markFont);
+        QPalette palette = mark->palette();
+        palette.setColor(QPalette::WindowText, kInformationMarkColour);
+        mark->setPalette(palette);
+        mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        mark->setCursor(Qt::WhatsThisCursor);
+        place(mark, {column.infoLeft, 120, 255, 375});
+        const QString message = utf8(column.message);
+        connect(mark, &ClickableLabel::clicked, this,
+                [this, message] { showInformation(this, message); });
+    }
+
+    frame1_ = named(new QFrame(client), QStringLiteral("Frame1"));
+    frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame1_->setLineWidth(1);
+    setOpaqueBackground(frame1_, QApplication::palette().color(QPalette::ToolTipBase));
+    place(frame1_, kFrame1);
+    createSectionTable();
+
+    vscroll1_ = named(new QScrollBar(Qt::Vertical, client), QStringLiteral("VScroll1"));
+    vscroll1_->setFocusPolicy(Qt::StrongFocus);
+    place(vscroll1_, {10560, 0, 375, 11055});
+
+    command1_ = named(new CaptionButton(utf8("Επίλυση"), client), QStringLiteral("Command1"));
+    command2_ =
+        named(new CaptionButton(utf8("Γραφικές Παραστάσεις"), client), QStringLiteral("Command2"));
+    command3_ =
+        named(new CaptionButton(utf8("Φρεάτιο Φόρτισης"), client), QStringLiteral("Command3"));
+    place(command1_, {11280, 840, 1695, 615});
+    place(command2_, {11280, 1680, 1695, 615});
+    place(command3_, {11280, 2520, 1695, 615});
+    command2_->setEnabled(false);
+    connect(command1_, &QPushButton::clicked, this, &MainWindow::solve);
+    connect(command2_, &QPushButton::clicked, this, &MainWindow::graphsRequested);
+    connect(command3_, &QPushButton::clicked, this, &MainWindow::loadingShaftRequested);
+
+    // Start-up: the scroll bar runs from 1 to the frame's height with the small and large
+    // changes of an arrow and a trough click, the frame stands at Top 500, and the
+    // loading-shaft button waits for the first Solve like the graph button.
+    vscroll1_->setRange(1, kFrame1.height);
+    vscroll1_->setSingleStep(kScrollSmallChange);
+    vscroll1_->setPageStep(kScrollLargeChange);
+    vscroll1_->setValue(vscroll1_->minimum());
+    frame1_->move(frame1_->x(), twipsToPixels(kFrameTopTwips));
+    command3_->setEnabled(false);
+    // valueChanged also comes while the thumb is dragged (tracking is on), so the table
+    // follows the thumb continuously.
+    connect(vscroll1_, &QScrollBar::valueChanged, this, &MainWindow::scrollTable);
+}
+
+void MainWindow::createSectionTable() {
+    const QColor rowLabelColour = QApplication::palette().color(QPalette::ToolTipBase);
+    for (int row = 1; row <= kSectionRows; ++row) {
+        auto* number = named(new QLabel(QString::number(row), frame1_),
+                             QStringLiteral("Label%1").arg(row + 1));
+        number->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setOpaqueBackground(number, rowLabelColour);
+        place(number, {120, rowTop(row), 255, 255});
+        for (int column = 0; column < kColumns; ++column) {
+            const ColumnLayout& layout = kColumnLayout[column];
+            cells_[column][row - 1] =
+                textBox(frame1_, QStringLiteral("%1_%2").arg(utf8(layout.name)).arg(row - 1),
+                        {layout.left, rowTop(row), layout.width, kCellHeight});
+        }
+    }
+}
+
+void MainWindow::createMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    // Menus keep the desktop's menu font rather than the window's.
+    bar->setFont(QApplication::font(bar));
+
+    QMenu* thalmuro = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
+    QAction* generalities =
+        thalmuro->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
+    generalities->setObjectName(QStringLiteral("genika_Thalmuro"));
+    connect(generalities, &QAction::triggered, this, &MainWindow::generalitiesRequested);
+
+    QMenu* paroxi = named(bar->addMenu(utf8("Παροχή Υπολογισμού")), QStringLiteral("paroxi"));
+    const auto flowEntry = [&](const char* caption, const char* name) {
+        QAction* entry = paroxi->addAction(utf8(caption));
+        entry->setObjectName(utf8(name));
+        entry->setCheckable(true);
+        connect(entry, &QAction::triggered, this, [this, entry] { chooseFlowMode(entry); });
+        return entry;
+    };
+    paroxiMeStantar_ = flowEntry("Υπολογισμος με qc=0.95qtotal", "paroxi_me_stantar");
+    paroxiBeltisti_ = flowEntry("Υπολογισμος με βελτιστοποίηση της παροχής", "paroxi_beltisti");
+    paroxiKathorismeni_ = flowEntry("Υπολογισμός με καθορισμένη απο το χρήστη σχέση qc με qtotal",
+                                    "paroxi_kathorismeni");
+
+    QMenu* help = named(bar->addMenu(utf8("Οδηγίες")), QStringLiteral("help"));
+    QAction* instructions = help->addAction(utf8("Καρτέλες με οδηγίες"));
+    instructions->setObjectName(QStringLiteral("help_general"));
+    connect(instructions, &QAction::triggered, this, &MainWindow::instructionsRequested);
+
+    // "About" is an item of the menu bar itself that acts when chosen. NoRole keeps Qt from
+    // moving it into an application menu on platforms that have one.
+    QAction* about = bar->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("about"));
+    about->setMenuRole(QAction::NoRole);
+    connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+}
+
+void MainWindow::arrangeFocusOrder() {
+    // Option1 first; then the fitting pair, the general inputs, the fill aids, the table row
+    // by row, the buttons and the scroll bar.
+    std::vector<QWidget*> order{option1_, option2_, text1_,  text2_,  text4_, text5_,
+                                text6_,   check1_,  check2_, check3_, check4_};
+    for (int row = 1; row <= kSectionRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            order.push_back(cell(static_cast<Column>(column), row));
+        }
+    }
+    order.insert(order.end(), {command1_, command2_, command3_, vscroll1_});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::scrollTable(int value) {
+    frame1_->move(frame1_->x(), twipsToPixels(kFrameTopTwips - value));
+}
+
+int MainWindow::rowsOfSections() {
+    const std::optional<std::int16_t> count = leadingCount(text2_->text().toStdString());
+    // A number outside the 16-bit range is not stored, as when Solve reads it: tmimata keeps
+    // its value, and the aids leave the table alone rather than guess a count.
+    if (!count) return 0;
+    state_.tmimata = *count;
+    // The table has 30 rows; a larger count fills or empties all of them and nothing more.
+    return std::clamp<int>(*count, 0, kSectionRows);
+}
+
+void MainWindow::fillColumn(const QCheckBox* box, Column column) {
+    const int rows = rowsOfSections();
+    // A grey (third) state counts as unticked.
+    const bool ticked = box->checkState() == Qt::Checked;
+    const QString first = cell(column, 1)->text();
+    for (int row = 2; row <= rows; ++row)
+        cell(column, row)->setText(ticked ? first : QString());
+}
+
+void MainWindow::loadWorkedExample() {
+    // N is read before anything is written: unticking empties the rows that Text2 counted
+    // before the click, and ticking fills the example whatever Text2 held.
+    const int rows = rowsOfSections();
+    if (check4_->checkState() != Qt::Checked) {
+        for (int row = 1; row <= rows; ++row) {
+            for (int column = 0; column < kColumns; ++column) {
+                cell(static_cast<Column>(column), row)->clear();
+            }
+        }
+        for (QLineEdit* box : {text1_, text2_, text4_, text5_, text6_})
+            box->clear();
+        return;
+    }
+
+    // Whole numbers as plain digits; the others in the general number format of the user's
+    // regional settings (0,0307 with a decimal comma), which Solve reads back in the same
+    // format.
+    const auto count = [](long value) { return QString::fromStdString(formatCount(value)); };
+    const auto number = [this](double value) {
+        return QString::fromStdString(formatGeneral(value, numberLocale_));
+    };
+    text1_->setText(count(kExampleRisers));
+    text2_->setText(count(kExampleSections));
+    text4_->setText(number(kExampleDrho));
+    text5_->setText(number(kExampleDischarge));
+    text6_->setText(number(kExampleManning));
+    for (int row = 1; row <= kExampleSections; ++row) {
+        const ExampleRow& example = kExampleRows[row - 1];
+        cell(textfn, row)->setText(count(example.firstRiser));
+        cell(textln, row)->setText(count(example.lastRiser));
+        cell(textdr_thalmuro, row)->setText(number(example.pipeDiameter));
+        cell(textdxanipsotiror, row)->setText(count(example.spacing));
+        cell(textdz_anipsotiron, row)->setText(number(example.elevationStep));
+        cell(textdr_anipsotiron, row)->setText(number(example.riserDiameter));
+    }
+}
+
+void MainWindow::chooseFlowMode(QAction* chosen) {
+    // At most one mark at a time; choosing the marked entry again keeps it marked.
+    for (QAction* entry : {paroxiMeStantar_, paroxiBeltisti_, paroxiKathorismeni_}) {
+        entry->setChecked(entry == chosen);
+    }
+}
+
+FlowMode MainWindow::flowMode() const {
+    if (paroxiKathorismeni_->isChecked()) return FlowMode::user;
+    if (paroxiBeltisti_->isChecked()) return FlowMode::optimised;
+    if (paroxiMeStantar_->isChecked()) return FlowMode::standard;
+    return FlowMode::none;
+}
+
+DiffuserInput MainWindow::input() const {
+    DiffuserInput input;
+    input.risers = text1_->text().toStdString();
+    input.sections = text2_->text().toStdString();
+    input.drho = text4_->text().toStdString();
+    input.total_discharge = text5_->text().toStdString();
+    input.manning = text6_->text().toStdString();
+    for (int row = 1; row <= kSectionRows; ++row) {
+        SectionRow& section = input.rows[static_cast<std::size_t>(row - 1)];
+        section.first_riser = cell(textfn, row)->text().toStdString();
+        section.last_riser = cell(textln, row)->text().toStdString();
+        section.pipe_diameter = cell(textdr_thalmuro, row)->text().toStdString();
+        section.spacing = cell(textdxanipsotiror, row)->text().toStdString();
+        section.elevation_step = cell(textdz_anipsotiron, row)->text().toStdString();
+        section.riser_diameter = cell(textdr_anipsotiron, row)->text().toStdString();
+    }
+    input.flow_mode = flowMode();
+    input.fitting = option1_->isChecked() ? FittingType::Sharp : FittingType::Bell;
+    return input;
+}
+
+void MainWindow::solve() {
+    // The prompts and the progress window are modal, so no click can reach Command1 while a
+    // Solve runs; the guard keeps it so should that ever change.
+    if (solving_) return;
+    solving_ = true;
+    ReportOutcome report;
+    {
+        WindowPrompts prompts(this);
+        report = Solve(input(), state_, numberLocale_, prompts).report;
+    }
+    solving_ = false;
+
+    // From the first Solve on, the results store holds a solution for the graph and the
+    // loading-shaft windows.
+    command2_->setEnabled(true);
+    command3_->setEnabled(true);
+
+    // Cancel or an empty name asked for no report; a report that could not be written is the
+    // one failure the user needs to hear about, since nothing else would tell.
+    if (report.status == ReportOutcome::Status::failed) {
+        showInformation(this, reportFailureText(report.file_name, report.error));
+    }
+}
+
+}  // namespace thalmuro

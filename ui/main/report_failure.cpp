@@ -1,0 +1,39 @@
+#include "report_failure.h"
+
+namespace thalmuro {
+namespace {
+
+QString reason(std::error_code error) {
+    // The comparisons with std::errc hold whatever category the engine reports the error in.
+    if (error == std::errc::no_such_file_or_directory) {
+        return QStringLiteral("Ο φάκελος που δόθηκε δεν υπάρχει.");
+    }
+    if (error == std::errc::not_a_directory) {
+        return QStringLiteral("Μέρος της διαδρομής που δόθηκε δεν είναι φάκελος.");
+    }
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+        return QStringLiteral("Δεν υπάρχει δικαίωμα εγγραφής στο αρχείο ή στον φάκελό του.");
+    }
+    if (error == std::errc::is_a_directory) {
+        return QStringLiteral("Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.");
+    }
+    if (error == std::errc::no_space_on_device) {
+        return QStringLiteral("Δεν υπάρχει ελεύθερος χώρος στον δίσκο.");
+    }
+    if (error == std::errc::read_only_file_system) {
+        return QStringLiteral("Ο δίσκος επιτρέπει μόνο ανάγνωση.");
+    }
+    if (error == std::errc::filename_too_long) {
+        return QStringLiteral("Το όνομα του αρχείου είναι πολύ μεγάλο.");
+    }
+    return QStringLiteral("Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.");
+}
+
+}  // namespace
+
+QString reportFailureText(const std::string& fileName, std::error_code error) {
+    return QStringLiteral("Τα αποτελέσματα δεν γράφτηκαν στο αρχείο «%1».\n%2")
+        .arg(QString::fromStdString(fileName), reason(error));
+}
+
+}  // namespace thalmuro

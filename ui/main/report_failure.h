@@ -1,0 +1,15 @@
+// What the main window tells the user when the results report could not be written.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <system_error>
+
+namespace thalmuro {
+
+// The file's name as the user typed it and the reason, in Greek, for the usual causes
+// (missing folder, no permission, a folder of that name, full or read-only disk, a name too
+// long), with a general sentence for any other.
+QString reportFailureText(const std::string& fileName, std::error_code error);
+
+}  // namespace thalmuro

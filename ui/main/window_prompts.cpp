@@ -1,0 +1,100 @@
+#include "window_prompts.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QProgressDialog>
+
+namespace thalmuro {
+namespace {
+
+// How often a long balancing lets the window system's events through.
+constexpr qint64 kEventIntervalMs = 40;
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString balancingText(long passesRun) {
+    return QStringLiteral(
+               "Η παροχή του πρώτου ανυψωτήρα μειώνεται βήμα προς βήμα,\nώσπου οι ανυψωτήρες "
+               "μαζί να μη δίνουν περισσότερο από την ολική.\n\nΕπαναλήψεις: %1")
+        .arg(passesRun);
+}
+
+}  // namespace
+
+WindowPrompts::WindowPrompts(QWidget* parent, std::chrono::milliseconds progressAfter)
+    : parent_(parent), progressAfter_(progressAfter) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WindowPrompts::~WindowPrompts() {
+    closeProgress();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+std::optional<std::string> WindowPrompts::ask(const Prompt& prompt) {
+    // The file name is asked once the balancing is over.
+    closeProgress();
+
+    QInputDialog dialog(parent_);
+    dialog.setObjectName(prompt.kind == Prompt::Kind::ratio ? QStringLiteral("ratioPrompt")
+                                                            : QStringLiteral("fileNamePrompt"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(utf8(prompt.title));
+    dialog.setLabelText(utf8(prompt.text));
+    dialog.setTextValue(utf8(prompt.initial_text));
+    // Qt has no Greek translation of its own buttons.
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
+
+    // The user is asked, not kept waiting: the ordinary pointer while the box is open.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = dialog.exec();
+    QGuiApplication::restoreOverrideCursor();
+    if (answer != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
+}
+
+bool WindowPrompts::keepBalancing(long passesRun) {
+    if (!balancing_.isValid()) balancing_.start();
+    if (!progress_) {
+        if (balancing_.elapsed() < progressAfter_.count()) return true;
+        openProgress();
+    }
+    if (sinceEvents_.elapsed() >= kEventIntervalMs) {
+        progress_->setLabelText(balancingText(passesRun));
+        QCoreApplication::processEvents();
+        sinceEvents_.start();
+    }
+    return !progress_->wasCanceled();
+}
+
+void WindowPrompts::openProgress() {
+    progress_ = std::make_unique<QProgressDialog>(parent_);
+    progress_->setObjectName(QStringLiteral("balancingProgress"));
+    progress_->setWindowTitle(QStringLiteral("Βελτιστοποίηση της παροχής"));
+    progress_->setLabelText(balancingText(0));
+    progress_->setCancelButtonText(QStringLiteral("Διακοπή"));
+    // The number of passes is not known beforehand: a busy indicator, not a percentage.
+    progress_->setRange(0, 0);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setMinimumDuration(0);
+    progress_->setWindowModality(Qt::ApplicationModal);
+    progress_->show();
+    // Busy, yet the stop button can be clicked.
+    QGuiApplication::changeOverrideCursor(Qt::BusyCursor);
+    QCoreApplication::processEvents();
+    sinceEvents_.start();
+}
+
+void WindowPrompts::closeProgress() {
+    if (!progress_) return;
+    progress_.reset();
+    QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
+}
+
+}  // namespace thalmuro

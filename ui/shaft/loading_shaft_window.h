@@ -1,0 +1,41 @@
+// Form6, the loading-shaft window "ΦΡΕΑΤΙΟ ΦΟΡΤΙΣΗΣ": the head that the loading shaft on shore
+// must provide, from the last Solve and the length and depth the user types.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "number_rules.h"
+#include "problem_data.h"
+
+class QLineEdit;
+
+namespace thalmuro {
+
+class LoadingShaftWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // `results` is the program's results store, read afresh at every press of "Υπολογισμός";
+    // `numberLocale` is the regional format in which L, Zt and Δρ/ρ are read and the head is
+    // written.
+    LoadingShaftWindow(const DiffuserResults& results, NumberLocale numberLocale,
+                       QWidget* parent = nullptr);
+
+  private:
+    void calculate();
+
+    const DiffuserResults& results_;
+    const NumberLocale numberLocale_;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QLineEdit* text3_ = nullptr;
+};
+
+// Shows the loading-shaft window held in `window`: creates it, with three empty boxes, when
+// there is none, or brings the open one to the front with its texts. The window has no owner
+// and destroys itself when closed, which clears `window`.
+LoadingShaftWindow* showLoadingShaftWindow(QPointer<LoadingShaftWindow>& window,
+                                           const DiffuserResults& results,
+                                           const NumberLocale& numberLocale);
+
+}  // namespace thalmuro
