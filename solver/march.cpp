@@ -186,11 +186,17 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
         const Num velocityHead = pow(Num(2.0) * g * energyI, 0.5);
         // Discharge of the riser: nine substitutions of q = Cd(X(q)) a (2 g E)^0.5, where the
         // riser's own discharge enters X.
-        for (int j = 0; j < 9; ++j) {
-            const Num x = Num(8.0) * sq(Num(q[static_cast<std::size_t>(j)])) / xDenominator;
-            diagnostics.assign(q[static_cast<std::size_t>(j + 1)],
-                               cdLaw<fitting>(x) * area * velocityHead,
-                               [&] { return perRiser("discharge", i + 1, j + 1); });
+        // The iterate is carried in a local as well, so that the next substitution does not
+        // wait for it to come back from the array.
+        double iterate = q[0];
+        for (std::size_t j = 0; j < 9; ++j) {
+            const Num x = Num(8.0) * sq(Num(iterate)) / xDenominator;
+            const Num next = cdLaw<fitting>(x) * area * velocityHead;
+            iterate = diagnostics.assign(
+                          q[j + 1], next,
+                          [&] { return perRiser("discharge", i + 1, static_cast<int>(j) + 1); })
+                          ? next.value()
+                          : q[j + 1];
         }
         r.q_riser[k] = q[9];
 

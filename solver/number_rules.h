@@ -46,7 +46,9 @@ inline double roundHalfEven(double value) {
     const double whole = std::trunc(value);
     const double part = std::fabs(value - whole);
     const double step = std::signbit(value) ? -1.0 : 1.0;
-    if (part > 0.5 || (part == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
+    // Below 2^52 the integer part fits a 64-bit integer, whose last bit tells odd from even.
+    const bool odd = (static_cast<long long>(whole) & 1) != 0;
+    if (part > 0.5 || (part == 0.5 && odd)) {
         return whole + step;
     }
     return whole;
