@@ -3,11 +3,13 @@
 
 #include <QApplication>
 
+#include "bitmaps.h"
 #include "number_locale.h"
 #include "program.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(thalmuro::programIcon());
     // Numbers are read and written in the user's regional format (LC_ALL, LC_NUMERIC, LANG).
     thalmuro::Program program(thalmuro::systemNumberLocale());
     program.start();

@@ -32,6 +32,7 @@ class BitmapsTest : public QObject {
     void uncompressed24BitBottomUp_data();
     void uncompressed24BitBottomUp();
     void unknownIdGivesNoPicture();
+    void programIconHasTransparentCorners();
     void whiteWhereTheWindowsCutThePictureOff_data();
     void whiteWhereTheWindowsCutThePictureOff();
     void mainWindowBackgroundIsPale();
@@ -71,6 +72,13 @@ void BitmapsTest::uncompressed24BitBottomUp() {
 
 void BitmapsTest::unknownIdGivesNoPicture() {
     QVERIFY(thalmuro::loadBitmap(103).isNull());
+}
+
+void BitmapsTest::programIconHasTransparentCorners() {
+    const QImage icon = thalmuro::programIcon().pixmap(64, 64).toImage();
+    QCOMPARE(icon.size(), QSize(64, 64));
+    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+    QCOMPARE(icon.pixelColor(32, 20).alpha(), 255);
 }
 
 void BitmapsTest::whiteWhereTheWindowsCutThePictureOff_data() {

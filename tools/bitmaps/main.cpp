@@ -3,7 +3,8 @@
 // Draws the program's eleven pictures and writes them to OUT_DIR as <id>.bmp: uncompressed
 // 24-bit BMP files, rows bottom-up, without palette, each at the exact pixel size its window is
 // laid out for. The text pages come from the HTML files in PAGES_DIR; everything else is drawn
-// by the code of this program. The build runs it and embeds the files in the program.
+// by the code of this program, as is the program's icon (icon.png). The build runs it and embeds
+// the files in the program.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontDatabase>
@@ -110,6 +111,13 @@ int main(int argc, char* argv[]) {
         timer.start();
         if (!writePicture(picture, outDir)) return 1;
         if (verbose) std::fprintf(stderr, "%d: %lld ms\n", picture.id, timer.elapsed());
+    }
+    // The icon keeps its transparent corners, so it is written as PNG.
+    const QString iconPath = outDir.filePath(QStringLiteral("icon.png"));
+    QImageWriter iconWriter(iconPath, "PNG");
+    if (!iconWriter.write(drawProgramIcon())) {
+        fail(QStringLiteral("cannot write %1: %2").arg(iconPath, iconWriter.errorString()));
+        return 1;
     }
     return 0;
 }

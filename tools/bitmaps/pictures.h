@@ -26,6 +26,9 @@ QImage drawCrossSectionSketch();
 // The sloping diffuser pipe with Δl and Δz on the page about filling in the data (117).
 QImage drawRiserSpacingSketch();
 
+// The program's icon, 64 × 64 with transparent corners: the diffuser on the sea bed.
+QImage drawProgramIcon();
+
 // 110: the Abraham nomograph, 831 × 578.
 QImage drawNomograph();
 

@@ -312,4 +312,34 @@ QImage drawRiserSpacingSketch() {
     return image;
 }
 
+QImage drawProgramIcon() {
+    QImage image(64, 64, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    prepare(painter);
+    // A rounded tile of sea over a sandy bed, with the diffuser lying on the bed and three
+    // risers sending their plumes up towards the surface.
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(1, 1, 62, 62), 10, 10);
+    painter.setClipPath(tile);
+    painter.fillRect(QRectF(0, 0, 64, 48), kWater);
+    painter.fillRect(QRectF(0, 48, 64, 16), kGround);
+    painter.setPen(QPen(Qt::white, 2.0));
+    for (const double x : {17.0, 33.0, 49.0}) {
+        QPainterPath plume;
+        plume.moveTo(x, 38);
+        plume.cubicTo(x - 3, 28, x + 5, 20, x + 1, 8);
+        painter.drawPath(plume);
+    }
+    painter.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(4, 46), QPointF(60, 46));
+    for (const double x : {17.0, 33.0, 49.0})
+        painter.drawLine(QPointF(x, 46), QPointF(x, 38));
+    painter.setClipping(false);
+    painter.setPen(QPen(kInk, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(tile);
+    return image;
+}
+
 }  // namespace thalmuro::bitmaps

@@ -10,4 +10,8 @@ QPixmap loadBitmap(int id) {
     return QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
 }
 
+QIcon programIcon() {
+    return QIcon(QStringLiteral(":/bitmaps/icon.png"));
+}
+
 }  // namespace thalmuro
