@@ -16,6 +16,7 @@
 #include "line_chart.h"
 #include "line_shape.h"
 #include "messages.h"
+#include "secondary_window.h"
 #include "twips.h"
 
 namespace thalmuro {
@@ -376,17 +377,7 @@ void GraphWindow::showMinimumFroudeInformation() {
 
 GraphWindow* showGraphWindow(QPointer<GraphWindow>& window, const DiffuserResults& results,
                              const NumberLocale& numberLocale) {
-    if (window.isNull()) {
-        window = new GraphWindow(results, numberLocale);
-        window->show();
-        return window;
-    }
-    // An open window only comes to the front, with whatever it shows.
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return showSecondaryWindow(window, results, numberLocale);
 }
 
 }  // namespace thalmuro

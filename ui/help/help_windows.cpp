@@ -7,6 +7,7 @@
 #include "bitmaps.h"
 #include "help_controls.h"
 #include "picture_box.h"
+#include "secondary_window.h"
 #include "tabbed_container.h"
 
 namespace thalmuro::help {
@@ -53,21 +54,6 @@ void setUpWindow(QWidget* window, const QString& name, const char* caption, int 
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setFont(controlFont());
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
-}
-
-template <class Window>
-Window* showOrRaise(QPointer<Window>& window) {
-    if (window.isNull()) {
-        window = new Window;
-        window->show();
-        return window;
-    }
-    // An open window only comes to the front, with its tab and pages as they are.
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
 }
 
 }  // namespace
@@ -138,11 +124,11 @@ void GeneralitiesWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 InstructionsWindow* showInstructionsWindow(QPointer<InstructionsWindow>& window) {
-    return showOrRaise(window);
+    return showSecondaryWindow(window);
 }
 
 GeneralitiesWindow* showGeneralitiesWindow(QPointer<GeneralitiesWindow>& window) {
-    return showOrRaise(window);
+    return showSecondaryWindow(window);
 }
 
 }  // namespace thalmuro::help

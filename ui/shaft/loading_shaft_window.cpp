@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "loading_shaft.h"
+#include "secondary_window.h"
 #include "twips.h"
 
 namespace thalmuro {
@@ -102,17 +103,7 @@ void LoadingShaftWindow::calculate() {
 LoadingShaftWindow* showLoadingShaftWindow(QPointer<LoadingShaftWindow>& window,
                                            const DiffuserResults& results,
                                            const NumberLocale& numberLocale) {
-    if (window.isNull()) {
-        window = new LoadingShaftWindow(results, numberLocale);
-        window->show();
-        return window;
-    }
-    // An open window only comes to the front, with the texts it holds.
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return showSecondaryWindow(window, results, numberLocale);
 }
 
 }  // namespace thalmuro
