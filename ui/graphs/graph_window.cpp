@@ -8,11 +8,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <array>
 
 #include "bitmaps.h"
+#include "caption_button.h"
 #include "line_chart.h"
 #include "line_shape.h"
 #include "messages.h"
@@ -73,26 +72,6 @@ QFont sansSerif(double points, bool bold) {
     font.setBold(bold);
     return font;
 }
-
-// A push button whose caption wraps onto a second line when it is wider than the button, as
-// "Ταχύτητα Διαχυτήρα" does on its narrow button.
-class WrappingButton : public QPushButton {
-  public:
-    WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
-
-  protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QString caption = option.text;
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
-                             caption, QPalette::ButtonText);
-    }
-};
 
 // A legend panel drawn as a frame control is: filled with its own colour to the edges, an
 // etched border, and the caption on the border's top line. (The toolkit's group box tints its
@@ -202,7 +181,7 @@ void GraphWindow::createControls() {
     QWidget* previous = nullptr;
     for (int i = 0; i < 6; ++i) {
         auto* button =
-            placed(new WrappingButton(utf8(captions[static_cast<std::size_t>(i)]), this),
+            placed(new CaptionButton(utf8(captions[static_cast<std::size_t>(i)]), this),
                    QStringLiteral("Command%1").arg(i + 1), {360 + 1560 * i, 8160, 1335, 495});
         const auto which = static_cast<Plot>(i);
         connect(button, &QPushButton::clicked, this, [this, which] { plot(which); });

@@ -19,16 +19,6 @@ class CaptionCheckBox : public QCheckBox {
     bool hitButton(const QPoint& pos) const override;
 };
 
-// A push button whose caption wraps onto a second line when it is wider than the button.
-class CaptionButton : public QPushButton {
-    Q_OBJECT
-  public:
-    explicit CaptionButton(const QString& caption, QWidget* parent = nullptr);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
 // A label that reports a click: a press and a release of the left button on the label.
 class ClickableLabel : public QLabel {
     Q_OBJECT

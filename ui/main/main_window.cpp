@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bitmaps.h"
+#include "caption_button.h"
 #include "controls.h"
 #include "messages.h"
 #include "report_failure.h"
