@@ -17,6 +17,7 @@
 #include "messages.h"
 #include "secondary_window.h"
 #include "twips.h"
+#include "window_controls.h"
 
 namespace thalmuro {
 namespace {
@@ -42,10 +43,6 @@ const QColor kLightYellow(255, 255, 192);
 // and the coloured swatches read.
 const QColor kInactiveCaptionText(212, 208, 200);
 
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // What tells the six plots apart.
 struct PlotEntry {
     const RiserArray DiffuserResults::*member;
@@ -61,17 +58,6 @@ const std::array<PlotEntry, 6> kPlots = {{
     {&DiffuserResults::q_riser, " ΠΑΡΟΧΗ ΑΝΥΨΩΤΗΡΑ (m^3/s) -ΑΝΥΨΩΤΗΡΕΣ"},
     {&DiffuserResults::froude, " ΠΥΚΝΟΜΕΤΡΙΚΟΣ ΑΡΙΘΜΟΣ FROUDE-ΑΝΥΨΩΤΗΡΕΣ"},
 }};
-
-// The controls are sized for "MS Sans Serif", 8.25 pt unless stated otherwise. Where that font
-// is not installed, DejaVu Sans Condensed takes its place: it covers Greek and is about as
-// narrow, where the ordinary DejaVu Sans would wrap or cut the captions.
-QFont sansSerif(double points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // A legend panel drawn as a frame control is: filled with its own colour to the edges, an
 // etched border, and the caption on the border's top line. (The toolkit's group box tints its
@@ -97,19 +83,6 @@ class LegendFrame : public QGroupBox {
 };
 
 // Names a control as the rest of the program knows it.
-template <class Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    widget->setAccessibleDescription(name);
-    return widget;
-}
-
-template <class Widget>
-Widget* placed(Widget* widget, const QString& name, const TwipsRect& rect) {
-    named(widget, name);
-    widget->setGeometry(twipsToPixels(rect));
-    return widget;
-}
 
 void paintBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -139,7 +112,7 @@ GraphWindow::GraphWindow(const DiffuserResults& results, NumberLocale numberLoca
     named(this, QStringLiteral("Form4"));
     setWindowTitle(utf8("ΓΡΑΦΙΚΕΣ ΠΑΡΑΣΤΑΣΕΙΣ"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(sansSerif(8.25, false));
+    setFont(windowFont());
     // The window's background is the 3-D highlight colour, white in the usual schemes.
     paintBackground(this, palette().color(QPalette::Light));
     resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
@@ -155,8 +128,8 @@ void GraphWindow::createControls() {
         placed(new LineChart(numberLocale_, this), QStringLiteral("MSChart1"), {0, 0, 9135, 6975});
     chart1_->chart()->setMargins(QMargins(4, 4, 8, twipsToPixels(6975 - 6840) + 4));
     chart1_->setSeriesStyle(1, kRed, 2);
-    chart1_->setTitleFont(sansSerif(12, true));
-    chart1_->setRowAxisTitle(utf8("ΑΝΥΨΩΤΗΡΕΣ"), sansSerif(12, true));
+    chart1_->setTitleFont(windowFont(12, true));
+    chart1_->setRowAxisTitle(utf8("ΑΝΥΨΩΤΗΡΕΣ"), windowFont(12, true));
 
     chart2_ = placed(new LineChart(numberLocale_, this), QStringLiteral("MSChart2"),
                      {10080, 360, 4815, 4935});
@@ -164,7 +137,7 @@ void GraphWindow::createControls() {
     chart2_->setSeriesStyle(2, kGreen, 2);
     chart2_->setSeriesStyle(3, kBlue, 1);
     chart2_->setSeriesStyle(4, kYellow, 1);
-    chart2_->setTitleFont(sansSerif(8.25, true));
+    chart2_->setTitleFont(windowFont(8.25, true));
 
     for (LineChart* chart : {chart1_, chart2_}) {
         chart->setFocusPolicy(Qt::NoFocus);

@@ -1,4 +1,4 @@
-// What the four help windows share: the controls' font, their names and their placing in twips.
+// What the four help windows share beyond the controls' names, places and font.
 #pragma once
 
 #include <QColor>
@@ -6,27 +6,9 @@
 #include <QString>
 #include <QWidget>
 
-#include "twips.h"
+#include "window_controls.h"
 
 namespace thalmuro::help {
-
-inline QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-// The controls are sized for "MS Sans Serif" 8.25 pt. Where that font is not installed,
-// DejaVu Sans Condensed takes its place: it covers Greek and is about as narrow.
-QFont controlFont();
-
-// Gives `widget` its name (also as its accessible description, for assistive technology and
-// test drivers) and its place in twips within its parent.
-template <class Widget>
-Widget* placed(Widget* widget, const QString& name, const TwipsRect& rect) {
-    widget->setObjectName(name);
-    widget->setAccessibleDescription(name);
-    widget->setGeometry(twipsToPixels(rect));
-    return widget;
-}
 
 // Fills `widget`'s background with `colour`.
 void setBackground(QWidget* widget, const QColor& colour);

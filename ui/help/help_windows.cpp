@@ -52,7 +52,7 @@ void setUpWindow(QWidget* window, const QString& name, const char* caption, int 
     window->setAccessibleDescription(name);
     window->setWindowTitle(utf8(caption));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setFont(controlFont());
+    window->setFont(windowFont());
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 

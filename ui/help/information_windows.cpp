@@ -23,7 +23,7 @@ void setUpDialog(QDialog* dialog, const QString& name, const QString& caption, i
     dialog->setAccessibleDescription(name);
     dialog->setWindowTitle(caption);
     dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setFont(controlFont());
+    dialog->setFont(windowFont());
     dialog->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 

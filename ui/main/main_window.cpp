@@ -26,6 +26,7 @@
 #include "report_failure.h"
 #include "solve.h"
 #include "twips.h"
+#include "window_controls.h"
 #include "window_prompts.h"
 
 namespace thalmuro {
@@ -49,33 +50,8 @@ const QColor kOptionColour(192, 255, 255);      // light cyan
 const QColor kExampleColour(255, 192, 192);     // light pink
 const QColor kInformationMarkColour(255, 0, 0);
 
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-// Every control carries its name as object name and as accessible description, so that
-// assistive technology and test drivers find it by the name the program gives it.
-template <class Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    widget->setAccessibleDescription(name);
-    return widget;
-}
-
 void place(QWidget* widget, const TwipsRect& rect) {
     widget->setGeometry(twipsToPixels(rect));
-}
-
-// The window's fonts are "MS Sans Serif", which the program does not ship. Its narrow letters
-// come closest to DejaVu Sans Condensed, so the captions fit their boxes as they were laid
-// out; where neither is installed, fontconfig substitutes a font that covers Greek.
-QFont windowFont(double points, bool bold = false, bool italic = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
 }
 
 // The window's own font, which the text boxes, buttons and row numbers use.

@@ -7,6 +7,7 @@
 #include "loading_shaft.h"
 #include "secondary_window.h"
 #include "twips.h"
+#include "window_controls.h"
 
 namespace thalmuro {
 namespace {
@@ -17,29 +18,6 @@ constexpr int kClientHeightTwips = 5610;
 
 // The window and its labels are light yellow.
 const QColor kLightYellow(255, 255, 192);
-
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-// The controls are sized for "MS Sans Serif", 8.25 pt unless stated otherwise. Where that font
-// is not installed, DejaVu Sans Condensed takes its place: it covers Greek and is about as
-// narrow, where the ordinary DejaVu Sans would wrap or cut the captions.
-QFont sansSerif(double points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-template <class Widget>
-Widget* placed(Widget* widget, const QString& name, const TwipsRect& rect) {
-    widget->setObjectName(name);
-    widget->setAccessibleDescription(name);
-    widget->setGeometry(twipsToPixels(rect));
-    return widget;
-}
 
 // Labels wrap at word boundaries within their width and take no keyboard focus.
 QLabel* label(const QString& text, const QString& name, const TwipsRect& rect, QWidget* parent) {
@@ -58,7 +36,7 @@ LoadingShaftWindow::LoadingShaftWindow(const DiffuserResults& results, NumberLoc
     setAccessibleDescription(QStringLiteral("Form6"));
     setWindowTitle(utf8("ΦΡΕΑΤΙΟ ΦΟΡΤΙΣΗΣ"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(sansSerif(8.25, false));
+    setFont(windowFont());
     // The labels are transparent, so the window's colour is theirs too.
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kLightYellow);
@@ -68,7 +46,7 @@ LoadingShaftWindow::LoadingShaftWindow(const DiffuserResults& results, NumberLoc
 
     QLabel* title = label(utf8("ΥΠΟΛΟΓΙΣΜΟΣ ΦΡΕΑΤΙΟΥ ΦΟΡΤΙΣΗΣ") + QString(20, QLatin1Char(' ')),
                           QStringLiteral("Label1"), {120, 120, 3975, 495}, this);
-    title->setFont(sansSerif(9.75, true));
+    title->setFont(windowFont(9.75, true));
     label(utf8("Εισάγετε τα παρακάτω επιπλέον δεδομένα"), QStringLiteral("Label2"),
           {480, 840, 3375, 375}, this);
     label(utf8("Μήκος Διαχυτήρα (L)"), QStringLiteral("Label3"), {120, 1320, 1695, 255}, this);
