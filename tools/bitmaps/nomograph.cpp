@@ -65,10 +65,6 @@ const DilutionCurve kCurves[] = {
     {60, 17.0, 100.0, 33.0, 45.0}, {80, 22.0, 135.0, 40.0, 68.0},
 };
 
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 template <class Function>
 QPainterPath curvePath(Function hOverD) {
     QPainterPath path;

@@ -9,6 +9,10 @@
 
 namespace thalmuro::bitmaps {
 
+inline QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
 // A canvas of `width` × `height` pixels filled with `fill`, at 96 dots per inch (the pixel
 // density that the windows are laid out for, also written into the BMP header).
 QImage canvas(int width, int height, const QColor& fill = Qt::white);

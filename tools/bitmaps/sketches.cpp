@@ -14,10 +14,6 @@ const QColor kSea(214, 234, 248);
 const QColor kGround(236, 222, 190);
 const QColor kWater(150, 200, 235);
 
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 void prepare(QPainter& painter) {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 }
