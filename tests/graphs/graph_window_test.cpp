@@ -19,17 +19,7 @@ namespace {
 
 using Plot = GraphWindow::Plot;
 
-// The worked example (14 risers, Q = 0.3528 m^3/s) solved on a Greek locale, every prompt
-// cancelled so that no report is written.
-const DiffuserResults& workedResults() {
-    static const SharedState state = [] {
-        SharedState s;
-        testing::FixedPrompts prompts;
-        Solve(testing::workedExample(NumberLocale::greek()), s, NumberLocale::greek(), prompts);
-        return s;
-    }();
-    return state.results;
-}
+using testing::workedResults;
 
 // The member each plot draws.
 const RiserArray& plotted(const DiffuserResults& r, Plot plot) {

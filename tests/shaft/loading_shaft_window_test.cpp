@@ -11,16 +11,7 @@
 namespace thalmuro {
 namespace {
 
-// The worked example (14 risers, Δρ/ρ typed "0,0307") solved on a Greek locale.
-const DiffuserResults& workedResults() {
-    static const SharedState state = [] {
-        SharedState s;
-        testing::FixedPrompts prompts;
-        Solve(testing::workedExample(NumberLocale::greek()), s, NumberLocale::greek(), prompts);
-        return s;
-    }();
-    return state.results;
-}
+using testing::workedResults;
 
 QLineEdit* box(QWidget* window, int i) {
     return window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i));

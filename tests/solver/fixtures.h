@@ -49,4 +49,16 @@ class FixedPrompts : public SolvePrompts {
     }
 };
 
+// The results store after solving the worked example on a Greek locale with every prompt
+// cancelled (no report), computed once.
+inline const DiffuserResults& workedResults() {
+    static const SharedState state = [] {
+        SharedState s;
+        FixedPrompts prompts;
+        Solve(workedExample(NumberLocale::greek()), s, NumberLocale::greek(), prompts);
+        return s;
+    }();
+    return state.results;
+}
+
 }  // namespace thalmuro::testing

@@ -12,16 +12,7 @@ namespace {
 
 const NumberLocale kGreek = NumberLocale::greek();
 
-// The worked example solved once; riser 14 feeds the shaft.
-const DiffuserResults& workedResults() {
-    static const SharedState state = [] {
-        SharedState s;
-        testing::FixedPrompts prompts;
-        Solve(testing::workedExample(kGreek), s, kGreek, prompts);
-        return s;
-    }();
-    return state.results;
-}
+using testing::workedResults;
 
 double head(const DiffuserResults& r, const std::string& length, const std::string& depth) {
     const Num h = loadingShaftHead(r, length, depth, kGreek);
