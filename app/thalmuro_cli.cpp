@@ -1,15 +1,20 @@
 // thalmuro-cli: solves one saved problem without the windows and writes its results report.
 //
-//   thalmuro-cli [--locale NAME] PROBLEM.json REPORT.txt
+//   thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt
 //
-// The run is the one the main window makes on Solve: the ratio question of the user flow mode
-// is answered with the problem's "ratio" (absent or null: Cancel) and the question for the
-// report's file name with REPORT.txt, so the report holds the same bytes.
+// The run is the one the main window makes on Solve: the problem's "ratio" is the answer to the
+// ratio question of the user flow mode (absent or null: Cancel), and the report goes to
+// REPORT.txt, so it holds the same bytes.
+
+#include <unistd.h>
 
 #include <QLocale>
 #include <QString>
+#include <charconv>
+#include <chrono>
 #include <exception>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,16 +23,22 @@
 #include <vector>
 
 #include "number_locale.h"
-#include "problem_file.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace {
 
 constexpr int kExitWritten = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitBounded = 3;
 
-constexpr std::string_view kUsage = "usage: thalmuro-cli [--locale NAME] PROBLEM.json REPORT.txt\n";
+// The optimised flow mode lowers qc by 0.0001 m^3/s a pass. The worst physically meaningful
+// design known needs under 30 000 passes; nonsense (a negative Q or riser count, a Q of
+// thousands of m^3/s) can need hundreds of millions, so a batch run stops at a bound.
+constexpr long kDefaultMaxPasses = 1000000;
+
+constexpr std::string_view kUsage =
+    "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt\n";
 
 constexpr std::string_view kHelp =
     "Solves the diffuser problem saved in PROBLEM.json and writes its results report to\n"
@@ -36,14 +47,19 @@ constexpr std::string_view kHelp =
     "  --locale NAME  read and write numbers in the regional format NAME (el_GR, en_US, C,\n"
     "                 POSIX, ...); by default the user's regional settings (LC_ALL, then\n"
     "                 LC_NUMERIC, then LANG)\n"
+    "  --max-passes N stop the balancing of the optimised flow mode after N passes and\n"
+    "                 write the report of the last pass (default 1000000)\n"
     "  --help         show this help and exit\n"
     "\n"
-    "Every step that could not be computed is listed on standard error as a warning.\n"
+    "Every step that could not be computed is listed on standard error as a warning. A long\n"
+    "balancing shows its progress on standard error when that is a terminal.\n"
     "Exit status: 0 the report was written, 1 the problem could not be read or the report\n"
-    "could not be written, 2 wrong usage.\n";
+    "could not be written, 2 wrong usage, 3 the balancing stopped at --max-passes (the\n"
+    "report of the last pass was written).\n";
 
 struct Arguments {
     std::optional<std::string> locale;
+    long max_passes = kDefaultMaxPasses;
     std::string problem;
     std::string report;
 };
@@ -69,6 +85,18 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
         } else if (argument == "--locale") {
             if (i + 1 == argc) return UsageError{"--locale needs a locale name"};
             arguments.locale = argv[++i];
+        } else if (argument == "--max-passes") {
+            if (i + 1 == argc) return UsageError{"--max-passes needs a number of passes"};
+            const std::string_view count = argv[++i];
+            long passes = 0;
+            const auto [end, error] =
+                std::from_chars(count.data(), count.data() + count.size(), passes);
+            if (error != std::errc() || end != count.data() + count.size() || passes < 1) {
+                return UsageError{"--max-passes takes a whole number from 1 to " +
+                                  std::to_string(std::numeric_limits<long>::max()) + ", not \"" +
+                                  std::string(count) + "\""};
+            }
+            arguments.max_passes = passes;
         } else {
             return UsageError{"unknown option " + argument};
         }
@@ -92,26 +120,42 @@ std::optional<thalmuro::NumberLocale> namedNumberLocale(const std::string& name)
     return thalmuro::numberLocaleOf(locale);
 }
 
-// Answers Solve's questions as the saved problem and the command line say.
-class FixedAnswers final : public thalmuro::SolvePrompts {
+// Stops the balancing at the pass bound and, when standard error is a terminal, shows the
+// passes run about once a second.
+class PassBound final : public thalmuro::BalancingProgress {
   public:
-    FixedAnswers(std::optional<std::string> ratio, std::string reportName)
-        : ratio_(std::move(ratio)), reportName_(std::move(reportName)) {}
+    PassBound(long maxPasses, bool showProgress)
+        : maxPasses_(maxPasses), showProgress_(showProgress) {}
+    ~PassBound() override {
+        if (shown_) std::cerr << '\n';
+    }
+    PassBound(const PassBound&) = delete;
+    PassBound& operator=(const PassBound&) = delete;
 
-    std::optional<std::string> ask(const thalmuro::Prompt& prompt) override {
-        switch (prompt.kind) {
-            case thalmuro::Prompt::Kind::ratio:
-                return ratio_;
-            case thalmuro::Prompt::Kind::file_name:
-                return reportName_;
+    bool keepBalancing(long passesRun) override {
+        if (showProgress_) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - lastShown_ >= std::chrono::seconds(1)) {
+                if (shown_) std::cerr << '\r';
+                std::cerr << "thalmuro-cli: balancing, " << passesRun << " passes" << std::flush;
+                shown_ = true;
+                lastShown_ = now;
+            }
         }
-        return std::nullopt;
+        return passesRun < maxPasses_;
     }
 
   private:
-    std::optional<std::string> ratio_;
-    std::string reportName_;
+    long maxPasses_;
+    bool showProgress_;
+    bool shown_ = false;
+    // The first line comes after a second of balancing, not at the first pass.
+    std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
 };
+
+std::string plainNumber(double value) {
+    return thalmuro::formatGeneral(value, thalmuro::NumberLocale::english());
+}
 
 int usageError(const std::string& reason) {
     std::cerr << "thalmuro-cli: " << reason << '\n' << kUsage;
@@ -143,27 +187,31 @@ int run(int argc, char** argv) {
 
     auto read = thalmuro::readProblemFile(arguments.problem);
     if (const auto* error = std::get_if<std::string>(&read)) return failure(*error);
-    thalmuro::Problem problem = std::get<thalmuro::Problem>(std::move(read));
+    const thalmuro::DiffuserInput input = std::get<thalmuro::DiffuserInput>(std::move(read));
 
     // The program's shared variables, as they stand when the main window opens.
     thalmuro::SharedState state;
-    FixedAnswers answers(std::move(problem.ratio), arguments.report);
-    const thalmuro::SolveOutcome outcome =
-        thalmuro::Solve(problem.input, state, numberLocale, answers);
+    thalmuro::SolveOutcome outcome;
+    {
+        PassBound bound(arguments.max_passes, isatty(STDERR_FILENO) == 1);
+        outcome = thalmuro::Solve(input, state, numberLocale, &bound);
+    }
 
-    for (const std::string& line : outcome.diagnostics.lines()) {
-        std::cerr << "warning: " << line << '\n';
+    for (const thalmuro::Skip& skip : outcome.skipped) {
+        std::cerr << "warning: " << thalmuro::describe(skip) << '\n';
     }
-    switch (outcome.report.status) {
-        case thalmuro::ReportOutcome::Status::written:
-            return kExitWritten;
-        case thalmuro::ReportOutcome::Status::failed:
-            return failure("cannot write the report \"" + outcome.report.file_name +
-                           "\": " + outcome.report.error.message());
-        case thalmuro::ReportOutcome::Status::not_requested:
-            break;
+    const thalmuro::Balance& balance = outcome.balance;
+    if (balance.stopped_by_host) {
+        std::cerr << "warning: the balancing stopped at the bound of " << balance.passes
+                  << " passes: qc = " << plainNumber(balance.qc) << " m^3/s, the risers pass "
+                  << plainNumber(balance.qcalc)
+                  << " m^3/s against Q = " << plainNumber(state.results.q_total)
+                  << " m^3/s; the report is that of the last pass\n";
     }
-    return failure("the report \"" + arguments.report + "\" was not written");
+    if (const std::error_code error = thalmuro::writeReport(arguments.report, outcome.report)) {
+        return failure("cannot write the report \"" + arguments.report + "\": " + error.message());
+    }
+    return balance.stopped_by_host ? kExitBounded : kExitWritten;
 }
 
 }  // namespace

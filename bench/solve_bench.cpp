@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace {
 
@@ -24,11 +24,6 @@ DiffuserInput wideDiffuser(const char* q, FlowMode mode) {
     in.flow_mode = mode;
     return in;
 }
-
-class NoReport : public SolvePrompts {
-  public:
-    std::optional<std::string> ask(const Prompt&) override { return std::nullopt; }
-};
 
 // The same balancing with plain doubles: every formula in the same order of operations, the
 // section data copied onto the risers in every pass, the same per-riser invariants hoisted,
@@ -107,9 +102,8 @@ struct Plain {
 void BM_OnePass101Risers(benchmark::State& state) {
     const DiffuserInput in = wideDiffuser("30", FlowMode::standard);
     SharedState shared;
-    NoReport prompts;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Solve(in, shared, NumberLocale::english(), prompts));
+        benchmark::DoNotOptimize(Solve(in, shared, NumberLocale::english()));
     }
 }
 BENCHMARK(BM_OnePass101Risers);
@@ -117,10 +111,9 @@ BENCHMARK(BM_OnePass101Risers);
 void BM_OptimisedWorstCase(benchmark::State& state) {
     const DiffuserInput in = wideDiffuser("30", FlowMode::optimised);
     SharedState shared;
-    NoReport prompts;
     long passes = 0;
     for (auto _ : state) {
-        const SolveOutcome out = Solve(in, shared, NumberLocale::english(), prompts);
+        const SolveOutcome out = Solve(in, shared, NumberLocale::english());
         passes = out.balance.passes;
         benchmark::DoNotOptimize(out);
     }
@@ -128,8 +121,7 @@ void BM_OptimisedWorstCase(benchmark::State& state) {
     const Balance plain = Plain().balance();
     FlowMode mode = FlowMode::optimised;
     SharedState check;
-    const Balance checked =
-        Solve(wideDiffuser("30", mode), check, NumberLocale::english(), prompts).balance;
+    const Balance checked = Solve(wideDiffuser("30", mode), check, NumberLocale::english()).balance;
     if (plain.qc != checked.qc || plain.qcalc != checked.qcalc || plain.passes != checked.passes) {
         state.SkipWithError("the plain loop does not reproduce the engine's balance");
     }

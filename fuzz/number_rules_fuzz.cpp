@@ -2,7 +2,7 @@
 // writing together. The input is taken apart as follows: its first eight bytes, when present, are
 // also used as the bits of a double and of a long; the text up to the first NUL byte is what is
 // read; the text after it is used as a format pattern.
-#include "number_rules.h"
+#include "thalmuro/engine.h"
 
 #include <charconv>
 #include <cmath>

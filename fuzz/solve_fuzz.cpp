@@ -3,20 +3,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace {
 
-class Prompts : public thalmuro::SolvePrompts {
+class FewPasses final : public thalmuro::BalancingProgress {
   public:
-    std::optional<std::string> ratio;
-    std::optional<std::string> ask(const thalmuro::Prompt& prompt) override {
-        if (prompt.kind == thalmuro::Prompt::Kind::ratio) return ratio;
-        return std::string("/dev/null");
-    }
     // Arbitrary data can ask for billions of balancing passes; a few dozen show the same.
     bool keepBalancing(long passesRun) override { return passesRun < 30; }
 };
@@ -42,13 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             *cell = fdp.ConsumeRandomLengthString(16);
         }
     }
-    Prompts prompts;
-    if (fdp.ConsumeBool()) prompts.ratio = fdp.ConsumeRandomLengthString(16);
+    if (fdp.ConsumeBool()) in.ratio = fdp.ConsumeRandomLengthString(16);
 
     // Two Solves on one store: the second one sees the first one's stale values.
     thalmuro::SharedState state;
-    thalmuro::Solve(in, state, locale, prompts);
+    FewPasses progress;
+    thalmuro::Solve(in, state, locale, &progress);
     in.risers = fdp.ConsumeRandomLengthString(8);
-    thalmuro::Solve(in, state, locale, prompts);
+    const thalmuro::SolveOutcome outcome = thalmuro::Solve(in, state, locale, &progress);
+    if (thalmuro::writeReport("/dev/null", outcome.report)) std::abort();
     return 0;
 }

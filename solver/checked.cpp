@@ -35,14 +35,16 @@ void Diagnostics::record(const std::string& step, Fault cause, long times) {
     skips_.push_back({step, cause, times});
 }
 
-std::vector<std::string> Diagnostics::lines() const {
-    std::vector<std::string> out;
-    out.reserve(skips_.size());
-    for (const Skip& skip : skips_) {
-        std::string line = skip.step + ": " + describe(skip.cause);
-        if (skip.count > 1) line += " (x" + std::to_string(skip.count) + ")";
-        out.push_back(std::move(line));
-    }
+std::string describe(const Skip& skip) {
+    std::string line = skip.step + ": " + describe(skip.cause);
+    if (skip.count > 1) line += " (x" + std::to_string(skip.count) + ")";
+    return line;
+}
+
+std::vector<Skip> Diagnostics::take() {
+    index_.clear();
+    std::vector<Skip> out;
+    out.swap(skips_);
     return out;
 }
 

@@ -18,45 +18,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "thalmuro/engine.h"
+
 namespace thalmuro {
-
-// Why a step could not be carried out. When several apply, the first in this order is told:
-// a missing input explains the arithmetic fault it causes.
-enum class Fault : std::uint8_t {
-    none,
-    unreadable_text,  // a text the number rule cannot read
-    index_outside,    // a riser or section beyond the stored arrays
-    division_by_zero,
-    negative_fractional_power,  // e.g. (1 - X)^0.375 with X > 1
-    overflow,                   // a result too large for a 64-bit float
-    below_precision,            // a change too small to alter a value that large
-};
-
-const char* describe(Fault fault);
-
-class Num {
-  public:
-    constexpr Num(double value = 0.0) : value_(value) {}
-    static constexpr Num failed(Fault fault) { return Num(0.0, bit(fault)); }
-
-    // A value that overflowed on the way is infinite or not a number, see below.
-    bool ok() const { return faults_ == 0 && std::isfinite(value_); }
-    Fault fault() const {
-        if (faults_ != 0) return static_cast<Fault>(__builtin_ctz(faults_));
-        return std::isfinite(value_) ? Fault::none : Fault::overflow;
-    }
-    // Only meaningful when ok().
-    constexpr double value() const { return value_; }
-
-    static constexpr unsigned bit(Fault fault) { return 1u << static_cast<unsigned>(fault); }
-    constexpr Num(double value, unsigned faults)
-        : value_(value), faults_(static_cast<std::uint8_t>(faults)) {}
-    constexpr unsigned faults() const { return faults_; }
-
-  private:
-    double value_ = 0.0;
-    std::uint8_t faults_ = 0;
-};
 
 // How an overflow is found without a test after every operation: once a result is infinite
 // or not a number, adding, subtracting, multiplying, dividing it by a finite number and
@@ -111,20 +75,19 @@ inline bool greater(Num a, Num b) {
     return a.ok() && b.ok() && a.value() > b.value();
 }
 
+// A box's text as the quantity it holds, by the regional format's rule; an unreadable text
+// fails the steps that use it.
+inline Num readValue(std::string_view text, const NumberLocale& locale) {
+    const std::optional<double> value = readLocaleNumber(text, locale);
+    return value ? Num(*value) : Num::failed(Fault::unreadable_text);
+}
+
 // Element `index` of a stored array; a fault when the index lies outside it.
 template <class T, std::size_t N>
 Num at(const std::array<T, N>& values, long index) {
     if (index < 0 || index >= static_cast<long>(N)) return Num::failed(Fault::index_outside);
     return Num(values[static_cast<std::size_t>(index)]);
 }
-
-// One skipped step: which step, why, and how many times it was skipped (the same step is
-// usually skipped in every pass of the balancing).
-struct Skip {
-    std::string step;
-    Fault cause;
-    long count;
-};
 
 class Diagnostics {
   public:
@@ -152,10 +115,8 @@ class Diagnostics {
 
     void record(const std::string& step, Fault cause, long times = 1);
 
-    const std::vector<Skip>& skips() const { return skips_; }
-    bool empty() const { return skips_.empty(); }
-    // One line per skipped step: "<step>: <cause>" with " (xN)" when repeated.
-    std::vector<std::string> lines() const;
+    // The skipped steps in the order they were first met; the record is left empty.
+    std::vector<Skip> take();
 
   private:
     std::vector<Skip> skips_;

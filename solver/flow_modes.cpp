@@ -24,8 +24,8 @@ double sumRiserDischarges(const DiffuserResults& r, Diagnostics& diagnostics) {
 
 }  // namespace
 
-Balance balanceDischarge(FlowMode mode, SharedState& state, SolveWork& work,
-                         const NumberLocale& locale, SolvePrompts& prompts,
+Balance balanceDischarge(FlowMode mode, const std::optional<std::string>& ratio, SharedState& state,
+                         SolveWork& work, const NumberLocale& locale, BalancingProgress* progress,
                          Diagnostics& diagnostics) {
     const DiffuserResults& r = state.results;
     const Num q = r.q_total;
@@ -34,10 +34,8 @@ Balance balanceDischarge(FlowMode mode, SharedState& state, SolveWork& work,
     if (mode == FlowMode::user) {
         // Cancel, an empty or an unreadable answer leaves x at zero, so riser 1 gets nothing.
         double x = 0.0;
-        const std::optional<std::string> answer = prompts.ask(kRatioPrompt);
-        const std::optional<double> read =
-            answer ? readLocaleNumber(*answer, locale) : std::nullopt;
-        diagnostics.assign(x, read ? Num(*read) : Num::failed(Fault::unreadable_text),
+        diagnostics.assign(x,
+                           ratio ? readValue(*ratio, locale) : Num::failed(Fault::unreadable_text),
                            [] { return std::string("ratio x"); });
         diagnostics.assign(balance.qc, Num(x) * q / n, [] { return std::string("qc = x Q / N"); });
     } else {
@@ -59,7 +57,7 @@ Balance balanceDischarge(FlowMode mode, SharedState& state, SolveWork& work,
             diagnostics.record("qc - 0.0001", Fault::below_precision);
             return balance;
         }
-        if (!prompts.keepBalancing(balance.passes)) {
+        if (progress != nullptr && !progress->keepBalancing(balance.passes)) {
             balance.stopped_by_host = true;
             return balance;
         }

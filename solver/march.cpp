@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "number_rules.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {

@@ -9,7 +9,7 @@
 #include <array>
 
 #include "checked.h"
-#include "problem_data.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 

@@ -114,9 +114,7 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
     w.put(w.line().literal(" Αριθμός Ανυψωτήρων = ").integer(n));
     w.put(w.line().literal("       Δρ/ρ         = ").text(&r.drho));
     w.put(w.line().literal(" Αριθμός τμημάτων   = ").integer(sections));
-    w.put(w.line()
-              .literal(" Τύπος Συναρμογής     ")
-              .literal(work_.fitting == FittingType::Sharp ? "Sharp" : "Bell"));
+    w.put(w.line().literal(" Τύπος Συναρμογής     ").literal(nameOf(work_.fitting)));
     w.put(w.line().literal(" Αριθμός Manning    = ").text(&state_.manning));
     w.put(w.line().literal(" Ολική Παροχή    = ").number(q).literal(" m^3/s"), "total discharge");
     w.separator('*', 53);
@@ -259,9 +257,9 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
     return w.take();
 }
 
-std::string toWindows1253(std::string_view utf8) {
+std::optional<std::string> encodeWindows1253(std::string_view utf8) {
     const iconv_t cd = iconv_open("WINDOWS-1253", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(utf8);  // converter missing
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
     const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
     std::string out(utf8.size(), '\0');  // never longer than the UTF-8 text
     char* in = const_cast<char*>(utf8.data());
@@ -288,7 +286,7 @@ std::string toWindows1253(std::string_view utf8) {
     return out;
 }
 
-std::error_code writeReportFile(const std::string& fileName, std::string_view bytes) {
+std::error_code writeFileSafely(const std::string& fileName, std::string_view bytes) {
     errno = 0;
     std::FILE* file = std::fopen(fileName.c_str(), "wb");
     if (file == nullptr) return {errno != 0 ? errno : EIO, std::generic_category()};
@@ -299,6 +297,36 @@ std::error_code writeReportFile(const std::string& fileName, std::string_view by
     if (writeError != 0) return {writeError, std::generic_category()};
     if (!closed) return {errno != 0 ? errno : EIO, std::generic_category()};
     return {};
+}
+
+namespace {
+
+class EngineCategory final : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "thalmuro"; }
+    std::string message(int value) const override {
+        switch (static_cast<EngineError>(value)) {
+            case EngineError::no_converter:
+                return "the C library has no Windows-1253 converter";
+        }
+        return "unknown error";
+    }
+};
+
+}  // namespace
+
+const std::error_category& engineCategory() {
+    static const EngineCategory category;
+    return category;
+}
+
+std::error_code make_error_code(EngineError error) {
+    return {static_cast<int>(error), engineCategory()};
+}
+
+std::error_code writeReport(const std::string& path, const Report& report) {
+    if (!report.bytes) return EngineError::no_converter;
+    return writeFileSafely(path, *report.bytes);
 }
 
 }  // namespace thalmuro

@@ -3,20 +3,12 @@
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <system_error>
 
 #include "checked.h"
-#include "flow_modes.h"
 #include "march.h"
-#include "number_rules.h"
-#include "problem_data.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
-
-inline constexpr Prompt kFileNamePrompt{Prompt::Kind::file_name,
-                                        "Δώστε το όνομα της δοκιμής και την κατάληξη",
-                                        "Εισαγωγή ονόματος αρχείου", "Δοκιμή1.txt"};
 
 class ResultsReport {
   public:
@@ -34,12 +26,5 @@ class ResultsReport {
     const Balance& balance_;
     const NumberLocale& locale_;
 };
-
-// UTF-8 to Windows-1253 through the C library's converter; a character the code page lacks
-// (or a byte that is not UTF-8) becomes "?".
-std::string toWindows1253(std::string_view utf8);
-
-// Creates or empties the file and writes `bytes`; the error says why it could not.
-std::error_code writeReportFile(const std::string& fileName, std::string_view bytes);
 
 }  // namespace thalmuro

@@ -14,16 +14,13 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "number_rules.h"
-#include "problem_data.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 extern char** environ;
 
@@ -137,20 +134,6 @@ CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args,
     return run;
 }
 
-// Answers Solve's questions as a user at the main window would.
-class Answers final : public SolvePrompts {
-  public:
-    Answers(std::optional<std::string> ratio, std::string fileName)
-        : ratio_(std::move(ratio)), fileName_(std::move(fileName)) {}
-    std::optional<std::string> ask(const Prompt& prompt) override {
-        return prompt.kind == Prompt::Kind::ratio ? ratio_ : fileName_;
-    }
-
-  private:
-    std::optional<std::string> ratio_;
-    std::string fileName_;
-};
-
 // The report and the warnings of a Solve run in the program itself, with fresh shared
 // variables as the program starts with.
 struct Expected {
@@ -162,35 +145,22 @@ Expected solveDirectly(const DiffuserInput& input, const std::optional<std::stri
                        const NumberLocale& locale, const ScratchDir& dir) {
     const fs::path reportPath = dir / "direct.txt";
     SharedState state;
-    Answers answers(ratio, reportPath.string());
-    const SolveOutcome outcome = Solve(input, state, locale, answers);
-    EXPECT_EQ(outcome.report.status, ReportOutcome::Status::written);
+    DiffuserInput answered = input;
+    answered.ratio = ratio;
+    const SolveOutcome outcome = Solve(answered, state, locale);
+    EXPECT_FALSE(writeReport(reportPath.string(), outcome.report));
     Expected expected{readBytes(reportPath), {}};
     fs::remove(reportPath);
-    for (const std::string& line : outcome.diagnostics.lines()) {
-        expected.warnings += "warning: " + line + "\n";
+    for (const Skip& skip : outcome.skipped) {
+        expected.warnings += "warning: " + describe(skip) + "\n";
     }
     return expected;
 }
 
-// The worked example, 14 risers in 5 sections, typed with `point` as the decimal separator.
-DiffuserInput workedExample(const std::string& point) {
-    const auto dec = [&](const std::string& whole, const std::string& fraction) {
-        return whole + point + fraction;
-    };
-    DiffuserInput in;
-    in.risers = "14";
-    in.sections = "5";
-    in.drho = dec("0", "0307");
-    in.total_discharge = dec("0", "3528");
-    in.manning = dec("0", "01");
-    in.fitting = FittingType::Sharp;
+// The worked example typed in `locale`, as its problem files hold it (standard flow mode).
+DiffuserInput workedExampleFile(const NumberLocale& locale) {
+    DiffuserInput in = workedExample(locale);
     in.flow_mode = FlowMode::standard;
-    in.rows[0] = {"1", "2", dec("0", "2906"), "8", dec("0", "2"), dec("0", "1144")};
-    in.rows[1] = {"3", "5", dec("0", "3276"), "8", dec("0", "2"), dec("0", "1144")};
-    in.rows[2] = {"6", "8", dec("0", "4152"), "8", dec("0", "2"), dec("0", "1144")};
-    in.rows[3] = {"9", "11", dec("0", "4614"), "8", dec("0", "2"), dec("0", "1144")};
-    in.rows[4] = {"12", "14", dec("0", "5814"), "8", dec("0", "2"), dec("0", "1144")};
     return in;
 }
 
@@ -200,26 +170,10 @@ DiffuserInput withModes(DiffuserInput in, FlowMode mode, FittingType fitting) {
     return in;
 }
 
-// A problem file holding `in`.
-std::string problemJson(const DiffuserInput& in, const std::optional<std::string>& ratio) {
-    static const char* const kModes[] = {"none", "standard", "optimised", "user"};
-    nlohmann::json doc = {
-        {"risers", in.risers},
-        {"sections", in.sections},
-        {"drho", in.drho},
-        {"total_discharge", in.total_discharge},
-        {"manning", in.manning},
-        {"fitting", in.fitting == FittingType::Bell ? "Bell" : "Sharp"},
-        {"flow_mode", kModes[static_cast<int>(in.flow_mode)]},
-        {"ratio", ratio ? nlohmann::json(*ratio) : nlohmann::json(nullptr)},
-    };
-    nlohmann::json rows = nlohmann::json::array();
-    for (const SectionRow& r : in.rows) {
-        rows.push_back({r.first_riser, r.last_riser, r.pipe_diameter, r.spacing, r.elevation_step,
-                        r.riser_diameter});
-    }
-    doc["rows"] = rows;
-    return doc.dump(2);
+// A problem file holding `in` and the answer `ratio`.
+std::string problemJson(DiffuserInput in, const std::optional<std::string>& ratio) {
+    in.ratio = ratio;
+    return problemText(in);
 }
 
 const NumberLocale kGreek = NumberLocale::greek();
@@ -277,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
     Problems, CliRoundTrip,
     ::testing::Values(RoundTrip{"GreekWorkedExample",
                                 "worked_example_el.json",
-                                workedExample(","),
+                                workedExampleFile(NumberLocale::greek()),
                                 {},
                                 {"--locale", "el_GR"},
                                 {},
@@ -285,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"EnglishWorkedExample",
                                 "worked_example_en.json",
-                                workedExample("."),
+                                workedExampleFile(NumberLocale::english()),
                                 {},
                                 {"--locale", "en_US"},
                                 {},
@@ -293,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"GreekFileReadInEnglish",
                                 "worked_example_el.json",
-                                workedExample(","),
+                                workedExampleFile(NumberLocale::greek()),
                                 {},
                                 {"--locale", "en_US"},
                                 {},
@@ -301,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"CLocale",
                                 "worked_example_en.json",
-                                workedExample("."),
+                                workedExampleFile(NumberLocale::english()),
                                 {},
                                 {"--locale", "C"},
                                 {},
@@ -309,7 +263,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"UserRatioBell",
                                 "",
-                                withModes(workedExample(","), FlowMode::user, FittingType::Bell),
+                                withModes(workedExampleFile(NumberLocale::greek()), FlowMode::user,
+                                          FittingType::Bell),
                                 "0,85",
                                 {"--locale", "el_GR"},
                                 {},
@@ -317,26 +272,27 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"UserRatioCancelled",
                                 "",
-                                withModes(workedExample(","), FlowMode::user, FittingType::Sharp),
+                                withModes(workedExampleFile(NumberLocale::greek()), FlowMode::user,
+                                          FittingType::Sharp),
                                 std::nullopt,
                                 {"--locale", "el_GR.UTF-8"},
                                 {},
                                 kGreek,
                                 true},
-                      RoundTrip{
-                          "Optimised",
-                          "",
-                          withModes(workedExample("."), FlowMode::optimised, FittingType::Bell),
-                          {},
-                          {"--locale", "en_US"},
-                          {},
-                          kEnglish,
-                          false},
+                      RoundTrip{"Optimised",
+                                "",
+                                withModes(workedExampleFile(NumberLocale::english()),
+                                          FlowMode::optimised, FittingType::Bell),
+                                {},
+                                {"--locale", "en_US"},
+                                {},
+                                kEnglish,
+                                false},
                       // Without --locale the run follows the regional settings: LC_ALL, then
                       // LC_NUMERIC, then LANG, and the C locale when none is set.
                       RoundTrip{"DefaultFromLcAll",
                                 "worked_example_el.json",
-                                workedExample(","),
+                                workedExampleFile(NumberLocale::greek()),
                                 {},
                                 {},
                                 {{"LC_ALL", "el_GR.UTF-8"}, {"LC_NUMERIC", "en_US.UTF-8"}},
@@ -344,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"DefaultLcAllOverLcNumeric",
                                 "worked_example_el.json",
-                                workedExample(","),
+                                workedExampleFile(NumberLocale::greek()),
                                 {},
                                 {},
                                 {{"LC_ALL", "en_US.UTF-8"}, {"LC_NUMERIC", "el_GR.UTF-8"}},
@@ -352,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"DefaultFromLcNumeric",
                                 "worked_example_el.json",
-                                workedExample(","),
+                                workedExampleFile(NumberLocale::greek()),
                                 {},
                                 {},
                                 {{"LC_NUMERIC", "el_GR.UTF-8"}, {"LANG", "en_US.UTF-8"}},
@@ -360,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"DefaultFromLang",
                                 "worked_example_el.json",
-                                workedExample(","),
+                                workedExampleFile(NumberLocale::greek()),
                                 {},
                                 {},
                                 {{"LANG", "el_GR.UTF-8"}},
@@ -368,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       RoundTrip{"DefaultWithoutSettings",
                                 "worked_example_en.json",
-                                workedExample("."),
+                                workedExampleFile(NumberLocale::english()),
                                 {},
                                 {},
                                 {},
@@ -441,15 +397,18 @@ TEST_P(CliFailure, ExitsWithTheReason) {
     if (c.status == 1) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     } else {
-        EXPECT_NE(run.err.find("usage: thalmuro-cli [--locale NAME] PROBLEM.json REPORT.txt"),
-                  std::string::npos)
+        EXPECT_NE(
+            run.err.find(
+                "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt"),
+            std::string::npos)
             << run.err;
     }
     EXPECT_EQ(dir.entries(), expectedEntries);
 }
 
 const std::string kNoSuchFile = std::generic_category().message(ENOENT);
-const std::string kGoodProblem = problemJson(workedExample("."), std::nullopt);
+const std::string kGoodProblem =
+    problemJson(workedExampleFile(NumberLocale::english()), std::nullopt);
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, CliFailure,
@@ -508,6 +467,21 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--locale", "Greek", "$D/problem.json", "$D/r.txt"},
                 2,
                 {"unknown locale \"Greek\""}},
+        Failure{"PassBoundWithoutNumber",
+                kGoodProblem,
+                {"$D/problem.json", "$D/r.txt", "--max-passes"},
+                2,
+                {"--max-passes needs a number of passes"}},
+        Failure{"PassBoundZero",
+                kGoodProblem,
+                {"--max-passes", "0", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"--max-passes takes a whole number from 1", "not \"0\""}},
+        Failure{"PassBoundNotANumber",
+                kGoodProblem,
+                {"--max-passes", "1e6", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"--max-passes takes a whole number from 1", "not \"1e6\""}},
         Failure{"EmptyLocale",
                 kGoodProblem,
                 {"--locale", "", "$D/problem.json", "$D/r.txt"},
@@ -522,13 +496,80 @@ TEST(Cli, HelpGoesToStandardOutput) {
           std::vector<std::string>{"--help", "a.json", "r.txt", "--bogus"}}) {
         const CliRun run = runCli(dir, args);
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.out.rfind("usage: thalmuro-cli [--locale NAME] PROBLEM.json REPORT.txt\n", 0),
+        EXPECT_EQ(run.out.rfind("usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json "
+                                "REPORT.txt\n",
+                                0),
                   0u)
             << run.out;
         EXPECT_NE(run.out.find("--locale NAME"), std::string::npos);
+        EXPECT_NE(run.out.find("3 the balancing stopped at --max-passes"), std::string::npos);
         EXPECT_EQ(run.err, "");
     }
     EXPECT_TRUE(dir.entries().empty());
+}
+
+// The optimised balancing stops at the pass bound with the report of the last pass run, as the
+// window's stop button does, a warning and exit status 3.
+TEST(Cli, BalancingStopsAtThePassBound) {
+    DiffuserInput optimised = workedExampleFile(kGreek);
+    optimised.flow_mode = FlowMode::optimised;  // balanced after 19 passes
+    // Nonsense that would lower qc by 0.0001 for some 68 million passes.
+    DiffuserInput nonsense = optimised;
+    nonsense.risers = "-14";
+    nonsense.total_discharge = "-1E5";
+
+    // The report of a Solve stopped by its host after `passes` passes (none: not stopped).
+    const auto stoppedAfter = [](const DiffuserInput& input, std::optional<long> passes) {
+        struct Stop final : BalancingProgress {
+            std::optional<long> after;
+            bool keepBalancing(long run) override { return !after || run < *after; }
+        } stop;
+        stop.after = passes;
+        SharedState state;
+        return *Solve(input, state, kGreek, &stop).report.bytes;
+    };
+    struct Case {
+        const char* name;
+        DiffuserInput input;
+        std::vector<std::string> options;
+        int status;
+        std::string warning;  // a part of the last warning; empty: no bound warning
+        std::optional<long> passes;
+    };
+    const Case cases[] = {
+        {"ten passes",
+         optimised,
+         {"--max-passes", "10"},
+         3,
+         "stopped at the bound of 10 passes: qc = ",
+         10},
+        {"one pass short", optimised, {"--max-passes", "18"}, 3, "bound of 18 passes", 18},
+        {"just enough", optimised, {"--max-passes", "19"}, 0, "", std::nullopt},
+        {"default bound",
+         nonsense,
+         {},
+         3,
+         "stopped at the bound of 1000000 passes: qc = 6685.71438551201 m^3/s, the risers pass 0 "
+         "m^3/s against Q = -100000 m^3/s",
+         1000000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemText(c.input));
+        std::vector<std::string> args = c.options;
+        args.insert(args.end(), {"--locale", "el_GR", "problem.json", "r.txt"});
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        const std::size_t found = run.err.rfind("warning: the balancing stopped");
+        if (c.warning.empty()) {
+            EXPECT_EQ(found, std::string::npos) << run.err;
+        } else {
+            EXPECT_NE(run.err.find(c.warning, found), std::string::npos) << run.err;
+        }
+        EXPECT_TRUE(readBytes(dir / "r.txt") == stoppedAfter(c.input, c.passes))
+            << "not the report of the last pass";
+    }
 }
 
 TEST(Cli, DoubleDashEndsTheOptions) {

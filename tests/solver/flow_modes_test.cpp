@@ -2,31 +2,24 @@
 
 #include <string>
 
-#include "fixtures.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {
-
-using testing::FixedPrompts;
-using testing::workedExample;
 
 const NumberLocale kGreek = NumberLocale::greek();
 
 struct Solved {
     SharedState state;
     SolveOutcome outcome;
-    std::vector<Prompt::Kind> asked;
 };
 
 Solved run(FlowMode mode, std::optional<std::string> ratio = std::nullopt,
            DiffuserInput in = workedExample(kGreek)) {
     Solved r;
-    FixedPrompts prompts;
-    prompts.ratio = std::move(ratio);
+    in.ratio = std::move(ratio);
     in.flow_mode = mode;
-    r.outcome = Solve(in, r.state, kGreek, prompts);
-    r.asked = prompts.asked;
+    r.outcome = Solve(in, r.state, kGreek);
     return r;
 }
 
@@ -48,6 +41,7 @@ TEST(FlowModes, FirstRiserDischargeByMode) {
         {"user, Cancel", FlowMode::user, std::nullopt, 0.0},
         {"user, empty answer", FlowMode::user, "", 0.0},
         {"user, unreadable answer", FlowMode::user, "x", 0.0},
+        {"standard ignores a ratio", FlowMode::standard, "0,5", 0.95 * kQ / kN},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -55,10 +49,6 @@ TEST(FlowModes, FirstRiserDischargeByMode) {
         EXPECT_EQ(r.outcome.balance.qc, c.qc);
         EXPECT_EQ(r.outcome.balance.passes, 1);
         EXPECT_EQ(r.state.results.q_riser[0], c.qc);
-        const std::vector<Prompt::Kind> expectedPrompts =
-            c.mode == FlowMode::user ? std::vector{Prompt::Kind::ratio, Prompt::Kind::file_name}
-                                     : std::vector{Prompt::Kind::file_name};
-        EXPECT_EQ(r.asked, expectedPrompts);
     }
 }
 
@@ -99,19 +89,19 @@ TEST(FlowModes, OptimisedStopsWhenTheStepCanNoLongerLowerQc) {
     const Solved r = run(FlowMode::optimised, std::nullopt, in);
     EXPECT_EQ(r.outcome.balance.passes, 1);
     EXPECT_GT(r.outcome.balance.qcalc, r.state.results.q_total);
-    ASSERT_FALSE(r.outcome.diagnostics.empty());
-    EXPECT_EQ(r.outcome.diagnostics.skips().back().cause, Fault::below_precision);
+    ASSERT_FALSE(r.outcome.skipped.empty());
+    EXPECT_EQ(r.outcome.skipped.back().cause, Fault::below_precision);
 }
 
 TEST(FlowModes, HostMayStopALongBalancing) {
-    class StopAfterThree : public FixedPrompts {
+    class StopAfterThree : public BalancingProgress {
       public:
         bool keepBalancing(long passesRun) override { return passesRun < 3; }
-    } prompts;
+    } progress;
     SharedState state;
     DiffuserInput in = workedExample(kGreek);
     in.flow_mode = FlowMode::optimised;
-    const SolveOutcome out = Solve(in, state, kGreek, prompts);
+    const SolveOutcome out = Solve(in, state, kGreek, &progress);
     EXPECT_EQ(out.balance.passes, 3);
     EXPECT_TRUE(out.balance.stopped_by_host);
     EXPECT_EQ(state.results.q_riser[0], out.balance.qc);  // results of the last pass run

@@ -1,11 +1,9 @@
-#include "loading_shaft.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "fixtures.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {

@@ -3,24 +3,19 @@
 #include <algorithm>
 #include <string>
 
-#include "fixtures.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {
 
-using testing::FixedPrompts;
-using testing::workedExample;
-
 const NumberLocale kGreek = NumberLocale::greek();
 
 SolveOutcome solve(const DiffuserInput& input, SharedState& state) {
-    FixedPrompts prompts;  // Cancel for every prompt: no report
-    return Solve(input, state, kGreek, prompts);
+    return Solve(input, state, kGreek);
 }
 
 bool skipped(const SolveOutcome& outcome, const std::string& stepPart, Fault cause) {
-    const auto& skips = outcome.diagnostics.skips();
+    const auto& skips = outcome.skipped;
     return std::any_of(skips.begin(), skips.end(), [&](const Skip& s) {
         return s.cause == cause && s.step.find(stepPart) != std::string::npos;
     });
@@ -81,7 +76,7 @@ TEST(WorkedExample, StandardModeGivesTheHandWorkedMarch) {
     in.flow_mode = FlowMode::standard;
     const SolveOutcome out = solve(in, state);
     const DiffuserResults& r = state.results;
-    EXPECT_TRUE(out.diagnostics.empty()) << out.diagnostics.lines().front();
+    EXPECT_TRUE(out.skipped.empty()) << describe(out.skipped.front());
     EXPECT_EQ(r.n_risers, 14);
     EXPECT_EQ(state.tmimata, 5);
     EXPECT_EQ(r.f_section[0], 0.01880823319903676);
@@ -115,8 +110,7 @@ TEST(WorkedExample, SameResultsUnderGreekAndEnglishTyping) {
     SharedState greek;
     SharedState english;
     solve(workedExample(kGreek), greek);
-    FixedPrompts prompts;
-    Solve(workedExample(NumberLocale::english()), english, NumberLocale::english(), prompts);
+    Solve(workedExample(NumberLocale::english()), english, NumberLocale::english());
     EXPECT_EQ(greek.results.specific_energy, english.results.specific_energy);
     EXPECT_EQ(greek.results.q_riser, english.results.q_riser);
 }

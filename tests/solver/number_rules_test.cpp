@@ -1,4 +1,4 @@
-#include "number_rules.h"
+#include "thalmuro/engine.h"
 
 #include <gtest/gtest.h>
 

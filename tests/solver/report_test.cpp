@@ -10,16 +10,12 @@
 #include <sstream>
 #include <string>
 
-#include "fixtures.h"
-#include "report.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FixedPrompts;
-using testing::workedExample;
 
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -37,15 +33,16 @@ class ReportTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Solves `in` and returns the report's bytes.
+    // Solves `in`, writes the report as the hosts do and returns the bytes of the file.
     std::string report(DiffuserInput in, const NumberLocale& locale, SolveOutcome* out = nullptr) {
-        FixedPrompts prompts;
-        prompts.file_name = (dir_ / "Δοκιμή1.txt").string();
+        const fs::path file = dir_ / "Δοκιμή1.txt";
         SharedState state;
-        SolveOutcome outcome = Solve(in, state, locale, prompts);
-        EXPECT_EQ(outcome.report.status, ReportOutcome::Status::written);
+        SolveOutcome outcome = Solve(in, state, locale);
+        EXPECT_FALSE(writeReport(file.string(), outcome.report));
+        const std::string bytes = readBytes(file);
+        EXPECT_EQ(bytes, outcome.report.bytes.value_or(""));
         if (out != nullptr) *out = std::move(outcome);
-        return readBytes(*prompts.file_name);
+        return bytes;
     }
 
     fs::path dir_;
@@ -94,7 +91,7 @@ void expectGolden(const std::string& actual, const std::string& goldenName) {
 }
 
 bool contains(const std::string& bytes, const std::string& utf8) {
-    return bytes.find(toWindows1253(utf8)) != std::string::npos;
+    return bytes.find(*encodeWindows1253(utf8)) != std::string::npos;
 }
 
 TEST_F(ReportTest, WorkedExampleMatchesTheGoldenReports) {
@@ -141,7 +138,7 @@ TEST_F(ReportTest, WorkedExampleLinesAnEngineerReads) {
     }
     // Every riser's Froude number exceeds 10: the list names all 14 and has no line end.
     const std::string list =
-        toWindows1253("ανυψωτήρες: \r\n 1  2  3  4  5  6  7  8  9  10  11  12  13  14 ");
+        *encodeWindows1253("ανυψωτήρες: \r\n 1  2  3  4  5  6  7  8  9  10  11  12  13  14 ");
     EXPECT_EQ(greek.substr(greek.size() - list.size()), list);
 
     const std::string english =
@@ -156,7 +153,7 @@ TEST_F(ReportTest, FittingNoFroudeRiserAndLinesThatCannotBeWritten) {
     in.drho = "3";  // a heavy effluent: every Froude number far below 10
     const std::string bell = report(in, NumberLocale::greek());
     EXPECT_TRUE(contains(bell, "\r\n Τύπος Συναρμογής     Bell\r\n"));
-    const std::string notice = toWindows1253(
+    const std::string notice = *encodeWindows1253(
         " Ο πυκνομετρικός αριθμός FROYDE βρέθηκε μεγαλύτερος του 10 στους εξής "
         "ανυψωτήρες: \r\n");
     EXPECT_EQ(bell.substr(bell.size() - notice.size()), notice);
@@ -195,44 +192,46 @@ TEST_F(ReportTest, SectionsAndRisersBeyondTheTables) {
     EXPECT_TRUE(contains(bytes, sep + sep));
 }
 
-TEST_F(ReportTest, FileNameOutcomes) {
+TEST_F(ReportTest, WriteOutcomes) {
+    SharedState state;
+    const SolveOutcome out =
+        Solve(workedExample(NumberLocale::greek()), state, NumberLocale::greek());
     struct Case {
         const char* name;
-        std::optional<std::string> answer;
-        ReportOutcome::Status status;
+        fs::path path;
+        std::errc error;
     };
     const Case cases[] = {
-        {"Cancel", std::nullopt, ReportOutcome::Status::not_requested},
-        {"empty name", "", ReportOutcome::Status::not_requested},
-        {"folder that does not exist", (dir_ / "missing" / "r.txt").string(),
-         ReportOutcome::Status::failed},
-        {"a folder, not a file", dir_.string(), ReportOutcome::Status::failed},
-        {"plain file", (dir_ / "r.txt").string(), ReportOutcome::Status::written},
+        {"folder that does not exist", dir_ / "missing" / "r.txt",
+         std::errc::no_such_file_or_directory},
+        {"a folder, not a file", dir_, std::errc::is_a_directory},
+        {"plain file", dir_ / "r.txt", std::errc()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FixedPrompts prompts;
-        prompts.file_name = c.answer;
-        SharedState state;
-        const SolveOutcome out =
-            Solve(workedExample(NumberLocale::greek()), state, NumberLocale::greek(), prompts);
-        EXPECT_EQ(out.report.status, c.status);
-        EXPECT_EQ(static_cast<bool>(out.report.error), c.status == ReportOutcome::Status::failed);
-        // The computation and the store are complete whatever became of the file.
-        EXPECT_EQ(state.results.n_risers, 14);
-        EXPECT_GT(state.results.q_riser[13], 0.0);
+        const std::error_code error = writeReport(c.path.string(), out.report);
+        if (c.error == std::errc()) {
+            EXPECT_FALSE(error) << error.message();
+        } else {
+            EXPECT_TRUE(error == c.error) << error.message();
+        }
     }
-    EXPECT_TRUE(fs::exists(dir_ / "r.txt"));
+    EXPECT_EQ(readBytes(dir_ / "r.txt"), *out.report.bytes);
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
+
+    // A report without bytes (no converter) is refused, and nothing is written.
+    EXPECT_TRUE(writeReport((dir_ / "none.txt").string(), Report{out.report.text, std::nullopt}) ==
+                EngineError::no_converter);
+    EXPECT_FALSE(fs::exists(dir_ / "none.txt"));
 }
 
 TEST(Windows1253, GreekBytesAndCharactersTheCodePageLacks) {
-    EXPECT_EQ(toWindows1253("Δρ/ρ ά"), "\xC4\xF1/\xF1 \xDC");
-    EXPECT_EQ(toWindows1253("a漢b"), "a?b");
-    EXPECT_EQ(toWindows1253("a\xFF"
-                            "b\xCE"),
+    EXPECT_EQ(*encodeWindows1253("Δρ/ρ ά"), "\xC4\xF1/\xF1 \xDC");
+    EXPECT_EQ(*encodeWindows1253("a漢b"), "a?b");
+    EXPECT_EQ(*encodeWindows1253("a\xFF"
+                                 "b\xCE"),
               "a?b?");
-    EXPECT_EQ(toWindows1253("€"), "\x80");
+    EXPECT_EQ(*encodeWindows1253("€"), "\x80");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <QLocale>
 
-#include "number_rules.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 

@@ -1,4 +1,4 @@
-#include "problem_file.h"
+#include "thalmuro/engine.h"
 
 #include <array>
 #include <cerrno>
@@ -100,6 +100,23 @@ std::string quotedText(std::string_view text) {
     return Json(shortened(text, 40)).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+// "\"a\", \"b\" or \"c\"": the names of `values`, for the messages.
+template <class Value, std::size_t N>
+std::string quotedNames(const Value (&values)[N]) {
+    std::string out;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0) out += i + 1 == N ? " or " : ", ";
+        out += '"';
+        out += nameOf(values[i]);
+        out += '"';
+    }
+    return out;
+}
+
+constexpr FittingType kFittings[] = {FittingType::Sharp, FittingType::Bell};
+constexpr FlowMode kFlowModes[] = {FlowMode::none, FlowMode::standard, FlowMode::optimised,
+                                   FlowMode::user};
+
 // ---- The document ---------------------------------------------------------------------------
 
 enum class Key {
@@ -131,12 +148,6 @@ constexpr std::array<KeyName, 9> kKeys{{
     {"rows", Key::rows},
 }};
 
-// The cells of a row in the order they are written.
-constexpr std::array<std::string SectionRow::*, 6> kColumns{
-    &SectionRow::first_riser, &SectionRow::last_riser,     &SectionRow::pipe_diameter,
-    &SectionRow::spacing,     &SectionRow::elevation_step, &SectionRow::riser_diameter,
-};
-
 // What a JSON value is, for the messages.
 enum class Kind { null, boolean, number, string, object, array, binary };
 
@@ -160,12 +171,12 @@ const char* describe(Kind kind) {
     return "a value";
 }
 
-// Builds the Problem from the parser's events as they come and stops at the first thing that
+// Builds the problem from the parser's events as they come and stops at the first thing that
 // does not belong in a problem file, so nothing but the expected shape is ever held: the
 // document nests at most three deep.
 class ProblemReader final : public nlohmann::json_sax<Json> {
   public:
-    Problem problem;
+    DiffuserInput problem;
     std::string error;
 
     bool null() override { return value(Kind::null, nullptr); }
@@ -278,11 +289,11 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
                                 std::to_string(cellCount_ + 1) + " must be a string, not " +
                                 describe(kind));
                 }
-                if (cellCount_ == kColumns.size()) {
+                if (cellCount_ == kRowCells.size()) {
                     return fail("key \"rows\": row " + std::to_string(rowCount_) +
-                                " has more than " + std::to_string(kColumns.size()) + " cells");
+                                " has more than " + std::to_string(kRowCells.size()) + " cells");
                 }
-                problem.input.rows[rowCount_ - 1].*kColumns[cellCount_] = std::move(*text);
+                problem.rows[rowCount_ - 1].*kRowCells[cellCount_] = std::move(*text);
                 ++cellCount_;
                 return true;
         }
@@ -302,7 +313,7 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
             return fail("key \"" + keyName() + "\" must be a string" +
                         (key_ == Key::ratio ? " or null" : "") + ", not " + describe(kind));
         }
-        DiffuserInput& input = problem.input;
+        DiffuserInput& input = problem;
         switch (key_) {
             case Key::risers:
                 input.risers = std::move(*text);
@@ -333,32 +344,23 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     }
 
     bool readFitting(const std::string& text) {
-        if (text == "Sharp") {
-            problem.input.fitting = FittingType::Sharp;
-        } else if (text == "Bell") {
-            problem.input.fitting = FittingType::Bell;
-        } else {
-            return fail("key \"fitting\" must be \"Sharp\" or \"Bell\", not " + quotedText(text));
+        const std::optional<FittingType> fitting = fittingNamed(text);
+        if (!fitting) {
+            return fail("key \"fitting\" must be " + quotedNames(kFittings) + ", not " +
+                        quotedText(text));
         }
+        problem.fitting = *fitting;
         return true;
     }
 
     bool readFlowMode(const std::string& text) {
-        constexpr std::array<std::pair<std::string_view, FlowMode>, 4> kModes{{
-            {"none", FlowMode::none},
-            {"standard", FlowMode::standard},
-            {"optimised", FlowMode::optimised},
-            {"user", FlowMode::user},
-        }};
-        for (const auto& [name, mode] : kModes) {
-            if (name == text) {
-                problem.input.flow_mode = mode;
-                return true;
-            }
+        const std::optional<FlowMode> mode = flowModeNamed(text);
+        if (!mode) {
+            return fail("key \"flow_mode\" must be " + quotedNames(kFlowModes) + ", not " +
+                        quotedText(text));
         }
-        return fail(
-            "key \"flow_mode\" must be \"none\", \"standard\", \"optimised\" or \"user\", not " +
-            quotedText(text));
+        problem.flow_mode = *mode;
+        return true;
     }
 
     Where where_ = Where::start;
@@ -369,7 +371,7 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     std::size_t cellCount_ = 0;  // cells read in the open row
 };
 
-std::variant<Problem, std::string> parse(std::string_view jsonText) {
+std::variant<DiffuserInput, std::string> parse(std::string_view jsonText) {
     if (const auto bad = firstInvalidUtf8(jsonText)) {
         return "invalid UTF-8 at " + lineAndColumn(jsonText, *bad);
     }
@@ -391,7 +393,7 @@ std::string systemReason(int error) {
     return std::generic_category().message(error);
 }
 
-std::variant<Problem, std::string> read(const std::string& fileName) {
+std::variant<DiffuserInput, std::string> read(const std::string& fileName) {
     const std::string name = "\"" + fileName + "\"";
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
@@ -417,7 +419,7 @@ std::variant<Problem, std::string> read(const std::string& fileName) {
 
 }  // namespace
 
-std::variant<Problem, std::string> parseProblem(std::string_view jsonText) {
+std::variant<DiffuserInput, std::string> parseProblem(std::string_view jsonText) {
     try {
         return parse(jsonText);
     } catch (const std::bad_alloc&) {
@@ -427,7 +429,7 @@ std::variant<Problem, std::string> parseProblem(std::string_view jsonText) {
     }
 }
 
-std::variant<Problem, std::string> readProblemFile(const std::string& fileName) {
+std::variant<DiffuserInput, std::string> readProblemFile(const std::string& fileName) {
     try {
         return read(fileName);
     } catch (const std::bad_alloc&) {
@@ -435,6 +437,54 @@ std::variant<Problem, std::string> readProblemFile(const std::string& fileName) 
     } catch (const std::exception& failure) {
         return "cannot read \"" + fileName + "\": " + shortened(failure.what(), 200);
     }
+}
+
+namespace {
+
+// A text as a JSON string. The reader accepts only well-formed UTF-8, so every text it gave
+// is written back unchanged; anything else has its bad bytes replaced rather than throw.
+std::string jsonString(const std::string& text) {
+    return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace
+
+std::string problemText(const DiffuserInput& input) {
+    // One key a line and one section row a line, as a person would lay the file out.
+    std::string out = "{\n";
+    const auto key = [&](const char* name, const std::string& value) {
+        out += "  \"";
+        out += name;
+        out += "\": " + value + ",\n";
+    };
+    key("risers", jsonString(input.risers));
+    key("sections", jsonString(input.sections));
+    key("drho", jsonString(input.drho));
+    key("total_discharge", jsonString(input.total_discharge));
+    key("manning", jsonString(input.manning));
+    key("fitting", jsonString(std::string(nameOf(input.fitting))));
+    key("flow_mode", jsonString(std::string(nameOf(input.flow_mode))));
+    if (input.ratio) key("ratio", jsonString(*input.ratio));
+
+    // Rows after the last one with a typed cell read back as empty rows: they are left out.
+    std::size_t rows = input.rows.size();
+    while (rows > 0 && input.rows[rows - 1] == SectionRow{})
+        --rows;
+    out += "  \"rows\": [";
+    for (std::size_t r = 0; r < rows; ++r) {
+        out += r == 0 ? "\n    [" : ",\n    [";
+        for (std::size_t c = 0; c < kRowCells.size(); ++c) {
+            if (c > 0) out += ", ";
+            out += jsonString(input.rows[r].*kRowCells[c]);
+        }
+        out += ']';
+    }
+    out += rows == 0 ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+std::error_code writeProblemFile(const std::string& fileName, const DiffuserInput& input) {
+    return writeFileSafely(fileName, problemText(input));
 }
 
 }  // namespace thalmuro

@@ -1,0 +1,366 @@
+// The engine's public interface: the problem as typed, the results store, the number rules,
+// Solve, the report and its safe writer, problem files and the loading-shaft head. The windows,
+// the command-line runner, the tests, the benchmarks and the fuzz targets include this header
+// and nothing else of the engine; the march, the flow modes and the report's layout are the
+// library's own.
+//
+// The engine runs one way: the host gathers everything first (the typed texts and, in the user
+// flow mode, the answer to the ratio question), Solve computes and returns the results, the
+// report and the steps it skipped, and the host then decides where the report goes. The only
+// call back into the host is progress and stop during a long balancing.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <variant>
+#include <vector>
+
+namespace thalmuro {
+
+// ---- Sizes and constants ---------------------------------------------------------------------
+
+// Risers are numbered 1..N from the seaward end (riser 1 is farthest from the loading shaft);
+// sections likewise. Riser k is stored at index k - 1, section s at index s - 1.
+inline constexpr int kMaxRisers = 101;
+inline constexpr int kSectionRows = 30;
+
+// Gravitational acceleration, m/s^2, and the value used for pi in every formula. The program's
+// figures have always been computed with pi = 3.1415; keeping it keeps reports comparable.
+inline constexpr double kGravity = 9.807;
+inline constexpr double kPi = 3.1415;
+
+// ---- Number rules ----------------------------------------------------------------------------
+//
+// How the program reads typed numbers and writes numbers as text. Every rule is a pure function
+// of its arguments: the regional decimal separator and digit-grouping character are passed in as
+// a NumberLocale and the C library's locale is never consulted, so the results do not change
+// when a GUI toolkit switches the process to a Greek locale with a decimal comma.
+
+// The two regional characters that reading and writing numbers depend on. Both are UTF-8 text so
+// that separators outside ASCII (a no-break space as grouping, say) work as well.
+struct NumberLocale {
+    std::string decimal_separator;
+    std::string grouping;
+
+    static NumberLocale greek() { return {",", "."}; }
+    static NumberLocale english() { return {".", ","}; }
+};
+
+// The leading number of a text, for the counts of risers and sections: blanks, tabs and line
+// feeds anywhere are ignored, "." is always the decimal point, an optional sign and an exponent
+// ("E" or "D" followed by digits) are accepted, and reading stops at the first character that
+// cannot continue the number. An empty or non-numeric text reads 0. Returns nothing when the
+// number is too large for a 64-bit float.
+std::optional<double> leadingNumber(std::string_view text);
+
+// The leading number rounded to the nearest integer (halves to the even neighbour) as a signed
+// 16-bit count; nothing when that integer lies outside -32768..32767 or the text overflows.
+std::optional<std::int16_t> leadingCount(std::string_view text);
+
+// Rounds to the nearest integer, halves to the even neighbour (14.5 -> 14, 15.5 -> 16),
+// whatever the floating-point rounding mode.
+inline double roundHalfEven(double value) {
+    // From 2^52 on every double is an integer; NaN and the infinities stay as they are.
+    if (!(std::fabs(value) < 4503599627370496.0)) {
+        return value;
+    }
+    // trunc and the subtraction are exact and do not depend on the rounding mode.
+    const double whole = std::trunc(value);
+    const double part = std::fabs(value - whole);
+    const double step = std::signbit(value) ? -1.0 : 1.0;
+    // Below 2^52 the integer part fits a 64-bit integer, whose last bit tells odd from even.
+    const bool odd = (static_cast<long long>(whole) & 1) != 0;
+    if (part > 0.5 || (part == 0.5 && odd)) {
+        return whole + step;
+    }
+    return whole;
+}
+
+// Reads a whole text as a number written in the regional format: blanks around it, an optional
+// sign, digits with the grouping character allowed (and ignored) between them, the decimal
+// separator, an optional exponent. Nothing when the text is empty, is not such a number, or is
+// too large for a 64-bit float. This is how every box that holds a quantity is read.
+std::optional<double> readLocaleNumber(std::string_view text, const NumberLocale& locale);
+
+// The general number format: 15 significant digits, no grouping, trailing zeros dropped, a 0
+// before the separator below 1, exponent form (1E-05, 1,5E+15) below 1E-4 or from 1E15 on.
+std::string formatGeneral(double value, const NumberLocale& locale);
+
+// Formats with a pattern of "0" digit placeholders, one "." standing for the decimal separator
+// and literal characters copied as they stand ("0.00001" gives four decimals followed by a 1).
+// The value is rounded half away from zero to as many decimals as there are "0"s after the ".".
+std::string formatPattern(double value, std::string_view pattern, const NumberLocale& locale);
+
+// A count written as plain decimal digits.
+std::string formatCount(long value);
+
+// ---- Faults ----------------------------------------------------------------------------------
+
+// Why a step could not be carried out. When several apply, the first in this order is told:
+// a missing input explains the arithmetic fault it causes.
+enum class Fault : std::uint8_t {
+    none,
+    unreadable_text,  // a text the number rule cannot read
+    index_outside,    // a riser or section beyond the stored arrays
+    division_by_zero,
+    negative_fractional_power,  // e.g. (1 - X)^0.375 with X > 1
+    overflow,                   // a result too large for a 64-bit float
+    below_precision,            // a change too small to alter a value that large
+};
+
+const char* describe(Fault fault);
+
+// A computed value, or the fault met while computing it. A value that overflowed on the way is
+// infinite or not a number and counts as an overflow.
+class Num {
+  public:
+    constexpr Num(double value = 0.0) : value_(value) {}
+    constexpr Num(double value, unsigned faults)
+        : value_(value), faults_(static_cast<std::uint8_t>(faults)) {}
+    static constexpr Num failed(Fault fault) { return Num(0.0, bit(fault)); }
+
+    bool ok() const { return faults_ == 0 && std::isfinite(value_); }
+    Fault fault() const {
+        if (faults_ != 0) return static_cast<Fault>(__builtin_ctz(faults_));
+        return std::isfinite(value_) ? Fault::none : Fault::overflow;
+    }
+    // Only meaningful when ok().
+    constexpr double value() const { return value_; }
+
+    static constexpr unsigned bit(Fault fault) { return 1u << static_cast<unsigned>(fault); }
+    constexpr unsigned faults() const { return faults_; }
+
+  private:
+    double value_ = 0.0;
+    std::uint8_t faults_ = 0;
+};
+
+// One skipped step: which step, why, and how many times it was skipped (the same step is
+// usually skipped in every pass of the balancing).
+struct Skip {
+    std::string step;
+    Fault cause;
+    long count;
+};
+
+// "<step>: <cause>", with " (xN)" when the step was skipped N > 1 times.
+std::string describe(const Skip& skip);
+
+// ---- The problem -----------------------------------------------------------------------------
+
+// The riser entrance fitting: a sharp-edged or a bell-mouthed riser inlet.
+enum class FittingType { Sharp, Bell };
+
+// How the discharge of riser 1 is chosen (the check marks of the menu "Παροχή Υπολογισμού").
+enum class FlowMode {
+    none,       // no mark: qc = 0.95 Q / N, one pass
+    standard,   // paroxi_me_stantar: the same as no mark
+    optimised,  // paroxi_beltisti: lower qc in steps of 0.0001 until the risers pass no more than Q
+    user,       // paroxi_kathorismeni: qc = x Q / N with x given by the user
+};
+
+// The names under which problem files and reports write fittings ("Sharp", "Bell") and flow
+// modes ("none", "standard", "optimised", "user"), and the way back.
+std::string_view nameOf(FittingType fitting);
+std::string_view nameOf(FlowMode mode);
+std::optional<FittingType> fittingNamed(std::string_view name);
+std::optional<FlowMode> flowModeNamed(std::string_view name);
+
+// One row of the section table, each cell exactly as typed.
+struct SectionRow {
+    std::string first_riser;     // textfn
+    std::string last_riser;      // textln
+    std::string pipe_diameter;   // textdr_thalmuro, D in m
+    std::string spacing;         // textdxanipsotiror, riser spacing Δl in m
+    std::string elevation_step;  // textdz_anipsotiron, elevation step Δz in m
+    std::string riser_diameter;  // textdr_anipsotiron, d in m
+};
+
+// The cells of a row in the order of the table's columns.
+inline constexpr std::array<std::string SectionRow::*, 6> kRowCells{
+    &SectionRow::first_riser, &SectionRow::last_riser,     &SectionRow::pipe_diameter,
+    &SectionRow::spacing,     &SectionRow::elevation_step, &SectionRow::riser_diameter,
+};
+
+// Everything Solve takes: the texts of the boxes, the fitting, the flow mode and, in the user
+// flow mode, the answer to the ratio question.
+struct DiffuserInput {
+    std::string risers;           // Text1, number of risers N
+    std::string sections;         // Text2, number of sections
+    std::string drho;             // Text4, relative density difference Δρ/ρ
+    std::string total_discharge;  // Text5, Q in m^3/s
+    std::string manning;          // Text6, Manning number n
+    std::array<SectionRow, kSectionRows> rows{};
+    FlowMode flow_mode = FlowMode::none;
+    FittingType fitting = FittingType::Sharp;
+    // The ratio x of qc = x Q / N as typed at the question of the user flow mode; nothing when
+    // the question was cancelled. Cancel, an empty or an unreadable answer give x = 0. Other
+    // flow modes do not read it.
+    std::optional<std::string> ratio;
+};
+
+bool operator==(const SectionRow& a, const SectionRow& b);
+bool operator==(const DiffuserInput& a, const DiffuserInput& b);
+inline bool operator!=(const SectionRow& a, const SectionRow& b) {
+    return !(a == b);
+}
+inline bool operator!=(const DiffuserInput& a, const DiffuserInput& b) {
+    return !(a == b);
+}
+
+// The worked example: 14 risers in 5 sections, the numbers written in `locale`'s general format
+// (0,0307 with a decimal comma) and the counts as plain digits. Sharp fitting, no flow mark.
+DiffuserInput workedExample(const NumberLocale& locale);
+
+// ---- The results store -----------------------------------------------------------------------
+
+using RiserArray = std::array<double, kMaxRisers>;
+
+// The shared results store. Created with every number zero and never cleared: a value that a
+// Solve does not write (a failed step, a riser beyond N, a section beyond the count) keeps what
+// an earlier Solve left, and readers use only risers 1..n_risers.
+struct DiffuserResults {
+    RiserArray specific_energy{};                  // E at riser k, m
+    RiserArray cd{};                               // discharge coefficient of riser k
+    RiserArray v_diffuser{};                       // pipe velocity just landward of riser k, m/s
+    RiserArray v_riser{};                          // velocity in riser k, m/s
+    RiserArray froude{};                           // densimetric Froude number of riser k
+    std::array<double, kSectionRows> f_section{};  // Darcy friction factor of section s
+    RiserArray f_riser{};                          // friction factor of the section holding riser k
+    std::int16_t n_risers = 0;                     // N
+    std::string drho;                              // Δρ/ρ as the text of Text4 at the last Solve
+    double q_total = 0.0;                          // Q, m^3/s
+    RiserArray q_riser{};                          // discharge of riser k, m^3/s
+    RiserArray q_pipe{};  // index j: pipe flow just landward of riser j + 2, m^3/s
+    RiserArray d_pipe{};  // pipe diameter of the section holding riser k, m
+};
+
+// The program's shared variables: the results store, the section count, the Manning text and
+// the two constants. One instance lives as long as the program; every Solve updates it.
+struct SharedState {
+    DiffuserResults results;
+    std::int16_t tmimata = 0;  // number of sections
+    std::string manning;       // Manning number as the text of Text6 at the last Solve
+    double g = 0.0;
+    double p = 0.0;
+};
+
+// Reads the number of sections from the text of its box into `state.tmimata`, as Solve and the
+// table's fill aids do: the leading count, halves to even. A count outside the 16-bit range is
+// not stored (tmimata keeps its value) and nothing is returned.
+std::optional<std::int16_t> readSectionCount(std::string_view text, SharedState& state);
+
+// ---- Solve -----------------------------------------------------------------------------------
+
+// What a host may see of a long balancing, and how it stops one. Called after every pass of the
+// optimised flow mode that would be followed by another.
+class BalancingProgress {
+  public:
+    virtual ~BalancingProgress() = default;
+    // False stops the balancing; the results are then those of the pass just run.
+    virtual bool keepBalancing(long passesRun) = 0;
+};
+
+// The outcome of the balancing: the final qc, the discharge sum of the last pass, and how many
+// passes ran.
+struct Balance {
+    double qc = 0.0;
+    double qcalc = 0.0;
+    long passes = 0;
+    bool stopped_by_host = false;
+};
+
+// The results report: a plain-text account of a Solve with CR LF line ends, as UTF-8 and as the
+// bytes of the report file (Greek code page Windows-1253, "?" for a character it lacks). The
+// bytes are missing when the C library has no Windows-1253 converter.
+struct Report {
+    std::string text;
+    std::optional<std::string> bytes;
+};
+
+struct SolveOutcome {
+    Balance balance;
+    Report report;
+    // Every step that was skipped, with its cause. Solve itself never stops on them.
+    std::vector<Skip> skipped;
+};
+
+// Runs one whole Solve on `state`, the program's shared variables: every value that a step
+// cannot compute keeps what it held. `progress` (optional) follows a long balancing and may
+// stop it.
+SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
+                   BalancingProgress* progress = nullptr);
+
+// ---- Files -----------------------------------------------------------------------------------
+
+// Errors of the engine's own, beside the system's (std::generic_category).
+enum class EngineError {
+    no_converter = 1,  // the C library has no Windows-1253 converter
+};
+const std::error_category& engineCategory();
+std::error_code make_error_code(EngineError error);
+
+// Writes `bytes` to the file `path` so that a failure never leaves a fragment nor destroys the
+// file it would replace. See safe_file.cpp for the rules on links, devices and FIFOs.
+std::error_code writeFileSafely(const std::string& path, std::string_view bytes);
+
+// Writes the report's bytes to `path` (an existing file is replaced without asking); the error
+// says why it could not, EngineError::no_converter when the report has no bytes.
+std::error_code writeReport(const std::string& path, const Report& report);
+
+// UTF-8 to Windows-1253 through the C library's converter; a character the code page lacks (or
+// a byte that is not UTF-8) becomes "?". Nothing when the converter is missing.
+std::optional<std::string> encodeWindows1253(std::string_view utf8);
+
+// Problem files: the boxes of the main window as JSON, every value the text as typed.
+//
+//   {
+//     "risers": "14", "sections": "5", "drho": "0,0307", "total_discharge": "0,3528",
+//     "manning": "0,01", "fitting": "Sharp", "flow_mode": "none", "ratio": "0,90",
+//     "rows": [["1", "2", "0,2906", "8", "0,2", "0,1144"], ...]
+//   }
+//
+// "fitting" and "flow_mode" take the names of nameOf (absent: Sharp, none); "ratio" is the answer
+// to the ratio question of the user flow mode (absent or null: cancelled). "rows" holds up to 30
+// section rows of up to six texts in the order of kRowCells. Missing keys, rows and cells are
+// empty texts.
+
+// The largest problem file read; a real one is a few kilobytes.
+inline constexpr std::size_t kMaxProblemFileBytes = 1024 * 1024;
+
+// Reads a problem from the text of a problem file (UTF-8, a leading byte-order mark allowed).
+// On failure, a one-line message naming the offending key, row or cell. Never throws.
+std::variant<DiffuserInput, std::string> parseProblem(std::string_view jsonText);
+
+// Reads and parses the file `fileName`. On failure, a one-line message that names the file and
+// gives the system's reason when it could not be read. Never throws.
+std::variant<DiffuserInput, std::string> readProblemFile(const std::string& fileName);
+
+// The text of a problem file holding `input`: parseProblem gives `input` back, field for field.
+std::string problemText(const DiffuserInput& input);
+
+// Writes `input` as a problem file through the safe writer.
+std::error_code writeProblemFile(const std::string& fileName, const DiffuserInput& input);
+
+// ---- The loading shaft -----------------------------------------------------------------------
+
+// H = 1.1 V^2 (L f) / (19.614 D) + (Zt Δρ/ρ + E) at riser N, the riser nearest the shaft, from
+// the last Solve: the specific energy there, the buoyancy head over the depth Zt and the
+// Darcy-Weisbach friction loss over the length L of the pipe to the shaft, increased by 10 %.
+// `length` (L, m) and `depth` (Zt, m) are texts read by the locale rule, as is the Δρ/ρ text the
+// last Solve kept. A failed Num when no riser N is stored, a text cannot be read, D is zero or
+// the arithmetic overflows.
+Num loadingShaftHead(const DiffuserResults& results, std::string_view length,
+                     std::string_view depth, const NumberLocale& locale);
+
+}  // namespace thalmuro
+
+namespace std {
+template <>
+struct is_error_code_enum<thalmuro::EngineError> : true_type {};
+}  // namespace std
