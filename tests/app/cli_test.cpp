@@ -3,11 +3,15 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -561,6 +565,8 @@ TEST(Cli, BalancingStopsAtThePassBound) {
         args.insert(args.end(), {"--locale", "el_GR", "problem.json", "r.txt"});
         const CliRun run = runCli(dir, args);
         EXPECT_EQ(run.status, c.status) << run.err;
+        // Standard error is a file here, not a terminal: no progress lines.
+        EXPECT_EQ(run.err.find("balancing, "), std::string::npos) << run.err;
         const std::size_t found = run.err.rfind("warning: the balancing stopped");
         if (c.warning.empty()) {
             EXPECT_EQ(found, std::string::npos) << run.err;
@@ -569,6 +575,85 @@ TEST(Cli, BalancingStopsAtThePassBound) {
         }
         EXPECT_TRUE(readBytes(dir / "r.txt") == stoppedAfter(c.input, c.passes))
             << "not the report of the last pass";
+    }
+}
+
+// Runs the program in `dir` with its standard error on a terminal (a pseudo-terminal whose other
+// end the test reads) and standard output to /dev/null. Returns what it wrote on the terminal
+// and how long it ran.
+struct TerminalRun {
+    int status = -1;
+    std::string err;
+    std::chrono::duration<double> took{};
+};
+
+TerminalRun runOnTerminal(const ScratchDir& dir, const std::vector<std::string>& args) {
+    TerminalRun run;
+    int master = -1;
+    int slave = -1;
+    if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
+        ADD_FAILURE() << "no pseudo-terminal: " << std::strerror(errno);
+        return run;
+    }
+    std::vector<std::string> argStore = {THALMURO_CLI};
+    argStore.insert(argStore.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : argStore)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, dir.path().c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, slave, 2);
+    posix_spawn_file_actions_addclose(&actions, master);
+    posix_spawn_file_actions_addclose(&actions, slave);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(slave);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << argv[0] << ": " << std::strerror(spawned);
+        close(master);
+        return run;
+    }
+    // The terminal's other end reads until the program has closed its end by exiting.
+    std::array<char, 4096> buffer;
+    for (;;) {
+        const ssize_t got = read(master, buffer.data(), buffer.size());
+        if (got > 0) {
+            run.err.append(buffer.data(), static_cast<std::size_t>(got));
+        } else if (got == 0 || errno != EINTR) {
+            break;
+        }
+    }
+    close(master);
+    int wstatus = 0;
+    while (waitpid(pid, &wstatus, 0) == -1 && errno == EINTR) {
+    }
+    run.took = std::chrono::steady_clock::now() - start;
+    if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
+    return run;
+}
+
+TEST(Cli, ALongBalancingShowsItsProgressOnATerminal) {
+    DiffuserInput nonsense = workedExampleFile(kGreek);
+    nonsense.flow_mode = FlowMode::optimised;
+    nonsense.risers = "-14";
+    nonsense.total_discharge = "-1E5";
+    const ScratchDir dir;
+    writeBytes(dir / "problem.json", problemText(nonsense));
+    const TerminalRun run = runOnTerminal(dir, {"--locale", "el_GR", "problem.json", "r.txt"});
+    EXPECT_EQ(run.status, 3) << run.err;
+    const std::size_t shown = run.err.find("thalmuro-cli: balancing, ");
+    // The first line comes after a second of balancing; a run that short shows none.
+    if (run.took > std::chrono::seconds(2)) {
+        EXPECT_NE(shown, std::string::npos) << run.err;
+    }
+    if (shown != std::string::npos) {
+        // Each line overwrites the one before; the warnings start on a line of their own.
+        EXPECT_NE(run.err.find("passes\r\nwarning: ", shown), std::string::npos) << run.err;
     }
 }
 
