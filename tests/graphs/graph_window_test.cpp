@@ -12,7 +12,7 @@
 #include "fixtures.h"
 #include "graph_window.h"
 #include "line_chart.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "fixtures.h"
 #include "loading_shaft_window.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {

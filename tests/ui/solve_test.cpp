@@ -16,7 +16,7 @@
 
 #include "main_window.h"
 #include "report_failure.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 #include "ui_test_support.h"
 #include "window_prompts.h"
 
@@ -77,11 +77,10 @@ QString firstDifference(const QByteArray& actual, const QByteArray& expected) {
     return QString();
 }
 
-// Balancing prompts for the engine alone: no report, and a stop after `stopAfter` passes.
-class StopAfter : public thalmuro::SolvePrompts {
+// A host that stops the balancing after `stopAfter` passes.
+class StopAfter : public thalmuro::BalancingProgress {
   public:
     explicit StopAfter(long stopAfter) : stopAfter_(stopAfter) {}
-    std::optional<std::string> ask(const thalmuro::Prompt&) override { return std::nullopt; }
     bool keepBalancing(long passesRun) override { return passesRun < stopAfter_; }
 
   private:
@@ -306,12 +305,11 @@ class SolveTest : public QObject {
         const thalmuro::NumberLocale greek = thalmuro::NumberLocale::greek();
         thalmuro::SharedState full;
         StopAfter never(std::numeric_limits<long>::max());
-        const long fullPasses = thalmuro::Solve(input, full, greek, never).balance.passes;
+        const long fullPasses = thalmuro::Solve(input, full, greek, &never).balance.passes;
         QVERIFY(fullPasses > 1000);
 
         QString title, cancelText;
         Qt::WindowModality modality = Qt::NonModal;
-        PromptSeen fileSeen;
         ModalAnswerer answerer;
         answerer.then([&](QWidget* modal) {
             auto* progress = qobject_cast<QProgressDialog*>(modal);
@@ -326,25 +324,23 @@ class SolveTest : public QObject {
                 b->click();
             }
         });
-        answerer.then(answerPrompt(fileSeen, std::nullopt));
         thalmuro::SolveOutcome outcome;
         {
-            thalmuro::WindowPrompts prompts(window_.get(), std::chrono::milliseconds(0));
-            outcome = thalmuro::Solve(input, *state_, greek, prompts);
+            thalmuro::BalancingWindow balancing(window_.get(), std::chrono::milliseconds(0));
+            outcome = thalmuro::Solve(input, *state_, greek, &balancing);
         }
         QVERIFY(answerer.allAnswered());
         QCOMPARE(title, QString("Βελτιστοποίηση της παροχής"));
         QCOMPARE(cancelText, QString("Διακοπή"));
         // Modal for the whole program: no other control can be used while events go through.
         QCOMPARE(modality, Qt::ApplicationModal);
-        QCOMPARE(fileSeen.name, QString("fileNamePrompt"));
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
         QVERIFY(outcome.balance.stopped_by_host);
         QVERIFY(outcome.balance.passes < fullPasses);
         thalmuro::SharedState reference;
         StopAfter stop(outcome.balance.passes);
-        const thalmuro::Balance expected = thalmuro::Solve(input, reference, greek, stop).balance;
+        const thalmuro::Balance expected = thalmuro::Solve(input, reference, greek, &stop).balance;
         QCOMPARE(outcome.balance.passes, expected.passes);
         QCOMPARE(outcome.balance.qc, expected.qc);
         QCOMPARE(outcome.balance.qcalc, expected.qcalc);

@@ -16,7 +16,7 @@
 #include <optional>
 #include <vector>
 
-#include "number_rules.h"
+#include "thalmuro/engine.h"
 
 QT_BEGIN_NAMESPACE
 class QCategoryAxis;

@@ -24,7 +24,7 @@
 #include "controls.h"
 #include "messages.h"
 #include "report_failure.h"
-#include "solve.h"
+#include "thalmuro/engine.h"
 #include "twips.h"
 #include "window_controls.h"
 #include "window_prompts.h"
@@ -145,27 +145,6 @@ constexpr int rowTop(int row) {
     return 240 + 360 * (row - 1);
 }
 constexpr int kCellHeight = 285;
-
-// The worked example: 14 risers in 5 sections.
-struct ExampleRow {
-    long firstRiser;
-    long lastRiser;
-    double pipeDiameter;   // m
-    long spacing;          // m
-    double elevationStep;  // m
-    double riserDiameter;  // m
-};
-
-constexpr long kExampleRisers = 14;
-constexpr long kExampleSections = 5;
-constexpr double kExampleDrho = 0.0307;
-constexpr double kExampleDischarge = 0.3528;  // m^3/s
-constexpr double kExampleManning = 0.01;
-constexpr ExampleRow kExampleRows[kExampleSections] = {
-    {1, 2, 0.2906, 8, 0.2, 0.1144},   {3, 5, 0.3276, 8, 0.2, 0.1144},
-    {6, 8, 0.4152, 8, 0.2, 0.1144},   {9, 11, 0.4614, 8, 0.2, 0.1144},
-    {12, 14, 0.5814, 8, 0.2, 0.1144},
-};
 
 }  // namespace
 
@@ -375,11 +354,11 @@ void MainWindow::scrollTable(int value) {
 }
 
 int MainWindow::rowsOfSections() {
-    const std::optional<std::int16_t> count = leadingCount(text2_->text().toStdString());
+    const std::optional<std::int16_t> count =
+        readSectionCount(text2_->text().toStdString(), state_);
     // A number outside the 16-bit range is not stored, as when Solve reads it: tmimata keeps
     // its value, and the aids leave the table alone rather than guess a count.
     if (!count) return 0;
-    state_.tmimata = *count;
     // The table has 30 rows; a larger count fills or empties all of them and nothing more.
     return std::clamp<int>(*count, 0, kSectionRows);
 }
@@ -408,26 +387,23 @@ void MainWindow::loadWorkedExample() {
         return;
     }
 
-    // Whole numbers as plain digits; the others in the general number format of the user's
-    // regional settings (0,0307 with a decimal comma), which Solve reads back in the same
-    // format.
-    const auto count = [](long value) { return QString::fromStdString(formatCount(value)); };
-    const auto number = [this](double value) {
-        return QString::fromStdString(formatGeneral(value, numberLocale_));
-    };
-    text1_->setText(count(kExampleRisers));
-    text2_->setText(count(kExampleSections));
-    text4_->setText(number(kExampleDrho));
-    text5_->setText(number(kExampleDischarge));
-    text6_->setText(number(kExampleManning));
-    for (int row = 1; row <= kExampleSections; ++row) {
-        const ExampleRow& example = kExampleRows[row - 1];
-        cell(textfn, row)->setText(count(example.firstRiser));
-        cell(textln, row)->setText(count(example.lastRiser));
-        cell(textdr_thalmuro, row)->setText(number(example.pipeDiameter));
-        cell(textdxanipsotiror, row)->setText(count(example.spacing));
-        cell(textdz_anipsotiron, row)->setText(number(example.elevationStep));
-        cell(textdr_anipsotiron, row)->setText(number(example.riserDiameter));
+    // The numbers are written in the general number format of the user's regional settings
+    // (0,0307 with a decimal comma), which Solve reads back in the same format.
+    const DiffuserInput example = workedExample(numberLocale_);
+    // Only the example's own rows are written: rows below them keep what they hold.
+    const int exampleRows = leadingCount(example.sections).value_or(0);
+    text1_->setText(QString::fromStdString(example.risers));
+    text2_->setText(QString::fromStdString(example.sections));
+    text4_->setText(QString::fromStdString(example.drho));
+    text5_->setText(QString::fromStdString(example.total_discharge));
+    text6_->setText(QString::fromStdString(example.manning));
+    for (int row = 1; row <= exampleRows; ++row) {
+        const SectionRow& cells = example.rows[static_cast<std::size_t>(row - 1)];
+        for (int column = 0; column < kColumns; ++column) {
+            cell(static_cast<Column>(column), row)
+                ->setText(
+                    QString::fromStdString(cells.*kRowCells[static_cast<std::size_t>(column)]));
+        }
     }
 }
 
@@ -471,10 +447,21 @@ void MainWindow::solve() {
     // Solve runs; the guard keeps it so should that ever change.
     if (solving_) return;
     solving_ = true;
-    ReportOutcome report;
+    std::optional<std::string> fileName;
+    std::error_code writeError;
     {
-        WindowPrompts prompts(this);
-        report = Solve(input(), state_, numberLocale_, prompts).report;
+        const BusyPointer busy;
+        DiffuserInput problem = input();
+        // In the user flow mode the ratio is asked first; the engine reads the answer.
+        if (problem.flow_mode == FlowMode::user) problem.ratio = askLine(this, kRatioPrompt);
+        SolveOutcome outcome;
+        {
+            BalancingWindow balancing(this);
+            outcome = Solve(problem, state_, numberLocale_, &balancing);
+        }
+        // Cancel or an empty name asks for no report.
+        fileName = askLine(this, kFileNamePrompt);
+        if (fileName && !fileName->empty()) writeError = writeReport(*fileName, outcome.report);
     }
     solving_ = false;
 
@@ -483,11 +470,9 @@ void MainWindow::solve() {
     command2_->setEnabled(true);
     command3_->setEnabled(true);
 
-    // Cancel or an empty name asked for no report; a report that could not be written is the
-    // one failure the user needs to hear about, since nothing else would tell.
-    if (report.status == ReportOutcome::Status::failed) {
-        showInformation(this, reportFailureText(report.file_name, report.error));
-    }
+    // A report that could not be written is the one failure the user needs to hear about,
+    // since nothing else would tell.
+    if (writeError) showInformation(this, reportFailureText(*fileName, writeError));
 }
 
 }  // namespace thalmuro

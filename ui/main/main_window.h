@@ -6,8 +6,7 @@
 #include <QMainWindow>
 #include <array>
 
-#include "number_rules.h"
-#include "problem_data.h"
+#include "thalmuro/engine.h"
 
 class QAction;
 class QCheckBox;

@@ -7,8 +7,7 @@
 #include "help_windows.h"
 #include "loading_shaft_window.h"
 #include "main_window.h"
-#include "number_rules.h"
-#include "problem_data.h"
+#include "thalmuro/engine.h"
 
 namespace thalmuro {
 

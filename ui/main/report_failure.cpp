@@ -26,6 +26,17 @@ QString reason(std::error_code error) {
     if (error == std::errc::filename_too_long) {
         return QStringLiteral("Το όνομα του αρχείου είναι πολύ μεγάλο.");
     }
+    if (error == std::errc::file_too_large) {
+        return QStringLiteral("Το αρχείο ξεπερνά το μέγιστο μέγεθος αρχείου που επιτρέπεται.");
+    }
+    if (error == std::errc::no_such_device_or_address) {
+        return QStringLiteral("Κανένα πρόγραμμα δεν διαβάζει από αυτό το αρχείο.");
+    }
+    if (error == EngineError::no_converter) {
+        return QStringLiteral(
+            "Το σύστημα δεν έχει τη μετατροπή κειμένου στην κωδικοσελίδα Windows-1253 των "
+            "αποτελεσμάτων.");
+    }
     return QStringLiteral("Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.");
 }
 

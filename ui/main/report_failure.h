@@ -5,11 +5,14 @@
 #include <string>
 #include <system_error>
 
+#include "thalmuro/engine.h"
+
 namespace thalmuro {
 
 // The file's name as the user typed it and the reason, in Greek, for the usual causes
 // (missing folder, no permission, a folder of that name, full or read-only disk, a name too
-// long), with a general sentence for any other.
+// long, the file-size limit, a FIFO nobody reads, no Windows-1253 converter), with a general
+// sentence for any other.
 QString reportFailureText(const std::string& fileName, std::error_code error);
 
 }  // namespace thalmuro

@@ -24,23 +24,9 @@ QString balancingText(long passesRun) {
 
 }  // namespace
 
-WindowPrompts::WindowPrompts(QWidget* parent, std::chrono::milliseconds progressAfter)
-    : parent_(parent), progressAfter_(progressAfter) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-WindowPrompts::~WindowPrompts() {
-    closeProgress();
-    QGuiApplication::restoreOverrideCursor();
-}
-
-std::optional<std::string> WindowPrompts::ask(const Prompt& prompt) {
-    // The file name is asked once the balancing is over.
-    closeProgress();
-
-    QInputDialog dialog(parent_);
-    dialog.setObjectName(prompt.kind == Prompt::Kind::ratio ? QStringLiteral("ratioPrompt")
-                                                            : QStringLiteral("fileNamePrompt"));
+std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt) {
+    QInputDialog dialog(parent);
+    dialog.setObjectName(utf8(prompt.name));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(utf8(prompt.title));
@@ -58,7 +44,24 @@ std::optional<std::string> WindowPrompts::ask(const Prompt& prompt) {
     return dialog.textValue().toStdString();
 }
 
-bool WindowPrompts::keepBalancing(long passesRun) {
+BusyPointer::BusyPointer() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyPointer::~BusyPointer() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+BalancingWindow::BalancingWindow(QWidget* parent, std::chrono::milliseconds progressAfter)
+    : parent_(parent), progressAfter_(progressAfter) {}
+
+BalancingWindow::~BalancingWindow() {
+    if (!progress_) return;
+    progress_.reset();
+    QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
+}
+
+bool BalancingWindow::keepBalancing(long passesRun) {
     if (!balancing_.isValid()) balancing_.start();
     if (!progress_) {
         if (balancing_.elapsed() < progressAfter_.count()) return true;
@@ -72,7 +75,7 @@ bool WindowPrompts::keepBalancing(long passesRun) {
     return !progress_->wasCanceled();
 }
 
-void WindowPrompts::openProgress() {
+void BalancingWindow::openProgress() {
     progress_ = std::make_unique<QProgressDialog>(parent_);
     progress_->setObjectName(QStringLiteral("balancingProgress"));
     progress_->setWindowTitle(QStringLiteral("Βελτιστοποίηση της παροχής"));
@@ -89,12 +92,6 @@ void WindowPrompts::openProgress() {
     QGuiApplication::changeOverrideCursor(Qt::BusyCursor);
     QCoreApplication::processEvents();
     sinceEvents_.start();
-}
-
-void WindowPrompts::closeProgress() {
-    if (!progress_) return;
-    progress_.reset();
-    QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
 }
 
 }  // namespace thalmuro

@@ -1,4 +1,4 @@
-// How Solve asks its questions from the main window, and how a long balancing stays visible
+// The questions the main window asks around a Solve, and how a long balancing stays visible
 // and can be stopped.
 #pragma once
 
@@ -7,44 +7,70 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "flow_modes.h"
+#include "thalmuro/engine.h"
 
 class QProgressDialog;
 class QWidget;
 
 namespace thalmuro {
 
-// Answers Solve's prompts with modal input boxes and keeps the program alive while the
-// optimised flow mode balances the discharges. Lives for one Solve: while it exists the mouse
-// pointer shows that the program is busy.
+// A single-line question: its text, the window title, the answer offered and the box's
+// objectName.
+struct Prompt {
+    std::string_view text;
+    std::string_view title;
+    std::string_view initial_text;
+    std::string_view name;
+};
+
+// The ratio x of qc = x Q / N, asked before a Solve in the user flow mode.
+inline constexpr Prompt kRatioPrompt{" qc=x*qtotal/Ανυψωτήρες    Δώσε το x !!ΠΡΟΣΟΧΗ!! Χ<1",
+                                     "Εισαγωγή Αναλογίας", "0,90", "ratioPrompt"};
+
+// The report's file name, asked once the Solve is over.
+inline constexpr Prompt kFileNamePrompt{"Δώστε το όνομα της δοκιμής και την κατάληξη",
+                                        "Εισαγωγή ονόματος αρχείου", "Δοκιμή1.txt",
+                                        "fileNamePrompt"};
+
+// A modal single-line input box with the prompt's title, text and initial answer, and the
+// buttons OK and "Άκυρο", under the ordinary pointer. Cancel gives nothing; OK gives the text
+// as typed.
+std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt);
+
+// The busy pointer for as long as it exists.
+class BusyPointer {
+  public:
+    BusyPointer();
+    ~BusyPointer();
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// Keeps the program alive while the optimised flow mode balances the discharges, for one
+// Solve.
 //
 // The balancing runs on the user-interface thread. A short balancing (the usual case, well
-// under a second) runs without a pause under the busy pointer. One that lasts longer than
-// `progressAfter` opens a modal progress window with a stop button and lets the window
-// system's events through a few dozen times a second, so that the windows repaint and the
-// stop button works; being modal, the progress window keeps every other control of the
-// program from being used meanwhile.
-class WindowPrompts final : public SolvePrompts {
+// under a second) runs without a pause. One that lasts longer than `progressAfter` opens a
+// modal progress window with a stop button and lets the window system's events through a few
+// dozen times a second, so that the windows repaint and the stop button works; being modal,
+// the progress window keeps every other control of the program from being used meanwhile.
+class BalancingWindow final : public BalancingProgress {
   public:
     static constexpr std::chrono::milliseconds kProgressAfter{400};
 
-    explicit WindowPrompts(QWidget* parent,
-                           std::chrono::milliseconds progressAfter = kProgressAfter);
-    ~WindowPrompts() override;
-    WindowPrompts(const WindowPrompts&) = delete;
-    WindowPrompts& operator=(const WindowPrompts&) = delete;
-
-    // A modal single-line input box with the prompt's title, text and initial answer, and
-    // the buttons OK and "Άκυρο". Cancel gives nothing; OK gives the text as typed.
-    std::optional<std::string> ask(const Prompt& prompt) override;
+    explicit BalancingWindow(QWidget* parent,
+                             std::chrono::milliseconds progressAfter = kProgressAfter);
+    ~BalancingWindow() override;
+    BalancingWindow(const BalancingWindow&) = delete;
+    BalancingWindow& operator=(const BalancingWindow&) = delete;
 
     // False once the user has pressed the stop button of the progress window.
     bool keepBalancing(long passesRun) override;
 
   private:
     void openProgress();
-    void closeProgress();
 
     QWidget* parent_;
     std::chrono::milliseconds progressAfter_;

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "loading_shaft.h"
+#include "thalmuro/engine.h"
 #include "secondary_window.h"
 #include "twips.h"
 #include "window_controls.h"

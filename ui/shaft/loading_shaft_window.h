@@ -5,8 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "number_rules.h"
-#include "problem_data.h"
+#include "thalmuro/engine.h"
 
 class QLineEdit;
 
