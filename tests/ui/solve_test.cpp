@@ -25,6 +25,7 @@ using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
+Q_DECLARE_METATYPE(std::error_code)
 
 namespace {
 
@@ -75,6 +76,10 @@ QString firstDifference(const QByteArray& actual, const QByteArray& expected) {
         }
     }
     return QString();
+}
+
+std::error_code posixError(int error) {
+    return {error, std::generic_category()};
 }
 
 // A host that stops the balancing after `stopAfter` passes.
@@ -244,26 +249,36 @@ class SolveTest : public QObject {
     }
 
     void reportFailureText_data() {
-        QTest::addColumn<int>("error");
+        QTest::addColumn<std::error_code>("error");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("ENOENT") << ENOENT << "Ο φάκελος που δόθηκε δεν υπάρχει.";
-        QTest::newRow("ENOTDIR") << ENOTDIR << "Μέρος της διαδρομής που δόθηκε δεν είναι φάκελος.";
-        QTest::newRow("EACCES") << EACCES
+        QTest::newRow("ENOENT") << posixError(ENOENT) << "Ο φάκελος που δόθηκε δεν υπάρχει.";
+        QTest::newRow("ENOTDIR") << posixError(ENOTDIR)
+                                 << "Μέρος της διαδρομής που δόθηκε δεν είναι φάκελος.";
+        QTest::newRow("EACCES") << posixError(EACCES)
                                 << "Δεν υπάρχει δικαίωμα εγγραφής στο αρχείο ή στον φάκελό του.";
-        QTest::newRow("EPERM") << EPERM
+        QTest::newRow("EPERM") << posixError(EPERM)
                                << "Δεν υπάρχει δικαίωμα εγγραφής στο αρχείο ή στον φάκελό του.";
-        QTest::newRow("EISDIR") << EISDIR << "Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.";
-        QTest::newRow("ENOSPC") << ENOSPC << "Δεν υπάρχει ελεύθερος χώρος στον δίσκο.";
-        QTest::newRow("EROFS") << EROFS << "Ο δίσκος επιτρέπει μόνο ανάγνωση.";
-        QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << "Το όνομα του αρχείου είναι πολύ μεγάλο.";
+        QTest::newRow("EISDIR") << posixError(EISDIR)
+                                << "Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.";
+        QTest::newRow("ENOSPC") << posixError(ENOSPC) << "Δεν υπάρχει ελεύθερος χώρος στον δίσκο.";
+        QTest::newRow("EROFS") << posixError(EROFS) << "Ο δίσκος επιτρέπει μόνο ανάγνωση.";
+        QTest::newRow("ENAMETOOLONG")
+            << posixError(ENAMETOOLONG) << "Το όνομα του αρχείου είναι πολύ μεγάλο.";
+        QTest::newRow("EFBIG") << posixError(EFBIG)
+                               << "Το αρχείο ξεπερνά το μέγιστο μέγεθος αρχείου που επιτρέπεται.";
+        QTest::newRow("ENXIO, a FIFO nobody reads")
+            << posixError(ENXIO) << "Κανένα πρόγραμμα δεν διαβάζει από αυτό το αρχείο.";
+        QTest::newRow("no converter")
+            << std::error_code(thalmuro::EngineError::no_converter)
+            << "Το σύστημα δεν έχει τη μετατροπή κειμένου στην κωδικοσελίδα Windows-1253 των "
+               "αποτελεσμάτων.";
         QTest::newRow("EIO, any other")
-            << EIO << "Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.";
+            << posixError(EIO) << "Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.";
     }
     void reportFailureText() {
-        QFETCH(int, error);
+        QFETCH(std::error_code, error);
         QFETCH(QString, reason);
-        QCOMPARE(thalmuro::reportFailureText("/tmp/αποτελέσματα.txt",
-                                             std::error_code(error, std::generic_category())),
+        QCOMPARE(thalmuro::reportFailureText("/tmp/αποτελέσματα.txt", error),
                  "Τα αποτελέσματα δεν γράφτηκαν στο αρχείο «/tmp/αποτελέσματα.txt».\n" + reason);
     }
 
