@@ -241,7 +241,7 @@ class ReadProblemFile : public ::testing::Test {
 
 TEST_F(ReadProblemFile, ReadsTheWorkedExample) {
     const Problem problem = std::get<Problem>(
-        readProblemFile(std::string(THALMURO_TEST_DATA) + "/worked_example_el.json"));
+        readProblemFile(std::string(THALMURO_TEST_DATA) + "/cases/worked_example_el.json"));
     EXPECT_EQ(problem.input.risers, "14");
     EXPECT_EQ(problem.input.flow_mode, FlowMode::standard);
     EXPECT_EQ(problem.input.rows[4].first_riser, "12");
