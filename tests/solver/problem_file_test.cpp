@@ -242,7 +242,7 @@ class ReadProblemFile : public ::testing::Test {
 TEST_F(ReadProblemFile, ReadsTheWorkedExample) {
     DiffuserInput expected = workedExample(NumberLocale::greek());
     expected.flow_mode = FlowMode::standard;
-    const std::string file = std::string(THALMURO_TEST_DATA) + "/worked_example_el.json";
+    const std::string file = std::string(THALMURO_TEST_DATA) + "/cases/worked_example_el.json";
     EXPECT_EQ(fieldsOf(std::get<DiffuserInput>(readProblemFile(file))), fieldsOf(expected));
     // The writer lays a file out as a person would: the same bytes as the hand-written one.
     std::ifstream in(file, std::ios::binary);

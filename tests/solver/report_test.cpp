@@ -96,8 +96,8 @@ bool contains(const std::string& bytes, const std::string& utf8) {
 
 TEST_F(ReportTest, WorkedExampleMatchesTheGoldenReports) {
     for (const auto& [locale, golden] :
-         {std::pair{NumberLocale::greek(), "worked_example_el.txt"},
-          std::pair{NumberLocale::english(), "worked_example_en.txt"}}) {
+         {std::pair{NumberLocale::greek(), "cases/worked_example_el.txt"},
+          std::pair{NumberLocale::english(), "cases/worked_example_en.txt"}}) {
         DiffuserInput in = workedExample(locale);
         in.flow_mode = FlowMode::standard;
         expectGolden(report(in, locale), golden);
@@ -114,7 +114,7 @@ TEST_F(ReportTest, TheProcessLocaleDoesNotChangeTheReport) {
     in.flow_mode = FlowMode::standard;
     const std::string bytes = report(in, NumberLocale::english());
     std::setlocale(LC_ALL, "C");
-    expectGolden(bytes, "worked_example_en.txt");
+    expectGolden(bytes, "cases/worked_example_en.txt");
 }
 
 TEST_F(ReportTest, WorkedExampleLinesAnEngineerReads) {

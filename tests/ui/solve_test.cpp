@@ -149,8 +149,9 @@ class SolveTest : public QObject {
     void goldenReport_data() {
         QTest::addColumn<thalmuro::NumberLocale>("locale");
         QTest::addColumn<QString>("golden");
-        QTest::newRow("Greek") << thalmuro::NumberLocale::greek() << "worked_example_el.txt";
-        QTest::newRow("English") << thalmuro::NumberLocale::english() << "worked_example_en.txt";
+        QTest::newRow("Greek") << thalmuro::NumberLocale::greek() << "cases/worked_example_el.txt";
+        QTest::newRow("English") << thalmuro::NumberLocale::english()
+                                 << "cases/worked_example_en.txt";
     }
     void goldenReport() {
         QFETCH(thalmuro::NumberLocale, locale);

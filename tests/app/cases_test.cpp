@@ -1,0 +1,168 @@
+// Regression cases kept as data: every problem file NAME.json of the cases folder is solved by the
+// built thalmuro-cli and the report it writes must equal NAME.txt byte for byte. A name ending in
+// "_en" is run in the English regional format (--locale en_US), every other in the Greek one
+// (--locale el_GR). The folder is read when the tests start, so that a new case is two new files.
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "cli_process.h"
+
+namespace thalmuro {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCasesDir = THALMURO_CASES;
+
+struct Case {
+    std::string name;  // the file name without .json
+    std::string locale;
+};
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name << " (" << c.locale << ")";
+}
+
+bool endsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// The cases of the folder in name order; none when it cannot be read (the folder test says so).
+std::vector<Case> casesInFolder() {
+    std::vector<Case> cases;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(kCasesDir, error)) {
+        if (entry.path().extension() != ".json") continue;
+        const std::string name = entry.path().stem().string();
+        cases.push_back({name, endsWith(name, "_en") ? "en_US" : "el_GR"});
+    }
+    std::sort(cases.begin(), cases.end(),
+              [](const Case& a, const Case& b) { return a.name < b.name; });
+    return cases;
+}
+
+// One report line for a reader: the Windows-1253 bytes as UTF-8, the line end and any other
+// control character or byte the code page leaves undefined written as an escape.
+std::string readable(std::string_view line) {
+    const std::unique_ptr<void, int (*)(iconv_t)> cd(iconv_open("UTF-8", "WINDOWS-1253"),
+                                                     iconv_close);
+    std::string out;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            out += c;
+        } else {
+            char in[1] = {c};
+            char utf8[4];
+            char* inPtr = in;
+            std::size_t inLeft = 1;
+            char* outPtr = utf8;
+            std::size_t outLeft = sizeof utf8;
+            const bool decoded =
+                byte >= 0x80 && cd.get() != reinterpret_cast<iconv_t>(-1) &&
+                iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+            if (decoded) {
+                out.append(utf8, outPtr);
+            } else {
+                char escape[5];
+                std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+                out += escape;
+            }
+        }
+    }
+    return out;
+}
+
+// The report's lines, each with its line end.
+std::vector<std::string_view> linesOf(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    while (!bytes.empty()) {
+        const std::size_t end = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
+        lines.push_back(bytes.substr(0, end));
+        bytes.remove_prefix(end);
+    }
+    return lines;
+}
+
+// Where two different reports first part: the line's number and both versions of it.
+std::string firstDifference(std::string_view expected, std::string_view got) {
+    const std::vector<std::string_view> e = linesOf(expected);
+    const std::vector<std::string_view> g = linesOf(got);
+    std::size_t line = 0;
+    while (line < e.size() && line < g.size() && e[line] == g[line]) {
+        ++line;
+    }
+    const auto shown = [&](const std::vector<std::string_view>& lines) {
+        return line < lines.size() ? "\"" + readable(lines[line]) + "\""
+                                   : std::string("(the report has ended)");
+    };
+    return "first difference at line " + std::to_string(line + 1) + "\n  expected: " + shown(e) +
+           "\n  got:      " + shown(g);
+}
+
+class CaseRun : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CaseRun, WritesTheExpectedReport) {
+    const Case& c = GetParam();
+    const fs::path problem = kCasesDir / (c.name + ".json");
+    const fs::path expectedReport = kCasesDir / (c.name + ".txt");
+    if (!fs::is_regular_file(expectedReport)) {
+        FAIL() << "the case has no expected report " << expectedReport
+               << ": write it with the runner and read it (see README.md of the folder)";
+    }
+    const std::string expected = readBytes(expectedReport);
+
+    const ScratchDir dir;
+    const fs::path report = dir / "report.txt";
+    const CliRun run = runCli(dir, {"--locale", c.locale, problem.string(), report.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string got = readBytes(report);
+    EXPECT_TRUE(got == expected) << c.name << ".txt: " << firstDifference(expected, got)
+                                 << (run.err.empty() ? "" : "\nwarnings of the run:\n" + run.err);
+}
+
+// Test names allow letters, digits and underscores only.
+std::string testName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name = info.param.name;
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CaseRun, ::testing::ValuesIn(casesInFolder()), testName);
+
+// An expected report whose problem file was renamed or removed would never be compared again.
+TEST(CasesFolder, EveryExpectedReportHasItsProblem) {
+    std::error_code error;
+    int reports = 0;
+    for (const auto& entry : fs::directory_iterator(kCasesDir, error)) {
+        if (entry.path().extension() != ".txt") continue;
+        ++reports;
+        fs::path problem = entry.path();
+        problem.replace_extension(".json");
+        EXPECT_TRUE(fs::is_regular_file(problem))
+            << entry.path() << " has no problem file " << problem.filename();
+    }
+    ASSERT_FALSE(error) << kCasesDir << ": " << error.message();
+    EXPECT_GT(reports, 0) << "no expected report in " << kCasesDir;
+}
+
+}  // namespace
+}  // namespace thalmuro

@@ -1,0 +1,47 @@
+// The built thalmuro-cli started as a user starts it: in a scratch folder of its own, with the
+// locale variables the test chooses, its exit status and both output streams captured.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace thalmuro {
+
+std::string readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// Locale variables (LC_ALL, LC_NUMERIC, LANG) for a run.
+using LocaleEnv = std::map<std::string, std::string>;
+
+struct CliRun {
+    int status = -1;  // exit status; -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// A scratch folder for one test, removed with everything in it.
+class ScratchDir {
+  public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+    // The names in the folder other than the program's captured output.
+    std::vector<std::string> entries() const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+// Runs the program in `dir` with the test's environment minus its locale variables, plus `env`.
+// Standard output and error go to two files of `dir`, read back and removed.
+CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args,
+              const LocaleEnv& env = {});
+
+}  // namespace thalmuro
