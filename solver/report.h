@@ -35,11 +35,12 @@ class ResultsReport {
     const NumberLocale& locale_;
 };
 
-// UTF-8 to Windows-1253 through the C library's converter; a character the code page lacks
-// (or a byte that is not UTF-8) becomes "?".
+// encodeWindows1253 (windows1253.h), or the UTF-8 text unchanged when the C library has no
+// Windows-1253 converter.
 std::string toWindows1253(std::string_view utf8);
 
-// Creates or empties the file and writes `bytes`; the error says why it could not.
+// Writes `bytes` as the report file through writeFileSafely (safe_file.h): an existing report
+// stays whole until the new one is on disk. The error says why it could not.
 std::error_code writeReportFile(const std::string& fileName, std::string_view bytes);
 
 }  // namespace thalmuro
