@@ -1,11 +1,6 @@
 #include "report.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace thalmuro {
 namespace {
@@ -255,48 +250,6 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
     }
     w.put(froudeList, {}, false);
     return w.take();
-}
-
-std::optional<std::string> encodeWindows1253(std::string_view utf8) {
-    const iconv_t cd = iconv_open("WINDOWS-1253", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
-    std::string out(utf8.size(), '\0');  // never longer than the UTF-8 text
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* dst = out.data();
-    std::size_t outLeft = out.size();
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1)) break;
-        if (errno != EILSEQ && errno != EINVAL) break;
-        // A character the code page lacks, or bytes that are not UTF-8: write "?" and skip
-        // the whole character (its lead byte tells its length).
-        const auto lead = static_cast<unsigned char>(*in);
-        std::size_t skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        for (std::size_t k = 1; k < skip && k < inLeft; ++k) {
-            if ((static_cast<unsigned char>(in[k]) & 0xC0) != 0x80) skip = k;
-        }
-        if (skip > inLeft) skip = inLeft;
-        *dst++ = '?';
-        --outLeft;
-        in += skip;
-        inLeft -= skip;
-    }
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-std::error_code writeFileSafely(const std::string& fileName, std::string_view bytes) {
-    errno = 0;
-    std::FILE* file = std::fopen(fileName.c_str(), "wb");
-    if (file == nullptr) return {errno != 0 ? errno : EIO, std::generic_category()};
-    const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
-    const int writeError = written == bytes.size() ? 0 : (errno != 0 ? errno : EIO);
-    errno = 0;
-    const bool closed = std::fclose(file) == 0;
-    if (writeError != 0) return {writeError, std::generic_category()};
-    if (!closed) return {errno != 0 ? errno : EIO, std::generic_category()};
-    return {};
 }
 
 namespace {

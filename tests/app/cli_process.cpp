@@ -2,8 +2,8 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,6 +12,8 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+#include "child_process.h"
 
 extern char** environ;
 
@@ -49,7 +51,8 @@ std::vector<std::string> ScratchDir::entries() const {
     return names;
 }
 
-CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const LocaleEnv& env) {
+CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const LocaleEnv& env,
+              const Limits& limits) {
     std::vector<std::string> argStore = {THALMURO_CLI};
     argStore.insert(argStore.end(), args.begin(), args.end());
     std::vector<std::string> envStore;
@@ -68,28 +71,30 @@ CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const
     for (std::string& e : envStore)
         envp.push_back(e.data());
     envp.push_back(nullptr);
+    rlimit fileSize{};
+    getrlimit(RLIMIT_FSIZE, &fileSize);
+    if (limits.fileSize) fileSize.rlim_cur = *limits.fileSize;
 
     const std::string outPath = (dir / "stdout").string();
     const std::string errPath = (dir / "stderr").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, dir.path().c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
     CliRun run;
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << argv[0] << ": " << std::strerror(spawned);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // The child: only calls that are safe between fork and exec.
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (out >= 0 && err >= 0 && dup2(out, 1) == 1 && dup2(err, 2) == 2 &&
+            chdir(dir.path().c_str()) == 0 && setrlimit(RLIMIT_FSIZE, &fileSize) == 0)
+            execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    if (pid < 0) {
+        ADD_FAILURE() << "cannot start " << argv[0] << ": " << std::strerror(errno);
         return run;
     }
-    int wstatus = 0;
-    while (waitpid(pid, &wstatus, 0) == -1 && errno == EINTR) {
-    }
-    if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
+    const testing::ChildEnd end = testing::waitBounded(pid, limits.time);
+    run.status = end.status;
+    run.end = end.describe();
     run.out = readBytes(outPath);
     run.err = readBytes(errPath);
     fs::remove(outPath);

@@ -2,8 +2,12 @@
 // locale variables the test chooses, its exit status and both output streams captured.
 #pragma once
 
+#include <sys/resource.h>
+
+#include <chrono>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +21,7 @@ using LocaleEnv = std::map<std::string, std::string>;
 
 struct CliRun {
     int status = -1;  // exit status; -1 when the program did not exit normally
+    std::string end;  // how it ended, for messages
     std::string out;
     std::string err;
 };
@@ -39,9 +44,15 @@ class ScratchDir {
     std::filesystem::path path_;
 };
 
+// What the program may use when it runs.
+struct Limits {
+    std::optional<rlim_t> fileSize;  // the file-size limit (ulimit -f), in bytes
+    std::chrono::milliseconds time = std::chrono::minutes(1);  // then it is killed
+};
+
 // Runs the program in `dir` with the test's environment minus its locale variables, plus `env`.
 // Standard output and error go to two files of `dir`, read back and removed.
 CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args,
-              const LocaleEnv& env = {});
+              const LocaleEnv& env = {}, const Limits& limits = {});
 
 }  // namespace thalmuro

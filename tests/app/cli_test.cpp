@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <pty.h>
 #include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,13 +17,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "child_process.h"
 #include "cli_process.h"
+#include "no_windows1253.h"
+#include "private_mounts.h"
 #include "thalmuro/engine.h"
 
 extern char** environ;
@@ -560,6 +566,185 @@ TEST(Cli, DoubleDashEndsTheOptions) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(fs::exists(dir / "-r.txt"));
 }
+
+// What stops the program from writing its report over an existing one.
+enum class Obstacle { full_disk, read_only_folder, file_size_limit };
+
+struct KeptReport {
+    std::string name;
+    Obstacle obstacle;
+    int error;
+};
+
+void PrintTo(const KeptReport& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CliKeepsTheOldReport : public ::testing::TestWithParam<KeptReport> {};
+
+TEST_P(CliKeepsTheOldReport, ExitsWithTheReason) {
+    const KeptReport& c = GetParam();
+    const ScratchDir dir;
+    writeBytes(dir / "problem.json", kGoodProblem);
+    const fs::path folder = dir / "reports";
+    std::optional<testing::SmallFileSystem> small;
+    if (c.obstacle == Obstacle::file_size_limit) {
+        fs::create_directory(folder);
+    } else {
+        small.emplace(folder, 64 * 1024);
+        if (!small->unavailable().empty()) GTEST_SKIP() << small->unavailable();
+    }
+    const fs::path report = folder / "report.txt";
+    const std::string oldReport = "the report of an earlier run\r\n";
+    writeBytes(report, oldReport);
+    Limits limits;
+    switch (c.obstacle) {
+        case Obstacle::full_disk:
+            // One page free: the new report (about 6 KB) starts to go in, then the disk is full.
+            ASSERT_FALSE(small->fillLeaving(4096));
+            break;
+        case Obstacle::read_only_folder:
+            ASSERT_FALSE(small->makeReadOnly());
+            break;
+        case Obstacle::file_size_limit:
+            limits.fileSize = 4096;
+            break;
+    }
+    std::vector<std::string> before;
+    for (const auto& entry : fs::directory_iterator(folder))
+        before.push_back(entry.path().filename().string());
+
+    const CliRun run = runCli(
+        dir, {"--locale", "en_US", (dir / "problem.json").string(), report.string()}, {}, limits);
+
+    EXPECT_EQ(run.status, 1) << run.end << "\n" << run.err;
+    EXPECT_EQ(run.err, "thalmuro-cli: cannot write the report \"" + report.string() +
+                           "\": " + std::generic_category().message(c.error) + "\n");
+    EXPECT_TRUE(readBytes(report) == oldReport);
+    std::vector<std::string> after;
+    for (const auto& entry : fs::directory_iterator(folder))
+        after.push_back(entry.path().filename().string());
+    EXPECT_TRUE(std::is_permutation(before.begin(), before.end(), after.begin(), after.end()))
+        << "the folder's files changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Obstacles, CliKeepsTheOldReport,
+    ::testing::Values(KeptReport{"FullDisk", Obstacle::full_disk, ENOSPC},
+                      KeptReport{"ReadOnlyFolder", Obstacle::read_only_folder, EROFS},
+                      KeptReport{"FileSizeLimit", Obstacle::file_size_limit, EFBIG}),
+    [](const ::testing::TestParamInfo<KeptReport>& info) { return info.param.name; });
+
+TEST(Cli, ReportToANamedPipeWithoutReaderFailsAtOnce) {
+    const ScratchDir dir;
+    writeBytes(dir / "problem.json", kGoodProblem);
+    const fs::path pipe = dir / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const CliRun run = runCli(dir, {"--locale", "en_US", "problem.json", "pipe"}, {},
+                              {std::nullopt, std::chrono::seconds(10)});
+    EXPECT_EQ(run.status, 1) << run.end;
+    EXPECT_EQ(run.err,
+              "thalmuro-cli: cannot write the report \"pipe\": no program is reading from the "
+              "named pipe\n");
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"pipe", "problem.json"}));
+}
+
+// Without the C library's Windows-1253 converter no report is written, rather than one in
+// another encoding passed off as a success.
+TEST(Cli, NoReportWithoutTheConverter) {
+    const ScratchDir dir;
+    writeBytes(dir / "problem.json", kGoodProblem);
+    writeBytes(dir / "r.txt", "the report of an earlier run");
+    LocaleEnv env;
+    env.insert(testing::withoutWindows1253Converter());
+    for (const std::string name : {"r.txt", "new.txt"}) {
+        SCOPED_TRACE(name);
+        const CliRun run = runCli(dir, {"--locale", "en_US", "problem.json", name}, env);
+        EXPECT_EQ(run.status, 1) << run.end;
+        EXPECT_EQ(run.err, "thalmuro-cli: cannot write the report \"" + name +
+                               "\": the C library has no Windows-1253 converter\n");
+    }
+    EXPECT_EQ(readBytes(dir / "r.txt"), "the report of an earlier run");
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"problem.json", "r.txt"}));
+}
+
+// A report name that is not a plain new file, and where the report must then be.
+struct Destination {
+    std::string name;
+    bool inDev;                                                 // writes to a name in /dev
+    std::function<std::string(const ScratchDir& dir)> prepare;  // the report's name
+    std::function<void(const ScratchDir& dir, const CliRun& run, const std::string& report)> check;
+};
+
+void PrintTo(const Destination& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CliReportDestination : public ::testing::TestWithParam<Destination> {};
+
+TEST_P(CliReportDestination, GetsTheReport) {
+    const Destination& c = GetParam();
+    if (c.inDev && !testing::guardDev().empty()) GTEST_SKIP() << testing::guardDev();
+    const ScratchDir dir;
+    const std::string expected =
+        solveDirectly(workedExampleFile(kEnglish), std::nullopt, kEnglish, dir).report;
+    writeBytes(dir / "problem.json", kGoodProblem);
+    const std::string report = c.prepare(dir);
+
+    const CliRun run = runCli(dir, {"--locale", "en_US", "problem.json", report});
+
+    EXPECT_EQ(run.status, 0) << run.end << "\n" << run.err;
+    EXPECT_EQ(run.err, "");
+    c.check(dir, run, expected);
+}
+
+mode_t permissions(const fs::path& path) {
+    struct stat status {};
+    EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+    return status.st_mode & 07777;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, CliReportDestination,
+    ::testing::Values(
+        Destination{"LinkToAnEarlierReport", false,
+                    [](const ScratchDir& dir) {
+                        fs::create_directory(dir / "runs");
+                        writeBytes(dir / "runs" / "report.txt", "earlier");
+                        fs::create_symlink("runs/report.txt", dir / "latest.txt");
+                        return "latest.txt";
+                    },
+                    [](const ScratchDir& dir, const CliRun&, const std::string& report) {
+                        EXPECT_EQ(fs::read_symlink(dir / "latest.txt"), "runs/report.txt");
+                        EXPECT_TRUE(readBytes(dir / "runs" / "report.txt") == report);
+                        EXPECT_EQ(dir.entries(),
+                                  (std::vector<std::string>{"latest.txt", "problem.json", "runs"}));
+                    }},
+        Destination{
+            "ReportReadableByItsGroupOnly", false,
+            [](const ScratchDir& dir) {
+                writeBytes(dir / "report.txt", "earlier");
+                fs::permissions(dir / "report.txt", fs::perms(0640));
+                return "report.txt";
+            },
+            [](const ScratchDir& dir, const CliRun&, const std::string& report) {
+                EXPECT_TRUE(readBytes(dir / "report.txt") == report);
+                EXPECT_EQ(permissions(dir / "report.txt"), 0640u);
+                EXPECT_EQ(dir.entries(), (std::vector<std::string>{"problem.json", "report.txt"}));
+            }},
+        Destination{"DevNull", true, [](const ScratchDir&) { return "/dev/null"; },
+                    [](const ScratchDir& dir, const CliRun& run, const std::string&) {
+                        EXPECT_TRUE(fs::is_character_file("/dev/null"));
+                        EXPECT_EQ(run.out, "");
+                        EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+                    }},
+        // Standard output is a redirect to a file, as with "thalmuro-cli ... > stdout".
+        Destination{"StandardOutput", true, [](const ScratchDir&) { return "/dev/stdout"; },
+                    [](const ScratchDir& dir, const CliRun& run, const std::string& report) {
+                        EXPECT_TRUE(run.out == report) << run.out.size() << " bytes";
+                        EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+                    }}),
+    [](const ::testing::TestParamInfo<Destination>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace thalmuro

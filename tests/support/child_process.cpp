@@ -1,0 +1,75 @@
+#include "child_process.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <thread>
+
+extern char** environ;
+
+namespace thalmuro::testing {
+
+std::string ChildEnd::describe() const {
+    if (timedOut) return "still running at the time limit, killed";
+    if (signal != 0) return "signal " + std::to_string(signal);
+    return "exit status " + std::to_string(status);
+}
+
+ChildEnd waitBounded(pid_t pid, std::chrono::milliseconds timeout) {
+    ChildEnd end;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    int wstatus = 0;
+    for (;;) {
+        const pid_t done = waitpid(pid, &wstatus, WNOHANG);
+        if (done == pid) break;
+        if (done < 0 && errno != EINTR) return end;
+        if (std::chrono::steady_clock::now() >= deadline) {
+            end.timedOut = true;
+            kill(pid, SIGKILL);
+            while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
+            }
+            return end;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (WIFEXITED(wstatus)) end.status = WEXITSTATUS(wstatus);
+    if (WIFSIGNALED(wstatus)) end.signal = WTERMSIG(wstatus);
+    return end;
+}
+
+ChildEnd runInChild(const std::function<int()>& body, std::chrono::milliseconds timeout) {
+    const pid_t pid = fork();
+    if (pid < 0) return {};
+    // _exit: the copy must not run the test program's exit handlers or flush its buffers.
+    if (pid == 0) _exit(body());
+    return waitBounded(pid, timeout);
+}
+
+ChildEnd runTestAgain(const std::string& testName,
+                      const std::vector<std::pair<std::string, std::string>>& environment,
+                      std::chrono::milliseconds timeout) {
+    std::vector<std::string> argStore = {"/proc/self/exe", "--gtest_filter=" + testName};
+    std::vector<std::string> envStore;
+    for (char** e = environ; *e != nullptr; ++e)
+        envStore.emplace_back(*e);
+    for (const auto& [name, value] : environment)
+        envStore.push_back(name + "=" + value);
+    std::vector<char*> argv;
+    for (std::string& a : argStore)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (std::string& e : envStore)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    return runInChild(
+        [&] {
+            execve(argv[0], argv.data(), envp.data());
+            return 127;
+        },
+        timeout);
+}
+
+}  // namespace thalmuro::testing
