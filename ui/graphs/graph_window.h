@@ -36,28 +36,28 @@ class GraphWindow : public QWidget {
     // Label4 "Μέγιστος Επιτρεπόμενος (10)" was clicked: the nomograph window should open.
     void nomographRequested();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void createControls();
     void createDischargeLegend();
     void createFroudeLegend();
     void createDirectionStrip();
-    void loadForm();
+    void setStartingState();
     void showMinimumFroudeInformation();
 
     const DiffuserResults& results_;
     const NumberLocale numberLocale_;
 
-    LineChart* chart1_ = nullptr;
-    LineChart* chart2_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QLabel* picture1_ = nullptr;
+    // The plotted quantity (MSChart1) and, for the discharge and the Froude number, the same
+    // with its reference lines (MSChart2).
+    LineChart* mainChart_ = nullptr;
+    LineChart* referenceChart_ = nullptr;
+    // The legends of the Froude (Frame1) and the discharge (Frame2) plots.
+    QGroupBox* froudeLegend_ = nullptr;
+    QGroupBox* dischargeLegend_ = nullptr;
+    // The mean discharge Q/N in the discharge legend (Text1).
+    QLineEdit* meanDischargeBox_ = nullptr;
+    // The sketch of the outfall below the main chart (Picture1).
+    QLabel* outfallSketch_ = nullptr;
 };
 
 // Shows the graph window held in `window`: creates it when there is none (it then starts in its

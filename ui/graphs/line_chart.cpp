@@ -81,12 +81,12 @@ LineChart::LineChart(NumberLocale locale, QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
 
-    QChart* c = chart();
-    c->setBackgroundRoundness(0);
-    c->setDropShadowEnabled(false);
-    c->setMargins(QMargins(4, 4, 8, 4));
-    c->layout()->setContentsMargins(0, 0, 0, 0);
-    c->legend()->setAlignment(Qt::AlignRight);
+    QChart* canvas = chart();
+    canvas->setBackgroundRoundness(0);
+    canvas->setDropShadowEnabled(false);
+    canvas->setMargins(QMargins(4, 4, 8, 4));
+    canvas->layout()->setContentsMargins(0, 0, 0, 0);
+    canvas->legend()->setAlignment(Qt::AlignRight);
 
     rowAxis_ = new QCategoryAxis(this);
     rowAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -94,8 +94,8 @@ LineChart::LineChart(NumberLocale locale, QWidget* parent)
     valueAxis_ = new QCategoryAxis(this);
     valueAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     valueAxis_->setLabelsFont(font());
-    c->addAxis(rowAxis_, Qt::AlignBottom);
-    c->addAxis(valueAxis_, Qt::AlignLeft);
+    canvas->addAxis(rowAxis_, Qt::AlignBottom);
+    canvas->addAxis(valueAxis_, Qt::AlignLeft);
 
     redrawTimer_.setSingleShot(true);
     redrawTimer_.setInterval(0);
@@ -219,8 +219,8 @@ void LineChart::scheduleRedraw() {
 }
 
 void LineChart::drawSeries() {
-    QChart* c = chart();
-    c->removeAllSeries();
+    QChart* canvas = chart();
+    canvas->removeAllSeries();
     for (int column = 1; column <= columnCount(); ++column) {
         QPen pen(seriesColour(column));
         pen.setWidthF(seriesWidthPixels(column));
@@ -253,11 +253,11 @@ void LineChart::drawSeries() {
                 series->setMarkerSize(std::max(3.0 * pen.widthF(), 6.0));
                 series->setBrush(pen.color());
             }
-            c->addSeries(series);
+            canvas->addSeries(series);
             series->attachAxis(rowAxis_);
             series->attachAxis(valueAxis_);
             if (series != runs.front()) {
-                for (QLegendMarker* marker : c->legend()->markers(series)) {
+                for (QLegendMarker* marker : canvas->legend()->markers(series)) {
                     marker->setVisible(false);
                 }
             }

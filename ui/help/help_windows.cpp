@@ -1,14 +1,13 @@
 #include "help_windows.h"
 
-#include <QPainter>
 #include <QScrollBar>
 #include <cstdint>
 
 #include "bitmaps.h"
-#include "help_controls.h"
 #include "picture_box.h"
 #include "secondary_window.h"
 #include "tabbed_container.h"
+#include "window_controls.h"
 
 namespace thalmuro::help {
 namespace {
@@ -46,20 +45,17 @@ QScrollBar* pageScrollBar(const QString& name, const TwipsRect& rect, const Scro
 }
 
 // A window of fixed size: the pages and the container are laid out for exactly this client area.
-void setUpWindow(QWidget* window, const QString& name, const char* caption, int widthTwips,
-                 int heightTwips) {
-    window->setObjectName(name);
-    window->setAccessibleDescription(name);
-    window->setWindowTitle(utf8(caption));
+void setUpFixedWindow(QWidget* window, const QString& name, const char* caption, int widthTwips,
+                      int heightTwips) {
+    setUpWindow(window, name, utf8(caption));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setFont(windowFont());
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 
 }  // namespace
 
 InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent) {
-    setUpWindow(this, QStringLiteral("Form2"), "ΟΔΗΓΙΕΣ", 11040, 9525);
+    setUpFixedWindow(this, QStringLiteral("Form2"), "ΟΔΗΓΙΕΣ", 11040, 9525);
     setBackground(this, kLightOrange);
 
     // The container overhangs the client area a little on the left and on the right.
@@ -71,26 +67,28 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent) {
     tabs->setTabCaption(2, utf8(" Αρχείο Αποτελεσμάτων"));
     tabs->setTabCaption(3, utf8("Παροχή Υπολογισμού"));
 
-    auto* picture1 = new PictureBox(QStringLiteral("Picture1"), {120, 840, 10935, 8415}, tabs);
-    auto* picture2 = new PictureBox(QStringLiteral("Picture2"), {240, 840, 10335, 30000}, tabs);
-    auto* scroll1 = pageScrollBar(QStringLiteral("VScroll1"), {10680, 840, 375, 8535},
-                                  {30000, 900, 100}, 1000, picture2, tabs);
-    auto* picture3 = new PictureBox(QStringLiteral("Picture3"), {240, 840, 10575, 7815}, tabs);
-    auto* picture4 = new PictureBox(QStringLiteral("Picture4"), {360, 840, 10815, 8535}, tabs);
-    tabs->addControl(0, picture1);
-    tabs->addControl(1, picture2);
-    tabs->addControl(1, scroll1);
-    tabs->addControl(2, picture3);
-    tabs->addControl(3, picture4);
+    auto* generalPage = new PictureBox(QStringLiteral("Picture1"), {120, 840, 10935, 8415}, tabs);
+    auto* dataEntryPage =
+        new PictureBox(QStringLiteral("Picture2"), {240, 840, 10335, 30000}, tabs);
+    auto* dataEntryScrollBar = pageScrollBar(QStringLiteral("VScroll1"), {10680, 840, 375, 8535},
+                                             {30000, 900, 100}, 1000, dataEntryPage, tabs);
+    auto* resultsFilePage =
+        new PictureBox(QStringLiteral("Picture3"), {240, 840, 10575, 7815}, tabs);
+    auto* dischargePage = new PictureBox(QStringLiteral("Picture4"), {360, 840, 10815, 8535}, tabs);
+    tabs->addControl(0, generalPage);
+    tabs->addControl(1, dataEntryPage);
+    tabs->addControl(1, dataEntryScrollBar);
+    tabs->addControl(2, resultsFilePage);
+    tabs->addControl(3, dischargePage);
 
-    picture1->loadBitmap(102);
-    picture2->loadBitmap(117);
-    picture3->loadBitmap(104);
-    picture4->loadBitmap(116);
+    generalPage->loadBitmap(102);
+    dataEntryPage->loadBitmap(117);
+    resultsFilePage->loadBitmap(104);
+    dischargePage->loadBitmap(116);
 }
 
 GeneralitiesWindow::GeneralitiesWindow(QWidget* parent) : QWidget(parent) {
-    setUpWindow(this, QStringLiteral("Form3"), "ΓΕΝΙΚΟΤΗΤΕΣ", 12870, 9525);
+    setUpFixedWindow(this, QStringLiteral("Form3"), "ΓΕΝΙΚΟΤΗΤΕΣ", 12870, 9525);
 
     // The container's lower part lies below the client area; the strip right of it shows the
     // window's background picture.
@@ -100,27 +98,25 @@ GeneralitiesWindow::GeneralitiesWindow(QWidget* parent) : QWidget(parent) {
     tabs->setTabCaption(0, utf8("Γενικά για τον Διαχυτήρα"));
     tabs->setTabCaption(1, utf8("Τρόπος Υπολογισμού"));
 
-    auto* picture1 = new PictureBox(QStringLiteral("Picture1"), {360, 480, 9015, 15000}, tabs);
-    auto* scroll1 = pageScrollBar(QStringLiteral("VScroll1"), {9360, 480, 375, 8655},
-                                  {5000, 500, 0}, 999, picture1, tabs);
-    auto* picture2 = new PictureBox(QStringLiteral("Picture2"), {240, 480, 9015, 20000}, tabs);
-    auto* scroll2 = pageScrollBar(QStringLiteral("VScroll2"), {9240, 480, 375, 8655},
-                                  {10000, 500, 0}, 650, picture2, tabs);
-    tabs->addControl(0, picture1);
-    tabs->addControl(0, scroll1);
-    tabs->addControl(1, picture2);
-    tabs->addControl(1, scroll2);
+    auto* outfallPage = new PictureBox(QStringLiteral("Picture1"), {360, 480, 9015, 15000}, tabs);
+    auto* outfallScrollBar = pageScrollBar(QStringLiteral("VScroll1"), {9360, 480, 375, 8655},
+                                           {5000, 500, 0}, 999, outfallPage, tabs);
+    auto* methodPage = new PictureBox(QStringLiteral("Picture2"), {240, 480, 9015, 20000}, tabs);
+    auto* methodScrollBar = pageScrollBar(QStringLiteral("VScroll2"), {9240, 480, 375, 8655},
+                                          {10000, 500, 0}, 650, methodPage, tabs);
+    tabs->addControl(0, outfallPage);
+    tabs->addControl(0, outfallScrollBar);
+    tabs->addControl(1, methodPage);
+    tabs->addControl(1, methodScrollBar);
 
-    picture1->loadBitmap(114);
-    picture2->loadBitmap(115);
+    outfallPage->loadBitmap(114);
+    methodPage->loadBitmap(115);
     background_ = thalmuro::loadBitmap(kBackgroundBitmap);
 }
 
 void GeneralitiesWindow::paintEvent(QPaintEvent* /*event*/) {
     // The light orange shows only where the picture, drawn at its own size, does not reach.
-    QPainter painter(this);
-    painter.fillRect(rect(), kLightOrange);
-    painter.drawPixmap(0, 0, background_);
+    paintPicture(this, background_, kLightOrange);
 }
 
 InstructionsWindow* showInstructionsWindow(QPointer<InstructionsWindow>& window) {

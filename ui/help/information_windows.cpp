@@ -1,11 +1,10 @@
 #include "information_windows.h"
 
 #include <QLabel>
-#include <QPainter>
 
 #include "bitmaps.h"
-#include "help_controls.h"
 #include "picture_box.h"
+#include "window_controls.h"
 
 namespace thalmuro::help {
 namespace {
@@ -19,31 +18,17 @@ const QColor kLightYellow(255, 255, 192);
 // A dialog of fixed size with its name and caption, modal for the whole program.
 void setUpDialog(QDialog* dialog, const QString& name, const QString& caption, int widthTwips,
                  int heightTwips) {
-    dialog->setObjectName(name);
-    dialog->setAccessibleDescription(name);
-    dialog->setWindowTitle(caption);
+    setUpWindow(dialog, name, caption);
     dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setFont(windowFont());
     dialog->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 
-// A label that wraps its text at word boundaries within its width.
-QLabel* wrappedLabel(const QString& text, const QString& name, const TwipsRect& rect,
-                     QWidget* parent) {
-    auto* label = placed(new QLabel(text, parent), name, rect);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+// A wrapped label whose text is shown as it is written, never read as markup.
+QLabel* plainLabel(const QString& text, const QString& name, const TwipsRect& rect,
+                   QWidget* parent) {
+    QLabel* label = wrappedLabel(text, name, rect, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-// The About window's labels: white text on opaque black.
-void whiteOnBlack(QLabel* label) {
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, Qt::black);
-    colours.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(colours);
-    label->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -72,8 +57,12 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
          {0, 3000, 2295, 735},
          "Για απορίες, προβλήματα τεχνικής φύσεως:\nThalmuro issue tracker"},
     };
-    for (const Text& text : texts)
-        whiteOnBlack(wrappedLabel(utf8(text.text), QLatin1String(text.name), text.rect, this));
+    // White text on opaque black.
+    for (const Text& text : texts) {
+        QLabel* label = plainLabel(utf8(text.text), QLatin1String(text.name), text.rect, this);
+        setBackground(label, Qt::black);
+        setTextColour(label, Qt::white);
+    }
 
     background_ = thalmuro::loadBitmap(kAboutBackgroundBitmap);
 }
@@ -81,25 +70,23 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
     // Black where the picture, drawn at its own size, does not reach (it is larger than the
     // window, so nowhere).
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.drawPixmap(0, 0, background_);
+    paintPicture(this, background_, Qt::black);
 }
 
 NomographWindow::NomographWindow(QWidget* parent) : QDialog(parent) {
     setUpDialog(this, QStringLiteral("Form7"), utf8("Νομογράφημα Abraham"), 14565, 8205);
     setBackground(this, kLightYellow);
 
-    auto* chart = new PictureBox(QStringLiteral("Picture1"), {3240, 0, 11295, 8175}, this);
+    auto* nomograph = new PictureBox(QStringLiteral("Picture1"), {3240, 0, 11295, 8175}, this);
     // The paragraph stands exactly as worded, without blanks after its inner full stops.
-    wrappedLabel(utf8("Ο Abraham πρότεινε το νομογράφημα που υπάρχει δεξια για τον υπολογισμό "
-                      "της κατακόρυφης ανάμειξης του πλουμίου.Στον άξονα y είναι το βάθος δια "
-                      "την διάμετρο της εκροής και στον άξονα x ο πυκνομετρικός αριθμός "
-                      "FROUDE.Είναι εμφανές ότι οι καμπύλεςτης διάλυσης αλλάζουν μονοτονία "
-                      "(προς τα κάτω) για τιμές του Froude μεγαλύτερες από 10.Γι' αυτό λοιπόν "
-                      "συνίσται ο Froude να μην υπερβαίνει την τιμή 10. "),
-                 QStringLiteral("Label1"), {120, 120, 3015, 2655}, this);
-    chart->loadBitmap(kNomographBitmap);
+    plainLabel(utf8("Ο Abraham πρότεινε το νομογράφημα που υπάρχει δεξια για τον υπολογισμό "
+                    "της κατακόρυφης ανάμειξης του πλουμίου.Στον άξονα y είναι το βάθος δια "
+                    "την διάμετρο της εκροής και στον άξονα x ο πυκνομετρικός αριθμός "
+                    "FROUDE.Είναι εμφανές ότι οι καμπύλεςτης διάλυσης αλλάζουν μονοτονία "
+                    "(προς τα κάτω) για τιμές του Froude μεγαλύτερες από 10.Γι' αυτό λοιπόν "
+                    "συνίσται ο Froude να μην υπερβαίνει την τιμή 10. "),
+               QStringLiteral("Label1"), {120, 120, 3015, 2655}, this);
+    nomograph->loadBitmap(kNomographBitmap);
 }
 
 void showAboutWindow(QWidget* parent) {

@@ -1,11 +1,15 @@
 #include "picture_box.h"
 
-#include <QPainter>
-
 #include "bitmaps.h"
-#include "help_controls.h"
+#include "window_controls.h"
 
 namespace thalmuro::help {
+namespace {
+
+// Where the picture does not reach, a box shows the caption-text colour of the standard scheme.
+const QColor kCaptionText(255, 255, 255);
+
+}  // namespace
 
 PictureBox::PictureBox(const QString& name, const TwipsRect& rect, QWidget* parent)
     : QWidget(parent), rect_(rect) {
@@ -20,13 +24,11 @@ void PictureBox::loadBitmap(int id) {
 
 void PictureBox::setTopTwips(int top) {
     rect_.top = top;
-    setGeometry(twipsToPixels(rect_));
+    place(this, rect_);
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.fillRect(rect(), kCaptionText);
-    painter.drawPixmap(0, 0, picture_);
+    paintPicture(this, picture_, kCaptionText);
 }
 
 }  // namespace thalmuro::help

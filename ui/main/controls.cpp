@@ -1,6 +1,5 @@
 #include "controls.h"
 
-#include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -35,21 +34,6 @@ void CaptionCheckBox::paintEvent(QPaintEvent* /*event*/) {
 
 bool CaptionCheckBox::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
-}
-
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
-
-void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click) emit clicked();
 }
 
 }  // namespace thalmuro

@@ -1,9 +1,7 @@
-// The two kinds of control of the main window that Qt lacks as such.
+// The check box of the main window that Qt lacks as such.
 #pragma once
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 
 namespace thalmuro {
 
@@ -17,23 +15,6 @@ class CaptionCheckBox : public QCheckBox {
   protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
-};
-
-// A label that reports a click: a press and a release of the left button on the label.
-class ClickableLabel : public QLabel {
-    Q_OBJECT
-  public:
-    explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
-
-  signals:
-    void clicked();
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-  private:
-    bool pressed_ = false;
 };
 
 }  // namespace thalmuro

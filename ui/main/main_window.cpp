@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -21,6 +20,7 @@
 
 #include "bitmaps.h"
 #include "caption_button.h"
+#include "clickable_label.h"
 #include "controls.h"
 #include "messages.h"
 #include "report_failure.h"
@@ -36,11 +36,11 @@ namespace {
 constexpr int kClientWidthTwips = 13665;
 constexpr int kClientHeightTwips = 9675;
 
-// Frame1 stands at Top 500 when the scroll bar is at its minimum. The scroll bar runs from 1
-// to the frame's height, so at its maximum the frame's lower edge sits at 500 and the whole
-// table has moved out of view above the window's top edge.
-constexpr int kFrameTopTwips = 500;
-constexpr TwipsRect kFrame1{3240, kFrameTopTwips, 7215, 11935};
+// The section table's frame (Frame1) stands at Top 500 when the scroll bar is at its minimum. The
+// scroll bar runs from 1 to the frame's height, so at its maximum the frame's lower edge sits at
+// 500 and the whole table has moved out of view above the window's top edge.
+constexpr int kTableFrameTopTwips = 500;
+constexpr TwipsRect kTableFrame{3240, kTableFrameTopTwips, 7215, 11935};
 constexpr int kScrollSmallChange = 100;
 constexpr int kScrollLargeChange = 500;
 
@@ -50,25 +50,15 @@ const QColor kOptionColour(192, 255, 255);      // light cyan
 const QColor kExampleColour(255, 192, 192);     // light pink
 const QColor kInformationMarkColour(255, 0, 0);
 
-void place(QWidget* widget, const TwipsRect& rect) {
-    widget->setGeometry(twipsToPixels(rect));
-}
-
-// The window's own font, which the text boxes, buttons and row numbers use.
-constexpr double kDefaultPoints = 8.25;
 // The captions of the inputs, the fitting type and the fill aids.
 QFont captionFont(bool italic = false) {
     return windowFont(9.75, true, italic);
 }
 
-// Buttons (check boxes and option buttons among them) paint their background in the Button
-// role, other widgets in the Window role: both get the colour.
+// The option buttons, the check boxes and the section table are painted in both background
+// roles, so that whatever a control paints its background with has the colour.
 void setOpaqueBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    setBackground(widget, colour, BackgroundRoles::windowAndButton);
 }
 
 // Text boxes are single-line and left-aligned, with no limit on the length of their text.
@@ -90,9 +80,7 @@ class ClientArea : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), kBackgroundColour);
-        painter.drawPixmap(0, 0, picture_);
+        paintPicture(this, picture_, kBackgroundColour);
     }
 
   private:
@@ -117,12 +105,12 @@ constexpr CaptionLabel kCaptionLabels[] = {
 };
 
 struct ColumnLayout {
-    const char* name;
-    int left;  // inside Frame1
+    const char* cellName;  // the cells are named "<cellName>_<row - 1>"
+    int left;              // inside the table's frame
     int width;
-    const char* infoLabel;  // the "?" label above the column
-    int infoLeft;           // on the window
-    const char* message;    // what the "?" label tells about the column
+    const char* markName;  // the "?" label above the column
+    int markLeft;          // on the window
+    const char* message;   // what the "?" label tells about the column
 };
 
 constexpr ColumnLayout kColumnLayout[MainWindow::kColumns] = {
@@ -140,7 +128,7 @@ constexpr ColumnLayout kColumnLayout[MainWindow::kColumns] = {
      "Σε αυτή τη στήλη δίνουμε την διαμετρο των ανυψωτήρων του τμήματος σε m"},
 };
 
-// Rows of the section table inside Frame1: row r at Top 240 + 360 (r - 1), 285 high.
+// Rows of the section table inside its frame: row r at Top 240 + 360 (r - 1), 285 high.
 constexpr int rowTop(int row) {
     return 240 + 360 * (row - 1);
 }
@@ -150,9 +138,7 @@ constexpr int kCellHeight = 285;
 
 MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* parent)
     : QMainWindow(parent), state_(state), numberLocale_(std::move(numberLocale)) {
-    named(this, QStringLiteral("Form1"));
-    setWindowTitle(utf8("ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ"));
-    setFont(windowFont(kDefaultPoints));
+    setUpWindow(this, QStringLiteral("Form1"), utf8("ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ"));
 
     auto* client = new ClientArea(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -167,131 +153,132 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     const QSize clientSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     resize(clientSize.width(), clientSize.height() + menuBar()->heightForWidth(clientSize.width()));
 
-    // Option1 comes first in the focus order and takes the focus when the window opens;
-    // taking the focus selects it, so "Sharp" is the fitting type at start. The selection is
-    // made here as well, so that it does not depend on the window manager activating the
-    // window.
-    option1_->setFocus();
-    option1_->setChecked(true);
+    // The Sharp button (Option1) comes first in the focus order and takes the focus when the
+    // window opens; taking the focus selects it, so "Sharp" is the fitting type at start. The
+    // selection is made here as well, so that it does not depend on the window manager activating
+    // the window.
+    sharpFittingButton_->setFocus();
+    sharpFittingButton_->setChecked(true);
 }
 
 void MainWindow::createControls(QWidget* client) {
     for (const CaptionLabel& caption : kCaptionLabels) {
-        auto* label = named(new QLabel(utf8(caption.caption), client),
-                            QStringLiteral("Label1_%1").arg(caption.index));
-        label->setFont(captionFont());
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        place(label, caption.rect);
+        wrappedLabel(utf8(caption.caption), QStringLiteral("Label1_%1").arg(caption.index),
+                     caption.rect, client)
+            ->setFont(captionFont());
     }
 
-    text1_ = textBox(client, QStringLiteral("Text1"), {2040, 240, 975, 495});
-    text2_ = textBox(client, QStringLiteral("Text2"), {2040, 1080, 975, 495});
-    text4_ = textBox(client, QStringLiteral("Text4"), {2040, 1920, 975, 495});
-    text5_ = textBox(client, QStringLiteral("Text5"), {2040, 2640, 975, 495});
-    text6_ = textBox(client, QStringLiteral("Text6"), {2040, 3360, 975, 495});
+    risersBox_ = textBox(client, QStringLiteral("Text1"), {2040, 240, 975, 495});
+    sectionsBox_ = textBox(client, QStringLiteral("Text2"), {2040, 1080, 975, 495});
+    drhoBox_ = textBox(client, QStringLiteral("Text4"), {2040, 1920, 975, 495});
+    totalDischargeBox_ = textBox(client, QStringLiteral("Text5"), {2040, 2640, 975, 495});
+    manningBox_ = textBox(client, QStringLiteral("Text6"), {2040, 3360, 975, 495});
 
-    option1_ = named(new QRadioButton(QStringLiteral("Sharp"), client), QStringLiteral("Option1"));
-    option2_ = named(new QRadioButton(QStringLiteral("Bell"), client), QStringLiteral("Option2"));
-    place(option1_, {360, 4680, 1095, 375});
-    place(option2_, {360, 5160, 1095, 375});
+    sharpFittingButton_ =
+        named(new QRadioButton(QStringLiteral("Sharp"), client), QStringLiteral("Option1"));
+    bellFittingButton_ =
+        named(new QRadioButton(QStringLiteral("Bell"), client), QStringLiteral("Option2"));
+    place(sharpFittingButton_, {360, 4680, 1095, 375});
+    place(bellFittingButton_, {360, 5160, 1095, 375});
 
-    check1_ = named(new CaptionCheckBox(utf8("Ιδια Απόσταση Ανυψωτήρων για κάθε τμήμα"), client),
-                    QStringLiteral("Check1"));
-    check2_ = named(
+    sameSpacingBox_ =
+        named(new CaptionCheckBox(utf8("Ιδια Απόσταση Ανυψωτήρων για κάθε τμήμα"), client),
+              QStringLiteral("Check1"));
+    sameElevationStepBox_ = named(
         new CaptionCheckBox(utf8("Ιδια Υψομετρική διαφορά  Ανυψωτήρων για κάθε τμήμα"), client),
         QStringLiteral("Check2"));
-    check3_ = named(new CaptionCheckBox(utf8("Ιδια Διάμετρος Ανυψωτήρων για κάθε τμήμα"), client),
-                    QStringLiteral("Check3"));
-    check4_ = named(new CaptionCheckBox(utf8("Παράδειγμα Σημειώσεων "), client),
-                    QStringLiteral("Check4"));
-    place(check1_, {480, 5760, 2055, 735});
-    place(check2_, {480, 6600, 2055, 975});
-    place(check3_, {480, 7800, 2055, 855});
-    place(check4_, {360, 8880, 2295, 735});
+    sameRiserDiameterBox_ =
+        named(new CaptionCheckBox(utf8("Ιδια Διάμετρος Ανυψωτήρων για κάθε τμήμα"), client),
+              QStringLiteral("Check3"));
+    workedExampleBox_ = named(new CaptionCheckBox(utf8("Παράδειγμα Σημειώσεων "), client),
+                              QStringLiteral("Check4"));
+    place(sameSpacingBox_, {480, 5760, 2055, 735});
+    place(sameElevationStepBox_, {480, 6600, 2055, 975});
+    place(sameRiserDiameterBox_, {480, 7800, 2055, 855});
+    place(workedExampleBox_, {360, 8880, 2295, 735});
     for (QWidget* widget :
-         std::initializer_list<QWidget*>{option1_, option2_, check1_, check2_, check3_}) {
+         std::initializer_list<QWidget*>{sharpFittingButton_, bellFittingButton_, sameSpacingBox_,
+                                         sameElevationStepBox_, sameRiserDiameterBox_}) {
         widget->setFont(captionFont());
         setOpaqueBackground(widget, kOptionColour);
     }
-    check4_->setFont(captionFont(true));
-    setOpaqueBackground(check4_, kExampleColour);
+    workedExampleBox_->setFont(captionFont(true));
+    setOpaqueBackground(workedExampleBox_, kExampleColour);
 
-    connect(check1_, &QCheckBox::clicked, this, [this] { fillColumn(check1_, textdxanipsotiror); });
-    connect(check2_, &QCheckBox::clicked, this,
-            [this] { fillColumn(check2_, textdz_anipsotiron); });
-    connect(check3_, &QCheckBox::clicked, this,
-            [this] { fillColumn(check3_, textdr_anipsotiron); });
-    connect(check4_, &QCheckBox::clicked, this, &MainWindow::loadWorkedExample);
+    connect(sameSpacingBox_, &QCheckBox::clicked, this,
+            [this] { fillColumn(sameSpacingBox_, Column::spacing); });
+    connect(sameElevationStepBox_, &QCheckBox::clicked, this,
+            [this] { fillColumn(sameElevationStepBox_, Column::elevationStep); });
+    connect(sameRiserDiameterBox_, &QCheckBox::clicked, this,
+            [this] { fillColumn(sameRiserDiameterBox_, Column::riserDiameter); });
+    connect(workedExampleBox_, &QCheckBox::clicked, this, &MainWindow::loadWorkedExample);
 
-    // The "?" labels are created before Frame1, so the frame lies above them: scrolling the
-    // table up slides the frame over them, and scrolling back shows them again.
+    // The "?" labels are created before the table's frame, so the frame lies above them: scrolling
+    // the table up slides the frame over them, and scrolling back shows them again.
     const QFont markFont = windowFont(18, true);
     for (const ColumnLayout& column : kColumnLayout) {
-        auto* mark = named(new ClickableLabel(QStringLiteral("?"), client), utf8(column.infoLabel));
+        auto* mark = named(new ClickableLabel(QStringLiteral("?"), client), utf8(column.markName));
         mark->setFont(markFont);
-        QPalette palette = mark->palette();
-        palette.setColor(QPalette::WindowText, kInformationMarkColour);
-        mark->setPalette(palette);
+        setTextColour(mark, kInformationMarkColour);
         mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         mark->setCursor(Qt::WhatsThisCursor);
-        place(mark, {column.infoLeft, 120, 255, 375});
+        place(mark, {column.markLeft, 120, 255, 375});
         const QString message = utf8(column.message);
         connect(mark, &ClickableLabel::clicked, this,
                 [this, message] { showInformation(this, message); });
     }
 
-    frame1_ = named(new QFrame(client), QStringLiteral("Frame1"));
-    frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame1_->setLineWidth(1);
-    setOpaqueBackground(frame1_, QApplication::palette().color(QPalette::ToolTipBase));
-    place(frame1_, kFrame1);
+    tableFrame_ = named(new QFrame(client), QStringLiteral("Frame1"));
+    tableFrame_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    tableFrame_->setLineWidth(1);
+    setOpaqueBackground(tableFrame_, QApplication::palette().color(QPalette::ToolTipBase));
+    place(tableFrame_, kTableFrame);
     createSectionTable();
 
-    vscroll1_ = named(new QScrollBar(Qt::Vertical, client), QStringLiteral("VScroll1"));
-    vscroll1_->setFocusPolicy(Qt::StrongFocus);
-    place(vscroll1_, {10560, 0, 375, 11055});
+    tableScrollBar_ = named(new QScrollBar(Qt::Vertical, client), QStringLiteral("VScroll1"));
+    tableScrollBar_->setFocusPolicy(Qt::StrongFocus);
+    place(tableScrollBar_, {10560, 0, 375, 11055});
 
-    command1_ = named(new CaptionButton(utf8("Επίλυση"), client), QStringLiteral("Command1"));
-    command2_ =
+    solveButton_ = named(new CaptionButton(utf8("Επίλυση"), client), QStringLiteral("Command1"));
+    graphsButton_ =
         named(new CaptionButton(utf8("Γραφικές Παραστάσεις"), client), QStringLiteral("Command2"));
-    command3_ =
+    loadingShaftButton_ =
         named(new CaptionButton(utf8("Φρεάτιο Φόρτισης"), client), QStringLiteral("Command3"));
-    place(command1_, {11280, 840, 1695, 615});
-    place(command2_, {11280, 1680, 1695, 615});
-    place(command3_, {11280, 2520, 1695, 615});
-    command2_->setEnabled(false);
-    connect(command1_, &QPushButton::clicked, this, &MainWindow::solve);
-    connect(command2_, &QPushButton::clicked, this, &MainWindow::graphsRequested);
-    connect(command3_, &QPushButton::clicked, this, &MainWindow::loadingShaftRequested);
+    place(solveButton_, {11280, 840, 1695, 615});
+    place(graphsButton_, {11280, 1680, 1695, 615});
+    place(loadingShaftButton_, {11280, 2520, 1695, 615});
+    graphsButton_->setEnabled(false);
+    connect(solveButton_, &QPushButton::clicked, this, &MainWindow::solve);
+    connect(graphsButton_, &QPushButton::clicked, this, &MainWindow::graphsRequested);
+    connect(loadingShaftButton_, &QPushButton::clicked, this, &MainWindow::loadingShaftRequested);
 
     // Start-up: the scroll bar runs from 1 to the frame's height with the small and large
     // changes of an arrow and a trough click, the frame stands at Top 500, and the
     // loading-shaft button waits for the first Solve like the graph button.
-    vscroll1_->setRange(1, kFrame1.height);
-    vscroll1_->setSingleStep(kScrollSmallChange);
-    vscroll1_->setPageStep(kScrollLargeChange);
-    vscroll1_->setValue(vscroll1_->minimum());
-    frame1_->move(frame1_->x(), twipsToPixels(kFrameTopTwips));
-    command3_->setEnabled(false);
+    tableScrollBar_->setRange(1, kTableFrame.height);
+    tableScrollBar_->setSingleStep(kScrollSmallChange);
+    tableScrollBar_->setPageStep(kScrollLargeChange);
+    tableScrollBar_->setValue(tableScrollBar_->minimum());
+    tableFrame_->move(tableFrame_->x(), twipsToPixels(kTableFrameTopTwips));
+    loadingShaftButton_->setEnabled(false);
     // valueChanged also comes while the thumb is dragged (tracking is on), so the table
     // follows the thumb continuously.
-    connect(vscroll1_, &QScrollBar::valueChanged, this, &MainWindow::scrollTable);
+    connect(tableScrollBar_, &QScrollBar::valueChanged, this, &MainWindow::scrollTable);
 }
 
 void MainWindow::createSectionTable() {
     const QColor rowLabelColour = QApplication::palette().color(QPalette::ToolTipBase);
     for (int row = 1; row <= kSectionRows; ++row) {
-        auto* number = named(new QLabel(QString::number(row), frame1_),
-                             QStringLiteral("Label%1").arg(row + 1));
-        number->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setOpaqueBackground(number, rowLabelColour);
-        place(number, {120, rowTop(row), 255, 255});
+        auto* rowNumber = named(new QLabel(QString::number(row), tableFrame_),
+                                QStringLiteral("Label%1").arg(row + 1));
+        rowNumber->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setOpaqueBackground(rowNumber, rowLabelColour);
+        place(rowNumber, {120, rowTop(row), 255, 255});
         for (int column = 0; column < kColumns; ++column) {
             const ColumnLayout& layout = kColumnLayout[column];
-            cells_[column][row - 1] =
-                textBox(frame1_, QStringLiteral("%1_%2").arg(utf8(layout.name)).arg(row - 1),
-                        {layout.left, rowTop(row), layout.width, kCellHeight});
+            cells_[column][row - 1] = textBox(
+                tableFrame_, QStringLiteral("%1_%2").arg(utf8(layout.cellName)).arg(row - 1),
+                {layout.left, rowTop(row), layout.width, kCellHeight});
         }
     }
 }
@@ -302,27 +289,27 @@ void MainWindow::createMenus() {
     // Menus keep the desktop's menu font rather than the window's.
     bar->setFont(QApplication::font(bar));
 
-    QMenu* thalmuro = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
+    QMenu* diffuserMenu = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
     QAction* generalities =
-        thalmuro->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
+        diffuserMenu->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
     generalities->setObjectName(QStringLiteral("genika_Thalmuro"));
     connect(generalities, &QAction::triggered, this, &MainWindow::generalitiesRequested);
 
-    QMenu* paroxi = named(bar->addMenu(utf8("Παροχή Υπολογισμού")), QStringLiteral("paroxi"));
+    QMenu* flowMenu = named(bar->addMenu(utf8("Παροχή Υπολογισμού")), QStringLiteral("paroxi"));
     const auto flowEntry = [&](const char* caption, const char* name) {
-        QAction* entry = paroxi->addAction(utf8(caption));
+        QAction* entry = flowMenu->addAction(utf8(caption));
         entry->setObjectName(utf8(name));
         entry->setCheckable(true);
         connect(entry, &QAction::triggered, this, [this, entry] { chooseFlowMode(entry); });
         return entry;
     };
-    paroxiMeStantar_ = flowEntry("Υπολογισμος με qc=0.95qtotal", "paroxi_me_stantar");
-    paroxiBeltisti_ = flowEntry("Υπολογισμος με βελτιστοποίηση της παροχής", "paroxi_beltisti");
-    paroxiKathorismeni_ = flowEntry("Υπολογισμός με καθορισμένη απο το χρήστη σχέση qc με qtotal",
-                                    "paroxi_kathorismeni");
+    standardFlowEntry_ = flowEntry("Υπολογισμος με qc=0.95qtotal", "paroxi_me_stantar");
+    optimisedFlowEntry_ = flowEntry("Υπολογισμος με βελτιστοποίηση της παροχής", "paroxi_beltisti");
+    userFlowEntry_ = flowEntry("Υπολογισμός με καθορισμένη απο το χρήστη σχέση qc με qtotal",
+                               "paroxi_kathorismeni");
 
-    QMenu* help = named(bar->addMenu(utf8("Οδηγίες")), QStringLiteral("help"));
-    QAction* instructions = help->addAction(utf8("Καρτέλες με οδηγίες"));
+    QMenu* helpMenu = named(bar->addMenu(utf8("Οδηγίες")), QStringLiteral("help"));
+    QAction* instructions = helpMenu->addAction(utf8("Καρτέλες με οδηγίες"));
     instructions->setObjectName(QStringLiteral("help_general"));
     connect(instructions, &QAction::triggered, this, &MainWindow::instructionsRequested);
 
@@ -335,27 +322,29 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::arrangeFocusOrder() {
-    // Option1 first; then the fitting pair, the general inputs, the fill aids, the table row
-    // by row, the buttons and the scroll bar.
-    std::vector<QWidget*> order{option1_, option2_, text1_,  text2_,  text4_, text5_,
-                                text6_,   check1_,  check2_, check3_, check4_};
+    // The Sharp button first; then the fitting pair, the general inputs, the fill aids, the
+    // table row by row, the buttons and the scroll bar.
+    std::vector<QWidget*> order{sharpFittingButton_,   bellFittingButton_, risersBox_,
+                                sectionsBox_,          drhoBox_,           totalDischargeBox_,
+                                manningBox_,           sameSpacingBox_,    sameElevationStepBox_,
+                                sameRiserDiameterBox_, workedExampleBox_};
     for (int row = 1; row <= kSectionRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
             order.push_back(cell(static_cast<Column>(column), row));
         }
     }
-    order.insert(order.end(), {command1_, command2_, command3_, vscroll1_});
+    order.insert(order.end(), {solveButton_, graphsButton_, loadingShaftButton_, tableScrollBar_});
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::scrollTable(int value) {
-    frame1_->move(frame1_->x(), twipsToPixels(kFrameTopTwips - value));
+    tableFrame_->move(tableFrame_->x(), twipsToPixels(kTableFrameTopTwips - value));
 }
 
 int MainWindow::rowsOfSections() {
     const std::optional<std::int16_t> count =
-        readSectionCount(text2_->text().toStdString(), state_);
+        readSectionCount(sectionsBox_->text().toStdString(), state_);
     // A number outside the 16-bit range is not stored, as when Solve reads it: tmimata keeps
     // its value, and the aids leave the table alone rather than guess a count.
     if (!count) return 0;
@@ -376,13 +365,13 @@ void MainWindow::loadWorkedExample() {
     // N is read before anything is written: unticking empties the rows that Text2 counted
     // before the click, and ticking fills the example whatever Text2 held.
     const int rows = rowsOfSections();
-    if (check4_->checkState() != Qt::Checked) {
+    if (workedExampleBox_->checkState() != Qt::Checked) {
         for (int row = 1; row <= rows; ++row) {
             for (int column = 0; column < kColumns; ++column) {
                 cell(static_cast<Column>(column), row)->clear();
             }
         }
-        for (QLineEdit* box : {text1_, text2_, text4_, text5_, text6_})
+        for (QLineEdit* box : {risersBox_, sectionsBox_, drhoBox_, totalDischargeBox_, manningBox_})
             box->clear();
         return;
     }
@@ -392,11 +381,11 @@ void MainWindow::loadWorkedExample() {
     const DiffuserInput example = workedExample(numberLocale_);
     // Only the example's own rows are written: rows below them keep what they hold.
     const int exampleRows = leadingCount(example.sections).value_or(0);
-    text1_->setText(QString::fromStdString(example.risers));
-    text2_->setText(QString::fromStdString(example.sections));
-    text4_->setText(QString::fromStdString(example.drho));
-    text5_->setText(QString::fromStdString(example.total_discharge));
-    text6_->setText(QString::fromStdString(example.manning));
+    risersBox_->setText(QString::fromStdString(example.risers));
+    sectionsBox_->setText(QString::fromStdString(example.sections));
+    drhoBox_->setText(QString::fromStdString(example.drho));
+    totalDischargeBox_->setText(QString::fromStdString(example.total_discharge));
+    manningBox_->setText(QString::fromStdString(example.manning));
     for (int row = 1; row <= exampleRows; ++row) {
         const SectionRow& cells = example.rows[static_cast<std::size_t>(row - 1)];
         for (int column = 0; column < kColumns; ++column) {
@@ -409,36 +398,36 @@ void MainWindow::loadWorkedExample() {
 
 void MainWindow::chooseFlowMode(QAction* chosen) {
     // At most one mark at a time; choosing the marked entry again keeps it marked.
-    for (QAction* entry : {paroxiMeStantar_, paroxiBeltisti_, paroxiKathorismeni_}) {
+    for (QAction* entry : {standardFlowEntry_, optimisedFlowEntry_, userFlowEntry_}) {
         entry->setChecked(entry == chosen);
     }
 }
 
 FlowMode MainWindow::flowMode() const {
-    if (paroxiKathorismeni_->isChecked()) return FlowMode::user;
-    if (paroxiBeltisti_->isChecked()) return FlowMode::optimised;
-    if (paroxiMeStantar_->isChecked()) return FlowMode::standard;
+    if (userFlowEntry_->isChecked()) return FlowMode::user;
+    if (optimisedFlowEntry_->isChecked()) return FlowMode::optimised;
+    if (standardFlowEntry_->isChecked()) return FlowMode::standard;
     return FlowMode::none;
 }
 
 DiffuserInput MainWindow::input() const {
     DiffuserInput input;
-    input.risers = text1_->text().toStdString();
-    input.sections = text2_->text().toStdString();
-    input.drho = text4_->text().toStdString();
-    input.total_discharge = text5_->text().toStdString();
-    input.manning = text6_->text().toStdString();
+    input.risers = risersBox_->text().toStdString();
+    input.sections = sectionsBox_->text().toStdString();
+    input.drho = drhoBox_->text().toStdString();
+    input.total_discharge = totalDischargeBox_->text().toStdString();
+    input.manning = manningBox_->text().toStdString();
     for (int row = 1; row <= kSectionRows; ++row) {
         SectionRow& section = input.rows[static_cast<std::size_t>(row - 1)];
-        section.first_riser = cell(textfn, row)->text().toStdString();
-        section.last_riser = cell(textln, row)->text().toStdString();
-        section.pipe_diameter = cell(textdr_thalmuro, row)->text().toStdString();
-        section.spacing = cell(textdxanipsotiror, row)->text().toStdString();
-        section.elevation_step = cell(textdz_anipsotiron, row)->text().toStdString();
-        section.riser_diameter = cell(textdr_anipsotiron, row)->text().toStdString();
+        section.first_riser = cell(Column::firstRiser, row)->text().toStdString();
+        section.last_riser = cell(Column::lastRiser, row)->text().toStdString();
+        section.pipe_diameter = cell(Column::pipeDiameter, row)->text().toStdString();
+        section.spacing = cell(Column::spacing, row)->text().toStdString();
+        section.elevation_step = cell(Column::elevationStep, row)->text().toStdString();
+        section.riser_diameter = cell(Column::riserDiameter, row)->text().toStdString();
     }
     input.flow_mode = flowMode();
-    input.fitting = option1_->isChecked() ? FittingType::Sharp : FittingType::Bell;
+    input.fitting = sharpFittingButton_->isChecked() ? FittingType::Sharp : FittingType::Bell;
     return input;
 }
 
@@ -467,8 +456,8 @@ void MainWindow::solve() {
 
     // From the first Solve on, the results store holds a solution for the graph and the
     // loading-shaft windows.
-    command2_->setEnabled(true);
-    command3_->setEnabled(true);
+    graphsButton_->setEnabled(true);
+    loadingShaftButton_->setEnabled(true);
 
     // A report that could not be written is the one failure the user needs to hear about,
     // since nothing else would tell.

@@ -21,14 +21,15 @@ namespace thalmuro {
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // The columns of the section table, in the order in which a row is read and written.
-    enum Column {
-        textfn,
-        textln,
-        textdr_thalmuro,
-        textdxanipsotiror,
-        textdz_anipsotiron,
-        textdr_anipsotiron
+    // The columns of the section table, in the order in which a row is read and written. Their
+    // cells are named after the column: "textfn_0" ... "textdr_anipsotiron_29".
+    enum class Column {
+        firstRiser,     // textfn: the first riser of the section
+        lastRiser,      // textln: the last riser of the section
+        pipeDiameter,   // textdr_thalmuro: the diameter of the diffuser pipe, m
+        spacing,        // textdxanipsotiror: the distance between the risers, m
+        elevationStep,  // textdz_anipsotiron: the difference in elevation between risers, m
+        riserDiameter   // textdr_anipsotiron: the diameter of the risers, m
     };
     static constexpr int kColumns = 6;
 
@@ -68,33 +69,42 @@ class MainWindow : public QMainWindow {
     // table the fill aids may touch.
     int rowsOfSections();
 
-    QLineEdit* cell(Column column, int row) const { return cells_[column][row - 1]; }
+    QLineEdit* cell(Column column, int row) const {
+        return cells_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row - 1)];
+    }
 
     SharedState& state_;
     const NumberLocale numberLocale_;
     bool solving_ = false;
 
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    QLineEdit* text4_ = nullptr;
-    QLineEdit* text5_ = nullptr;
-    QLineEdit* text6_ = nullptr;
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    QCheckBox* check1_ = nullptr;
-    QCheckBox* check2_ = nullptr;
-    QCheckBox* check3_ = nullptr;
-    QCheckBox* check4_ = nullptr;
-    QFrame* frame1_ = nullptr;
-    QScrollBar* vscroll1_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
+    // The general inputs (Text1, Text2, Text4, Text5, Text6).
+    QLineEdit* risersBox_ = nullptr;
+    QLineEdit* sectionsBox_ = nullptr;
+    QLineEdit* drhoBox_ = nullptr;
+    QLineEdit* totalDischargeBox_ = nullptr;
+    QLineEdit* manningBox_ = nullptr;
+    // The fitting type (Option1, Option2).
+    QRadioButton* sharpFittingButton_ = nullptr;
+    QRadioButton* bellFittingButton_ = nullptr;
+    // The fill aids (Check1, Check2, Check3) and the worked example (Check4).
+    QCheckBox* sameSpacingBox_ = nullptr;
+    QCheckBox* sameElevationStepBox_ = nullptr;
+    QCheckBox* sameRiserDiameterBox_ = nullptr;
+    QCheckBox* workedExampleBox_ = nullptr;
+    // The section table (Frame1) and the scroll bar that moves it (VScroll1).
+    QFrame* tableFrame_ = nullptr;
+    QScrollBar* tableScrollBar_ = nullptr;
+    // Command1, Command2, Command3.
+    QPushButton* solveButton_ = nullptr;
+    QPushButton* graphsButton_ = nullptr;
+    QPushButton* loadingShaftButton_ = nullptr;
     std::array<std::array<QLineEdit*, kSectionRows>, kColumns> cells_{};
 
-    QAction* paroxiMeStantar_ = nullptr;
-    QAction* paroxiBeltisti_ = nullptr;
-    QAction* paroxiKathorismeni_ = nullptr;
+    // The flow-mode entries of the menu "Παροχή Υπολογισμού" (paroxi_me_stantar,
+    // paroxi_beltisti, paroxi_kathorismeni).
+    QAction* standardFlowEntry_ = nullptr;
+    QAction* optimisedFlowEntry_ = nullptr;
+    QAction* userFlowEntry_ = nullptr;
 };
 
 }  // namespace thalmuro

@@ -5,35 +5,36 @@
 namespace thalmuro {
 
 Program::Program(const NumberLocale& numberLocale)
-    : numberLocale_(numberLocale), form1_(state_, numberLocale) {
+    : numberLocale_(numberLocale), mainWindow_(state_, numberLocale) {
     // Each modeless window opens on its request, or comes to the front when it is open; the
     // About window is modal over the main window.
-    QObject::connect(&form1_, &MainWindow::instructionsRequested,
-                     [this] { help::showInstructionsWindow(form2_); });
-    QObject::connect(&form1_, &MainWindow::generalitiesRequested,
-                     [this] { help::showGeneralitiesWindow(form3_); });
-    QObject::connect(&form1_, &MainWindow::graphsRequested, [this] { openGraphWindow(); });
-    QObject::connect(&form1_, &MainWindow::loadingShaftRequested,
-                     [this] { showLoadingShaftWindow(form6_, state_.results, numberLocale_); });
-    QObject::connect(&form1_, &MainWindow::aboutRequested,
-                     [this] { help::showAboutWindow(&form1_); });
+    QObject::connect(&mainWindow_, &MainWindow::instructionsRequested,
+                     [this] { help::showInstructionsWindow(instructionsWindow_); });
+    QObject::connect(&mainWindow_, &MainWindow::generalitiesRequested,
+                     [this] { help::showGeneralitiesWindow(generalitiesWindow_); });
+    QObject::connect(&mainWindow_, &MainWindow::graphsRequested, [this] { openGraphWindow(); });
+    QObject::connect(&mainWindow_, &MainWindow::loadingShaftRequested, [this] {
+        showLoadingShaftWindow(loadingShaftWindow_, state_.results, numberLocale_);
+    });
+    QObject::connect(&mainWindow_, &MainWindow::aboutRequested,
+                     [this] { help::showAboutWindow(&mainWindow_); });
 }
 
 Program::~Program() {
     // Windows still open when the program ends read the store that goes with it.
-    delete form2_;
-    delete form3_;
-    delete form4_;
-    delete form6_;
+    delete instructionsWindow_;
+    delete generalitiesWindow_;
+    delete graphWindow_;
+    delete loadingShaftWindow_;
 }
 
 void Program::start() {
-    form1_.show();
+    mainWindow_.show();
 }
 
 void Program::openGraphWindow() {
-    const bool created = form4_.isNull();
-    GraphWindow* window = showGraphWindow(form4_, state_.results, numberLocale_);
+    const bool created = graphWindow_.isNull();
+    GraphWindow* window = showGraphWindow(graphWindow_, state_.results, numberLocale_);
     if (created) {
         // Its legend label "Μέγιστος Επιτρεπόμενος (10)" opens the nomograph, modal over it.
         QObject::connect(window, &GraphWindow::nomographRequested, window,

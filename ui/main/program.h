@@ -25,25 +25,25 @@ class Program {
     // window has no closing logic of its own.
     void start();
 
-    MainWindow& mainWindow() { return form1_; }
+    MainWindow& mainWindow() { return mainWindow_; }
     SharedState& state() { return state_; }
     // The modeless secondary windows while they are open (null otherwise).
-    help::InstructionsWindow* instructionsWindow() const { return form2_; }
-    help::GeneralitiesWindow* generalitiesWindow() const { return form3_; }
-    GraphWindow* graphWindow() const { return form4_; }
-    LoadingShaftWindow* loadingShaftWindow() const { return form6_; }
+    help::InstructionsWindow* instructionsWindow() const { return instructionsWindow_; }
+    help::GeneralitiesWindow* generalitiesWindow() const { return generalitiesWindow_; }
+    GraphWindow* graphWindow() const { return graphWindow_; }
+    LoadingShaftWindow* loadingShaftWindow() const { return loadingShaftWindow_; }
 
   private:
     void openGraphWindow();
 
     SharedState state_;  // declared first: the windows refer to it for their whole life
     const NumberLocale numberLocale_;
-    MainWindow form1_;
+    MainWindow mainWindow_;
     // Secondary windows have no owner and destroy themselves when closed, which clears these.
-    QPointer<help::InstructionsWindow> form2_;
-    QPointer<help::GeneralitiesWindow> form3_;
-    QPointer<GraphWindow> form4_;
-    QPointer<LoadingShaftWindow> form6_;
+    QPointer<help::InstructionsWindow> instructionsWindow_;
+    QPointer<help::GeneralitiesWindow> generalitiesWindow_;
+    QPointer<GraphWindow> graphWindow_;
+    QPointer<LoadingShaftWindow> loadingShaftWindow_;
 };
 
 }  // namespace thalmuro

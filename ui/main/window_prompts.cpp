@@ -5,15 +5,13 @@
 #include <QInputDialog>
 #include <QProgressDialog>
 
+#include "window_controls.h"
+
 namespace thalmuro {
 namespace {
 
 // How often a long balancing lets the window system's events through.
 constexpr qint64 kEventIntervalMs = 40;
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString balancingText(long passesRun) {
     return QStringLiteral(

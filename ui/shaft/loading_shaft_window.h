@@ -25,9 +25,11 @@ class LoadingShaftWindow : public QWidget {
 
     const DiffuserResults& results_;
     const NumberLocale numberLocale_;
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    QLineEdit* text3_ = nullptr;
+    // The length L of the pipe to the shaft (Text1), the depth Zt at the outlet of the last
+    // riser (Text2) and the head H the loading shaft must provide (Text3).
+    QLineEdit* pipeLengthBox_ = nullptr;
+    QLineEdit* depthBox_ = nullptr;
+    QLineEdit* headBox_ = nullptr;
 };
 
 // Shows the loading-shaft window held in `window`: creates it, with three empty boxes, when
