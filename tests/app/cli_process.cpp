@@ -63,14 +63,8 @@ CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const
     }
     for (const auto& [name, value] : env)
         envStore.push_back(name + "=" + value);
-    std::vector<char*> argv;
-    for (std::string& a : argStore)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (std::string& e : envStore)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
+    std::vector<char*> argv = testing::execList(argStore);
+    std::vector<char*> envp = testing::execList(envStore);
     rlimit fileSize{};
     getrlimit(RLIMIT_FSIZE, &fileSize);
     if (limits.fileSize) fileSize.rlim_cur = *limits.fileSize;

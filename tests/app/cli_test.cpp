@@ -499,10 +499,7 @@ TerminalRun runOnTerminal(const ScratchDir& dir, const std::vector<std::string>&
     }
     std::vector<std::string> argStore = {THALMURO_CLI};
     argStore.insert(argStore.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : argStore)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
+    std::vector<char*> argv = testing::execList(argStore);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, dir.path().c_str());
@@ -567,53 +564,23 @@ TEST(Cli, DoubleDashEndsTheOptions) {
     EXPECT_TRUE(fs::exists(dir / "-r.txt"));
 }
 
-// What stops the program from writing its report over an existing one.
-enum class Obstacle { full_disk, read_only_folder, file_size_limit };
-
-struct KeptReport {
-    std::string name;
-    Obstacle obstacle;
-    int error;
-};
-
-void PrintTo(const KeptReport& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class CliKeepsTheOldReport : public ::testing::TestWithParam<KeptReport> {};
+// A full disk, a read-only folder or a file-size limit: exit 1 with the reason, and the earlier
+// report stays whole with nothing beside it.
+class CliKeepsTheOldReport : public ::testing::TestWithParam<testing::ObstacleCase> {};
 
 TEST_P(CliKeepsTheOldReport, ExitsWithTheReason) {
-    const KeptReport& c = GetParam();
+    const testing::ObstacleCase& c = GetParam();
     const ScratchDir dir;
     writeBytes(dir / "problem.json", kGoodProblem);
-    const fs::path folder = dir / "reports";
-    std::optional<testing::SmallFileSystem> small;
-    if (c.obstacle == Obstacle::file_size_limit) {
-        fs::create_directory(folder);
-    } else {
-        small.emplace(folder, 64 * 1024);
-        if (!small->unavailable().empty()) GTEST_SKIP() << small->unavailable();
-    }
-    const fs::path report = folder / "report.txt";
     const std::string oldReport = "the report of an earlier run\r\n";
-    writeBytes(report, oldReport);
-    Limits limits;
-    switch (c.obstacle) {
-        case Obstacle::full_disk:
-            // One page free: the new report (about 6 KB) starts to go in, then the disk is full.
-            ASSERT_FALSE(small->fillLeaving(4096));
-            break;
-        case Obstacle::read_only_folder:
-            ASSERT_FALSE(small->makeReadOnly());
-            break;
-        case Obstacle::file_size_limit:
-            limits.fileSize = 4096;
-            break;
-    }
-    std::vector<std::string> before;
-    for (const auto& entry : fs::directory_iterator(folder))
-        before.push_back(entry.path().filename().string());
+    const testing::ObstructedFolder folder(dir / "reports", c.obstacle, "report.txt", oldReport);
+    if (!folder.unavailable().empty()) GTEST_SKIP() << folder.unavailable();
+    ASSERT_EQ(folder.failure(), "");
+    const fs::path report = dir / "reports" / "report.txt";
+    const std::vector<std::string> before = folder.entries();
 
+    Limits limits;
+    limits.fileSize = folder.fileSizeLimit();
     const CliRun run = runCli(
         dir, {"--locale", "en_US", (dir / "problem.json").string(), report.string()}, {}, limits);
 
@@ -621,19 +588,13 @@ TEST_P(CliKeepsTheOldReport, ExitsWithTheReason) {
     EXPECT_EQ(run.err, "thalmuro-cli: cannot write the report \"" + report.string() +
                            "\": " + std::generic_category().message(c.error) + "\n");
     EXPECT_TRUE(readBytes(report) == oldReport);
-    std::vector<std::string> after;
-    for (const auto& entry : fs::directory_iterator(folder))
-        after.push_back(entry.path().filename().string());
-    EXPECT_TRUE(std::is_permutation(before.begin(), before.end(), after.begin(), after.end()))
-        << "the folder's files changed";
+    EXPECT_EQ(folder.entries(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Obstacles, CliKeepsTheOldReport,
-    ::testing::Values(KeptReport{"FullDisk", Obstacle::full_disk, ENOSPC},
-                      KeptReport{"ReadOnlyFolder", Obstacle::read_only_folder, EROFS},
-                      KeptReport{"FileSizeLimit", Obstacle::file_size_limit, EFBIG}),
-    [](const ::testing::TestParamInfo<KeptReport>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Obstacles, CliKeepsTheOldReport, ::testing::ValuesIn(testing::obstacles()),
+                         [](const ::testing::TestParamInfo<testing::ObstacleCase>& info) {
+                             return info.param.name;
+                         });
 
 TEST(Cli, ReportToANamedPipeWithoutReaderFailsAtOnce) {
     const ScratchDir dir;

@@ -30,7 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ChildEnd;
 using testing::runInChild;
-using testing::SmallFileSystem;
 using namespace std::chrono_literals;
 
 std::string readBytes(const fs::path& path) {
@@ -91,48 +90,19 @@ class ScratchFolder {
     fs::path path_;
 };
 
-// What stops the write of a new version of an existing file.
-enum class Obstacle { full_disk, read_only_folder, file_size_limit };
-
-struct Failure {
-    std::string name;
-    Obstacle obstacle;
-    int error;
-};
-
-void PrintTo(const Failure& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class SafeFileFailure : public ::testing::TestWithParam<Failure> {};
+class SafeFileFailure : public ::testing::TestWithParam<testing::ObstacleCase> {};
 
 TEST_P(SafeFileFailure, LeavesTheOldFileWholeAndNothingElse) {
-    const Failure& c = GetParam();
+    const testing::ObstacleCase& c = GetParam();
     const ScratchFolder dir;
-    const fs::path folder = dir / "files";
-    std::optional<SmallFileSystem> small;
-    if (c.obstacle == Obstacle::file_size_limit) {
-        fs::create_directory(folder);
-    } else {
-        small.emplace(folder, 64 * 1024);
-        if (!small->unavailable().empty()) GTEST_SKIP() << small->unavailable();
-    }
-    const fs::path file = folder / "report.txt";
-    writeBytes(file, kOldBytes);
+    const testing::ObstructedFolder folder(dir / "files", c.obstacle, "report.txt", kOldBytes);
+    if (!folder.unavailable().empty()) GTEST_SKIP() << folder.unavailable();
+    ASSERT_EQ(folder.failure(), "");
+    const fs::path file = dir / "files" / "report.txt";
     rlimit sizeLimit{};
     getrlimit(RLIMIT_FSIZE, &sizeLimit);
-    switch (c.obstacle) {
-        case Obstacle::full_disk:
-            ASSERT_FALSE(small->fillLeaving(4096));
-            break;
-        case Obstacle::read_only_folder:
-            ASSERT_FALSE(small->makeReadOnly());
-            break;
-        case Obstacle::file_size_limit:
-            sizeLimit.rlim_cur = 4096;
-            break;
-    }
-    const std::vector<std::string> before = tree(folder);
+    if (folder.fileSizeLimit()) sizeLimit.rlim_cur = *folder.fileSizeLimit();
+    const std::vector<std::string> before = folder.entries();
 
     // In a child: without the writer's care a file-size limit ends the process.
     const ChildEnd end = runInChild(
@@ -145,15 +115,13 @@ TEST_P(SafeFileFailure, LeavesTheOldFileWholeAndNothingElse) {
     EXPECT_EQ(end.status, c.error)
         << end.describe() << "; expected " << std::generic_category().message(c.error);
     EXPECT_TRUE(readBytes(file) == kOldBytes);
-    EXPECT_EQ(tree(folder), before);
+    EXPECT_EQ(folder.entries(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Writes, SafeFileFailure,
-    ::testing::Values(Failure{"FullDisk", Obstacle::full_disk, ENOSPC},
-                      Failure{"ReadOnlyFolder", Obstacle::read_only_folder, EROFS},
-                      Failure{"FileSizeLimit", Obstacle::file_size_limit, EFBIG}),
-    [](const ::testing::TestParamInfo<Failure>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Writes, SafeFileFailure, ::testing::ValuesIn(testing::obstacles()),
+                         [](const ::testing::TestParamInfo<testing::ObstacleCase>& info) {
+                             return info.param.name;
+                         });
 
 // A name to write to and what must hold afterwards. The test runs with the umask 027.
 struct Destination {

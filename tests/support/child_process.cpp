@@ -17,6 +17,15 @@ std::string ChildEnd::describe() const {
     return "exit status " + std::to_string(status);
 }
 
+std::vector<char*> execList(std::vector<std::string>& strings) {
+    std::vector<char*> list;
+    list.reserve(strings.size() + 1);
+    for (std::string& text : strings)
+        list.push_back(text.data());
+    list.push_back(nullptr);
+    return list;
+}
+
 ChildEnd waitBounded(pid_t pid, std::chrono::milliseconds timeout) {
     ChildEnd end;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -56,14 +65,8 @@ ChildEnd runTestAgain(const std::string& testName,
         envStore.emplace_back(*e);
     for (const auto& [name, value] : environment)
         envStore.push_back(name + "=" + value);
-    std::vector<char*> argv;
-    for (std::string& a : argStore)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (std::string& e : envStore)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
+    std::vector<char*> argv = execList(argStore);
+    std::vector<char*> envp = execList(envStore);
     return runInChild(
         [&] {
             execve(argv[0], argv.data(), envp.data());

@@ -22,6 +22,9 @@ struct ChildEnd {
     std::string describe() const;
 };
 
+// The form execve takes a list of strings in: pointers into `strings`, then a null pointer.
+std::vector<char*> execList(std::vector<std::string>& strings);
+
 // Waits for the child `pid`; once `timeout` has passed, kills it (SIGKILL) and reaps it.
 ChildEnd waitBounded(pid_t pid, std::chrono::milliseconds timeout);
 

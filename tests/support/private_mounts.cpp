@@ -5,8 +5,10 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <utility>
 
 namespace thalmuro::testing {
@@ -90,6 +92,45 @@ const std::string& guardDev() {
         return {};
     }();
     return why;
+}
+
+const std::vector<ObstacleCase>& obstacles() {
+    static const std::vector<ObstacleCase> cases = {
+        {"FullDisk", Obstacle::full_disk, ENOSPC},
+        {"ReadOnlyFolder", Obstacle::read_only_folder, EROFS},
+        {"FileSizeLimit", Obstacle::file_size_limit, EFBIG},
+    };
+    return cases;
+}
+
+ObstructedFolder::ObstructedFolder(std::filesystem::path folder, Obstacle obstacle,
+                                   const std::string& fileName, const std::string& oldBytes)
+    : folder_(std::move(folder)) {
+    if (obstacle == Obstacle::file_size_limit) {
+        std::filesystem::create_directories(folder_);
+        fileSizeLimit_ = 4096;
+    } else {
+        small_.emplace(folder_, 64 * 1024);
+        unavailable_ = small_->unavailable();
+        if (!unavailable_.empty()) return;
+    }
+    std::ofstream(folder_ / fileName, std::ios::binary) << oldBytes;
+    std::error_code error;
+    if (obstacle == Obstacle::full_disk) {
+        // One page free: a new version of a few kilobytes starts to go in, then the disk is full.
+        error = small_->fillLeaving(4096);
+    } else if (obstacle == Obstacle::read_only_folder) {
+        error = small_->makeReadOnly();
+    }
+    if (error) failure_ = "setting up the obstacle: " + error.message();
+}
+
+std::vector<std::string> ObstructedFolder::entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_))
+        names.push_back(entry.path().lexically_relative(folder_).string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace thalmuro::testing

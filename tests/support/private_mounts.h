@@ -4,10 +4,15 @@
 // afterwards see them. Making them needs root (CAP_SYS_ADMIN).
 #pragma once
 
+#include <sys/resource.h>
+
 #include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace thalmuro::testing {
 
@@ -32,6 +37,50 @@ class SmallFileSystem {
   private:
     std::filesystem::path folder_;
     std::string unavailable_;
+};
+
+// What keeps a new version of an existing file from being written.
+enum class Obstacle { full_disk, read_only_folder, file_size_limit };
+
+// One obstacle, and the error a writer must then report.
+struct ObstacleCase {
+    std::string name;
+    Obstacle obstacle;
+    int error;
+};
+
+inline void PrintTo(const ObstacleCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// The three obstacles: a full disk (ENOSPC), a read-only folder (EROFS), and a file-size limit
+// (EFBIG) smaller than the new version.
+const std::vector<ObstacleCase>& obstacles();
+
+// A folder `folder` holding the file `fileName` with `oldBytes`, set up so that writing a new
+// version of that file (a few kilobytes) meets `obstacle`: a small file system, mounted on the
+// folder, filled up to one page or made read-only; or, for the file-size limit, a plain folder
+// and a limit of 4096 bytes that the writing process must be given.
+class ObstructedFolder {
+  public:
+    ObstructedFolder(std::filesystem::path folder, Obstacle obstacle, const std::string& fileName,
+                     const std::string& oldBytes);
+
+    // Empty when set up; otherwise why the obstacle cannot be had here, for a skip message.
+    const std::string& unavailable() const { return unavailable_; }
+    // Empty unless setting up failed once the file system was there: a test failure.
+    const std::string& failure() const { return failure_; }
+    // The file-size limit for the writing process, bytes; none for the other obstacles.
+    std::optional<rlim_t> fileSizeLimit() const { return fileSizeLimit_; }
+    // The names in the folder and below it, sorted: the same after a failed write.
+    std::vector<std::string> entries() const;
+
+  private:
+    std::filesystem::path folder_;
+    std::optional<SmallFileSystem> small_;
+    std::string unavailable_;
+    std::string failure_;
+    std::optional<rlim_t> fileSizeLimit_;
 };
 
 // Makes /dev read-only in the test program's namespace, once; its devices can still be written.
