@@ -56,7 +56,7 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string nameOf(const std::string& path) {
+std::string fileNameOf(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
 
@@ -203,7 +203,7 @@ std::error_code replaceRegularFile(const Target& target, std::string_view bytes)
     const std::string folder = folderOf(target.path);
     std::string temporary;
     const int fd =
-        createTemporary(folder, nameOf(target.path), target.exists ? 0600 : 0666, temporary);
+        createTemporary(folder, fileNameOf(target.path), target.exists ? 0600 : 0666, temporary);
     if (fd < 0) return systemError(errno);
     int error = writeAll(fd, bytes);
     if (error == 0 && target.exists) {
