@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ clang libclang-rt-14-dev clang-format   # compilers, sanitizers, libFuzzer
+    cmake make g++ clang libclang-rt-14-dev clang-format   # build tools, compilers, sanitizers, libFuzzer
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets and charts
     nlohmann-json3-dev                                # problem files of the runner
     libgtest-dev libbenchmark-dev                     # tests and benchmarks
