@@ -45,6 +45,7 @@ mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
 
 echo "Root: $root"
 status=0
+# shellcheck disable=SC2016 # the commands are expanded inside the root
 chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin /bin/bash -euc '
     apt-get update -qq
