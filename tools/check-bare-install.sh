@@ -29,6 +29,7 @@ cleanup() {
     done
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
 
 if [ -n "$tarball" ] && [ -f "$tarball" ]; then
     tar --numeric-owner --xattrs -xpf "$tarball" -C "$root"
@@ -55,7 +56,8 @@ chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" \
     start=$(date +%s)
     tools/test.sh
     echo "tools/test.sh passed in $(($(date +%s) - start)) s"
-' || status=$?
+' &
+wait $! || status=$?
 
 cleanup
 trap - EXIT
