@@ -3,9 +3,10 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ clang libclang-rt-14-dev clang-format   # compilers, sanitizers, libFuzzer
+    cmake make g++                                    # the build (CMake writes Makefiles)
+    clang libclang-rt-14-dev clang-format             # sanitizers, libFuzzer, formatting
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets and charts
-    nlohmann-json3-dev                                # problem files of the runner
+    nlohmann-json3-dev                                # problem files, read and written by the engine
     libgtest-dev libbenchmark-dev                     # tests and benchmarks
     fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions
     xvfb xauth xdotool imagemagick                    # windows under a virtual display
@@ -16,16 +17,29 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+# Runs a command as root: directly when root, through sudo otherwise (sudo drops the caller's
+# environment, hence env for apt-get's settings).
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "$0: sudo is not installed; run this script as root once." >&2
+        exit 1
+    fi
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 # The engine must give the same numbers whatever the process locale: the tests switch to a
 # Greek locale (decimal comma) to show it.
 if ! locale -a 2>/dev/null | grep -qi '^el_GR\.utf-\?8$'; then
-    $sudo localedef -i el_GR -f UTF-8 el_GR.UTF-8
+    as_root localedef -i el_GR -f UTF-8 el_GR.UTF-8
 fi
