@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "thalmuro/engine.h"
 #include "secondary_window.h"
+#include "thalmuro/engine.h"
 #include "twips.h"
 #include "window_controls.h"
 
