@@ -45,8 +45,9 @@ constexpr std::string_view kHelp =
     "REPORT.txt, as the Solve command of the main window does.\n"
     "\n"
     "  --locale NAME  read and write numbers in the regional format NAME (el_GR, en_US, C,\n"
-    "                 POSIX, ...); by default the user's regional settings (LC_ALL, then\n"
-    "                 LC_NUMERIC, then LANG)\n"
+    "                 POSIX, ...); by default the format PROBLEM.json records with its key\n"
+    "                 \"decimal_separator\", else the user's regional settings (LC_ALL,\n"
+    "                 then LC_NUMERIC, then LANG)\n"
     "  --max-passes N stop the balancing of the optimised flow mode after N passes and\n"
     "                 write the report of the last pass (default 1000000)\n"
     "  --help         show this help and exit\n"
@@ -176,25 +177,27 @@ int run(int argc, char** argv) {
     if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->reason);
     const Arguments arguments = std::get<Arguments>(std::move(parsed));
 
-    thalmuro::NumberLocale numberLocale;
+    std::optional<thalmuro::NumberLocale> numberLocale;
     if (arguments.locale) {
-        const auto named = namedNumberLocale(*arguments.locale);
-        if (!named) return usageError("unknown locale \"" + *arguments.locale + "\"");
-        numberLocale = *named;
-    } else {
-        numberLocale = thalmuro::systemNumberLocale();
+        numberLocale = namedNumberLocale(*arguments.locale);
+        if (!numberLocale) return usageError("unknown locale \"" + *arguments.locale + "\"");
     }
 
     auto read = thalmuro::readProblemFile(arguments.problem);
     if (const auto* error = std::get_if<std::string>(&read)) return failure(*error);
     const thalmuro::DiffuserInput input = std::get<thalmuro::DiffuserInput>(std::move(read));
+    // Without --locale, the format the file records it was typed in, else the user's.
+    if (!numberLocale && input.decimal_separator) {
+        numberLocale = thalmuro::numberLocaleFor(*input.decimal_separator);
+    }
+    if (!numberLocale) numberLocale = thalmuro::systemNumberLocale();
 
     // The program's shared variables, as they stand when the main window opens.
     thalmuro::SharedState state;
     thalmuro::SolveOutcome outcome;
     {
         PassBound bound(arguments.max_passes, isatty(STDERR_FILENO) == 1);
-        outcome = thalmuro::Solve(input, state, numberLocale, &bound);
+        outcome = thalmuro::Solve(input, state, *numberLocale, &bound);
     }
 
     for (const thalmuro::Skip& skip : outcome.skipped) {

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the problem-file parser. Besides never crashing, leaking or hanging,
 // the parser must either give a problem or a message fit for one terminal line, and a problem it
-// gives must come back unchanged when written out by the writer and read once more (so every
-// text it accepts is well-formed UTF-8: the writer would replace anything else).
+// gives must come back unchanged, field for field with the recorded decimal separator, when
+// written out by the writer and read once more (so every text it accepts is well-formed UTF-8:
+// the writer would replace anything else).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

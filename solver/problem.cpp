@@ -86,7 +86,8 @@ bool operator==(const SectionRow& a, const SectionRow& b) {
 bool operator==(const DiffuserInput& a, const DiffuserInput& b) {
     return a.risers == b.risers && a.sections == b.sections && a.drho == b.drho &&
            a.total_discharge == b.total_discharge && a.manning == b.manning && a.rows == b.rows &&
-           a.flow_mode == b.flow_mode && a.fitting == b.fitting && a.ratio == b.ratio;
+           a.flow_mode == b.flow_mode && a.fitting == b.fitting && a.ratio == b.ratio &&
+           a.decimal_separator == b.decimal_separator;
 }
 
 DiffuserInput workedExample(const NumberLocale& locale) {

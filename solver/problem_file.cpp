@@ -128,6 +128,7 @@ enum class Key {
     fitting,
     flow_mode,
     ratio,
+    decimal_separator,
     rows,
 };
 
@@ -136,7 +137,7 @@ struct KeyName {
     Key key;
 };
 
-constexpr std::array<KeyName, 9> kKeys{{
+constexpr std::array<KeyName, 10> kKeys{{
     {"risers", Key::risers},
     {"sections", Key::sections},
     {"drho", Key::drho},
@@ -145,6 +146,7 @@ constexpr std::array<KeyName, 9> kKeys{{
     {"fitting", Key::fitting},
     {"flow_mode", Key::flow_mode},
     {"ratio", Key::ratio},
+    {"decimal_separator", Key::decimal_separator},
     {"rows", Key::rows},
 }};
 
@@ -337,6 +339,8 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
                 return readFitting(*text);
             case Key::flow_mode:
                 return readFlowMode(*text);
+            case Key::decimal_separator:
+                return readDecimalSeparator(*text);
             case Key::rows:
                 break;
         }
@@ -360,6 +364,15 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
                         quotedText(text));
         }
         problem.flow_mode = *mode;
+        return true;
+    }
+
+    bool readDecimalSeparator(std::string& text) {
+        if (!numberLocaleFor(text)) {
+            return fail("key \"decimal_separator\" must be \",\" or \".\", not " +
+                        quotedText(text));
+        }
+        problem.decimal_separator = std::move(text);
         return true;
     }
 
@@ -419,6 +432,12 @@ std::variant<DiffuserInput, std::string> read(const std::string& fileName) {
 
 }  // namespace
 
+std::optional<NumberLocale> numberLocaleFor(std::string_view decimalSeparator) {
+    if (decimalSeparator == ",") return NumberLocale::greek();
+    if (decimalSeparator == ".") return NumberLocale::english();
+    return std::nullopt;
+}
+
 std::variant<DiffuserInput, std::string> parseProblem(std::string_view jsonText) {
     try {
         return parse(jsonText);
@@ -465,6 +484,7 @@ std::string problemText(const DiffuserInput& input) {
     key("fitting", jsonString(std::string(nameOf(input.fitting))));
     key("flow_mode", jsonString(std::string(nameOf(input.flow_mode))));
     if (input.ratio) key("ratio", jsonString(*input.ratio));
+    if (input.decimal_separator) key("decimal_separator", jsonString(*input.decimal_separator));
 
     // Rows after the last one with a typed cell read back as empty rows: they are left out.
     std::size_t rows = input.rows.size();

@@ -69,6 +69,12 @@ DiffuserInput workedExampleFile(const NumberLocale& locale) {
     return in;
 }
 
+// The same, recording the decimal separator it was typed with, as the desktop program saves it.
+DiffuserInput recordedFormat(DiffuserInput in, const NumberLocale& locale) {
+    in.decimal_separator = locale.decimal_separator;
+    return in;
+}
+
 DiffuserInput withModes(DiffuserInput in, FlowMode mode, FittingType fitting) {
     in.flow_mode = mode;
     in.fitting = fitting;
@@ -226,6 +232,34 @@ INSTANTIATE_TEST_SUITE_P(
                                 {},
                                 {{"LANG", "el_GR.UTF-8"}},
                                 kGreek,
+                                false},
+                      // A file that records its decimal separator is read in that format
+                      // whatever the regional settings; --locale still wins.
+                      RoundTrip{"RecordedCommasOnAnEnglishSystem",
+                                "",
+                                recordedFormat(workedExampleFile(NumberLocale::greek()), kGreek),
+                                {},
+                                {},
+                                {{"LANG", "en_US.UTF-8"}},
+                                kGreek,
+                                false},
+                      RoundTrip{"RecordedPointsOnAGreekSystem",
+                                "",
+                                recordedFormat(withModes(workedExampleFile(kEnglish),
+                                                         FlowMode::optimised, FittingType::Bell),
+                                               kEnglish),
+                                {},
+                                {},
+                                {{"LC_ALL", "el_GR.UTF-8"}, {"LANG", "el_GR.UTF-8"}},
+                                kEnglish,
+                                false},
+                      RoundTrip{"LocaleOptionOverTheRecordedFormat",
+                                "",
+                                recordedFormat(workedExampleFile(kEnglish), kGreek),
+                                {},
+                                {"--locale", "en_US"},
+                                {{"LANG", "el_GR.UTF-8"}},
+                                kEnglish,
                                 false},
                       RoundTrip{"DefaultWithoutSettings",
                                 "cases/worked_example_en.json",

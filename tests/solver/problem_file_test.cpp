@@ -35,6 +35,8 @@ std::vector<std::string> fieldsOf(const DiffuserInput& in) {
         "fitting=" + std::to_string(static_cast<int>(in.fitting)),
         "flow_mode=" + std::to_string(static_cast<int>(in.flow_mode)),
         "ratio=" + (in.ratio ? "[" + *in.ratio + "]" : std::string("Cancel")),
+        "decimal_separator=" +
+            (in.decimal_separator ? "[" + *in.decimal_separator + "]" : std::string("unknown")),
     };
     for (std::size_t s = 0; s < in.rows.size(); ++s) {
         const SectionRow& r = in.rows[s];
@@ -118,6 +120,10 @@ TEST(ParseProblem, AcceptsWhatTheFormCanHold) {
          [](DiffuserInput& p) { p.flow_mode = FlowMode::optimised; }},
         {"null ratio is Cancel", R"({"ratio": null})", [](DiffuserInput&) {}},
         {"an empty ratio is an answer", R"({"ratio": ""})", [](DiffuserInput& p) { p.ratio = ""; }},
+        {"decimal commas recorded", R"({"decimal_separator": ","})",
+         [](DiffuserInput& p) { p.decimal_separator = ","; }},
+        {"decimal points recorded", R"({"decimal_separator": "."})",
+         [](DiffuserInput& p) { p.decimal_separator = "."; }},
         {"texts kept as typed", R"({"drho": " 0,03 \t", "risers": "1\u0034", "manning": "n=?"})",
          [](DiffuserInput& p) {
              p.drho = " 0,03 \t";
@@ -182,6 +188,10 @@ TEST(ParseProblem, RefusesAnythingElseNamingTheFault) {
         {R"({"fitting": {}})", "key \"fitting\" must be a string, not an object"},
         {R"({"flow_mode": ["user"]})", "key \"flow_mode\" must be a string, not an array"},
         {R"({"ratio": 0.9})", "key \"ratio\" must be a string or null, not a number"},
+        {R"({"decimal_separator": ";"})",
+         "key \"decimal_separator\" must be \",\" or \".\", not \";\""},
+        {R"({"decimal_separator": ", "})", "key \"decimal_separator\" must be"},
+        {R"({"decimal_separator": null})", "key \"decimal_separator\" must be a string, not null"},
         {R"({"fitting": "sharp"})", "key \"fitting\" must be \"Sharp\" or \"Bell\", not \"sharp\""},
         {R"({"fitting": ""})", "key \"fitting\""},
         {R"({"flow_mode": "optimized"})", "key \"flow_mode\" must be \"none\", \"standard\""},
@@ -270,12 +280,16 @@ TEST_F(ReadProblemFile, WrittenFilesReadBackFieldForField) {
     DiffuserInput user = workedExample(NumberLocale::greek());
     user.flow_mode = FlowMode::user;
     user.ratio = "0,85";
+    user.decimal_separator = ",";
+    DiffuserInput points = workedExample(NumberLocale::english());
+    points.decimal_separator = ".";
 
     const std::pair<const char*, DiffuserInput> cases[] = {
         {"empty form", DiffuserInput{}},
         {"escapes, control characters, Greek, a row after empty ones", tricky},
         {"thirty full rows", full},
-        {"user mode with its ratio", user},
+        {"user mode with its ratio, decimal commas recorded", user},
+        {"decimal points recorded", points},
     };
     for (const auto& [name, input] : cases) {
         SCOPED_TRACE(name);

@@ -202,6 +202,10 @@ struct DiffuserInput {
     // the question was cancelled. Cancel, an empty or an unreadable answer give x = 0. Other
     // flow modes do not read it.
     std::optional<std::string> ratio;
+    // The decimal separator ("," or ".") of the regional format the texts were typed in, when
+    // known: a problem file records it so that another program or another system reads the
+    // numbers as they were meant. Solve does not read it; the host picks the NumberLocale.
+    std::optional<std::string> decimal_separator;
 };
 
 bool operator==(const SectionRow& a, const SectionRow& b);
@@ -340,13 +344,21 @@ std::optional<std::string> encodeWindows1253(std::string_view utf8);
 //   {
 //     "risers": "14", "sections": "5", "drho": "0,0307", "total_discharge": "0,3528",
 //     "manning": "0,01", "fitting": "Sharp", "flow_mode": "none", "ratio": "0,90",
+//     "decimal_separator": ",",
 //     "rows": [["1", "2", "0,2906", "8", "0,2", "0,1144"], ...]
 //   }
 //
 // "fitting" and "flow_mode" take the names of nameOf (absent: Sharp, none); "ratio" is the answer
-// to the ratio question of the user flow mode (absent or null: cancelled). "rows" holds up to 30
-// section rows of up to six texts in the order of kRowCells. Missing keys, rows and cells are
+// to the ratio question of the user flow mode (absent or null: cancelled). "decimal_separator"
+// is "," or "." (absent: not recorded), the decimal separator of the regional format in which
+// the texts were typed; numberLocaleFor gives the format to read them with. "rows" holds up to
+// 30 section rows of up to six texts in the order of kRowCells. Missing keys, rows and cells are
 // empty texts.
+
+// The regional format that goes with a recorded decimal separator: "," gives
+// NumberLocale::greek() (grouping "."), "." gives NumberLocale::english() (grouping ","),
+// anything else nothing.
+std::optional<NumberLocale> numberLocaleFor(std::string_view decimalSeparator);
 
 // The largest problem file read; a real one is a few kilobytes.
 inline constexpr std::size_t kMaxProblemFileBytes = 1024 * 1024;
