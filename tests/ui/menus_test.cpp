@@ -36,15 +36,15 @@ class MenusTest : public QObject {
 
     void menuBar() {
         const QList<QAction*> top = window_->menuBar()->actions();
-        QCOMPARE(top.size(), 4);
-        const QStringList titles{"Διαχυτήρας", "Παροχή Υπολογισμού", "Οδηγίες", "About"};
-        const QStringList menus{"Thalmuro", "paroxi", "help", ""};
-        for (int i = 0; i < 4; ++i) {
+        QCOMPARE(top.size(), 5);
+        const QStringList titles{"Αρχείο", "Διαχυτήρας", "Παροχή Υπολογισμού", "Οδηγίες", "About"};
+        const QStringList menus{"Arxeio", "Thalmuro", "paroxi", "help", ""};
+        for (int i = 0; i < 5; ++i) {
             QCOMPARE(top[i]->text(), titles[i]);
             QCOMPARE(top[i]->menu() ? top[i]->menu()->objectName() : QString(), menus[i]);
             QVERIFY(top[i]->shortcut().isEmpty());
         }
-        QCOMPARE(top[3]->objectName(), QString("about"));
+        QCOMPARE(top[4]->objectName(), QString("about"));
 
         const auto entries = [&](const char* menu) {
             QStringList texts;

@@ -23,6 +23,7 @@
 #include "clickable_label.h"
 #include "controls.h"
 #include "messages.h"
+#include "project_files.h"
 #include "report_failure.h"
 #include "thalmuro/engine.h"
 #include "twips.h"
@@ -159,6 +160,9 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     // the window.
     sharpFittingButton_->setFocus();
     sharpFittingButton_->setChecked(true);
+
+    // Problem files: created last, so that it follows the edits made after start-up only.
+    projectFiles_ = new ProjectFiles(*this, numberLocale_);
 }
 
 void MainWindow::createControls(QWidget* client) {
@@ -431,6 +435,39 @@ DiffuserInput MainWindow::input() const {
     return input;
 }
 
+DiffuserInput MainWindow::problem() const {
+    DiffuserInput kept = input();
+    if (kept.flow_mode == FlowMode::user) kept.ratio = lastRatio_;
+    return kept;
+}
+
+void MainWindow::showProblem(const DiffuserInput& problem) {
+    const auto show = [](QLineEdit* box, const std::string& text) {
+        box->setText(QString::fromStdString(text));
+    };
+    show(risersBox_, problem.risers);
+    show(sectionsBox_, problem.sections);
+    show(drhoBox_, problem.drho);
+    show(totalDischargeBox_, problem.total_discharge);
+    show(manningBox_, problem.manning);
+    for (int row = 1; row <= kSectionRows; ++row) {
+        const SectionRow& cells = problem.rows[static_cast<std::size_t>(row - 1)];
+        for (int column = 0; column < kColumns; ++column) {
+            show(cell(static_cast<Column>(column), row),
+                 cells.*kRowCells[static_cast<std::size_t>(column)]);
+        }
+    }
+    (problem.fitting == FittingType::Sharp ? sharpFittingButton_ : bellFittingButton_)
+        ->setChecked(true);
+    standardFlowEntry_->setChecked(problem.flow_mode == FlowMode::standard);
+    optimisedFlowEntry_->setChecked(problem.flow_mode == FlowMode::optimised);
+    userFlowEntry_->setChecked(problem.flow_mode == FlowMode::user);
+    for (QCheckBox* aid :
+         {sameSpacingBox_, sameElevationStepBox_, sameRiserDiameterBox_, workedExampleBox_})
+        aid->setChecked(false);
+    lastRatio_ = problem.ratio;
+}
+
 void MainWindow::solve() {
     // The prompts and the progress window are modal, so no click can reach Command1 while a
     // Solve runs; the guard keeps it so should that ever change.
@@ -442,7 +479,13 @@ void MainWindow::solve() {
         const BusyPointer busy;
         DiffuserInput problem = input();
         // In the user flow mode the ratio is asked first; the engine reads the answer.
-        if (problem.flow_mode == FlowMode::user) problem.ratio = askLine(this, kRatioPrompt);
+        if (problem.flow_mode == FlowMode::user) {
+            problem.ratio = askLine(this, kRatioPrompt);
+            if (problem.ratio != lastRatio_) {
+                lastRatio_ = problem.ratio;
+                emit ratioAnswered();
+            }
+        }
         SolveOutcome outcome;
         {
             BalancingWindow balancing(this);

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
+#include <string>
 
 #include "thalmuro/engine.h"
 
@@ -17,6 +19,8 @@ class QRadioButton;
 class QScrollBar;
 
 namespace thalmuro {
+
+class ProjectFiles;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -43,6 +47,15 @@ class MainWindow : public QMainWindow {
     // the flow mode of the menu marks.
     DiffuserInput input() const;
 
+    // ---- Problem files (the menu "Αρχείο", project_files.h) ----
+    // The problem as a file keeps it: input() with, in the user flow mode, the ratio last
+    // answered in this session.
+    DiffuserInput problem() const;
+    // Shows `problem`: every box and row as it holds them, its fitting and flow mark, its ratio
+    // as the last answer, the fill aids unticked. The results store is left as it is.
+    void showProblem(const DiffuserInput& problem);
+    ProjectFiles& projectFiles() { return *projectFiles_; }
+
   signals:
     // The buttons and menu entries that open the other windows. The window itself opens
     // none of them: whoever owns the windows connects to these.
@@ -51,6 +64,8 @@ class MainWindow : public QMainWindow {
     void generalitiesRequested();  // genika_Thalmuro
     void instructionsRequested();  // help_general
     void aboutRequested();         // about
+    // The answer to the ratio question differs from the last one.
+    void ratioAnswered();
 
   private:
     void createControls(QWidget* client);
@@ -105,6 +120,10 @@ class MainWindow : public QMainWindow {
     QAction* standardFlowEntry_ = nullptr;
     QAction* optimisedFlowEntry_ = nullptr;
     QAction* userFlowEntry_ = nullptr;
+
+    // The answer to the ratio question last given in this session or read from a file.
+    std::optional<std::string> lastRatio_;
+    ProjectFiles* projectFiles_ = nullptr;
 };
 
 }  // namespace thalmuro

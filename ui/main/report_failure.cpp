@@ -1,9 +1,8 @@
 #include "report_failure.h"
 
 namespace thalmuro {
-namespace {
 
-QString reason(std::error_code error) {
+QString writeFailureReason(std::error_code error) {
     // The comparisons with std::errc hold whatever category the engine reports the error in.
     if (error == std::errc::no_such_file_or_directory) {
         return QStringLiteral("Ο φάκελος που δόθηκε δεν υπάρχει.");
@@ -40,11 +39,9 @@ QString reason(std::error_code error) {
     return QStringLiteral("Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.");
 }
 
-}  // namespace
-
 QString reportFailureText(const std::string& fileName, std::error_code error) {
     return QStringLiteral("Τα αποτελέσματα δεν γράφτηκαν στο αρχείο «%1».\n%2")
-        .arg(QString::fromStdString(fileName), reason(error));
+        .arg(QString::fromStdString(fileName), writeFailureReason(error));
 }
 
 }  // namespace thalmuro

@@ -15,4 +15,7 @@ namespace thalmuro {
 // sentence for any other.
 QString reportFailureText(const std::string& fileName, std::error_code error);
 
+// The reason alone, one Greek sentence, for any file the program writes.
+QString writeFailureReason(std::error_code error);
+
 }  // namespace thalmuro

@@ -1,0 +1,462 @@
+#include "project_files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QUrl>
+#include <optional>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "main_window.h"
+#include "messages.h"
+#include "report_failure.h"
+#include "window_controls.h"
+
+namespace thalmuro {
+namespace {
+
+const char kCaption[] = "ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ";
+const char kFilter[] = "Αρχεία προβλήματος (*.json)";
+
+// The local file that a drag carries, when it is one problem file.
+QString droppedProblemFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? path : QString();
+}
+
+std::string localName(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+QString shownName(const QString& fileName) {
+    return QFileInfo(fileName).fileName();
+}
+
+// The reason, in Greek, that the reader's message gives.
+QString openFailureReason(const std::string& message) {
+    const auto has = [&](const char* part) { return message.find(part) != std::string::npos; };
+    if (has("larger than")) return QStringLiteral("Το αρχείο είναι πολύ μεγάλο για πρόβλημα.");
+    if (has("invalid UTF-8")) {
+        return QStringLiteral("Το αρχείο δεν είναι κείμενο με κωδικοποίηση UTF-8.");
+    }
+    if (has("unknown key")) {
+        return QStringLiteral("Το αρχείο περιέχει στοιχείο που δεν ανήκει σε αρχείο προβλήματος.");
+    }
+    if (has("invalid JSON") || has("must be a JSON object")) {
+        return QStringLiteral("Το αρχείο δεν έχει τη μορφή αρχείου προβλήματος (JSON).");
+    }
+    if (has("must be") || has("more than")) {
+        return QStringLiteral("Μια τιμή του αρχείου δεν έχει τη μορφή που περιμένει το πρόγραμμα.");
+    }
+    return QStringLiteral("Το αρχείο δεν ήταν δυνατό να διαβαστεί.");
+}
+
+// The reason that the file system gives before the reader is asked, when there is one.
+std::optional<QString> fileSystemReason(const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (!info.exists()) return QStringLiteral("Το αρχείο δεν υπάρχει.");
+    if (info.isDir()) return QStringLiteral("Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.");
+    if (!info.isReadable()) {
+        return QStringLiteral("Δεν υπάρχει δικαίωμα ανάγνωσης του αρχείου.");
+    }
+    return std::nullopt;
+}
+
+// Greek texts for the parts of a file dialog that Qt has no Greek translation for.
+void setGreekTexts(QFileDialog& dialog, const QString& acceptText) {
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Φάκελος:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
+    dialog.setLabelText(QFileDialog::Accept, acceptText);
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+}
+
+// A modal file dialog of the program's own (not the desktop's), so that it shows the Greek
+// texts everywhere and tests can answer it. Nothing when cancelled.
+std::optional<QString> askFileName(QWidget* parent, QFileDialog::AcceptMode mode,
+                                   const QString& folder, const QString& suggested) {
+    QFileDialog dialog(parent);
+    const bool saving = mode == QFileDialog::AcceptSave;
+    dialog.setObjectName(saving ? QStringLiteral("saveProblemDialog")
+                                : QStringLiteral("openProblemDialog"));
+    dialog.setWindowTitle(saving ? QStringLiteral("Αποθήκευση ως") : QStringLiteral("Άνοιγμα"));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(utf8(kFilter));
+    if (saving) dialog.setDefaultSuffix(QStringLiteral("json"));
+    dialog.setDirectory(folder);
+    if (!suggested.isEmpty()) dialog.selectFile(suggested);
+    setGreekTexts(dialog, saving ? QStringLiteral("Αποθήκευση") : QStringLiteral("Άνοιγμα"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+// A question with Greek buttons; the role of the button pressed (Reject for Escape).
+QMessageBox::ButtonRole ask(
+    QWidget* parent, const QString& name, const QString& title, const QString& text,
+    const std::vector<std::pair<QString, QMessageBox::ButtonRole>>& buttons) {
+    QMessageBox box(parent);
+    box.setObjectName(name);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowModality(Qt::ApplicationModal);
+    for (const auto& [caption, role] : buttons) {
+        QPushButton* button = box.addButton(caption, role);
+        if (box.defaultButton() == nullptr) box.setDefaultButton(button);
+        if (role == QMessageBox::RejectRole) box.setEscapeButton(button);
+    }
+    box.exec();
+    return box.clickedButton() ? box.buttonRole(box.clickedButton()) : QMessageBox::RejectRole;
+}
+
+}  // namespace
+
+std::string inRegionalFormat(const std::string& text, const NumberLocale& from,
+                             const NumberLocale& to) {
+    if (from.decimal_separator == to.decimal_separator || !readLocaleNumber(text, from)) {
+        return text;
+    }
+    std::string out;
+    std::size_t i = 0;
+    const auto at = [&](const std::string& part) {
+        return !part.empty() && text.compare(i, part.size(), part) == 0;
+    };
+    while (i < text.size()) {
+        if (at(from.decimal_separator)) {
+            out += to.decimal_separator;
+            i += from.decimal_separator.size();
+        } else if (at(from.grouping)) {
+            i += from.grouping.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to) {
+    const std::optional<NumberLocale> from =
+        problem.decimal_separator ? numberLocaleFor(*problem.decimal_separator) : std::nullopt;
+    if (!from) return problem;
+    for (std::string* text : {&problem.risers, &problem.sections, &problem.drho,
+                              &problem.total_discharge, &problem.manning}) {
+        *text = inRegionalFormat(*text, *from, to);
+    }
+    for (SectionRow& row : problem.rows) {
+        for (const auto cell : kRowCells)
+            row.*cell = inRegionalFormat(row.*cell, *from, to);
+    }
+    if (problem.ratio) problem.ratio = inRegionalFormat(*problem.ratio, *from, to);
+    return problem;
+}
+
+QString openFailureText(const QString& fileName, const std::string& readerMessage) {
+    return QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2\n\n%3")
+        .arg(shownName(fileName), openFailureReason(readerMessage),
+             QString::fromStdString(readerMessage));
+}
+
+ProjectFiles::ProjectFiles(MainWindow& window, NumberLocale numberLocale)
+    : QObject(&window), window_(window), numberLocale_(std::move(numberLocale)) {
+    setObjectName(QStringLiteral("projectFiles"));
+    createMenu();
+    followEdits();
+    window_.setAcceptDrops(true);
+    window_.installEventFilter(this);
+    updateCaption();
+}
+
+void ProjectFiles::createMenu() {
+    QMenuBar* bar = window_.menuBar();
+    auto* menu = named(new QMenu(utf8("Αρχείο"), bar), QStringLiteral("Arxeio"));
+    bar->insertMenu(bar->actions().value(0), menu);
+
+    const auto entry = [&](const char* caption, const char* name, const QKeySequence& keys,
+                           void (ProjectFiles::*act)()) {
+        QAction* action = menu->addAction(utf8(caption));
+        action->setObjectName(utf8(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, act] { (this->*act)(); });
+        return action;
+    };
+    entry("Νέο", "arxeio_neo", QKeySequence(Qt::CTRL | Qt::Key_N), &ProjectFiles::newProblem);
+    entry("Άνοιγμα…", "arxeio_anoigma", QKeySequence(Qt::CTRL | Qt::Key_O),
+          &ProjectFiles::openChosen);
+    QAction* saveEntry = menu->addAction(utf8("Αποθήκευση"));
+    saveEntry->setObjectName(QStringLiteral("arxeio_apothikefsi"));
+    saveEntry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveEntry, &QAction::triggered, this, [this] { save(); });
+    QAction* saveAsEntry = menu->addAction(utf8("Αποθήκευση ως…"));
+    saveAsEntry->setObjectName(QStringLiteral("arxeio_apothikefsi_os"));
+    saveAsEntry->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAsEntry, &QAction::triggered, this, [this] { saveAs(); });
+
+    recentSeparator_ = menu->addSeparator();
+    for (int i = 0; i < kMaxRecentFiles; ++i) {
+        QAction* recent = menu->addAction(QString());
+        recent->setObjectName(QStringLiteral("arxeio_prosfato_%1").arg(i + 1));
+        connect(recent, &QAction::triggered, this, [this, i] { openRecent(i); });
+        recentEntries_[static_cast<std::size_t>(i)] = recent;
+    }
+    menu->addSeparator();
+    entry("Έξοδος", "arxeio_exodos", QKeySequence(Qt::CTRL | Qt::Key_Q),
+          &ProjectFiles::exitProgram);
+    updateRecentEntries();
+}
+
+void ProjectFiles::followEdits() {
+    for (QLineEdit* box : window_.findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::textChanged, this, &ProjectFiles::markModified);
+        // A file dragged over a box opens, rather than dropping its name into the box.
+        box->installEventFilter(this);
+    }
+    for (QRadioButton* fitting : window_.findChildren<QRadioButton*>())
+        connect(fitting, &QRadioButton::toggled, this, &ProjectFiles::markModified);
+    for (QCheckBox* aid : window_.findChildren<QCheckBox*>())
+        connect(aid, &QCheckBox::clicked, this, &ProjectFiles::markModified);
+    for (const char* name : {"paroxi_me_stantar", "paroxi_beltisti", "paroxi_kathorismeni"}) {
+        connect(window_.findChild<QAction*>(utf8(name)), &QAction::triggered, this,
+                &ProjectFiles::markModified);
+    }
+    connect(&window_, &MainWindow::ratioAnswered, this, &ProjectFiles::markModified);
+}
+
+void ProjectFiles::markModified() {
+    window_.setWindowModified(true);
+}
+
+bool ProjectFiles::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Close:
+            if (watched == &window_ && !exiting_ && !maySwitchAway()) {
+                event->ignore();
+                return true;
+            }
+            return false;
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (droppedProblemFile(drag->mimeData()).isEmpty()) return false;
+            drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QString file = droppedProblemFile(drop->mimeData());
+            if (file.isEmpty()) return false;
+            drop->acceptProposedAction();
+            // The question and the messages wait until the drag is over.
+            QMetaObject::invokeMethod(
+                this, [this, file] { openFile(file); }, Qt::QueuedConnection);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+bool ProjectFiles::maySwitchAway() {
+    if (!window_.isWindowModified()) return true;
+    const QString name = fileName_.isEmpty()
+                             ? QStringLiteral("στο νέο πρόβλημα")
+                             : QStringLiteral("στο αρχείο «%1»").arg(shownName(fileName_));
+    const QMessageBox::ButtonRole answer =
+        ask(&window_, QStringLiteral("unsavedChangesQuestion"), utf8(kCaption),
+            QStringLiteral("Οι αλλαγές %1 δεν έχουν αποθηκευτεί.\nΝα αποθηκευτούν;").arg(name),
+            {{QStringLiteral("Αποθήκευση"), QMessageBox::AcceptRole},
+             {QStringLiteral("Απόρριψη"), QMessageBox::DestructiveRole},
+             {QStringLiteral("Άκυρο"), QMessageBox::RejectRole}});
+    if (answer == QMessageBox::AcceptRole) return save();
+    return answer == QMessageBox::DestructiveRole;
+}
+
+void ProjectFiles::newProblem() {
+    if (!maySwitchAway()) return;
+    window_.showProblem(DiffuserInput{});
+    setFileName(QString());
+}
+
+void ProjectFiles::openChosen() {
+    if (!maySwitchAway()) return;
+    const std::optional<QString> chosen =
+        askFileName(&window_, QFileDialog::AcceptOpen, startFolder(), QString());
+    if (!chosen) return;
+    if (const std::optional<DiffuserInput> problem = load(*chosen)) show(*problem, *chosen);
+}
+
+bool ProjectFiles::openFile(const QString& fileName) {
+    // A file that cannot be read is told at once, without asking about the edits first.
+    const std::optional<DiffuserInput> problem = load(fileName);
+    if (!problem || !maySwitchAway()) return false;
+    show(*problem, fileName);
+    return true;
+}
+
+void ProjectFiles::openRecent(int index) {
+    const QString fileName = recentFiles().value(index);
+    if (fileName.isEmpty()) return;
+    if (!QFileInfo::exists(fileName)) {
+        forgetRecent(fileName);
+        showInformation(&window_,
+                        QStringLiteral("Το αρχείο «%1» δεν υπάρχει πια και βγήκε από "
+                                       "τα πρόσφατα αρχεία.\n%2")
+                            .arg(shownName(fileName), QDir::toNativeSeparators(fileName)));
+        return;
+    }
+    openFile(fileName);
+}
+
+std::optional<DiffuserInput> ProjectFiles::load(const QString& fileName) {
+    if (const std::optional<QString> reason = fileSystemReason(fileName)) {
+        showInformation(
+            &window_,
+            QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2").arg(shownName(fileName), *reason));
+        return std::nullopt;
+    }
+    std::variant<DiffuserInput, std::string> read = readProblemFile(localName(fileName));
+    if (const auto* error = std::get_if<std::string>(&read)) {
+        showInformation(&window_, openFailureText(fileName, *error));
+        return std::nullopt;
+    }
+    return std::get<DiffuserInput>(std::move(read));
+}
+
+void ProjectFiles::show(const DiffuserInput& problem, const QString& fileName) {
+    window_.showProblem(inRegionalFormat(problem, numberLocale_));
+    setFileName(QFileInfo(fileName).absoluteFilePath());
+    rememberRecent(fileName_);
+}
+
+bool ProjectFiles::save() {
+    return fileName_.isEmpty() ? saveAs() : saveTo(fileName_);
+}
+
+bool ProjectFiles::saveAs() {
+    const QString suggested =
+        fileName_.isEmpty() ? QStringLiteral("Πρόβλημα.json") : shownName(fileName_);
+    const std::optional<QString> chosen =
+        askFileName(&window_, QFileDialog::AcceptSave, startFolder(), suggested);
+    if (!chosen) return false;
+    if (*chosen != fileName_ && QFileInfo::exists(*chosen)) {
+        const QMessageBox::ButtonRole answer =
+            ask(&window_, QStringLiteral("replaceFileQuestion"), utf8(kCaption),
+                QStringLiteral("Το αρχείο «%1» υπάρχει ήδη.\nΝα αντικατασταθεί;")
+                    .arg(shownName(*chosen)),
+                {{QStringLiteral("Αντικατάσταση"), QMessageBox::AcceptRole},
+                 {QStringLiteral("Άκυρο"), QMessageBox::RejectRole}});
+        if (answer != QMessageBox::AcceptRole) return false;
+    }
+    return saveTo(*chosen);
+}
+
+bool ProjectFiles::saveTo(const QString& fileName) {
+    DiffuserInput problem = window_.problem();
+    // A separator the reader does not know is not recorded: the file is then read in the
+    // regional format of whoever opens it.
+    if (numberLocaleFor(numberLocale_.decimal_separator)) {
+        problem.decimal_separator = numberLocale_.decimal_separator;
+    }
+    if (const std::error_code error = writeProblemFile(localName(fileName), problem)) {
+        showInformation(&window_,
+                        QStringLiteral("Το πρόβλημα δεν αποθηκεύτηκε στο αρχείο «%1».\n%2")
+                            .arg(shownName(fileName), writeFailureReason(error)));
+        return false;
+    }
+    setFileName(QFileInfo(fileName).absoluteFilePath());
+    rememberRecent(fileName_);
+    return true;
+}
+
+void ProjectFiles::exitProgram() {
+    if (!maySwitchAway()) return;
+    exiting_ = true;
+    QApplication::closeAllWindows();
+    exiting_ = false;
+}
+
+void ProjectFiles::setFileName(const QString& fileName) {
+    fileName_ = fileName;
+    updateCaption();
+    window_.setWindowModified(false);
+}
+
+void ProjectFiles::updateCaption() {
+    QString caption = utf8(kCaption);
+    if (!fileName_.isEmpty()) caption += QStringLiteral(" — ") + shownName(fileName_);
+    window_.setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+QStringList ProjectFiles::recentFiles() const {
+    return QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"))
+        .value(QLatin1String(kRecentFilesKey))
+        .toStringList();
+}
+
+void ProjectFiles::rememberRecent(const QString& fileName) {
+    QStringList files = recentFiles();
+    files.removeAll(fileName);
+    files.prepend(fileName);
+    while (files.size() > kMaxRecentFiles)
+        files.removeLast();
+    QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"))
+        .setValue(QLatin1String(kRecentFilesKey), files);
+    updateRecentEntries();
+}
+
+void ProjectFiles::forgetRecent(const QString& fileName) {
+    QStringList files = recentFiles();
+    files.removeAll(fileName);
+    QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"))
+        .setValue(QLatin1String(kRecentFilesKey), files);
+    updateRecentEntries();
+}
+
+void ProjectFiles::updateRecentEntries() {
+    const QStringList files = recentFiles();
+    for (int i = 0; i < kMaxRecentFiles; ++i) {
+        QAction* entry = recentEntries_[static_cast<std::size_t>(i)];
+        const bool used = i < files.size();
+        entry->setVisible(used);
+        if (!used) continue;
+        // "&1 design.json": the digit chooses the entry from the keyboard; a "&" of the name
+        // is doubled so that it shows as itself.
+        entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            shownName(files[i]).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        entry->setStatusTip(QDir::toNativeSeparators(files[i]));
+        entry->setToolTip(QDir::toNativeSeparators(files[i]));
+    }
+    recentSeparator_->setVisible(!files.isEmpty());
+}
+
+QString ProjectFiles::startFolder() const {
+    const QString last = fileName_.isEmpty() ? recentFiles().value(0) : fileName_;
+    if (!last.isEmpty()) return QFileInfo(last).absolutePath();
+    return QDir::homePath();
+}
+
+}  // namespace thalmuro

@@ -1,0 +1,96 @@
+// The menu "Αρχείο" of the main window: problem files in the runner's format, opened and saved
+// through the engine, the recently opened files, the file name and modified mark in the caption,
+// the question before unsaved edits are lost, and files dropped on the window.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "thalmuro/engine.h"
+
+class QAction;
+class QEvent;
+class QMenu;
+
+namespace thalmuro {
+
+class MainWindow;
+
+// `text` typed in the regional format `from`, shown in the format `to`: a text that `from` reads
+// as a number keeps its characters, with the decimal separator of `to` in place of that of
+// `from` and the grouping characters of `from` left out ("0.0307" becomes "0,0307", never
+// "0,031"); any other text, and every text when both formats have the same decimal separator,
+// stays as it stands.
+std::string inRegionalFormat(const std::string& text, const NumberLocale& from,
+                             const NumberLocale& to);
+
+// The problem read from a file, shown in the format `to`: every text and the ratio through
+// inRegionalFormat from the format the file records; a file that records none is kept as typed.
+DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to);
+
+// Why a problem file could not be read, in Greek: the file's name, the reason, and the
+// reader's own message on a last line.
+QString openFailureText(const QString& fileName, const std::string& readerMessage);
+
+class ProjectFiles : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kMaxRecentFiles = 8;
+    // Where the recently opened files are kept (QSettings of organisation and program
+    // "thalmuro"), most recent first.
+    static constexpr char kRecentFilesKey[] = "recentFiles";
+
+    // Adds the menu "Αρχείο" in front of the window's menus and follows every edit of its form.
+    // `numberLocale` is the user's regional format, recorded in saved files.
+    ProjectFiles(MainWindow& window, NumberLocale numberLocale);
+
+    // The problem file shown, empty for a new problem.
+    const QString& fileName() const { return fileName_; }
+
+    // Opens `fileName`: reads it, asks about unsaved edits, and shows it. False when the file
+    // could not be read or the question was cancelled; the form is then as it was.
+    bool openFile(const QString& fileName);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createMenu();
+    void followEdits();
+    void markModified();
+
+    void newProblem();
+    void openChosen();
+    bool save();
+    bool saveAs();
+    void openRecent(int index);
+    void exitProgram();
+
+    // Asks what to do with unsaved edits; true when the action may go on.
+    bool maySwitchAway();
+    bool saveTo(const QString& fileName);
+    // Reads `fileName`, or says why it cannot and gives nothing.
+    std::optional<DiffuserInput> load(const QString& fileName);
+    void show(const DiffuserInput& problem, const QString& fileName);
+    void setFileName(const QString& fileName);
+    void updateCaption();
+
+    QStringList recentFiles() const;
+    void rememberRecent(const QString& fileName);
+    void forgetRecent(const QString& fileName);
+    void updateRecentEntries();
+    QString startFolder() const;
+
+    MainWindow& window_;
+    const NumberLocale numberLocale_;
+    QString fileName_;
+    bool exiting_ = false;
+    std::array<QAction*, kMaxRecentFiles> recentEntries_{};
+    QAction* recentSeparator_ = nullptr;
+};
+
+}  // namespace thalmuro
