@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QUrl>
+#include <iterator>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -70,6 +72,13 @@ QString openFailureReason(const std::string& message) {
     return QStringLiteral("Το αρχείο δεν ήταν δυνατό να διαβαστεί.");
 }
 
+// The file's name, the reason in Greek and the reader's own message on a last line.
+QString openFailureText(const QString& fileName, const std::string& readerMessage) {
+    return QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2\n\n%3")
+        .arg(shownName(fileName), openFailureReason(readerMessage),
+             QString::fromStdString(readerMessage));
+}
+
 // The reason that the file system gives before the reader is asked, when there is one.
 std::optional<QString> fileSystemReason(const QString& fileName) {
     const QFileInfo info(fileName);
@@ -81,6 +90,21 @@ std::optional<QString> fileSystemReason(const QString& fileName) {
     return std::nullopt;
 }
 
+// The column captions of the file dialog's list, which Qt has no Greek translation for.
+class GreekColumnCaptions : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        static const char* const kCaptions[] = {"Όνομα", "Μέγεθος", "Τύπος", "Ημερομηνία αλλαγής"};
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+            section < static_cast<int>(std::size(kCaptions))) {
+            return utf8(kCaptions[section]);
+        }
+        return QIdentityProxyModel::headerData(section, orientation, role);
+    }
+};
+
 // Greek texts for the parts of a file dialog that Qt has no Greek translation for.
 void setGreekTexts(QFileDialog& dialog, const QString& acceptText) {
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Φάκελος:"));
@@ -88,6 +112,7 @@ void setGreekTexts(QFileDialog& dialog, const QString& acceptText) {
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
     dialog.setLabelText(QFileDialog::Accept, acceptText);
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+    dialog.setProxyModel(new GreekColumnCaptions(&dialog));
 }
 
 // A modal file dialog of the program's own (not the desktop's), so that it shows the Greek
@@ -174,12 +199,6 @@ DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to) {
     return problem;
 }
 
-QString openFailureText(const QString& fileName, const std::string& readerMessage) {
-    return QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2\n\n%3")
-        .arg(shownName(fileName), openFailureReason(readerMessage),
-             QString::fromStdString(readerMessage));
-}
-
 ProjectFiles::ProjectFiles(MainWindow& window, NumberLocale numberLocale)
     : QObject(&window), window_(window), numberLocale_(std::move(numberLocale)) {
     setObjectName(QStringLiteral("projectFiles"));
@@ -200,7 +219,6 @@ void ProjectFiles::createMenu() {
         QAction* action = menu->addAction(utf8(caption));
         action->setObjectName(utf8(name));
         action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, [this, act] { (this->*act)(); });
         return action;
     };

@@ -32,10 +32,6 @@ std::string inRegionalFormat(const std::string& text, const NumberLocale& from,
 // inRegionalFormat from the format the file records; a file that records none is kept as typed.
 DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to);
 
-// Why a problem file could not be read, in Greek: the file's name, the reason, and the
-// reader's own message on a last line.
-QString openFailureText(const QString& fileName, const std::string& readerMessage);
-
 class ProjectFiles : public QObject {
     Q_OBJECT
   public:
