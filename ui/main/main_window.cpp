@@ -312,6 +312,7 @@ void MainWindow::createMenus() {
     QMenu* helpMenu = named(bar->addMenu(utf8("Οδηγίες")), QStringLiteral("help"));
     QAction* instructions = helpMenu->addAction(utf8("Καρτέλες με οδηγίες"));
     instructions->setObjectName(QStringLiteral("help_general"));
+    instructions->setShortcut(QKeySequence(Qt::Key_F1));
     connect(instructions, &QAction::triggered, this, &MainWindow::instructionsRequested);
 
     // "About" is an item of the menu bar itself that acts when chosen. NoRole keeps Qt from
