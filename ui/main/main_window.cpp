@@ -346,6 +346,7 @@ void MainWindow::scrollTable(int value) {
 
 void MainWindow::followFocusInTable() {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+        if (now == nullptr || now->parentWidget() != tableFrame_) return;
         for (int row = 1; row <= kSectionRows; ++row) {
             for (int column = 0; column < kColumns; ++column) {
                 if (cell(static_cast<Column>(column), row) == now) showTableRow(row);
