@@ -1,4 +1,6 @@
 // The graph window Form4 driven through its buttons and labels, on the solved worked example.
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +40,17 @@ const RiserArray& plotted(const DiffuserResults& r, Plot plot) {
             break;
     }
     return r.froude;
+}
+
+// The scene rectangle of the title of `chart`'s row axis, drawn as a text item of the chart's
+// scene; empty when there is no such item.
+QRectF rowAxisTitle(const LineChart& chart) {
+    for (const QGraphicsItem* item : chart.scene()->items()) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (text != nullptr && text->isVisible() && text->toPlainText() == "ΑΝΥΨΩΤΗΡΕΣ")
+            return text->sceneBoundingRect();
+    }
+    return {};
 }
 
 // Answers the next modal window, once it is up, with `answer`.
@@ -97,6 +110,10 @@ class GraphWindowTest : public QObject {
     void replotsOnlyWhenAsked();
     void unplottableRiserCounts_data();
     void unplottableRiserCounts();
+    void rowAxisTitleBelowThePlotWithoutRows_data();
+    void rowAxisTitleBelowThePlotWithoutRows();
+    void meanDischargeShowsItsStart_data();
+    void meanDischargeShowsItsStart();
     void minimumFroudeLabelExplains();
     void maximumFroudeLabelAsksForTheNomograph();
     void oneWindowThatStartsAfreshWhenReopened();
@@ -309,6 +326,85 @@ void GraphWindowTest::unplottableRiserCounts() {
         QCOMPARE(h.frame(1)->isVisible(), command == 6);
     }
     QCOMPARE(h.text1()->text(), QString());
+}
+
+void GraphWindowTest::rowAxisTitleBelowThePlotWithoutRows_data() {
+    QTest::addColumn<int>("risers");
+    QTest::newRow("no risers") << 0;
+    QTest::newRow("more than the store holds") << 150;
+    QTest::newRow("negative") << -3;
+}
+
+// A chart without rows has the title of its riser axis where a chart with rows has it: centred
+// below the plot, at the same height, with a plot area of the same height. Both the first plot
+// of a window and a plot after one with rows are checked.
+void GraphWindowTest::rowAxisTitleBelowThePlotWithoutRows() {
+    QFETCH(int, risers);
+    Harness withRows(workedResults());
+    withRows.click(1);
+    QCoreApplication::processEvents();
+    const LineChart* reference = withRows.chart(1);
+    const QRectF title = rowAxisTitle(*reference);
+    const QRectF plot = reference->chart()->plotArea();
+    QVERIFY(!title.isEmpty());
+    QVERIFY(title.top() >= plot.bottom());
+
+    DiffuserResults unplottable = workedResults();
+    unplottable.n_risers = static_cast<std::int16_t>(risers);
+    Harness h(unplottable);
+    for (int round = 0; round < 2; ++round) {
+        h.click(1);
+        QCoreApplication::processEvents();
+        const LineChart* chart = h.chart(1);
+        QCOMPARE(chart->rowCount(), 0);
+        const QRectF titleWithoutRows = rowAxisTitle(*chart);
+        const QRectF plotWithoutRows = chart->chart()->plotArea();
+        QCOMPARE(titleWithoutRows.top(), title.top());
+        QCOMPARE(titleWithoutRows.size(), title.size());
+        QVERIFY(std::abs(titleWithoutRows.center().x() - plotWithoutRows.center().x()) <= 1.0);
+        QCOMPARE(plotWithoutRows.top(), plot.top());
+        QCOMPARE(plotWithoutRows.bottom(), plot.bottom());
+
+        // Rows in between, then none again.
+        h.store.n_risers = workedResults().n_risers;
+        h.click(1);
+        QCoreApplication::processEvents();
+        QCOMPARE(rowAxisTitle(*chart), title);
+        QCOMPARE(chart->chart()->plotArea(), plot);
+        h.store.n_risers = static_cast<std::int16_t>(risers);
+    }
+}
+
+void GraphWindowTest::meanDischargeShowsItsStart_data() {
+    QTest::addColumn<double>("total");
+    QTest::addColumn<int>("risers");
+    QTest::addColumn<QString>("mean");
+    QTest::newRow("about as wide as the box") << 1.0 << 64 << "0,015625";
+    QTest::newRow("much wider than the box") << 1.0 << 3 << "0,333333333333333";
+    QTest::newRow("fits the box") << 0.3528 << 14 << "0,0252";
+}
+
+// The mean discharge is shown from its first character, not scrolled to its end.
+void GraphWindowTest::meanDischargeShowsItsStart() {
+    QFETCH(double, total);
+    QFETCH(int, risers);
+    QFETCH(QString, mean);
+    DiffuserResults store = workedResults();
+    store.q_total = total;
+    store.n_risers = static_cast<std::int16_t>(risers);
+    Harness h(store);
+    for (int round = 0; round < 2; ++round) {
+        h.click(5);
+        QLineEdit* box = h.text1();
+        QCOMPARE(box->text(), mean);
+        QCOMPARE(box->cursorPosition(), 0);
+        // Painting lays the text out; the left edge of the box then shows the first character,
+        // which it does only when the text is not scrolled.
+        box->grab();
+        QCOMPARE(box->cursorPositionAt(QPoint(1, box->height() / 2)), 0);
+        // The user moves the cursor to the end; the next plot shows the start again.
+        box->end(false);
+    }
 }
 
 void GraphWindowTest::minimumFroudeLabelExplains() {

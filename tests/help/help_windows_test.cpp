@@ -1,5 +1,7 @@
 // Form2 and Form3: the tabbed container with its tabs and pages, the page scrolling, and the
 // one-instance, modeless life of the windows.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -78,6 +80,8 @@ class HelpWindowsTest : public QObject {
     void tabsAndPages();
     void twoRowsOfTabsInForm2();
     void choosingATabShowsOnlyItsControls();
+    void tabsForAssistiveTechnology_data();
+    void tabsForAssistiveTechnology();
     void scrolling_data();
     void scrolling();
     void draggedThumbMovesThePageOnRelease();
@@ -176,6 +180,80 @@ void HelpWindowsTest::choosingATabShowsOnlyItsControls() {
     // Clicking the chosen tab again changes nothing.
     clickTab(form2, 2);
     QCOMPARE(changes.count(), 4);
+}
+
+void HelpWindowsTest::tabsForAssistiveTechnology_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("tabNames");
+    QTest::addColumn<QStringList>("pages");  // the page of each tab
+    QTest::addColumn<int>("controls");       // children of the container besides the tabs
+    QTest::newRow("Form2") << "Form2"
+                           << "ΟΔΗΓΙΕΣ"
+                           << QStringList{"Γενικές Οδηγίες", "Οδηγίες Συμπλήρωσης Δεδομένων",
+                                          "Αρχείο Αποτελεσμάτων", "Παροχή Υπολογισμού"}
+                           << QStringList{"Picture1", "Picture2", "Picture3", "Picture4"} << 5;
+    QTest::newRow("Form3") << "Form3"
+                           << "ΓΕΝΙΚΟΤΗΤΕΣ"
+                           << QStringList{"Γενικά για τον Διαχυτήρα", "Τρόπος Υπολογισμού"}
+                           << QStringList{"Picture1", "Picture2"} << 4;
+}
+
+// Assistive technology finds the strip as a tab list named after the window: the tabs first,
+// named by their captions, the chosen one selected, each chosen by its press action; then the
+// controls, the pages among them named by their tabs' titles.
+void HelpWindowsTest::tabsForAssistiveTechnology() {
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    QFETCH(QStringList, tabNames);
+    QFETCH(QStringList, pages);
+    QFETCH(int, controls);
+
+    HelpWindows windows;
+    QWidget* form = windows.show(window);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    TabbedContainer* tabs = container(form);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(tabs);
+    QVERIFY(list != nullptr);
+    QCOMPARE(list->role(), QAccessible::PageTabList);
+    QCOMPARE(list->text(QAccessible::Name), title);
+    QCOMPARE(list->childCount(), static_cast<int>(tabNames.size()) + controls);
+
+    for (int k = 0; k < controls; ++k) {
+        QAccessibleInterface* control = list->child(static_cast<int>(tabNames.size()) + k);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->object()->parent(), tabs);
+        QCOMPARE(list->indexOfChild(control), static_cast<int>(tabNames.size()) + k);
+    }
+    for (int tab = 0; tab < tabNames.size(); ++tab) {
+        auto* page = picture(form, pages[tab]);
+        QCOMPARE(QAccessible::queryAccessibleInterface(page)->text(QAccessible::Name),
+                 tabNames[tab]);
+        QCOMPARE(QAccessible::queryAccessibleInterface(page)->text(QAccessible::Description),
+                 pages[tab]);
+    }
+
+    // Each press chooses its tab, from the last to the first.
+    for (int chosen = static_cast<int>(tabNames.size()) - 1; chosen >= 0; --chosen) {
+        QAccessibleInterface* tab = list->child(chosen);
+        QVERIFY(tab != nullptr);
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->text(QAccessible::Name), tabNames[chosen]);
+        QCOMPARE(tab->parent(), list);
+        QCOMPARE(list->indexOfChild(tab), chosen);
+        QCOMPARE(list->childAt(tab->rect().center().x(), tab->rect().center().y()), tab);
+        QAccessibleActionInterface* actions = tab->actionInterface();
+        QVERIFY(actions != nullptr);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+
+        QCOMPARE(tabs->currentIndex(), chosen);
+        QVERIFY(picture(form, pages[chosen])->isVisible());
+        for (int other = 0; other < tabNames.size(); ++other) {
+            QCOMPARE(list->child(other)->state().selected, other == chosen);
+            if (other != chosen) QVERIFY(!picture(form, pages[other])->isVisible());
+        }
+    }
 }
 
 void HelpWindowsTest::scrolling_data() {

@@ -1,4 +1,6 @@
 // The fill aids Check1 to Check3 and the worked example Check4.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -234,6 +236,70 @@ class FillAidsTest : public QObject {
             }
         }
         if (rows < 4) QCOMPARE(cell("textdr_thalmuro", 4)->text(), exampleRow4);
+    }
+
+    // Assistive technology ticks and unticks a box through its toggle action; the form changes
+    // exactly as it does for mouse clicks, and each toggle is one click.
+    void accessibleToggle_data() {
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("changed");  // a box that the tick fills and the untick empties
+        QTest::addColumn<QString>("filled");
+        QTest::newRow("same spacing") << "Check1"
+                                      << "textdxanipsotiror_3"
+                                      << "0,5";
+        QTest::newRow("same elevation step") << "Check2"
+                                             << "textdz_anipsotiron_3"
+                                             << "0,5";
+        QTest::newRow("same riser diameter") << "Check3"
+                                             << "textdr_anipsotiron_3"
+                                             << "0,5";
+        QTest::newRow("worked example") << "Check4"
+                                        << "Text1"
+                                        << "14";
+    }
+    void accessibleToggle() {
+        QFETCH(QString, check);
+        QFETCH(QString, changed);
+        QFETCH(QString, filled);
+        thalmuro::SharedState mouseState;
+        mouseState.tmimata = 7;
+        MainWindow mouseWindow(mouseState, thalmuro::NumberLocale::greek());
+        mouseWindow.show();
+        const auto allTexts = [](const MainWindow& window) {
+            QStringList texts;
+            for (const QLineEdit* text : window.findChildren<QLineEdit*>())
+                texts << text->objectName() + "=" + text->text();
+            return texts;
+        };
+        for (MainWindow* window : {window_.get(), &mouseWindow}) {
+            control<QLineEdit>(window, "Text2")->setText("4");
+            for (const QString& c : columns_)
+                control<QLineEdit>(window, c + "_0")->setText("0,5");
+        }
+        auto* toggled = control<QCheckBox>(window_.get(), check);
+        auto* clicked = control<QCheckBox>(&mouseWindow, check);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(toggled);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->role(), QAccessible::CheckBox);
+        QCOMPARE(accessible->text(QAccessible::Name), toggled->text());
+        QAccessibleActionInterface* actions = accessible->actionInterface();
+        QVERIFY(actions != nullptr);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+
+        QSignalSpy toggleClicks(toggled, &QCheckBox::clicked);
+        QSignalSpy mouseClicks(clicked, &QCheckBox::clicked);
+        for (const bool ticked : {true, false}) {
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+            QTest::mouseClick(clicked, Qt::LeftButton, {}, clicked->rect().center());
+            QCOMPARE(toggled->isChecked(), ticked);
+            QCOMPARE(clicked->isChecked(), ticked);
+            QCOMPARE(accessible->state().checked, ticked);
+            QCOMPARE(box(changed)->text(), ticked ? filled : QString());
+            QCOMPARE(allTexts(*window_), allTexts(mouseWindow));
+            QCOMPARE(state_->tmimata, mouseState.tmimata);
+        }
+        QCOMPARE(toggleClicks.count(), 2);
+        QCOMPARE(mouseClicks.count(), 2);
     }
 
   private:

@@ -200,7 +200,7 @@ class MainWindowLayoutTest : public QObject {
     }
 
     // At the opening size rows 1 to 25 are whole inside the client area, rows 26 to 30 below
-    // it; only the scroll bar moves the table, not the focus moving into a hidden row.
+    // it.
     void visibleRows() {
         QWidget* client = window_->centralWidget();
         for (int i = 0; i < 30; ++i) {
@@ -212,11 +212,76 @@ class MainWindowLayoutTest : public QObject {
                 QVERIFY2(!client->rect().intersects(inClient), qPrintable(box->objectName()));
             }
         }
-        auto* hidden = control<QLineEdit>(window_.get(), "textdr_anipsotiron_29");
-        hidden->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(hidden->hasFocus());
-        QCOMPARE(control<QFrame>(window_.get(), "Frame1")->y(), 33);
-        QCOMPARE(control<QScrollBar>(window_.get(), "VScroll1")->value(), 1);
+    }
+
+    // A box that takes the focus in a row that is not wholly in view scrolls the table, through
+    // the scroll bar, just far enough to show the whole row: its top on the client area's top
+    // edge or its bottom on the lower edge. A row already in view does not move.
+    void tableFollowsFocus_data() {
+        QTest::addColumn<int>("startValue");
+        QTest::addColumn<QString>("start");  // has the focus before
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("target");  // has the focus after
+        QTest::addColumn<int>("value");
+        QTest::newRow("Tab from row 25 into row 26") << 1 << "textdr_anipsotiron_24"
+                                                     << "tab"
+                                                     << "textfn_25" << 350;
+        QTest::newRow("Tab within row 25") << 1 << "textfn_24"
+                                           << "tab"
+                                           << "textln_24" << 1;
+        QTest::newRow("Shift+Tab from row 2 up into row 1") << 1100 << "textfn_1"
+                                                            << "backtab"
+                                                            << "textdr_anipsotiron_0" << 740;
+        QTest::newRow("Tab from Check4 into row 1 at the maximum") << 11935 << "Check4"
+                                                                   << "tab"
+                                                                   << "textfn_0" << 740;
+        QTest::newRow("Shift+Tab from Command1 into row 30") << 1 << "Command1"
+                                                             << "backtab"
+                                                             << "textdr_anipsotiron_29" << 1790;
+        QTest::newRow("program focus into row 30") << 1 << "Option1"
+                                                   << "focus"
+                                                   << "textdr_anipsotiron_29" << 1790;
+        QTest::newRow("mouse in a visible row") << 1 << "Option1"
+                                                << "mouse"
+                                                << "textdz_anipsotiron_10" << 1;
+        QTest::newRow("mouse in a visible row, table scrolled") << 5000 << "Option1"
+                                                                << "mouse"
+                                                                << "textfn_14" << 5000;
+    }
+    void tableFollowsFocus() {
+        QFETCH(int, startValue);
+        QFETCH(QString, start);
+        QFETCH(QString, how);
+        QFETCH(QString, target);
+        QFETCH(int, value);
+        auto* scroll = control<QScrollBar>(window_.get(), "VScroll1");
+        auto* frame = control<QFrame>(window_.get(), "Frame1");
+        auto* box = control<QLineEdit>(window_.get(), target);
+        QWidget* client = window_->centralWidget();
+        scroll->setValue(startValue);
+        auto* first = control<QWidget>(window_.get(), start);
+        first->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        QCOMPARE(scroll->value(), startValue);
+
+        if (how == "tab") {
+            QTest::keyClick(first, Qt::Key_Tab);
+        } else if (how == "backtab") {
+            QTest::keyClick(first, Qt::Key_Backtab, Qt::ShiftModifier);
+        } else if (how == "focus") {
+            box->setFocus(Qt::OtherFocusReason);
+        } else {
+            QTest::mouseClick(box, Qt::LeftButton);
+        }
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(scroll->value(), value);
+        QVERIFY(scroll->value() >= scroll->minimum() && scroll->value() <= scroll->maximum());
+        QCOMPARE(frame->y(), thalmuro::twipsToPixels(500 - value));
+
+        const QRect inClient(box->mapTo(client, QPoint(0, 0)), box->size());
+        QVERIFY(client->rect().contains(inClient));
+        if (value > startValue) QCOMPARE(inClient.bottom(), client->rect().bottom());
+        if (value < startValue) QCOMPARE(inClient.top(), 0);
     }
 
     void scrolling_data() {

@@ -50,7 +50,8 @@ class MenusTest : public QObject {
             QStringList texts;
             for (const QAction* a : control<QMenu>(window_.get(), menu)->actions()) {
                 texts << a->objectName() + ": " + a->text();
-                if (!a->shortcut().isEmpty() || !a->isEnabled()) texts << "shortcut or disabled";
+                if (!a->shortcut().isEmpty()) texts << "shortcut " + a->shortcut().toString();
+                if (!a->isEnabled()) texts << "disabled";
             }
             return texts;
         };
@@ -62,7 +63,36 @@ class MenusTest : public QObject {
                          "paroxi_beltisti: Υπολογισμος με βελτιστοποίηση της παροχής",
                          "paroxi_kathorismeni: Υπολογισμός με καθορισμένη απο το χρήστη σχέση qc "
                          "με qtotal"}));
-        QCOMPARE(entries("help"), QStringList{"help_general: Καρτέλες με οδηγίες"});
+        QCOMPARE(entries("help"),
+                 (QStringList{"help_general: Καρτέλες με οδηγίες", "shortcut F1"}));
+    }
+
+    // F1 asks for the instructions from anywhere in the window, once, and the entry shows its
+    // key when its menu is opened from the menu bar: the entry is wider than without it.
+    void instructionsOnF1() {
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QSignalSpy spy(window_.get(), &MainWindow::instructionsRequested);
+        for (const char* name : {"Option1", "Text5", "textdz_anipsotiron_3", "VScroll1"}) {
+            auto* focus = control<QWidget>(window_.get(), name);
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_F1);
+        }
+        QCOMPARE(spy.count(), 4);
+
+        auto* entry = control<QAction>(window_.get(), "help_general");
+        auto* menu = control<QMenu>(window_.get(), "help");
+        const auto openedWidth = [&] {
+            QMenuBar* bar = window_->menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(menu->menuAction()).center());
+            [&] { QTRY_VERIFY(menu->isVisible()); }();
+            const int width = menu->width();
+            menu->close();
+            return width;
+        };
+        const int withKey = openedWidth();
+        entry->setShortcut({});
+        QVERIFY(openedWidth() < withKey);
     }
 
     void flowMarks_data() {

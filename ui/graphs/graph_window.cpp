@@ -248,6 +248,9 @@ void GraphWindow::plot(Plot which) {
     if (discharge) {
         meanDischargeBox_->setText(
             plottable ? QString::fromStdString(formatGeneral(q / n, numberLocale_)) : QString());
+        // The box is narrower than some means: show the text from its start, where the
+        // cursor is, rather than scrolled to its end.
+        meanDischargeBox_->setCursorPosition(0);
     }
 
     // Row k shows riser N + 1 - k: the labels read N ... 1 from the left, the loading-shaft

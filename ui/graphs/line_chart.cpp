@@ -271,7 +271,15 @@ void LineChart::scaleRowAxis() {
     // Row k (from 1) stands at x = k - 1, in the middle of a category one unit wide.
     rowAxis_->setRange(-0.5, std::max(rowCount_, 1) - 0.5);
     rowAxis_->setStartValue(-0.5);
-    if (rowCount_ == 0) return;
+    if (rowCount_ == 0) {
+        // Qt Charts lays out no part of a category axis that has no categories, so its title
+        // would stay at the chart's top-left corner and its labels would take no height. One
+        // empty category at the start value, labelled with a zero-width space that draws
+        // nothing, gives the axis its marks and keeps the title and the plot where a chart
+        // with rows has them.
+        rowAxis_->append(QString(QChar(0x200B)), -0.5);
+        return;
+    }
 
     // Label as many rows as fit whole side by side: every row when there is room, else every
     // second, third... row from the first on.

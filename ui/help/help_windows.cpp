@@ -44,6 +44,13 @@ QScrollBar* pageScrollBar(const QString& name, const TwipsRect& rect, const Scro
     return bar;
 }
 
+// Puts the picture `page` on `tab`, named for assistive technology by the tab's caption, which
+// is the page's title.
+void addPage(TabbedContainer* tabs, int tab, PictureBox* page) {
+    page->setAccessibleName(tabs->tabCaption(tab).trimmed());
+    tabs->addControl(tab, page);
+}
+
 // A window of fixed size: the pages and the container are laid out for exactly this client area.
 void setUpFixedWindow(QWidget* window, const QString& name, const char* caption, int widthTwips,
                       int heightTwips) {
@@ -75,11 +82,11 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent) {
     auto* resultsFilePage =
         new PictureBox(QStringLiteral("Picture3"), {240, 840, 10575, 7815}, tabs);
     auto* dischargePage = new PictureBox(QStringLiteral("Picture4"), {360, 840, 10815, 8535}, tabs);
-    tabs->addControl(0, generalPage);
-    tabs->addControl(1, dataEntryPage);
+    addPage(tabs, 0, generalPage);
+    addPage(tabs, 1, dataEntryPage);
     tabs->addControl(1, dataEntryScrollBar);
-    tabs->addControl(2, resultsFilePage);
-    tabs->addControl(3, dischargePage);
+    addPage(tabs, 2, resultsFilePage);
+    addPage(tabs, 3, dischargePage);
 
     generalPage->loadBitmap(102);
     dataEntryPage->loadBitmap(117);
@@ -104,9 +111,9 @@ GeneralitiesWindow::GeneralitiesWindow(QWidget* parent) : QWidget(parent) {
     auto* methodPage = new PictureBox(QStringLiteral("Picture2"), {240, 480, 9015, 20000}, tabs);
     auto* methodScrollBar = pageScrollBar(QStringLiteral("VScroll2"), {9240, 480, 375, 8655},
                                           {10000, 500, 0}, 650, methodPage, tabs);
-    tabs->addControl(0, outfallPage);
+    addPage(tabs, 0, outfallPage);
     tabs->addControl(0, outfallScrollBar);
-    tabs->addControl(1, methodPage);
+    addPage(tabs, 1, methodPage);
     tabs->addControl(1, methodScrollBar);
 
     outfallPage->loadBitmap(114);

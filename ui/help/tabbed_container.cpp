@@ -1,8 +1,12 @@
 #include "tabbed_container.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMap>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <utility>
 
 namespace thalmuro::help {
 namespace {
@@ -23,11 +27,124 @@ void raisedEdges(QPainter& painter, const QRect& r, const QPalette& palette, boo
     if (bottom) painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
 }
 
+// One tab of the strip as assistive technology sees it: a page tab named by its caption,
+// selected while it is the chosen one, whose press action chooses it as a click does.
+class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    AccessibleTab(TabbedContainer* container, int tab) : container_(container), tab_(tab) {}
+
+    bool isValid() const override { return !container_.isNull() && tab_ < container_->count(); }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(container_);
+    }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+
+    QString text(QAccessible::Text which) const override {
+        if (which != QAccessible::Name || !isValid()) return {};
+        return container_->tabCaption(tab_).trimmed();
+    }
+    void setText(QAccessible::Text /*which*/, const QString& /*text*/) override {}
+    QRect rect() const override {
+        if (!isValid()) return {};
+        const QRect tab = container_->tabRect(tab_);
+        return {container_->mapToGlobal(tab.topLeft()), tab.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!isValid()) return state;
+        state.selectable = true;
+        state.selected = container_->currentIndex() == tab_;
+        state.focusable = true;
+        state.focused = state.selected && container_->hasFocus();
+        state.invisible = !container_->isVisible();
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && isValid()) container_->setCurrentIndex(tab_);
+    }
+    QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
+
+  private:
+    QPointer<TabbedContainer> container_;
+    int tab_;
+};
+
+// The container as assistive technology sees it: a tab list named after its window, whose
+// children are its tabs followed by the controls of the pages.
+class AccessibleTabList : public QAccessibleWidget {
+  public:
+    explicit AccessibleTabList(TabbedContainer* container)
+        : QAccessibleWidget(container, QAccessible::PageTabList) {}
+    ~AccessibleTabList() override {
+        for (const QAccessible::Id id : std::as_const(tabs_))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QString text(QAccessible::Text which) const override {
+        if (which == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return widget()->window()->windowTitle();
+        return QAccessibleWidget::text(which);
+    }
+
+    int childCount() const override {
+        return container()->count() + QAccessibleWidget::childCount();
+    }
+    QAccessibleInterface* child(int index) const override {
+        const int tabs = container()->count();
+        if (index < 0) return nullptr;
+        if (index >= tabs) return QAccessibleWidget::child(index - tabs);
+        if (const QAccessible::Id id = tabs_.value(index))
+            return QAccessible::accessibleInterface(id);
+        auto* tab = new AccessibleTab(container(), index);
+        tabs_.insert(index, QAccessible::registerAccessibleInterface(tab));
+        return tab;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (auto tab = tabs_.cbegin(); tab != tabs_.cend(); ++tab) {
+            if (QAccessible::accessibleInterface(tab.value()) == child) return tab.key();
+        }
+        const int control = QAccessibleWidget::indexOfChild(child);
+        return control < 0 ? -1 : container()->count() + control;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint point = container()->mapFromGlobal(QPoint(x, y));
+        for (int tab = 0; tab < container()->count(); ++tab) {
+            if (container()->tabRect(tab).contains(point)) return child(tab);
+        }
+        return QAccessibleWidget::childAt(x, y);
+    }
+
+  private:
+    TabbedContainer* container() const { return static_cast<TabbedContainer*>(widget()); }
+
+    // The tabs' interfaces by tab, made when first asked for and deleted with the list's.
+    mutable QMap<int, QAccessible::Id> tabs_;
+};
+
+QAccessibleInterface* accessibleTabList(const QString& className, QObject* object) {
+    if (className != QLatin1String(TabbedContainer::staticMetaObject.className())) return nullptr;
+    return new AccessibleTabList(static_cast<TabbedContainer*>(object));
+}
+
 }  // namespace
 
 TabbedContainer::TabbedContainer(int tabCount, int tabsPerRow, QWidget* parent)
     : QWidget(parent), tabs_(tabCount), tabsPerRow_(tabsPerRow) {
     setFocusPolicy(Qt::StrongFocus);
+    [[maybe_unused]] static const bool accessible =
+        (QAccessible::installFactory(&accessibleTabList), true);
 }
 
 int TabbedContainer::rowCount() const {
@@ -64,7 +181,20 @@ void TabbedContainer::setCurrentIndex(int tab) {
     for (QWidget* control : tabs_.at(current_).controls)
         control->show();
     update();
+    tellAssistiveTechnology();
     emit currentChanged(current_);
+}
+
+void TabbedContainer::tellAssistiveTechnology() {
+    if (!QAccessible::isActive()) return;
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(current_);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(current_);
+    QAccessible::updateAccessibility(&selection);
 }
 
 int TabbedContainer::tabAt(const QPoint& point) const {

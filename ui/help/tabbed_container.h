@@ -4,6 +4,9 @@
 // upwards covers the tab strip, and only the container's outer edges clip it. Choosing a tab
 // shows that tab's controls and hides the others'; nothing else changes.
 //
+// Assistive technology sees the container as a tab list whose first children are the tabs, each
+// named by its caption and chosen by its press action, followed by the controls.
+//
 // (QTabWidget keeps one row of tabs and puts each tab's controls on a page of their own below
 // the strip, which can show neither.)
 #pragma once
@@ -56,6 +59,8 @@ class TabbedContainer : public QWidget {
     };
 
     int tabAt(const QPoint& point) const;
+    // Reports the chosen tab to assistive technology, which sees each tab as a page tab.
+    void tellAssistiveTechnology();
 
     QList<Tab> tabs_;
     int tabsPerRow_;

@@ -147,6 +147,7 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     createMenus();
     createControls(client);
     arrangeFocusOrder();
+    followFocusInTable();
 
     // The opening size gives the client area below the menu bar its 13665 x 9675 twips. No
     // layout manager is used: a larger window shows more of the picture and of the table,
@@ -315,6 +316,7 @@ void MainWindow::createMenus() {
     QMenu* helpMenu = named(bar->addMenu(utf8("Οδηγίες")), QStringLiteral("help"));
     QAction* instructions = helpMenu->addAction(utf8("Καρτέλες με οδηγίες"));
     instructions->setObjectName(QStringLiteral("help_general"));
+    instructions->setShortcut(QKeySequence(Qt::Key_F1));
     connect(instructions, &QAction::triggered, this, &MainWindow::instructionsRequested);
 
     // "About" is an item of the menu bar itself that acts when chosen. NoRole keeps Qt from
@@ -344,6 +346,35 @@ void MainWindow::arrangeFocusOrder() {
 
 void MainWindow::scrollTable(int value) {
     tableFrame_->move(tableFrame_->x(), twipsToPixels(kTableFrameTopTwips - value));
+}
+
+void MainWindow::followFocusInTable() {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+        if (now == nullptr || now->parentWidget() != tableFrame_) return;
+        for (int row = 1; row <= kSectionRows; ++row) {
+            for (int column = 0; column < kColumns; ++column) {
+                if (cell(static_cast<Column>(column), row) == now) showTableRow(row);
+            }
+        }
+    });
+}
+
+void MainWindow::showTableRow(int row) {
+    // The row's top and bottom edges on the client area, in twips, with the scroll bar at
+    // `value`: the frame stands at 500 - value.
+    const int value = tableScrollBar_->value();
+    const int top = kTableFrameTopTwips - value + rowTop(row);
+    const int bottom = top + kCellHeight;
+    // The visible part of the table is the client area, however tall the window is.
+    const int visibleBottom = centralWidget()->height() * kTwipsPerPixel;
+    int wanted = value;
+    if (top < 0) {
+        wanted = value + top;  // the row's top on the client area's top edge
+    } else if (bottom > visibleBottom) {
+        wanted = value + bottom - visibleBottom;  // the row's bottom on the lower edge
+    }
+    tableScrollBar_->setValue(
+        std::clamp(wanted, tableScrollBar_->minimum(), tableScrollBar_->maximum()));
 }
 
 int MainWindow::rowsOfSections() {

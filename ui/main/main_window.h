@@ -74,6 +74,10 @@ class MainWindow : public QMainWindow {
     void arrangeFocusOrder();
 
     void scrollTable(int value);
+    // Keeps the box that takes the keyboard focus in view: a focused box of a row that is not
+    // wholly visible scrolls the table, through its scroll bar, just enough to show the row.
+    void followFocusInTable();
+    void showTableRow(int row);
     void fillColumn(const QCheckBox* box, Column column);
     void loadWorkedExample();
     void chooseFlowMode(QAction* chosen);
