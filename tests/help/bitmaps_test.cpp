@@ -31,6 +31,8 @@ class BitmapsTest : public QObject {
   private slots:
     void uncompressed24BitBottomUp_data();
     void uncompressed24BitBottomUp();
+    void sameAsQtsOwnReader_data();
+    void sameAsQtsOwnReader();
     void unknownIdGivesNoPicture();
     void programIconHasTransparentCorners();
     void whiteWhereTheWindowsCutThePictureOff_data();
@@ -68,6 +70,26 @@ void BitmapsTest::uncompressed24BitBottomUp() {
     QCOMPARE(field<quint16>(bmp, 28), quint16(24));
     QCOMPARE(field<quint32>(bmp, 30), 0u);
     QCOMPARE(bmp.size(), 54 + stride * size.height());
+}
+
+void BitmapsTest::sameAsQtsOwnReader_data() {
+    QTest::addColumn<int>("id");
+    for (int id : kIds)
+        QTest::addRow("%d", id) << id;
+    // Pictures of this test's own, in layouts that the generator does not write.
+    QTest::newRow("top-down BMP") << 998;
+    QTest::newRow("PNG") << 999;
+}
+
+void BitmapsTest::sameAsQtsOwnReader() {
+    QFETCH(int, id);
+    const QImage picture = thalmuro::loadBitmap(id).toImage();
+    const QImage expected(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
+    QVERIFY(!expected.isNull());
+    QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
+             expected.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(picture.dotsPerMeterX(), expected.dotsPerMeterX());
+    QCOMPARE(picture.dotsPerMeterY(), expected.dotsPerMeterY());
 }
 
 void BitmapsTest::unknownIdGivesNoPicture() {
