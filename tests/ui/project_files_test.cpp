@@ -317,6 +317,21 @@ class ProjectFilesTest : public QObject {
                  text);
     }
 
+    // The counts are read by the leading-number rule ("." is the decimal point in every format):
+    // a Greek file's "2.5" sections is 2 on any system and must not become "25" on an English
+    // one; the quantities are converted.
+    void countsKeepTheirText() {
+        DiffuserInput problem = thalmuro::workedExample(NumberLocale::greek());
+        problem.decimal_separator = ",";
+        problem.risers = "1.4E1";
+        problem.sections = "2.5";
+        const DiffuserInput shown = thalmuro::inRegionalFormat(problem, NumberLocale::english());
+        QCOMPARE(QString::fromStdString(shown.risers), QString("1.4E1"));
+        QCOMPARE(QString::fromStdString(shown.sections), QString("2.5"));
+        QCOMPARE(QString::fromStdString(shown.drho), QString("0.0307"));
+        QCOMPARE(QString::fromStdString(shown.rows[0].pipe_diameter), QString("0.2906"));
+    }
+
     // Closing, New, Open and Ctrl+Q after an edit ask first: Save writes the edit and goes on,
     // Discard goes on without writing, Cancel stops.
     void unsavedChanges_data() {

@@ -187,8 +187,9 @@ DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to) {
     const std::optional<NumberLocale> from =
         problem.decimal_separator ? numberLocaleFor(*problem.decimal_separator) : std::nullopt;
     if (!from) return problem;
-    for (std::string* text : {&problem.risers, &problem.sections, &problem.drho,
-                              &problem.total_discharge, &problem.manning}) {
+    // The counts of risers and sections are read by the leading-number rule, which takes "." as
+    // the decimal point in every regional format: they stay as typed.
+    for (std::string* text : {&problem.drho, &problem.total_discharge, &problem.manning}) {
         *text = inRegionalFormat(*text, *from, to);
     }
     for (SectionRow& row : problem.rows) {

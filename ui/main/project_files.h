@@ -28,8 +28,10 @@ class MainWindow;
 std::string inRegionalFormat(const std::string& text, const NumberLocale& from,
                              const NumberLocale& to);
 
-// The problem read from a file, shown in the format `to`: every text and the ratio through
-// inRegionalFormat from the format the file records; a file that records none is kept as typed.
+// The problem read from a file, shown in the format `to`: every text read by the regional
+// format's rule (Δρ/ρ, Q, n, the table's cells, the ratio) through inRegionalFormat from the
+// format the file records; the counts of risers and sections, read by the leading-number rule
+// whatever the format, and every text of a file that records no format, are kept as typed.
 DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to);
 
 class ProjectFiles : public QObject {
