@@ -218,7 +218,7 @@ class Checker {
         const double lower = q / n - (q * 0.1) / n;
         const auto first = r_.q_riser.begin();
         const auto [least, largest] = std::minmax_element(first, first + n_);
-        if (!(*least > 0.0)) return notJudged(kUniformity, "a riser discharges nothing");
+        if (!(*least > 0.0)) return notJudged(kUniformity, "a riser's discharge is not positive");
         std::vector<int> outside;
         for (std::size_t i = 0; i < riserCount(); ++i) {
             if (r_.q_riser[i] > upper || r_.q_riser[i] < lower) {
@@ -268,17 +268,19 @@ class Checker {
         if (!computed()) return notJudged(kPipeVelocity, why_);
         const long sections = std::min<long>(sectionCount_, kSectionRows);
         if (sections < 1) return notJudged(kPipeVelocity, "there are no sections");
-        std::vector<double> largest(static_cast<std::size_t>(sections), -1.0);
+        std::vector<double> largest(static_cast<std::size_t>(sections));
+        std::vector<bool> held(static_cast<std::size_t>(sections));
         for (std::size_t i = 0; i < riserCount(); ++i) {
             const int s = risers_.section[i];
             if (s == 0) continue;
-            double& v = largest[static_cast<std::size_t>(s - 1)];
-            v = std::max(v, r_.v_diffuser[i]);
+            const auto at = static_cast<std::size_t>(s - 1);
+            largest[at] = held[at] ? std::max(largest[at], r_.v_diffuser[i]) : r_.v_diffuser[i];
+            held[at] = true;
         }
         const double minimum = settings_.min_pipe_velocity;
         std::vector<int> slow;
         for (std::size_t s = 0; s < largest.size(); ++s) {
-            if (largest[s] < 0.0) {
+            if (!held[s]) {
                 return notJudged(kPipeVelocity,
                                  "section " + std::to_string(s + 1) + " holds no riser");
             }

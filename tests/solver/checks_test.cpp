@@ -229,6 +229,23 @@ TEST(DesignChecks, PipeVelocityAgainstTheMinimum) {
     EXPECT_EQ(CheckSettings{}.min_pipe_velocity, 0.6);
 }
 
+TEST(DesignChecks, ALaterRowTakesTheRisersOfAnEarlierOne) {
+    // Row 3 names risers 3 to 8, so row 2 (risers 3 to 5) is left with none: its pipe velocity
+    // cannot be judged, while the risers' area takes D = 0,5814 m at riser 14 as before. Row 3's
+    // spacing of 10 m holds for the reaches from risers 3 to 5 as well, or the head's parts
+    // would not add up.
+    DiffuserInput in = worked();
+    in.rows[2].first_riser = "3";
+    in.rows[2].spacing = "10";
+    const Checked c(in);
+    ASSERT_TRUE(c.outcome.skipped.empty());
+    EXPECT_EQ(c.check("pipe_velocity").verdict, Verdict::not_judged);
+    EXPECT_NE(c.check("pipe_velocity").summary.find("section 2 holds no riser"), std::string::npos);
+    EXPECT_EQ(c.check("riser_area").verdict, Verdict::holds);
+    const CheckResult& h = c.check("landward_head");
+    EXPECT_NEAR(h.values[0] + h.values[1] + h.values[2], h.values[3], 1e-12 * h.values[3]);
+}
+
 TEST(DesignChecks, BalanceErrorIsTheReportsBeforeRounding) {
     const Checked c(worked());
     const CheckResult& e = c.check("balance_error");
