@@ -1,8 +1,8 @@
 // The engine's public interface: the problem as typed, the results store, the number rules,
-// Solve, the report and its safe writer, problem files and the loading-shaft head. The windows,
-// the command-line runner, the tests, the benchmarks and the fuzz targets include this header
-// and nothing else of the engine; the march, the flow modes and the report's layout are the
-// library's own.
+// Solve, the report and its safe writer, problem files, the loading-shaft head and the design
+// checks. The windows, the command-line runner, the tests, the benchmarks and the fuzz targets
+// include this header and nothing else of the engine; the march, the flow modes and the report's
+// layout are the library's own.
 //
 // The engine runs one way: the host gathers everything first (the typed texts and, in the user
 // flow mode, the answer to the ratio question), Solve computes and returns the results, the
@@ -304,6 +304,9 @@ SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberL
 //
 // Checks of a solved design against the rules of outfall design: they only read the problem as
 // typed, the results store and the outcome of the Solve that filled it, and change nothing.
+// A check of the computed figures cannot be judged when N lies outside 1..101 or when the Solve
+// skipped a step of the computation (a skipped step leaves an earlier Solve's value in the store,
+// which later steps may have used); its values are then empty. Skipped report lines do not count.
 
 // What the user may set for the checks.
 struct CheckSettings {
@@ -321,6 +324,7 @@ std::string_view nameOf(Verdict verdict);
 
 // One row of the table of checks: the check's name, its title in the windows, its rule, the
 // bounds it holds the values to (none for an informative check) and where the rule comes from.
+// The pipe velocity's lower bound is the default of CheckSettings.
 struct ThresholdInfo {
     std::string_view name;
     std::string_view title;  // Greek
@@ -348,7 +352,8 @@ const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 //                           their ratio
 //   pipe_velocity           values: the largest pipe velocity of each section 1..S (m/s);
 //                           sections below the minimum
-//   balance_error           values: Qcalc, Q (m^3/s) and e = (Qcalc - Q) / Qcalc in %
+//   balance_error           values: Qcalc, Q (m^3/s) and e = (Qcalc - Q) / Qcalc in %, with
+//                           its sign (the report prints it rounded and without it)
 //   landward_head           values: E of riser 1, the friction losses, the density terms and E of
 //                           riser N (m)
 //   skipped_steps           values: the number of skipped steps
