@@ -1,6 +1,8 @@
-// thalmuro-cli: solves one saved problem without the windows and writes its results report.
+// thalmuro-cli: solves one saved problem without the windows and writes its results report,
+// or prints the design checks of the solved problem.
 //
 //   thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt
+//   thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] PROBLEM.json
 //
 // The run is the one the main window makes on Solve: the problem's "ratio" is the answer to the
 // ratio question of the user flow mode (absent or null: Cancel), and the report goes to
@@ -22,6 +24,8 @@
 #include <variant>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "number_locale.h"
 #include "thalmuro/engine.h"
 
@@ -38,12 +42,19 @@ constexpr int kExitBounded = 3;
 constexpr long kDefaultMaxPasses = 1000000;
 
 constexpr std::string_view kUsage =
-    "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt\n";
+    "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt\n"
+    "       thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] "
+    "PROBLEM.json\n";
 
 constexpr std::string_view kHelp =
     "Solves the diffuser problem saved in PROBLEM.json and writes its results report to\n"
-    "REPORT.txt, as the Solve command of the main window does.\n"
+    "REPORT.txt, as the Solve command of the main window does. With --checks, solves it the\n"
+    "same way and prints the design checks of the solved problem instead of writing a report.\n"
     "\n"
+    "  --checks       print the design checks: one block per check with its title, rule,\n"
+    "                 threshold and source, verdict (holds, warning, not_judged), values and\n"
+    "                 the risers or sections concerned\n"
+    "  --format NAME  with --checks: text (the default) or json\n"
     "  --locale NAME  read and write numbers in the regional format NAME (el_GR, en_US, C,\n"
     "                 POSIX, ...); by default the format PROBLEM.json records with its key\n"
     "                 \"decimal_separator\", else the user's regional settings (LC_ALL,\n"
@@ -54,11 +65,16 @@ constexpr std::string_view kHelp =
     "\n"
     "Every step that could not be computed is listed on standard error as a warning. A long\n"
     "balancing shows its progress on standard error when that is a terminal.\n"
-    "Exit status: 0 the report was written, 1 the problem could not be read or the report\n"
-    "could not be written, 2 wrong usage, 3 the balancing stopped at --max-passes (the\n"
-    "report of the last pass was written).\n";
+    "Exit status: 0 the report was written (with --checks: the checks were printed), 1 the\n"
+    "problem could not be read or the report could not be written, 2 wrong usage,\n"
+    "3 the balancing stopped at --max-passes (the report of the last pass was written, or\n"
+    "its checks printed).\n";
+
+enum class CheckFormat { text, json };
 
 struct Arguments {
+    bool checks = false;
+    std::optional<CheckFormat> format;
     std::optional<std::string> locale;
     long max_passes = kDefaultMaxPasses;
     std::string problem;
@@ -83,6 +99,18 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
             optionsEnded = true;
         } else if (argument == "--help") {
             return HelpWanted{};
+        } else if (argument == "--checks") {
+            arguments.checks = true;
+        } else if (argument == "--format") {
+            if (i + 1 == argc) return UsageError{"--format needs text or json"};
+            const std::string format = argv[++i];
+            if (format == "text") {
+                arguments.format = CheckFormat::text;
+            } else if (format == "json") {
+                arguments.format = CheckFormat::json;
+            } else {
+                return UsageError{"--format takes text or json, not \"" + format + "\""};
+            }
         } else if (argument == "--locale") {
             if (i + 1 == argc) return UsageError{"--locale needs a locale name"};
             arguments.locale = argv[++i];
@@ -102,8 +130,14 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
             return UsageError{"unknown option " + argument};
         }
     }
-    if (files.size() != 2) {
-        return UsageError{files.size() < 2 ? "missing file name" : "too many file names"};
+    if (arguments.format && !arguments.checks) return UsageError{"--format goes with --checks"};
+    const std::size_t wanted = arguments.checks ? 1 : 2;
+    if (files.size() != wanted) {
+        return UsageError{files.size() < wanted ? "missing file name" : "too many file names"};
+    }
+    if (arguments.checks) {
+        arguments.problem = std::move(files[0]);
+        return arguments;
     }
     if (files[1].empty()) return UsageError{"the report's file name is empty"};
     arguments.problem = std::move(files[0]);
@@ -156,6 +190,82 @@ class PassBound final : public thalmuro::BalancingProgress {
 
 std::string plainNumber(double value) {
     return thalmuro::formatGeneral(value, thalmuro::NumberLocale::english());
+}
+
+// The bounds of a check as a phrase: "at least 1", "from -10 to 10 % of Q/N", "none".
+std::string bounds(const thalmuro::ThresholdInfo& info) {
+    const std::string unit = info.unit == "-" ? "" : " " + std::string(info.unit);
+    if (info.lower && info.upper) {
+        return "from " + plainNumber(*info.lower) + " to " + plainNumber(*info.upper) + unit;
+    }
+    if (info.lower) return "at least " + plainNumber(*info.lower) + unit;
+    if (info.upper) return "at most " + plainNumber(*info.upper) + unit;
+    return "none (informative)";
+}
+
+const thalmuro::ThresholdInfo& infoOf(const thalmuro::CheckResult& check) {
+    for (const thalmuro::ThresholdInfo& info : thalmuro::checkThresholds()) {
+        if (info.name == check.name) return info;
+    }
+    return thalmuro::checkThresholds().front();
+}
+
+template <class T, class Write>
+std::string joined(const std::vector<T>& items, Write&& write) {
+    std::string text;
+    for (const T& item : items) {
+        if (!text.empty()) text += "; ";
+        text += write(item);
+    }
+    return text.empty() ? "-" : text;
+}
+
+// One block per check; the values in the problem's number format, separated by "; " since the
+// decimal separator may be a comma.
+std::string checksText(const std::vector<thalmuro::CheckResult>& checks,
+                       const thalmuro::NumberLocale& locale) {
+    const auto count = [](int number) { return std::to_string(number); };
+    std::string text;
+    for (const thalmuro::CheckResult& check : checks) {
+        const thalmuro::ThresholdInfo& info = infoOf(check);
+        if (!text.empty()) text += '\n';
+        text += std::string(check.name) + ": " + std::string(info.title) + '\n';
+        text += "  rule:      " + std::string(info.rule) + '\n';
+        text += "  threshold: " + bounds(info) + '\n';
+        text += "  source:    " + std::string(info.source) + '\n';
+        text += "  verdict:   " + std::string(thalmuro::nameOf(check.verdict)) + '\n';
+        text += "  values:    " +
+                joined(check.values,
+                       [&](double value) { return thalmuro::formatGeneral(value, locale); }) +
+                '\n';
+        text += "  risers:    " + joined(check.risers, count) + '\n';
+        text += "  sections:  " + joined(check.sections, count) + '\n';
+        text += "  " + check.summary + '\n';
+    }
+    return text;
+}
+
+std::string checksJson(const std::vector<thalmuro::CheckResult>& checks) {
+    const auto optional = [](const std::optional<double>& value) {
+        return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+    };
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const thalmuro::CheckResult& check : checks) {
+        const thalmuro::ThresholdInfo& info = infoOf(check);
+        list.push_back({{"name", check.name},
+                        {"title", info.title},
+                        {"rule", info.rule},
+                        {"lower", optional(info.lower)},
+                        {"upper", optional(info.upper)},
+                        {"unit", info.unit},
+                        {"source", info.source},
+                        {"verdict", thalmuro::nameOf(check.verdict)},
+                        {"values", check.values},
+                        {"risers", check.risers},
+                        {"sections", check.sections},
+                        {"summary", check.summary}});
+    }
+    return nlohmann::ordered_json{{"checks", list}}.dump(2) + '\n';
 }
 
 int usageError(const std::string& reason) {
@@ -211,7 +321,14 @@ int run(int argc, char** argv) {
                   << " m^3/s against Q = " << plainNumber(state.results.q_total)
                   << " m^3/s; the report is that of the last pass\n";
     }
-    if (const std::error_code error = thalmuro::writeReport(arguments.report, outcome.report)) {
+    if (arguments.checks) {
+        const std::vector<thalmuro::CheckResult> checks =
+            thalmuro::checkDesign(input, state, outcome, *numberLocale);
+        std::cout << (arguments.format == CheckFormat::json ? checksJson(checks)
+                                                            : checksText(checks, *numberLocale));
+        if (!std::cout.flush()) return failure("cannot write the checks");
+    } else if (const std::error_code error =
+                   thalmuro::writeReport(arguments.report, outcome.report)) {
         return failure("cannot write the report \"" + arguments.report + "\": " + error.message());
     }
     return balance.stopped_by_host ? kExitBounded : kExitWritten;

@@ -24,6 +24,8 @@
 #include <system_error>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "child_process.h"
 #include "cli_process.h"
 #include "no_windows1253.h"
@@ -422,6 +424,26 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--max-passes", "1e6", "$D/problem.json", "$D/r.txt"},
                 2,
                 {"--max-passes takes a whole number from 1", "not \"1e6\""}},
+        Failure{"ChecksWithAReport",
+                kGoodProblem,
+                {"--checks", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"too many file names"}},
+        Failure{"FormatWithoutChecks",
+                kGoodProblem,
+                {"--format", "json", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"--format goes with --checks"}},
+        Failure{"UnknownFormat",
+                kGoodProblem,
+                {"--checks", "--format", "xml", "$D/problem.json"},
+                2,
+                {"--format takes text or json, not \"xml\""}},
+        Failure{"ChecksOfAMissingProblem",
+                "",
+                {"--checks", "$D/absent.json"},
+                1,
+                {"$D/absent.json", kNoSuchFile}},
         Failure{"EmptyLocale",
                 kGoodProblem,
                 {"--locale", "", "$D/problem.json", "$D/r.txt"},
@@ -443,6 +465,8 @@ TEST(Cli, HelpGoesToStandardOutput) {
             << run.out;
         EXPECT_NE(run.out.find("--locale NAME"), std::string::npos);
         EXPECT_NE(run.out.find("3 the balancing stopped at --max-passes"), std::string::npos);
+        EXPECT_NE(run.out.find("\n       thalmuro-cli --checks [--format text|json]"),
+                  std::string::npos);
         EXPECT_EQ(run.err, "");
     }
     EXPECT_TRUE(dir.entries().empty());
@@ -588,6 +612,91 @@ TEST(Cli, ALongBalancingShowsItsProgressOnATerminal) {
         // Each line overwrites the one before; the warnings start on a line of their own.
         EXPECT_NE(run.err.find("passes\r\nwarning: ", shown), std::string::npos) << run.err;
     }
+}
+
+// The checks of a solved problem, as the engine gives them for the same Solve.
+std::vector<CheckResult> checksDirectly(const DiffuserInput& input, const NumberLocale& locale) {
+    SharedState state;
+    const SolveOutcome outcome = Solve(input, state, locale);
+    return checkDesign(input, state, outcome, locale);
+}
+
+// Text: one block per check in the table's order, the values in the problem's number format;
+// no report is written and nothing goes to standard error.
+TEST(Cli, ChecksAsText) {
+    const ScratchDir dir;
+    writeBytes(dir / "problem.json", problemJson(workedExampleFile(kGreek), std::nullopt));
+    const CliRun run = runCli(dir, {"--checks", "--locale", "el_GR", "problem.json"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+
+    const std::vector<CheckResult> checks = checksDirectly(workedExampleFile(kGreek), kGreek);
+    std::size_t at = 0;
+    for (const CheckResult& check : checks) {
+        SCOPED_TRACE(std::string(check.name));
+        const ThresholdInfo* info = nullptr;
+        for (const ThresholdInfo& row : checkThresholds()) {
+            if (row.name == check.name) info = &row;
+        }
+        ASSERT_NE(info, nullptr);
+        const std::size_t start =
+            run.out.find(std::string(check.name) + ": " + std::string(info->title) + "\n", at);
+        ASSERT_NE(start, std::string::npos) << run.out;
+        const std::size_t end = run.out.find("\n\n", start);
+        const std::string block =
+            run.out.substr(start, end == std::string::npos ? end : end + 1 - start);
+        EXPECT_NE(block.find("  rule:      " + std::string(info->rule) + "\n"), std::string::npos);
+        EXPECT_NE(block.find("  source:    " + std::string(info->source) + "\n"),
+                  std::string::npos);
+        EXPECT_NE(block.find("  verdict:   " + std::string(nameOf(check.verdict)) + "\n"),
+                  std::string::npos);
+        EXPECT_NE(block.find("  " + check.summary + "\n"), std::string::npos);
+        at = start + 1;
+    }
+    EXPECT_NE(run.out.find("  risers:    1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; 13; 14\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("  values:    0,0252; 0,02772; 0,02268; "), std::string::npos);
+}
+
+// JSON: every field of every check, the numbers exactly as the engine computed them.
+TEST(Cli, ChecksAsJson) {
+    const ScratchDir dir;
+    const DiffuserInput lowFlow = [] {
+        DiffuserInput in = workedExampleFile(kEnglish);
+        in.total_discharge = "0.0035";
+        return in;
+    }();
+    writeBytes(dir / "problem.json", problemJson(lowFlow, std::nullopt));
+    const CliRun run =
+        runCli(dir, {"--checks", "--format", "json", "--locale", "en_US", "problem.json"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+
+    const std::vector<CheckResult> checks = checksDirectly(lowFlow, kEnglish);
+    const nlohmann::json printed = nlohmann::json::parse(run.out)["checks"];
+    ASSERT_EQ(printed.size(), checks.size());
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+        const CheckResult& check = checks[i];
+        const ThresholdInfo& info = checkThresholds()[i];
+        const nlohmann::json& p = printed[i];
+        SCOPED_TRACE(std::string(check.name));
+        EXPECT_EQ(p["name"], std::string(check.name));
+        EXPECT_EQ(p["title"], std::string(info.title));
+        EXPECT_EQ(p["rule"], std::string(info.rule));
+        EXPECT_EQ(p["source"], std::string(info.source));
+        EXPECT_EQ(p["unit"], std::string(info.unit));
+        EXPECT_EQ(p["lower"].is_null(), !info.lower);
+        EXPECT_EQ(p["upper"].is_null(), !info.upper);
+        EXPECT_EQ(p["verdict"], std::string(nameOf(check.verdict)));
+        EXPECT_EQ(p["values"].get<std::vector<double>>(), check.values);
+        EXPECT_EQ(p["risers"].get<std::vector<int>>(), check.risers);
+        EXPECT_EQ(p["sections"].get<std::vector<int>>(), check.sections);
+        EXPECT_EQ(p["summary"], check.summary);
+    }
+    EXPECT_EQ(printed[0]["verdict"], "warning");
+    EXPECT_EQ(printed[0]["risers"], nlohmann::json::array({1}));
 }
 
 TEST(Cli, DoubleDashEndsTheOptions) {

@@ -1,8 +1,8 @@
 // The engine's public interface: the problem as typed, the results store, the number rules,
-// Solve, the report and its safe writer, problem files and the loading-shaft head. The windows,
-// the command-line runner, the tests, the benchmarks and the fuzz targets include this header
-// and nothing else of the engine; the march, the flow modes and the report's layout are the
-// library's own.
+// Solve, the report and its safe writer, problem files, the loading-shaft head and the design
+// checks. The windows, the command-line runner, the tests, the benchmarks and the fuzz targets
+// include this header and nothing else of the engine; the march, the flow modes and the report's
+// layout are the library's own.
 //
 // The engine runs one way: the host gathers everything first (the typed texts and, in the user
 // flow mode, the answer to the ratio question), Solve computes and returns the results, the
@@ -299,6 +299,78 @@ struct SolveOutcome {
 // stop it.
 SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
                    BalancingProgress* progress = nullptr);
+
+// ---- Design checks ---------------------------------------------------------------------------
+//
+// Checks of a solved design against the rules of outfall design: they only read the problem as
+// typed, the results store and the outcome of the Solve that filled it, and change nothing.
+// A check of the computed figures cannot be judged when N lies outside 1..101 or when the Solve
+// skipped a step of the computation (a skipped step leaves an earlier Solve's value in the store,
+// which later steps may have used); its values are then empty. Skipped report lines do not count.
+
+// What the user may set for the checks.
+struct CheckSettings {
+    double min_pipe_velocity = 0.6;  // self-cleansing pipe velocity, m/s
+};
+
+enum class Verdict {
+    holds,
+    warning,
+    not_judged,  // the values the check needs could not be computed
+};
+
+// "holds", "warning", "not_judged".
+std::string_view nameOf(Verdict verdict);
+
+// One row of the table of checks: the check's name, its title in the windows, its rule, the
+// bounds it holds the values to (none for an informative check) and where the rule comes from.
+// The pipe velocity's lower bound is the default of CheckSettings.
+struct ThresholdInfo {
+    std::string_view name;
+    std::string_view title;  // Greek
+    std::string_view rule;   // English
+    std::optional<double> lower;
+    std::optional<double> upper;
+    std::string_view unit;
+    std::string_view source;
+};
+
+inline constexpr std::size_t kCheckCount = 8;
+
+// The table of checks, in the order checkDesign returns them.
+const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
+
+// The outcome of one check. `values` are its figures (which ones, per check, below); `risers`
+// the risers concerned, numbered from 1; `sections` the sections concerned, numbered from 1;
+// `summary` an English sentence with the figures.
+//
+//   froude_min, froude_max  values: the densimetric Froude number of risers 1..N; risers below 1,
+//                           above 10
+//   uniformity              values: Q/N, Q/N + 10 %, Q/N - 10 %, the largest and the smallest
+//                           riser discharge (m^3/s) and their ratio; risers outside the band
+//   riser_area              values: the risers' total area, the pipe's area at riser N (m^2) and
+//                           their ratio
+//   pipe_velocity           values: the largest pipe velocity of each section 1..S (m/s);
+//                           sections below the minimum
+//   balance_error           values: Qcalc, Q (m^3/s) and e = (Qcalc - Q) / Qcalc in %, with
+//                           its sign (the report prints it rounded and without it)
+//   landward_head           values: E of riser 1, the friction losses, the density terms and E of
+//                           riser N (m)
+//   skipped_steps           values: the number of skipped steps
+struct CheckResult {
+    std::string_view name;
+    Verdict verdict = Verdict::not_judged;
+    std::vector<double> values;
+    std::vector<int> risers;
+    std::vector<int> sections;
+    std::string summary;
+};
+
+// Runs every check of the table on a solved design: `input` and `locale` as given to Solve,
+// `solvedState` the shared variables after it and `outcome` what it returned.
+std::vector<CheckResult> checkDesign(const DiffuserInput& input, const SharedState& solvedState,
+                                     const SolveOutcome& outcome, const NumberLocale& locale,
+                                     const CheckSettings& settings = {});
 
 // ---- Files -----------------------------------------------------------------------------------
 

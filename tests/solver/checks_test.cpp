@@ -1,0 +1,306 @@
+// The design checks against figures worked out by hand from the formulas and the inputs.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "thalmuro/engine.h"
+
+namespace thalmuro {
+namespace {
+
+const NumberLocale kGreek = NumberLocale::greek();
+
+// A design solved from fresh shared variables, and its checks.
+struct Checked {
+    DiffuserInput input;
+    SharedState state;
+    SolveOutcome outcome;
+    std::vector<CheckResult> checks;
+
+    explicit Checked(DiffuserInput in, const CheckSettings& settings = {}) : input(std::move(in)) {
+        outcome = Solve(input, state, kGreek);
+        checks = checkDesign(input, state, outcome, kGreek, settings);
+    }
+
+    const CheckResult& check(std::string_view name) const {
+        for (const CheckResult& c : checks) {
+            if (c.name == name) return c;
+        }
+        ADD_FAILURE() << "no check " << name;
+        return checks.front();
+    }
+    const DiffuserResults& results() const { return state.results; }
+};
+
+DiffuserInput worked() {
+    DiffuserInput in = workedExample(kGreek);
+    in.flow_mode = FlowMode::standard;
+    return in;
+}
+
+DiffuserInput withDischarge(const std::string& q) {
+    DiffuserInput in = worked();
+    in.total_discharge = q;
+    return in;
+}
+
+// The same on a level sea bed: without the density terms E, and so the discharge, grows only
+// with the friction losses, and the Froude numbers stay close together.
+DiffuserInput levelWithDischarge(const std::string& q) {
+    DiffuserInput in = withDischarge(q);
+    for (std::size_t s = 0; s < 5; ++s)
+        in.rows[s].elevation_step = "0";
+    return in;
+}
+
+// Four risers of d = 0,05 m on one section of D = 0,2 m.
+DiffuserInput oneSection() {
+    DiffuserInput in;
+    in.risers = "4";
+    in.sections = "1";
+    in.drho = "0,025";
+    in.total_discharge = "0,02";
+    in.manning = "0,012";
+    in.flow_mode = FlowMode::standard;
+    in.rows[0] = {"1", "4", "0,2", "5", "0", "0,05"};
+    return in;
+}
+
+std::vector<int> range(int first, int last) {
+    std::vector<int> out;
+    for (int k = first; k <= last; ++k)
+        out.push_back(k);
+    return out;
+}
+
+TEST(CheckTable, NamesTheChecksInTheOrderTheyRun) {
+    const Checked worked_(worked());
+    const auto& table = checkThresholds();
+    ASSERT_EQ(worked_.checks.size(), table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(worked_.checks[i].name, table[i].name);
+        EXPECT_FALSE(table[i].title.empty());
+        EXPECT_FALSE(table[i].rule.empty());
+        EXPECT_FALSE(table[i].source.empty());
+    }
+}
+
+TEST(DesignChecks, WorkedExampleVerdicts) {
+    const Checked c(worked());
+    const struct {
+        const char* name;
+        Verdict verdict;
+        std::vector<int> risers;
+    } expected[] = {
+        {"froude_min", Verdict::holds, {}},
+        // The report lists every riser above 10 as well.
+        {"froude_max", Verdict::warning, range(1, 14)},
+        {"uniformity", Verdict::warning, range(9, 14)},
+        {"riser_area", Verdict::holds, {}},
+        {"pipe_velocity", Verdict::holds, {}},
+        {"balance_error", Verdict::warning, {}},
+        {"landward_head", Verdict::holds, {}},
+        {"skipped_steps", Verdict::holds, {}},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.name);
+        const CheckResult& result = c.check(e.name);
+        EXPECT_EQ(result.verdict, e.verdict);
+        EXPECT_EQ(result.risers, e.risers);
+        EXPECT_FALSE(result.summary.empty());
+    }
+    const CheckResult& froude = c.check("froude_max");
+    ASSERT_EQ(froude.values.size(), 14u);
+    for (std::size_t i = 0; i < 14; ++i)
+        EXPECT_EQ(froude.values[i], c.results().froude[i]);
+}
+
+TEST(DesignChecks, LowFlowFroudeBelowOne) {
+    const struct {
+        DiffuserInput input;
+        std::vector<int> below;
+    } cases[] = {
+        // Riser 1 discharges qc = 0,95 Q / N = 0,95 0,0035 / 14 = 0,0002375 m^3/s through
+        // d = 0,1144 m: v = 4 qc / (3,1415 d^2) = 0,023107 m/s and
+        // F = v / (d g drho)^0,5 = 0,023107 / (0,1144 9,807 0,0307)^0,5 = 0,12450. The density
+        // terms raise E enough for risers 2 to 14 to reach 1.
+        {withDischarge("0,0035"), {1}},
+        {levelWithDischarge("0,025"), range(1, 8)},
+        {levelWithDischarge("0,02"), range(1, 14)},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.input.total_discharge);
+        const Checked c(t.input);
+        const CheckResult& min = c.check("froude_min");
+        EXPECT_EQ(min.verdict, Verdict::warning);
+        EXPECT_EQ(min.risers, t.below);
+        std::vector<int> fromStore;
+        for (int k = 1; k <= 14; ++k) {
+            if (c.results().froude[static_cast<std::size_t>(k - 1)] < 1.0) fromStore.push_back(k);
+        }
+        EXPECT_EQ(min.risers, fromStore);
+        EXPECT_EQ(c.check("froude_max").verdict, Verdict::holds);
+    }
+    const Checked c(withDischarge("0,0035"));
+    const double v = 4.0 * (0.95 * 0.0035 / 14.0) / (3.1415 * 0.1144 * 0.1144);
+    EXPECT_NEAR(c.check("froude_min").values[0], v / std::sqrt(0.1144 * 9.807 * 0.0307), 1e-12);
+    EXPECT_NEAR(c.check("froude_min").values[0], 0.12450, 1e-5);
+}
+
+TEST(DesignChecks, UniformityBandIsTheGraphWindows) {
+    const Checked c(worked());
+    const CheckResult& u = c.check("uniformity");
+    // Q/N = 0,3528 / 14 = 0,0252 m^3/s, the band 0,02268 to 0,02772 m^3/s.
+    ASSERT_EQ(u.values.size(), 6u);
+    EXPECT_NEAR(u.values[0], 0.0252, 1e-15);
+    EXPECT_NEAR(u.values[1], 0.02772, 1e-15);
+    EXPECT_NEAR(u.values[2], 0.02268, 1e-15);
+    // Riser 1 passes the least (qc = 0,95 Q / N = 0,02394), riser 14 the most.
+    EXPECT_NEAR(u.values[4], 0.02394, 1e-15);
+    EXPECT_EQ(u.values[3], c.results().q_riser[13]);
+    EXPECT_EQ(u.values[5], u.values[3] / u.values[4]);
+    for (int k = 1; k <= 14; ++k) {
+        const double q = c.results().q_riser[static_cast<std::size_t>(k - 1)];
+        const bool listed = std::find(u.risers.begin(), u.risers.end(), k) != u.risers.end();
+        EXPECT_EQ(listed, q > 0.02772 || q < 0.02268) << "riser " << k;
+    }
+}
+
+TEST(DesignChecks, RiserAreaRatio) {
+    // 4 risers of d = 0,05 m over a pipe of D = 0,2 m: 4 0,05^2 / 0,2^2 = 0,25, below 1/3.
+    const Checked c(oneSection());
+    ASSERT_TRUE(c.outcome.skipped.empty());
+    const CheckResult& area = c.check("riser_area");
+    EXPECT_EQ(area.verdict, Verdict::warning);
+    ASSERT_EQ(area.values.size(), 3u);
+    EXPECT_NEAR(area.values[0], 4 * 3.1415 * 0.0025 / 4, 1e-15);
+    EXPECT_NEAR(area.values[1], 3.1415 * 0.04 / 4, 1e-15);
+    EXPECT_NEAR(area.values[2], 0.25, 1e-15);
+
+    // d = 0,08 m: 4 0,0064 / 0,04 = 0,64, inside the range; d = 0,1 m: 1, above it.
+    const struct {
+        const char* riserDiameter;
+        double ratio;
+        Verdict verdict;
+    } cases[] = {{"0,08", 0.64, Verdict::holds}, {"0,1", 1.0, Verdict::warning}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.riserDiameter);
+        DiffuserInput in = oneSection();
+        in.rows[0].riser_diameter = t.riserDiameter;
+        const Checked wider(in);
+        EXPECT_NEAR(wider.check("riser_area").values[2], t.ratio, 1e-14);
+        EXPECT_EQ(wider.check("riser_area").verdict, t.verdict);
+    }
+
+    // The worked example: 14 risers of 0,1144 m over the last section's 0,5814 m.
+    const Checked w(worked());
+    EXPECT_NEAR(w.check("riser_area").values[2], 14 * 0.1144 * 0.1144 / (0.5814 * 0.5814), 1e-14);
+}
+
+TEST(DesignChecks, PipeVelocityAgainstTheMinimum) {
+    // The largest pipe velocities of the worked example's sections are 0,724, 1,458, 1,503,
+    // 1,728 and 1,428 m/s.
+    const struct {
+        double minimum;
+        Verdict verdict;
+        std::vector<int> sections;
+    } cases[] = {
+        {CheckSettings{}.min_pipe_velocity, Verdict::holds, {}},
+        {0.75, Verdict::warning, {1}},
+        {1.5, Verdict::warning, {1, 2, 5}},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.minimum);
+        const Checked c(worked(), CheckSettings{t.minimum});
+        const CheckResult& v = c.check("pipe_velocity");
+        EXPECT_EQ(v.verdict, t.verdict);
+        EXPECT_EQ(v.sections, t.sections);
+        ASSERT_EQ(v.values.size(), 5u);
+        // Section 1 (risers 1 and 2, D = 0,2906 m) carries q1 + q2 at its landward end.
+        const DiffuserResults& r = c.results();
+        EXPECT_NEAR(v.values[0], 4 * (r.q_riser[0] + r.q_riser[1]) / (3.1415 * 0.2906 * 0.2906),
+                    1e-12);
+        EXPECT_NEAR(v.values[0], 0.72434, 1e-5);
+    }
+    EXPECT_EQ(CheckSettings{}.min_pipe_velocity, 0.6);
+}
+
+TEST(DesignChecks, ALaterRowTakesTheRisersOfAnEarlierOne) {
+    // Row 3 names risers 3 to 8, so row 2 (risers 3 to 5) is left with none: its pipe velocity
+    // cannot be judged, while the risers' area takes D = 0,5814 m at riser 14 as before. Row 3's
+    // spacing of 10 m holds for the reaches from risers 3 to 5 as well, or the head's parts
+    // would not add up.
+    DiffuserInput in = worked();
+    in.rows[2].first_riser = "3";
+    in.rows[2].spacing = "10";
+    const Checked c(in);
+    ASSERT_TRUE(c.outcome.skipped.empty());
+    EXPECT_EQ(c.check("pipe_velocity").verdict, Verdict::not_judged);
+    EXPECT_NE(c.check("pipe_velocity").summary.find("section 2 holds no riser"), std::string::npos);
+    EXPECT_EQ(c.check("riser_area").verdict, Verdict::holds);
+    const CheckResult& h = c.check("landward_head");
+    EXPECT_NEAR(h.values[0] + h.values[1] + h.values[2], h.values[3], 1e-12 * h.values[3]);
+}
+
+TEST(DesignChecks, BalanceErrorIsTheReportsBeforeRounding) {
+    const Checked c(worked());
+    const CheckResult& e = c.check("balance_error");
+    const double qcalc = c.outcome.balance.qcalc;
+    ASSERT_EQ(e.values.size(), 3u);
+    EXPECT_EQ(e.values[0], qcalc);
+    EXPECT_EQ(e.values[1], 0.3528);
+    EXPECT_EQ(e.values[2], (qcalc - 0.3528) / qcalc * 100.0);
+    EXPECT_NEAR(e.values[2], 6.947, 1e-3);
+    // The report writes e with the pattern "0.001", two decimals followed by a literal 1
+    // (0,07 and 1), and reads that back: 7,1 %.
+    EXPECT_EQ(formatPattern(e.values[2] / 100.0, "0.001", kGreek), "0,071");
+    EXPECT_NE(c.outcome.report.text.find("σφάλμα  e= 7,1 %"), std::string::npos);
+    EXPECT_EQ(e.verdict, Verdict::warning);
+}
+
+TEST(DesignChecks, HeadPartsAddUpToTheLandwardHead) {
+    const Checked c(worked());
+    const CheckResult& h = c.check("landward_head");
+    ASSERT_EQ(h.values.size(), 4u);
+    const DiffuserResults& r = c.results();
+    EXPECT_EQ(h.values[0], r.specific_energy[0]);
+    // 13 reaches, each rising 0,2 m: 13 0,0307 0,2 = 0,07982 m.
+    EXPECT_NEAR(h.values[2], 13 * 0.0307 * 0.2, 1e-15);
+    EXPECT_EQ(h.values[3], r.specific_energy[13]);
+    const double sum = h.values[0] + h.values[1] + h.values[2];
+    EXPECT_NEAR(sum, h.values[3], 1e-12 * h.values[3]);
+    EXPECT_EQ(h.verdict, Verdict::holds);
+}
+
+TEST(DesignChecks, CannotJudgeWhatWasNotComputed) {
+    DiffuserInput unreadableManning = worked();
+    unreadableManning.manning = "0,01x";
+    DiffuserInput noRisers = worked();
+    noRisers.risers = "0";
+    DiffuserInput tooManyRisers = worked();
+    tooManyRisers.risers = "150";
+    for (const DiffuserInput& in : {unreadableManning, noRisers, tooManyRisers}) {
+        SCOPED_TRACE(in.risers + " " + in.manning);
+        const Checked c(in);
+        ASSERT_EQ(c.checks.size(), kCheckCount);
+        for (const CheckResult& result : c.checks) {
+            if (result.name == "skipped_steps") continue;
+            EXPECT_EQ(result.verdict, Verdict::not_judged) << result.name;
+            EXPECT_TRUE(result.values.empty()) << result.name;
+        }
+        const CheckResult& skipped = c.check("skipped_steps");
+        EXPECT_EQ(skipped.verdict, c.outcome.skipped.empty() ? Verdict::holds : Verdict::warning);
+        EXPECT_EQ(skipped.values, std::vector<double>{double(c.outcome.skipped.size())});
+        for (const Skip& skip : c.outcome.skipped) {
+            EXPECT_NE(skipped.summary.find(describe(skip)), std::string::npos) << describe(skip);
+        }
+    }
+    EXPECT_EQ(Checked(unreadableManning).check("skipped_steps").verdict, Verdict::warning);
+}
+
+}  // namespace
+}  // namespace thalmuro
