@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "thalmuro/engine.h"
 
@@ -47,5 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.risers = fdp.ConsumeRandomLengthString(8);
     const thalmuro::SolveOutcome outcome = thalmuro::Solve(in, state, locale, &progress);
     if (thalmuro::writeReport("/dev/null", outcome.report)) std::abort();
+    // The design checks read whatever the Solve left in the store, stale values included.
+    const std::vector<thalmuro::CheckResult> checks =
+        thalmuro::checkDesign(in, state, outcome, locale);
+    if (checks.size() != thalmuro::checkThresholds().size()) std::abort();
     return 0;
 }
