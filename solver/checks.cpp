@@ -6,6 +6,7 @@
 #include <string>
 
 #include "checked.h"
+#include "march.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
@@ -59,26 +60,6 @@ struct RiserSections {
     std::array<Num, kMaxRisers> riser_diameter{};
 };
 
-// Visits the riser indexes a section names as the march does: from first - 1 to last - 1 in
-// steps of 1, halves to even, indexes outside the arrays passed over without running through
-// them one by one.
-template <class Body>
-void forEachIndex(double start, double end, Body&& body) {
-    if (start > end) return;
-    constexpr double kStuck = -9007199254740992.0;  // -2^53: i + 1 == i from here down
-    double i = start;
-    if (i < -2.0) {
-        if (i <= kStuck) return;
-        const double skip = std::floor(-2.0 - i);
-        if (end < i + skip) return;
-        i += skip;
-    }
-    for (; i <= end && i <= kMaxRisers - 0.5; i += 1.0) {
-        const long index = static_cast<long>(roundHalfEven(i));
-        if (index >= 0) body(static_cast<std::size_t>(index));
-    }
-}
-
 RiserSections riserSections(const DiffuserInput& input, long sections, const NumberLocale& locale) {
     RiserSections out;
     for (long s = 1; s <= std::min<long>(sections, kSectionRows); ++s) {
@@ -89,12 +70,17 @@ RiserSections riserSections(const DiffuserInput& input, long sections, const Num
         const Num spacing = readValue(row.spacing, locale);
         const Num step = readValue(row.elevation_step, locale);
         const Num diameter = readValue(row.riser_diameter, locale);
-        forEachIndex(start.value(), end.value(), [&](std::size_t i) {
-            out.section[i] = static_cast<int>(s);
-            out.spacing[i] = spacing;
-            out.elevation_step[i] = step;
-            out.riser_diameter[i] = diameter;
-        });
+        // The march's own walk over the indexes; what it records of indexes outside the arrays
+        // is the Solve's business, not the checks'.
+        Diagnostics outside;
+        forEachRiserIndex(
+            start.value(), end.value(), outside, [] { return std::string(); },
+            [&](std::size_t i) {
+                out.section[i] = static_cast<int>(s);
+                out.spacing[i] = spacing;
+                out.elevation_step[i] = step;
+                out.riser_diameter[i] = diameter;
+            });
     }
     // Riser 1 always discharges through the riser diameter of row 1.
     out.riser_diameter[0] = sections >= 1 ? readValue(input.rows[0].riser_diameter, locale)

@@ -28,41 +28,6 @@ std::string perRiser(const char* what, long riser, int substitution) {
            std::to_string(substitution);
 }
 
-// Calls body(index) for the riser indexes a section names: i runs from start to end in steps
-// of 1 as a 64-bit float, and an index with a fraction is rounded half to even (a section typed
-// as risers 1,5 to 3,5 names indexes 0, 2 and 2). Only indexes that can lie inside
-// the riser arrays are visited one by one; the runs of the loop that can only name indexes
-// outside them are skipped as a whole and recorded once, which keeps a section naming riser
-// -1E15 or 1E15 from running for ever while leaving every stored value as the full loop would.
-template <class Name, class Body>
-void forEachRiserIndex(double start, double end, Diagnostics& diagnostics, Name&& outsideStep,
-                       Body&& body) {
-    if (start > end) return;
-    constexpr double kStuck = -9007199254740992.0;  // -2^53: i + 1 == i from here down
-    double i = start;
-    if (i < -2.0) {
-        diagnostics.record(outsideStep(), Fault::index_outside);
-        if (i <= kStuck) return;
-        // From a negative start every increment up to zero is exact, so i + k equals k
-        // increments of 1.
-        const double skip = std::floor(-2.0 - i);
-        if (end < i + skip) return;
-        i += skip;
-    }
-    for (; i <= end; i += 1.0) {
-        if (i > kMaxRisers - 0.5) {  // every further index rounds to 101 or more
-            diagnostics.record(outsideStep(), Fault::index_outside);
-            return;
-        }
-        const long index = static_cast<long>(roundHalfEven(i));
-        if (index < 0) {
-            diagnostics.record(outsideStep(), Fault::index_outside);
-            continue;
-        }
-        body(static_cast<std::size_t>(index));
-    }
-}
-
 }  // namespace
 
 void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnostics& diagnostics) {
