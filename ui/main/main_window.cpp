@@ -406,29 +406,16 @@ void MainWindow::loadWorkedExample() {
                 cell(static_cast<Column>(column), row)->clear();
             }
         }
-        for (QLineEdit* box : {risersBox_, sectionsBox_, drhoBox_, totalDischargeBox_, manningBox_})
+        for (const auto& [box, text] : generalBoxes())
             box->clear();
         return;
     }
 
     // The numbers are written in the general number format of the user's regional settings
-    // (0,0307 with a decimal comma), which Solve reads back in the same format.
+    // (0,0307 with a decimal comma), which Solve reads back in the same format. Only the
+    // example's own rows are written: rows below them keep what they hold.
     const DiffuserInput example = workedExample(numberLocale_);
-    // Only the example's own rows are written: rows below them keep what they hold.
-    const int exampleRows = leadingCount(example.sections).value_or(0);
-    risersBox_->setText(QString::fromStdString(example.risers));
-    sectionsBox_->setText(QString::fromStdString(example.sections));
-    drhoBox_->setText(QString::fromStdString(example.drho));
-    totalDischargeBox_->setText(QString::fromStdString(example.total_discharge));
-    manningBox_->setText(QString::fromStdString(example.manning));
-    for (int row = 1; row <= exampleRows; ++row) {
-        const SectionRow& cells = example.rows[static_cast<std::size_t>(row - 1)];
-        for (int column = 0; column < kColumns; ++column) {
-            cell(static_cast<Column>(column), row)
-                ->setText(
-                    QString::fromStdString(cells.*kRowCells[static_cast<std::size_t>(column)]));
-        }
-    }
+    showTexts(example, leadingCount(example.sections).value_or(0));
 }
 
 void MainWindow::chooseFlowMode(QAction* chosen) {
@@ -445,21 +432,25 @@ FlowMode MainWindow::flowMode() const {
     return FlowMode::none;
 }
 
+std::array<std::pair<QLineEdit*, std::string DiffuserInput::*>, 5> MainWindow::generalBoxes()
+    const {
+    return {{{risersBox_, &DiffuserInput::risers},
+             {sectionsBox_, &DiffuserInput::sections},
+             {drhoBox_, &DiffuserInput::drho},
+             {totalDischargeBox_, &DiffuserInput::total_discharge},
+             {manningBox_, &DiffuserInput::manning}}};
+}
+
 DiffuserInput MainWindow::input() const {
     DiffuserInput input;
-    input.risers = risersBox_->text().toStdString();
-    input.sections = sectionsBox_->text().toStdString();
-    input.drho = drhoBox_->text().toStdString();
-    input.total_discharge = totalDischargeBox_->text().toStdString();
-    input.manning = manningBox_->text().toStdString();
+    for (const auto& [box, text] : generalBoxes())
+        input.*text = box->text().toStdString();
     for (int row = 1; row <= kSectionRows; ++row) {
-        SectionRow& section = input.rows[static_cast<std::size_t>(row - 1)];
-        section.first_riser = cell(Column::firstRiser, row)->text().toStdString();
-        section.last_riser = cell(Column::lastRiser, row)->text().toStdString();
-        section.pipe_diameter = cell(Column::pipeDiameter, row)->text().toStdString();
-        section.spacing = cell(Column::spacing, row)->text().toStdString();
-        section.elevation_step = cell(Column::elevationStep, row)->text().toStdString();
-        section.riser_diameter = cell(Column::riserDiameter, row)->text().toStdString();
+        SectionRow& cells = input.rows[static_cast<std::size_t>(row - 1)];
+        for (int column = 0; column < kColumns; ++column) {
+            cells.*kRowCells[static_cast<std::size_t>(column)] =
+                cell(static_cast<Column>(column), row)->text().toStdString();
+        }
     }
     input.flow_mode = flowMode();
     input.fitting = sharpFittingButton_->isChecked() ? FittingType::Sharp : FittingType::Bell;
@@ -472,22 +463,21 @@ DiffuserInput MainWindow::problem() const {
     return kept;
 }
 
-void MainWindow::showProblem(const DiffuserInput& problem) {
-    const auto show = [](QLineEdit* box, const std::string& text) {
-        box->setText(QString::fromStdString(text));
-    };
-    show(risersBox_, problem.risers);
-    show(sectionsBox_, problem.sections);
-    show(drhoBox_, problem.drho);
-    show(totalDischargeBox_, problem.total_discharge);
-    show(manningBox_, problem.manning);
-    for (int row = 1; row <= kSectionRows; ++row) {
+void MainWindow::showTexts(const DiffuserInput& problem, int rows) {
+    for (const auto& [box, text] : generalBoxes())
+        box->setText(QString::fromStdString(problem.*text));
+    for (int row = 1; row <= rows; ++row) {
         const SectionRow& cells = problem.rows[static_cast<std::size_t>(row - 1)];
         for (int column = 0; column < kColumns; ++column) {
-            show(cell(static_cast<Column>(column), row),
-                 cells.*kRowCells[static_cast<std::size_t>(column)]);
+            cell(static_cast<Column>(column), row)
+                ->setText(
+                    QString::fromStdString(cells.*kRowCells[static_cast<std::size_t>(column)]));
         }
     }
+}
+
+void MainWindow::showProblem(const DiffuserInput& problem) {
+    showTexts(problem, kSectionRows);
     (problem.fitting == FittingType::Sharp ? sharpFittingButton_ : bellFittingButton_)
         ->setChecked(true);
     standardFlowEntry_->setChecked(problem.flow_mode == FlowMode::standard);

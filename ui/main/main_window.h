@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "thalmuro/engine.h"
 
@@ -87,6 +88,12 @@ class MainWindow : public QMainWindow {
     // Reads the section count N from Text2 into tmimata and returns how many rows of the
     // table the fill aids may touch.
     int rowsOfSections();
+
+    // The general boxes (Text1, Text2, Text4, Text5, Text6), each with the text of the problem
+    // it holds.
+    std::array<std::pair<QLineEdit*, std::string DiffuserInput::*>, 5> generalBoxes() const;
+    // Shows the texts of `problem` in the general boxes and in rows 1 to `rows` of the table.
+    void showTexts(const DiffuserInput& problem, int rows);
 
     QLineEdit* cell(Column column, int row) const {
         return cells_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row - 1)];
