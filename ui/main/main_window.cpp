@@ -401,13 +401,7 @@ void MainWindow::loadWorkedExample() {
     // before the click, and ticking fills the example whatever Text2 held.
     const int rows = rowsOfSections();
     if (workedExampleBox_->checkState() != Qt::Checked) {
-        for (int row = 1; row <= rows; ++row) {
-            for (int column = 0; column < kColumns; ++column) {
-                cell(static_cast<Column>(column), row)->clear();
-            }
-        }
-        for (const auto& [box, text] : generalBoxes())
-            box->clear();
+        showTexts(DiffuserInput{}, rows);
         return;
     }
 
