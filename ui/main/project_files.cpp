@@ -33,8 +33,12 @@
 namespace thalmuro {
 namespace {
 
-const char kCaption[] = "ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ";
 const char kFilter[] = "Αρχεία προβλήματος (*.json)";
+
+// The program's settings (organisation and program "thalmuro").
+QSettings programSettings() {
+    return QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"));
+}
 
 // The local file that a drag carries, when it is one problem file.
 QString droppedProblemFile(const QMimeData* data) {
@@ -201,7 +205,10 @@ DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to) {
 }
 
 ProjectFiles::ProjectFiles(MainWindow& window, NumberLocale numberLocale)
-    : QObject(&window), window_(window), numberLocale_(std::move(numberLocale)) {
+    : QObject(&window),
+      window_(window),
+      numberLocale_(std::move(numberLocale)),
+      caption_(window.windowTitle()) {
     setObjectName(QStringLiteral("projectFiles"));
     createMenu();
     followEdits();
@@ -216,24 +223,19 @@ void ProjectFiles::createMenu() {
     bar->insertMenu(bar->actions().value(0), menu);
 
     const auto entry = [&](const char* caption, const char* name, const QKeySequence& keys,
-                           void (ProjectFiles::*act)()) {
+                           auto act) {
         QAction* action = menu->addAction(utf8(caption));
         action->setObjectName(utf8(name));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, [this, act] { (this->*act)(); });
-        return action;
     };
     entry("Νέο", "arxeio_neo", QKeySequence(Qt::CTRL | Qt::Key_N), &ProjectFiles::newProblem);
     entry("Άνοιγμα…", "arxeio_anoigma", QKeySequence(Qt::CTRL | Qt::Key_O),
           &ProjectFiles::openChosen);
-    QAction* saveEntry = menu->addAction(utf8("Αποθήκευση"));
-    saveEntry->setObjectName(QStringLiteral("arxeio_apothikefsi"));
-    saveEntry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(saveEntry, &QAction::triggered, this, [this] { save(); });
-    QAction* saveAsEntry = menu->addAction(utf8("Αποθήκευση ως…"));
-    saveAsEntry->setObjectName(QStringLiteral("arxeio_apothikefsi_os"));
-    saveAsEntry->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(saveAsEntry, &QAction::triggered, this, [this] { saveAs(); });
+    entry("Αποθήκευση", "arxeio_apothikefsi", QKeySequence(Qt::CTRL | Qt::Key_S),
+          &ProjectFiles::save);
+    entry("Αποθήκευση ως…", "arxeio_apothikefsi_os", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+          &ProjectFiles::saveAs);
 
     recentSeparator_ = menu->addSeparator();
     for (int i = 0; i < kMaxRecentFiles; ++i) {
@@ -305,7 +307,7 @@ bool ProjectFiles::maySwitchAway() {
                              ? QStringLiteral("στο νέο πρόβλημα")
                              : QStringLiteral("στο αρχείο «%1»").arg(shownName(fileName_));
     const QMessageBox::ButtonRole answer =
-        ask(&window_, QStringLiteral("unsavedChangesQuestion"), utf8(kCaption),
+        ask(&window_, QStringLiteral("unsavedChangesQuestion"), caption_,
             QStringLiteral("Οι αλλαγές %1 δεν έχουν αποθηκευτεί.\nΝα αποθηκευτούν;").arg(name),
             {{QStringLiteral("Αποθήκευση"), QMessageBox::AcceptRole},
              {QStringLiteral("Απόρριψη"), QMessageBox::DestructiveRole},
@@ -383,7 +385,7 @@ bool ProjectFiles::saveAs() {
     if (!chosen) return false;
     if (*chosen != fileName_ && QFileInfo::exists(*chosen)) {
         const QMessageBox::ButtonRole answer =
-            ask(&window_, QStringLiteral("replaceFileQuestion"), utf8(kCaption),
+            ask(&window_, QStringLiteral("replaceFileQuestion"), caption_,
                 QStringLiteral("Το αρχείο «%1» υπάρχει ήδη.\nΝα αντικατασταθεί;")
                     .arg(shownName(*chosen)),
                 {{QStringLiteral("Αντικατάσταση"), QMessageBox::AcceptRole},
@@ -425,15 +427,18 @@ void ProjectFiles::setFileName(const QString& fileName) {
 }
 
 void ProjectFiles::updateCaption() {
-    QString caption = utf8(kCaption);
+    QString caption = caption_;
     if (!fileName_.isEmpty()) caption += QStringLiteral(" — ") + shownName(fileName_);
     window_.setWindowTitle(caption + QStringLiteral("[*]"));
 }
 
 QStringList ProjectFiles::recentFiles() const {
-    return QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"))
-        .value(QLatin1String(kRecentFilesKey))
-        .toStringList();
+    return programSettings().value(QLatin1String(kRecentFilesKey)).toStringList();
+}
+
+void ProjectFiles::storeRecent(const QStringList& files) {
+    programSettings().setValue(QLatin1String(kRecentFilesKey), files);
+    updateRecentEntries();
 }
 
 void ProjectFiles::rememberRecent(const QString& fileName) {
@@ -442,17 +447,13 @@ void ProjectFiles::rememberRecent(const QString& fileName) {
     files.prepend(fileName);
     while (files.size() > kMaxRecentFiles)
         files.removeLast();
-    QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"))
-        .setValue(QLatin1String(kRecentFilesKey), files);
-    updateRecentEntries();
+    storeRecent(files);
 }
 
 void ProjectFiles::forgetRecent(const QString& fileName) {
     QStringList files = recentFiles();
     files.removeAll(fileName);
-    QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"))
-        .setValue(QLatin1String(kRecentFilesKey), files);
-    updateRecentEntries();
+    storeRecent(files);
 }
 
 void ProjectFiles::updateRecentEntries() {

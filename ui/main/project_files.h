@@ -78,6 +78,7 @@ class ProjectFiles : public QObject {
     void updateCaption();
 
     QStringList recentFiles() const;
+    void storeRecent(const QStringList& files);
     void rememberRecent(const QString& fileName);
     void forgetRecent(const QString& fileName);
     void updateRecentEntries();
@@ -85,6 +86,8 @@ class ProjectFiles : public QObject {
 
     MainWindow& window_;
     const NumberLocale numberLocale_;
+    // The window's own caption, before the file name; also the title of the questions.
+    const QString caption_;
     QString fileName_;
     bool exiting_ = false;
     std::array<QAction*, kMaxRecentFiles> recentEntries_{};
