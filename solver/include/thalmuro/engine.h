@@ -372,6 +372,159 @@ std::vector<CheckResult> checkDesign(const DiffuserInput& input, const SharedSta
                                      const SolveOutcome& outcome, const NumberLocale& locale,
                                      const CheckSettings& settings = {});
 
+// ---- Skipped steps in the user's terms ---------------------------------------------------------
+//
+// The skipped steps of a Solve grouped by what the user can mend: one entry per cause, naming
+// the box, the section row or the risers at fault, why the steps could not be computed and what
+// kept the value of an earlier Solve. An unreadable Manning number is one cause (not one
+// skipped friction factor per section), a riser that no section names is one cause for all its
+// steps, and one bad cell is one cause however many passes and risers it touched.
+struct SkippedCause {
+    std::string english;      // one line for the runner, e.g. "Manning number (Text6) ..."
+    std::string greek;        // the same line in Greek, for the windows
+    std::vector<int> rows;    // section rows concerned, numbered from 1
+    std::vector<int> risers;  // risers concerned, numbered from 1
+    long steps = 0;           // how many skipped steps (counting repeats) this cause explains
+};
+
+// The causes of `outcome.skipped`, in the order their first step was met. `input` and `locale`
+// as given to the Solve that returned `outcome`. Empty when nothing was skipped.
+std::vector<SkippedCause> explainSkipped(const DiffuserInput& input, const SolveOutcome& outcome,
+                                         const NumberLocale& locale);
+
+// ---- Cross-check by the classical port formulation ---------------------------------------------
+//
+// The design marched twice on states of their own (the program's shared variables are not
+// touched), with the flow mode set aside: once as the program marches, where the nine
+// substitutions that fix a riser's discharge form X = 8 q^2 / (p^2 D^4 g E) from the riser's own
+// discharge q, and once as the classical port-flow method does, with X formed from the pipe
+// discharge at the riser (the discharges of the risers seaward of it plus the riser's own
+// iterate, the flow the reported Cd already uses). Each march is balanced by bisection on qc
+// until the riser discharges add up to Q within 1e-9 relative.
+
+// Above this difference between the classical and the program's landward head, in %, the
+// cross-check warns.
+inline constexpr double kCrossCheckHeadLimit = 5.0;
+
+// One balanced march. When it could not be balanced, `balanced` is false, `reason` says why
+// (English) and the figures are those of the last march tried, or zero.
+struct MarchSummary {
+    bool balanced = false;
+    std::string reason;
+    double qc = 0.0;             // discharge of riser 1, m^3/s
+    double q_sum = 0.0;          // the risers' discharges added up, m^3/s
+    double landward_head = 0.0;  // E of riser N, m
+    double q_max = 0.0;          // the largest riser discharge, m^3/s
+    double q_min = 0.0;          // the smallest riser discharge, m^3/s
+    int riser_q_max = 0;         // which risers, numbered from 1
+    int riser_q_min = 0;
+    double froude_min = 0.0;  // the lowest densimetric Froude number
+    int riser_froude_min = 0;
+    long marches = 0;  // how many marches the bisection ran
+};
+
+struct CrossCheck {
+    MarchSummary program;
+    MarchSummary classical;
+    // (classical - program) / program x 100 of the landward head, when both were balanced.
+    std::optional<double> head_difference;
+    // warning: the classical head exceeds the program's by more than kCrossCheckHeadLimit %;
+    // not_judged: either march could not be balanced.
+    Verdict verdict = Verdict::not_judged;
+    std::string summary;  // English, with the figures
+};
+
+CrossCheck crossCheck(const DiffuserInput& input, const NumberLocale& locale);
+
+// ---- Operating conditions ----------------------------------------------------------------------
+//
+// The design solved over a range of total discharges and density differences: each condition is
+// the problem with Q and Δρ/ρ replaced, solved with the problem's design, fitting and flow mode
+// (the user flow mode with the problem's ratio) on a state of its own, without a report file,
+// and checked.
+
+struct OperatingCondition {
+    double q = 0.0;     // total discharge Q, m^3/s
+    double drho = 0.0;  // relative density difference Δρ/ρ
+};
+
+// The longest list of conditions solved at once.
+inline constexpr std::size_t kMaxConditions = 10000;
+
+// The default list: 0.25, 0.5, 0.75, 1.0 and 1.25 x the problem's Q, each at its Δρ/ρ. Nothing
+// when the problem's Q or Δρ/ρ cannot be read by `locale`'s rule.
+std::optional<std::vector<OperatingCondition>> defaultConditions(const DiffuserInput& problem,
+                                                                 const NumberLocale& locale);
+
+// What is wrong with a list of conditions, for the host to phrase: `entry` numbers the
+// conditions from 1 (0: the list as a whole).
+struct ConditionFault {
+    enum class Kind {
+        empty,           // no condition
+        too_many,        // more than kMaxConditions
+        q_not_positive,  // Q is zero, negative or not finite
+        drho_not_positive,
+    };
+    Kind kind;
+    std::size_t entry = 0;
+};
+
+// The first fault of `conditions`, or nothing when they can be solved.
+std::optional<ConditionFault> checkConditions(const std::vector<OperatingCondition>& conditions);
+
+// A list of conditions as the runner takes it, numbers always with "." as decimal point:
+//
+//   SPEC  := PART (";" PART)*            at most one PART of each name
+//   PART  := "Q=" LIST | "drho=" LIST
+//   LIST  := ITEM ("," ITEM)*
+//   ITEM  := VALUE | VALUE ".." VALUE "/" COUNT   (COUNT evenly spaced values, ends included)
+//   VALUE := NUMBER | NUMBER "x"                (a multiple of the problem's own Q or Δρ/ρ)
+//
+// Every Q is combined with every Δρ/ρ; a missing PART is the default (Q: 0.25x,0.5x,0.75x,1x,
+// 1.25x; drho: 1x). "Q=0.1..0.5/5;drho=0.02,0.03" gives ten conditions. On failure a one-line
+// English message naming the offending part, item or condition.
+std::variant<std::vector<OperatingCondition>, std::string> parseConditionSpec(
+    std::string_view spec, const DiffuserInput& problem, const NumberLocale& locale);
+
+// The outcome of one condition.
+struct ConditionResult {
+    OperatingCondition condition;
+    Balance balance;             // qc, the discharge sum and the passes of the balancing
+    double balance_error = 0.0;  // e = (Qcalc - Q) / Qcalc, %
+    double landward_head = 0.0;  // E of riser N, m
+    double froude_min = 0.0;     // lowest and highest densimetric Froude number
+    double froude_max = 0.0;
+    double q_max = 0.0;  // largest and smallest riser discharge, m^3/s
+    double q_min = 0.0;
+    std::vector<CheckResult> checks;  // in the order of checkThresholds()
+    std::size_t skipped_steps = 0;
+    bool solved = false;  // false: the host stopped the run before this condition was solved
+};
+
+// Follows a run of conditions and may stop it. Called from the worker threads, so an
+// implementation must be thread-safe; false stops the run (conditions not yet begun stay
+// unsolved, a balancing in progress stops after its pass).
+class ConditionsProgress {
+  public:
+    virtual ~ConditionsProgress() = default;
+    virtual bool keepGoing(std::size_t conditionsDone, std::size_t conditionsTotal) = 0;
+};
+
+// Solves every condition on `threads` worker threads (0: one per core), each with a state of
+// its own; the results come in the order of `conditions`. `conditions` must have passed
+// checkConditions.
+std::vector<ConditionResult> solveConditions(const DiffuserInput& problem,
+                                             const std::vector<OperatingCondition>& conditions,
+                                             const NumberLocale& locale,
+                                             const CheckSettings& settings = {},
+                                             unsigned threads = 0,
+                                             ConditionsProgress* progress = nullptr);
+
+// The table of conditions as CSV text in UTF-8, one line per solved condition after a header
+// line with units: with `locale`'s decimal separator, and ";" between fields where that
+// separator is "," (else ","). Line ends CR LF.
+std::string conditionsCsv(const std::vector<ConditionResult>& results, const NumberLocale& locale);
+
 // ---- Files -----------------------------------------------------------------------------------
 
 // Errors of the engine's own, beside the system's (std::generic_category).
