@@ -80,8 +80,8 @@ void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diag
 namespace {
 
 // One pass for one fitting: the Cd law is fixed for the whole pass, so each fitting gets its
-// own copy of the march with the law inlined.
-template <FittingType fitting>
+// own copy of the march with the law inlined, and so does each rule for X.
+template <FittingType fitting, DischargeX dischargeX>
 void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& diagnostics) {
     DiffuserResults& r = state.results;
     const Num g = state.g;
@@ -150,12 +150,18 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
         const Num area = sq(riserD) * p / Num(4.0);
         const Num velocityHead = pow(Num(2.0) * g * energyI, 0.5);
         // Discharge of the riser: nine substitutions of q = Cd(X(q)) a (2 g E)^0.5, where the
-        // riser's own discharge enters X.
+        // riser's own discharge enters X, or in the classical march the pipe discharge at the
+        // riser: the flow of the risers seaward of it with the iterate added.
+        const Num seaward = dischargeX == DischargeX::riser ? Num(0.0)
+                            : i == 1                        ? Num(r.q_riser[0])
+                                                            : Num(r.q_pipe[k - 2]);
         // The iterate is carried in a local as well, so that the next substitution does not
         // wait for it to come back from the array.
         double iterate = q[0];
         for (std::size_t j = 0; j < 9; ++j) {
-            const Num x = Num(8.0) * sq(Num(iterate)) / xDenominator;
+            const Num flow =
+                dischargeX == DischargeX::riser ? Num(iterate) : seaward + Num(iterate);
+            const Num x = Num(8.0) * sq(flow) / xDenominator;
             const Num next = cdLaw<fitting>(x) * area * velocityHead;
             iterate = diagnostics.assign(
                           q[j + 1], next,
@@ -189,12 +195,20 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
 
 }  // namespace
 
-void runPass(double qc, SharedState& state, SolveWork& work, Diagnostics& diagnostics) {
-    // The fitting is examined once per pass.
-    if (work.fitting == FittingType::Sharp) {
-        march<FittingType::Sharp>(qc, state, work, diagnostics);
+void runPass(double qc, SharedState& state, SolveWork& work, Diagnostics& diagnostics,
+             DischargeX dischargeX) {
+    // The fitting and the rule for X are examined once per pass.
+    const bool sharp = work.fitting == FittingType::Sharp;
+    if (dischargeX == DischargeX::riser) {
+        if (sharp) {
+            march<FittingType::Sharp, DischargeX::riser>(qc, state, work, diagnostics);
+        } else {
+            march<FittingType::Bell, DischargeX::riser>(qc, state, work, diagnostics);
+        }
+    } else if (sharp) {
+        march<FittingType::Sharp, DischargeX::pipe>(qc, state, work, diagnostics);
     } else {
-        march<FittingType::Bell>(qc, state, work, diagnostics);
+        march<FittingType::Bell, DischargeX::pipe>(qc, state, work, diagnostics);
     }
 }
 

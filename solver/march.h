@@ -93,7 +93,21 @@ void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnosti
 // diameter onto the risers it holds; a riser named by two sections takes the later one.
 void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diagnostics);
 
+// Reads the general inputs and rows 1 to the section count into the shared variables and
+// Solve's own storage, in the order the main window has always been read.
+void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
+            const NumberLocale& locale, Diagnostics& diagnostics);
+
+// The discharge the nine substitutions that fix a riser's discharge form X = 8 q^2 /
+// (p^2 D^4 g E) from.
+enum class DischargeX {
+    riser,  // the riser's own discharge: the program's march
+    pipe,   // the pipe discharge at the riser, the risers seaward of it plus its own: the
+            // classical port-flow method, which the cross-check marches
+};
+
 // One pass of the march with riser 1 discharging qc, m^3/s.
-void runPass(double qc, SharedState& state, SolveWork& work, Diagnostics& diagnostics);
+void runPass(double qc, SharedState& state, SolveWork& work, Diagnostics& diagnostics,
+             DischargeX dischargeX = DischargeX::riser);
 
 }  // namespace thalmuro

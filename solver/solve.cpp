@@ -7,10 +7,7 @@
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
-namespace {
 
-// Reads the general inputs and rows 1 to the section count into the shared variables and
-// Solve's own storage, in the order the main window has always been read.
 void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
             const NumberLocale& locale, Diagnostics& diagnostics) {
     DiffuserResults& r = state.results;
@@ -56,8 +53,6 @@ void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
     work.manning = readValue(state.manning, locale);
     work.fitting = input.fitting;
 }
-
-}  // namespace
 
 SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
                    BalancingProgress* progress) {
