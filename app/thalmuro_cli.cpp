@@ -1,5 +1,6 @@
 // thalmuro-cli: solves one saved problem without the windows and writes its results report,
-// or prints the design checks of the solved problem.
+// or prints the design checks of the solved problem and its cross-check by the classical port
+// formulation.
 //
 //   thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt
 //   thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] PROBLEM.json
@@ -53,7 +54,9 @@ constexpr std::string_view kHelp =
     "\n"
     "  --checks       print the design checks: one block per check with its title, rule,\n"
     "                 threshold and source, verdict (holds, warning, not_judged), values and\n"
-    "                 the risers or sections concerned\n"
+    "                 the risers or sections concerned; then the cross-check: the design\n"
+    "                 balanced as the program marches and by the classical port formulation,\n"
+    "                 a warning when the classical landward head is more than 5 % higher\n"
     "  --format NAME  with --checks: text (the default) or json\n"
     "  --locale NAME  read and write numbers in the regional format NAME (el_GR, en_US, C,\n"
     "                 POSIX, ...); by default the format PROBLEM.json records with its key\n"
@@ -245,7 +248,75 @@ std::string checksText(const std::vector<thalmuro::CheckResult>& checks,
     return text;
 }
 
-std::string checksJson(const std::vector<thalmuro::CheckResult>& checks) {
+constexpr std::string_view kCrossCheckTitle = "landward head by the classical port formulation";
+constexpr std::string_view kCrossCheckRule =
+    "landward head with X formed from the pipe discharge at each riser (the classical port-flow "
+    "method) at most the threshold above the landward head as the program marches, with X "
+    "formed from each riser's own discharge; both marches balanced by bisection on qc until the "
+    "risers pass Q within 1e-9";
+
+// One balanced march on a line, in the problem's number format.
+std::string marchText(const thalmuro::MarchSummary& march, const thalmuro::NumberLocale& locale) {
+    const auto number = [&](double value) { return thalmuro::formatGeneral(value, locale); };
+    const std::string marches = std::to_string(march.marches) + " marches";
+    if (!march.balanced) return "not balanced after " + marches + ": " + march.reason;
+    return "balanced in " + marches + ": qc " + number(march.qc) + " m^3/s; discharge sum " +
+           number(march.q_sum) + " m^3/s; landward head " + number(march.landward_head) +
+           " m; riser discharges " + number(march.q_min) + " (riser " +
+           std::to_string(march.riser_q_min) + ") to " + number(march.q_max) + " (riser " +
+           std::to_string(march.riser_q_max) + ") m^3/s; lowest Froude number " +
+           number(march.froude_min) + " (riser " + std::to_string(march.riser_froude_min) + ")";
+}
+
+std::string crossCheckText(const thalmuro::CrossCheck& check,
+                           const thalmuro::NumberLocale& locale) {
+    std::string text = "cross_check: " + std::string(kCrossCheckTitle) + '\n';
+    text += "  rule:       " + std::string(kCrossCheckRule) + '\n';
+    text += "  threshold:  at most " + plainNumber(thalmuro::kCrossCheckHeadLimit) + " %\n";
+    text += "  verdict:    " + std::string(thalmuro::nameOf(check.verdict)) + '\n';
+    text += "  program:    " + marchText(check.program, locale) + '\n';
+    text += "  classical:  " + marchText(check.classical, locale) + '\n';
+    text += "  difference: " +
+            (check.head_difference ? thalmuro::formatGeneral(*check.head_difference, locale) + " %"
+                                   : std::string("-")) +
+            '\n';
+    text += "  " + check.summary + '\n';
+    return text;
+}
+
+nlohmann::ordered_json marchJson(const thalmuro::MarchSummary& march) {
+    return {{"balanced", march.balanced},
+            {"reason", march.balanced ? nlohmann::ordered_json(nullptr)
+                                      : nlohmann::ordered_json(march.reason)},
+            {"qc", march.qc},
+            {"q_sum", march.q_sum},
+            {"landward_head", march.landward_head},
+            {"q_max", march.q_max},
+            {"riser_q_max", march.riser_q_max},
+            {"q_min", march.q_min},
+            {"riser_q_min", march.riser_q_min},
+            {"froude_min", march.froude_min},
+            {"riser_froude_min", march.riser_froude_min},
+            {"marches", march.marches}};
+}
+
+nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
+    return {
+        {"name", "cross_check"},
+        {"title", kCrossCheckTitle},
+        {"rule", kCrossCheckRule},
+        {"upper", thalmuro::kCrossCheckHeadLimit},
+        {"unit", "%"},
+        {"verdict", thalmuro::nameOf(check.verdict)},
+        {"head_difference", check.head_difference ? nlohmann::ordered_json(*check.head_difference)
+                                                  : nlohmann::ordered_json(nullptr)},
+        {"program", marchJson(check.program)},
+        {"classical", marchJson(check.classical)},
+        {"summary", check.summary}};
+}
+
+std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
+                       const thalmuro::CrossCheck& crossCheck) {
     const auto optional = [](const std::optional<double>& value) {
         return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
     };
@@ -265,7 +336,9 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks) {
                         {"sections", check.sections},
                         {"summary", check.summary}});
     }
-    return nlohmann::ordered_json{{"checks", list}}.dump(2) + '\n';
+    return nlohmann::ordered_json{{"checks", list}, {"cross_check", crossCheckJson(crossCheck)}}
+               .dump(2) +
+           '\n';
 }
 
 int usageError(const std::string& reason) {
@@ -324,8 +397,11 @@ int run(int argc, char** argv) {
     if (arguments.checks) {
         const std::vector<thalmuro::CheckResult> checks =
             thalmuro::checkDesign(input, state, outcome, *numberLocale);
-        std::cout << (arguments.format == CheckFormat::json ? checksJson(checks)
-                                                            : checksText(checks, *numberLocale));
+        const thalmuro::CrossCheck crossCheck = thalmuro::crossCheck(input, *numberLocale);
+        std::cout << (arguments.format == CheckFormat::json
+                          ? checksJson(checks, crossCheck)
+                          : checksText(checks, *numberLocale) + '\n' +
+                                crossCheckText(crossCheck, *numberLocale));
         if (!std::cout.flush()) return failure("cannot write the checks");
     } else if (const std::error_code error =
                    thalmuro::writeReport(arguments.report, outcome.report)) {

@@ -699,6 +699,79 @@ TEST(Cli, ChecksAsJson) {
     EXPECT_EQ(printed[0]["risers"], nlohmann::json::array({1}));
 }
 
+// After the checks, in both formats, the cross-check by the classical port formulation with the
+// engine's figures: balanced for the worked example, why not when Q cannot be read.
+TEST(Cli, ChecksEndWithTheCrossCheck) {
+    const DiffuserInput unreadableQ = [] {
+        DiffuserInput in = workedExampleFile(kGreek);
+        in.total_discharge = "Q";
+        return in;
+    }();
+    for (const DiffuserInput& input : {workedExampleFile(kGreek), unreadableQ}) {
+        SCOPED_TRACE(input.total_discharge);
+        const CrossCheck expected = crossCheck(input, kGreek);
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemJson(input, std::nullopt));
+
+        const CliRun text = runCli(dir, {"--checks", "--locale", "el_GR", "problem.json"});
+        EXPECT_EQ(text.status, 0) << text.err;
+        const std::size_t start = text.out.find("\n\ncross_check: ");
+        ASSERT_NE(start, std::string::npos) << text.out;
+        EXPECT_LT(text.out.find("\nskipped_steps: "), start);
+        const std::string block = text.out.substr(start + 2);
+        EXPECT_NE(block.find("\n  verdict:    " + std::string(nameOf(expected.verdict)) + "\n"),
+                  std::string::npos)
+            << block;
+        const std::string difference = expected.head_difference
+                                           ? formatGeneral(*expected.head_difference, kGreek) + " %"
+                                           : "-";
+        EXPECT_NE(block.find("\n  difference: " + difference + "\n"), std::string::npos) << block;
+        for (const auto& [label, march] :
+             {std::pair{"program:    ", expected.program}, {"classical:  ", expected.classical}}) {
+            const std::string line =
+                march.balanced ? "balanced in " + std::to_string(march.marches) + " marches: qc " +
+                                     formatGeneral(march.qc, kGreek) + " m^3/s;"
+                               : "not balanced after " + std::to_string(march.marches) +
+                                     " marches: " + march.reason + "\n";
+            EXPECT_NE(block.find("\n  " + std::string(label) + line), std::string::npos) << block;
+        }
+        EXPECT_EQ(block.substr(block.size() - expected.summary.size() - 3),
+                  "  " + expected.summary + "\n");
+
+        const CliRun json =
+            runCli(dir, {"--checks", "--format", "json", "--locale", "el_GR", "problem.json"});
+        EXPECT_EQ(json.status, 0) << json.err;
+        const nlohmann::json printed = nlohmann::json::parse(json.out)["cross_check"];
+        EXPECT_EQ(printed["verdict"], std::string(nameOf(expected.verdict)));
+        EXPECT_EQ(printed["upper"], kCrossCheckHeadLimit);
+        EXPECT_EQ(printed["head_difference"].is_null(), !expected.head_difference);
+        if (expected.head_difference) {
+            EXPECT_EQ(printed["head_difference"].get<double>(), *expected.head_difference);
+        }
+        EXPECT_EQ(printed["summary"], expected.summary);
+        for (const auto& [key, march] :
+             {std::pair{"program", expected.program}, {"classical", expected.classical}}) {
+            SCOPED_TRACE(key);
+            const nlohmann::json& p = printed[key];
+            EXPECT_EQ(p["balanced"], march.balanced);
+            EXPECT_EQ(p["reason"].is_null(), march.balanced);
+            if (!march.balanced) {
+                EXPECT_EQ(p["reason"], march.reason);
+            }
+            EXPECT_EQ(p["qc"].get<double>(), march.qc);
+            EXPECT_EQ(p["q_sum"].get<double>(), march.q_sum);
+            EXPECT_EQ(p["landward_head"].get<double>(), march.landward_head);
+            EXPECT_EQ(p["q_max"].get<double>(), march.q_max);
+            EXPECT_EQ(p["riser_q_max"], march.riser_q_max);
+            EXPECT_EQ(p["q_min"].get<double>(), march.q_min);
+            EXPECT_EQ(p["riser_q_min"], march.riser_q_min);
+            EXPECT_EQ(p["froude_min"].get<double>(), march.froude_min);
+            EXPECT_EQ(p["riser_froude_min"], march.riser_froude_min);
+            EXPECT_EQ(p["marches"], march.marches);
+        }
+    }
+}
+
 TEST(Cli, DoubleDashEndsTheOptions) {
     const ScratchDir dir;
     writeBytes(dir / "-problem.json", kGoodProblem);

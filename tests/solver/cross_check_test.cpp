@@ -143,5 +143,125 @@ TEST(CrossCheck, WorkedExampleMatchesTheHandMarch) {
     }
 }
 
+// The program's balanced march is Solve's march: solving at the same qc (the user flow mode
+// with x = qc N / Q) gives the same figures, and the risers pass Q. The flow mode of the problem
+// plays no part in the cross-check, and the check reads the numbers by the given locale.
+TEST(CrossCheck, ProgramMarchIsSolvesMarch) {
+    const DiffuserInput in = workedExample(kGreek);
+    const CrossCheck check = crossCheck(in, kGreek);
+    const MarchSummary& m = check.program;
+    ASSERT_TRUE(m.balanced) << m.reason;
+
+    DiffuserInput atQc = in;
+    atQc.flow_mode = FlowMode::user;
+    atQc.ratio = formatGeneral(m.qc * kRisers / kQ, kGreek);
+    SharedState state;
+    const SolveOutcome out = Solve(atQc, state, kGreek);
+    ASSERT_TRUE(out.skipped.empty()) << describe(out.skipped.front());
+    const DiffuserResults& r = state.results;
+    EXPECT_LE(relative(r.q_riser[0], m.qc), 1e-14);
+    EXPECT_LE(relative(out.balance.qcalc, kQ), 1e-9);
+    EXPECT_LE(relative(r.specific_energy[kRisers - 1], m.landward_head), 1e-13);
+    EXPECT_LE(relative(r.q_riser[static_cast<std::size_t>(m.riser_q_max - 1)], m.q_max), 1e-13);
+    EXPECT_LE(relative(r.q_riser[static_cast<std::size_t>(m.riser_q_min - 1)], m.q_min), 1e-13);
+    EXPECT_LE(relative(r.froude[static_cast<std::size_t>(m.riser_froude_min - 1)], m.froude_min),
+              1e-13);
+
+    for (const FlowMode mode : {FlowMode::standard, FlowMode::optimised, FlowMode::user}) {
+        DiffuserInput moded = workedExample(kEnglish);
+        moded.flow_mode = mode;
+        const CrossCheck same = crossCheck(moded, kEnglish);
+        EXPECT_EQ(same.program.landward_head, m.landward_head);
+        EXPECT_EQ(same.classical.landward_head, check.classical.landward_head);
+        EXPECT_EQ(same.summary, check.summary);
+    }
+}
+
+// Designs that cannot be balanced say why in place of a figure, and the check is not judged.
+TEST(CrossCheck, UnbalancedDesignsSayWhy) {
+    struct Case {
+        const char* name;
+        void (*change)(DiffuserInput&);
+        const char* programReason;    // part of the program's reason
+        const char* classicalReason;  // part of the classical reason, nullptr: balanced
+    };
+    const Case cases[] = {
+        {"Q unreadable", [](DiffuserInput& in) { in.total_discharge = "0,35 m3/s"; },
+         "total discharge Q: unreadable number", "total discharge Q: unreadable number"},
+        {"drho unreadable", [](DiffuserInput& in) { in.drho = "-"; },
+         "relative density difference cannot be read",
+         "relative density difference cannot be read"},
+        {"Manning unreadable", [](DiffuserInput& in) { in.manning = ""; },
+         "Manning number cannot be read", "Manning number cannot be read"},
+        {"Q negative", [](DiffuserInput& in) { in.total_discharge = "-0,3528"; },
+         "Q is not positive", "Q is not positive"},
+        {"no risers", [](DiffuserInput& in) { in.risers = "0"; }, "outside 1 to 101",
+         "outside 1 to 101"},
+        {"102 risers", [](DiffuserInput& in) { in.risers = "102"; }, "outside 1 to 101",
+         "outside 1 to 101"},
+        {"risers of no diameter", [](DiffuserInput& in) { in.rows[2].riser_diameter = "0"; },
+         "skipped a step", "skipped a step"},
+        // Through a narrow pipe the density terms alone drive more than Q through risers 2 to
+        // 14 when X is formed from each riser's own discharge.
+        {"narrow pipe",
+         [](DiffuserInput& in) {
+             in.sections = "1";
+             in.rows[0] = {"1", "14", "0,15", "8", "0,2", "0,1144"};
+         },
+         "more than Q, even at qc = ", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DiffuserInput in = workedExample(kGreek);
+        c.change(in);
+        const CrossCheck check = crossCheck(in, kGreek);
+        EXPECT_FALSE(check.program.balanced);
+        EXPECT_NE(check.program.reason.find(c.programReason), std::string::npos)
+            << check.program.reason;
+        if (c.classicalReason != nullptr) {
+            EXPECT_FALSE(check.classical.balanced);
+            EXPECT_NE(check.classical.reason.find(c.classicalReason), std::string::npos)
+                << check.classical.reason;
+        } else {
+            EXPECT_TRUE(check.classical.balanced) << check.classical.reason;
+        }
+        EXPECT_EQ(check.verdict, Verdict::not_judged);
+        EXPECT_FALSE(check.head_difference);
+        EXPECT_EQ(check.summary, "Cannot be judged: the program's march cannot be balanced: " +
+                                     check.program.reason + ".");
+    }
+}
+
+// The verdict warns only above 5 %: one pipe diameter on either side of the limit, and the
+// worked example well above it.
+TEST(CrossCheck, VerdictAtTheLimit) {
+    struct Case {
+        const char* pipeDiameter;  // one section holding all 14 risers; nullptr: worked example
+        double lowest, highest;    // where the head difference lies, %
+        Verdict verdict;
+        const char* words;
+    };
+    const Case cases[] = {
+        {"0,632", 5.0, 5.05, Verdict::warning, "+5.0 %, above the 5 % limit."},
+        {"0,6325", 4.95, 5.0, Verdict::holds, "+5.0 %, within the 5 % limit."},
+        {nullptr, 12.0, 20.0, Verdict::warning, "+13.1 %, above the 5 % limit."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pipeDiameter ? c.pipeDiameter : "worked example");
+        DiffuserInput in = workedExample(kGreek);
+        if (c.pipeDiameter != nullptr) {
+            in.sections = "1";
+            in.rows[0] = {"1", "14", c.pipeDiameter, "8", "0,2", "0,1144"};
+        }
+        const CrossCheck check = crossCheck(in, kGreek);
+        ASSERT_TRUE(check.head_difference) << check.summary;
+        EXPECT_GT(*check.head_difference, c.lowest);
+        EXPECT_LE(*check.head_difference, c.highest);
+        EXPECT_EQ(check.verdict, c.verdict);
+        EXPECT_EQ(check.summary.rfind("E of riser 14 = ", 0), 0u) << check.summary;
+        EXPECT_NE(check.summary.find(c.words), std::string::npos) << check.summary;
+    }
+}
+
 }  // namespace
 }  // namespace thalmuro
