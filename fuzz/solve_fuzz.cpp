@@ -52,5 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<thalmuro::CheckResult> checks =
         thalmuro::checkDesign(in, state, outcome, locale);
     if (checks.size() != thalmuro::checkThresholds().size()) std::abort();
+    // The cross-check marches on states of its own and bounds its marches whatever the texts.
+    const thalmuro::CrossCheck cross = thalmuro::crossCheck(in, locale);
+    if (cross.head_difference.has_value() == (cross.verdict == thalmuro::Verdict::not_judged)) {
+        std::abort();
+    }
     return 0;
 }

@@ -9,7 +9,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "checked.h"
 #include "march.h"
@@ -74,7 +77,7 @@ class BalancedMarch {
             while (highSum < q) {
                 if (high >= q) {
                     return failed("no qc up to Q makes the risers pass Q: at qc = Q they pass " +
-                                  figure(highSum, "0.00000") + " m^3/s");
+                                  formatGeneral(highSum, kPlain) + " m^3/s");
                 }
                 low = high;
                 lowSum = highSum;
