@@ -255,7 +255,7 @@ constexpr std::string_view kCrossCheckRule =
     "formed from each riser's own discharge; both marches balanced by bisection on qc until the "
     "risers pass Q within 1e-9";
 
-// One balanced march on a line, in the problem's number format.
+// One march of the cross-check on a line, in the problem's number format.
 std::string marchText(const thalmuro::MarchSummary& march, const thalmuro::NumberLocale& locale) {
     const auto number = [&](double value) { return thalmuro::formatGeneral(value, locale); };
     const std::string marches = std::to_string(march.marches) + " marches";
