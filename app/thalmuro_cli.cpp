@@ -9,10 +9,6 @@
 // ratio question of the user flow mode (absent or null: Cancel), and the report goes to
 // REPORT.txt, so it holds the same bytes.
 
-#include <unistd.h>
-
-#include <QLocale>
-#include <QString>
 #include <charconv>
 #include <chrono>
 #include <exception>
@@ -27,7 +23,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "number_locale.h"
+#include "cli_platform.h"
 #include "thalmuro/engine.h"
 
 namespace {
@@ -90,12 +86,13 @@ struct UsageError {
 
 struct HelpWanted {};
 
-std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** argv) {
+std::variant<Arguments, UsageError, HelpWanted> parseArguments(
+    const std::vector<std::string>& args) {
     Arguments arguments;
     std::vector<std::string> files;
     bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& argument = args[i];
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
             files.push_back(argument);
         } else if (argument == "--") {
@@ -105,8 +102,8 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
         } else if (argument == "--checks") {
             arguments.checks = true;
         } else if (argument == "--format") {
-            if (i + 1 == argc) return UsageError{"--format needs text or json"};
-            const std::string format = argv[++i];
+            if (i + 1 == args.size()) return UsageError{"--format needs text or json"};
+            const std::string& format = args[++i];
             if (format == "text") {
                 arguments.format = CheckFormat::text;
             } else if (format == "json") {
@@ -115,11 +112,11 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
                 return UsageError{"--format takes text or json, not \"" + format + "\""};
             }
         } else if (argument == "--locale") {
-            if (i + 1 == argc) return UsageError{"--locale needs a locale name"};
-            arguments.locale = argv[++i];
+            if (i + 1 == args.size()) return UsageError{"--locale needs a locale name"};
+            arguments.locale = args[++i];
         } else if (argument == "--max-passes") {
-            if (i + 1 == argc) return UsageError{"--max-passes needs a number of passes"};
-            const std::string_view count = argv[++i];
+            if (i + 1 == args.size()) return UsageError{"--max-passes needs a number of passes"};
+            const std::string_view count = args[++i];
             long passes = 0;
             const auto [end, error] =
                 std::from_chars(count.data(), count.data() + count.size(), passes);
@@ -148,14 +145,36 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
     return arguments;
 }
 
-// The number format of a locale name: "C" and "POSIX" (with an optional ".codeset" or
-// "@modifier"), or any name whose language QLocale knows, such as el_GR, en_US or el_GR.UTF-8.
+// The formats of the names that matter most, the same on every system whether or not its locale
+// data holds them: Greek and English, and C and POSIX (decimal point, comma grouping).
+struct KnownLocale {
+    std::string_view name;
+    bool greek;
+};
+constexpr KnownLocale kKnownLocales[] = {
+    {"C", false},    {"POSIX", false}, {"el", true},     {"el_GR", true},
+    {"el_CY", true}, {"en", false},    {"en_US", false}, {"en_GB", false},
+};
+
+// The number format of a locale name, with an optional ".codeset" or "@modifier": one of the
+// names above, else whatever the system's locale data says of it.
 std::optional<thalmuro::NumberLocale> namedNumberLocale(const std::string& name) {
     const std::string base = name.substr(0, name.find_first_of(".@"));
-    if (base == "C" || base == "POSIX") return thalmuro::numberLocaleOf(QLocale::c());
-    const QLocale locale(QString::fromStdString(name));
-    if (locale.language() == QLocale::C) return std::nullopt;
-    return thalmuro::numberLocaleOf(locale);
+    for (const KnownLocale& known : kKnownLocales) {
+        if (base == known.name) {
+            return known.greek ? thalmuro::NumberLocale::greek()
+                               : thalmuro::NumberLocale::english();
+        }
+    }
+    return thalmuro::cli::systemNamedNumberLocale(name);
+}
+
+// The user's regional format; a name the system does not know reads as the C locale.
+thalmuro::NumberLocale userNumberLocale() {
+    const auto settings = thalmuro::cli::userRegionalSettings();
+    if (const auto* format = std::get_if<thalmuro::NumberLocale>(&settings)) return *format;
+    return namedNumberLocale(std::get<std::string>(settings))
+        .value_or(thalmuro::NumberLocale::english());
 }
 
 // Stops the balancing at the pass bound and, when standard error is a terminal, shows the
@@ -351,8 +370,8 @@ int failure(const std::string& reason) {
     return kExitFailed;
 }
 
-int run(int argc, char** argv) {
-    auto parsed = parseArguments(argc, argv);
+int run(const std::vector<std::string>& args) {
+    auto parsed = parseArguments(args);
     if (std::holds_alternative<HelpWanted>(parsed)) {
         std::cout << kUsage << '\n' << kHelp;
         return std::cout.flush() ? kExitWritten : kExitFailed;
@@ -373,13 +392,13 @@ int run(int argc, char** argv) {
     if (!numberLocale && input.decimal_separator) {
         numberLocale = thalmuro::numberLocaleFor(*input.decimal_separator);
     }
-    if (!numberLocale) numberLocale = thalmuro::systemNumberLocale();
+    if (!numberLocale) numberLocale = userNumberLocale();
 
     // The program's shared variables, as they stand when the main window opens.
     thalmuro::SharedState state;
     thalmuro::SolveOutcome outcome;
     {
-        PassBound bound(arguments.max_passes, isatty(STDERR_FILENO) == 1);
+        PassBound bound(arguments.max_passes, thalmuro::cli::standardErrorIsTerminal());
         outcome = thalmuro::Solve(input, state, *numberLocale, &bound);
     }
 
@@ -414,7 +433,8 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     try {
-        return run(argc, argv);
+        thalmuro::cli::prepareStandardStreams();
+        return run(thalmuro::cli::arguments(argc, argv));
     } catch (const std::exception& error) {
         return failure(std::string("internal error: ") + error.what());
     }

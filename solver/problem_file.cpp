@@ -11,6 +11,8 @@
 #include <system_error>
 #include <utility>
 
+#include "platform.h"
+
 namespace thalmuro {
 namespace {
 
@@ -409,7 +411,7 @@ std::string systemReason(int error) {
 std::variant<DiffuserInput, std::string> read(const std::string& fileName) {
     const std::string name = "\"" + fileName + "\"";
     errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openForReading(fileName),
                                                                &std::fclose);
     if (!file) return "cannot open " + name + ": " + systemReason(errno);
     std::string text;

@@ -554,14 +554,20 @@ std::error_code make_error_code(EngineError error);
 //
 // The error is an errno value in std::generic_category, except for the named pipe without a
 // reader, whose error says so and still compares equal to std::errc::no_such_device_or_address.
+//
+// On Windows the names are UTF-8 too and the same promises hold: the temporary file is flushed
+// (FlushFileBuffers) and moved over NAME in one step that replaces it; a read-only NAME is not
+// replaced. A link's final target is replaced; a device (NUL, CON) or a pipe is written in place.
+// The Windows errors are given as their errno values.
 std::error_code writeFileSafely(const std::string& path, std::string_view bytes);
 
 // Writes the report's bytes to `path` (an existing file is replaced without asking); the error
 // says why it could not, EngineError::no_converter when the report has no bytes.
 std::error_code writeReport(const std::string& path, const Report& report);
 
-// UTF-8 to Windows-1253 through the C library's converter; a character the code page lacks (or
-// a byte that is not UTF-8) becomes "?". Nothing when the converter is missing.
+// UTF-8 to Windows-1253 through the system's converter (the C library's iconv; on Windows the
+// code page 1253 of the system); a character the code page lacks (or a byte that is not UTF-8)
+// becomes "?". Nothing when the converter is missing.
 std::optional<std::string> encodeWindows1253(std::string_view utf8);
 
 // Problem files: the boxes of the main window as JSON, every value the text as typed.
