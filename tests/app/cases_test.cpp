@@ -4,13 +4,12 @@
 // (--locale el_GR). The folder is read when the tests start, so that a new case is two new files.
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "cli_process.h"
+#include "windows1253_text.h"
 
 namespace thalmuro {
 namespace {
@@ -56,8 +56,6 @@ std::vector<Case> casesInFolder() {
 // One report line for a reader: the Windows-1253 bytes as UTF-8, the line end and any other
 // control character or byte the code page leaves undefined written as an escape.
 std::string readable(std::string_view line) {
-    const std::unique_ptr<void, int (*)(iconv_t)> cd(iconv_open("UTF-8", "WINDOWS-1253"),
-                                                     iconv_close);
     std::string out;
     for (const char c : line) {
         const auto byte = static_cast<unsigned char>(c);
@@ -68,17 +66,10 @@ std::string readable(std::string_view line) {
         } else if (byte >= 0x20 && byte < 0x7F) {
             out += c;
         } else {
-            char in[1] = {c};
-            char utf8[4];
-            char* inPtr = in;
-            std::size_t inLeft = 1;
-            char* outPtr = utf8;
-            std::size_t outLeft = sizeof utf8;
-            const bool decoded =
-                byte >= 0x80 && cd.get() != reinterpret_cast<iconv_t>(-1) &&
-                iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+            const std::optional<std::string> decoded =
+                byte >= 0x80 ? testing::utf8OfWindows1253(byte) : std::nullopt;
             if (decoded) {
-                out.append(utf8, outPtr);
+                out += *decoded;
             } else {
                 char escape[5];
                 std::snprintf(escape, sizeof escape, "\\x%02X", byte);

@@ -1,21 +1,12 @@
 #include "cli_process.h"
 
-#include <fcntl.h>
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
 
 #include "child_process.h"
-
-extern char** environ;
 
 namespace thalmuro {
 
@@ -31,9 +22,11 @@ void writeBytes(const fs::path& path, const std::string& bytes) {
 }
 
 ScratchDir::ScratchDir() {
-    std::string pattern = (fs::temp_directory_path() / "thalmuro_cli_test_XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::system_error(errno, std::generic_category());
-    path_ = pattern;
+    std::random_device random;
+    for (;;) {
+        path_ = fs::temp_directory_path() / ("thalmuro_cli_test_" + std::to_string(random()));
+        if (fs::create_directory(path_)) return;
+    }
 }
 
 ScratchDir::~ScratchDir() {
@@ -53,46 +46,30 @@ std::vector<std::string> ScratchDir::entries() const {
 
 CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const LocaleEnv& env,
               const Limits& limits) {
-    std::vector<std::string> argStore = {THALMURO_CLI};
-    argStore.insert(argStore.end(), args.begin(), args.end());
-    std::vector<std::string> envStore;
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string entry = *e;
+    testing::Program program;
+    program.args = {THALMURO_CLI};
+    program.args.insert(program.args.end(), args.begin(), args.end());
+    for (const std::string& entry : testing::currentEnvironment()) {
         const std::string name = entry.substr(0, entry.find('='));
-        if (name != "LC_ALL" && name != "LC_NUMERIC" && name != "LANG") envStore.push_back(entry);
+        if (name != "LC_ALL" && name != "LC_NUMERIC" && name != "LANG") {
+            program.environment.push_back(entry);
+        }
     }
     for (const auto& [name, value] : env)
-        envStore.push_back(name + "=" + value);
-    std::vector<char*> argv = testing::execList(argStore);
-    std::vector<char*> envp = testing::execList(envStore);
-    rlimit fileSize{};
-    getrlimit(RLIMIT_FSIZE, &fileSize);
-    if (limits.fileSize) fileSize.rlim_cur = *limits.fileSize;
+        program.environment.push_back(name + "=" + value);
+    program.folder = dir.path().string();
+    program.out = (dir / "stdout").string();
+    program.err = (dir / "stderr").string();
+    program.fileSizeLimit = limits.fileSize;
 
-    const std::string outPath = (dir / "stdout").string();
-    const std::string errPath = (dir / "stderr").string();
+    const testing::ChildEnd end = testing::runProgram(program, limits.time);
     CliRun run;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        // The child: only calls that are safe between fork and exec.
-        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (out >= 0 && err >= 0 && dup2(out, 1) == 1 && dup2(err, 2) == 2 &&
-            chdir(dir.path().c_str()) == 0 && setrlimit(RLIMIT_FSIZE, &fileSize) == 0)
-            execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
-    if (pid < 0) {
-        ADD_FAILURE() << "cannot start " << argv[0] << ": " << std::strerror(errno);
-        return run;
-    }
-    const testing::ChildEnd end = testing::waitBounded(pid, limits.time);
     run.status = end.status;
     run.end = end.describe();
-    run.out = readBytes(outPath);
-    run.err = readBytes(errPath);
-    fs::remove(outPath);
-    fs::remove(errPath);
+    run.out = readBytes(program.out);
+    run.err = readBytes(program.err);
+    fs::remove(program.out);
+    fs::remove(program.err);
     return run;
 }
 

@@ -2,9 +2,8 @@
 // locale variables the test chooses, its exit status and both output streams captured.
 #pragma once
 
-#include <sys/resource.h>
-
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -46,7 +45,7 @@ class ScratchDir {
 
 // What the program may use when it runs.
 struct Limits {
-    std::optional<rlim_t> fileSize;  // the file-size limit (ulimit -f), in bytes
+    std::optional<std::uint64_t> fileSize;  // POSIX systems: the file-size limit (ulimit -f), bytes
     std::chrono::milliseconds time = std::chrono::minutes(1);  // then it is killed
 };
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -234,9 +235,10 @@ TEST(ParseProblem, ShortensWhatItQuotes) {
 class ReadProblemFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "problem_file_test_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        std::random_device random;
+        do {
+            dir_ = fs::temp_directory_path() / ("problem_file_test_" + std::to_string(random()));
+        } while (!fs::create_directory(dir_));
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -294,7 +296,8 @@ TEST_F(ReadProblemFile, WrittenFilesReadBackFieldForField) {
     for (const auto& [name, input] : cases) {
         SCOPED_TRACE(name);
         EXPECT_EQ(fieldsOf(parsedOrFail(problemText(input))), fieldsOf(input));
-        const std::string file = (dir_ / "p.json").string();
+        // A Greek name: names are UTF-8 on every system.
+        const std::string file = (dir_ / "Πρόβλημα 1.json").string();
         ASSERT_FALSE(writeProblemFile(file, input));
         const auto read = readProblemFile(file);
         ASSERT_TRUE(std::holds_alternative<DiffuserInput>(read)) << std::get<std::string>(read);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <clocale>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "thalmuro/engine.h"
+#include "windows1253_text.h"
 
 namespace thalmuro {
 namespace {
@@ -50,16 +50,10 @@ class ReportTest : public ::testing::Test {
 
 // Report bytes as UTF-8, for failure messages.
 std::string fromWindows1253(const std::string& bytes) {
-    const iconv_t cd = iconv_open("UTF-8", "WINDOWS-1253");
-    std::string buffer(bytes.size() * 3, '\0');
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char* dst = buffer.data();
-    std::size_t outLeft = buffer.size();
-    iconv(cd, &in, &inLeft, &dst, &outLeft);
-    iconv_close(cd);
-    buffer.resize(buffer.size() - outLeft);
-    return buffer;
+    std::string text;
+    for (const char byte : bytes)
+        text += testing::utf8OfWindows1253(static_cast<unsigned char>(byte)).value_or("?");
+    return text;
 }
 
 // Compares with a golden file, reporting the first line that differs. With

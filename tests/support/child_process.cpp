@@ -1,10 +1,14 @@
 #include "child_process.h"
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <iostream>
 #include <thread>
 
 extern char** environ;
@@ -54,6 +58,42 @@ ChildEnd runInChild(const std::function<int()>& body, std::chrono::milliseconds 
     // _exit: the copy must not run the test program's exit handlers or flush its buffers.
     if (pid == 0) _exit(body());
     return waitBounded(pid, timeout);
+}
+
+ChildEnd runProgram(const Program& program, std::chrono::milliseconds timeout) {
+    std::vector<std::string> argStore = program.args;
+    std::vector<std::string> envStore = program.environment;
+    std::vector<char*> argv = execList(argStore);
+    std::vector<char*> envp = execList(envStore);
+    rlimit fileSize{};
+    getrlimit(RLIMIT_FSIZE, &fileSize);
+    if (program.fileSizeLimit) fileSize.rlim_cur = *program.fileSizeLimit;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // The child: only calls that are safe between fork and exec.
+        const int out = open(program.out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const int err = open(program.err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (out >= 0 && err >= 0 && dup2(out, 1) == 1 && dup2(err, 2) == 2 &&
+            chdir(program.folder.c_str()) == 0 && setrlimit(RLIMIT_FSIZE, &fileSize) == 0)
+            execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    if (pid < 0) {
+        std::cerr << "cannot start " << argv[0] << ": " << std::strerror(errno) << '\n';
+        return {};
+    }
+    return waitBounded(pid, timeout);
+}
+
+std::vector<std::string> currentEnvironment() {
+    std::vector<std::string> environment;
+    for (char** e = environ; *e != nullptr; ++e)
+        environment.emplace_back(*e);
+    return environment;
+}
+
+std::string posixFeatureMissing() {
+    return {};
 }
 
 ChildEnd runTestAgain(const std::string& testName,

@@ -1,0 +1,132 @@
+// Children of a test program on Windows: CreateProcessW with the standard handles redirected to
+// files, waited for a bounded time.
+#include <windows.h>
+
+#include <iostream>
+#include <memory>
+
+#include "child_process.h"
+
+namespace thalmuro::testing {
+namespace {
+
+std::wstring wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
+                        length);
+    return text;
+}
+
+std::string utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+// One argument quoted as the C runtime's command-line parser takes it apart again.
+std::wstring quoted(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
+        return argument;
+    }
+    std::wstring text = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes before a quote are doubled, and the quote escaped.
+        text.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        text += c;
+    }
+    text.append(backslashes * 2, L'\\');
+    return text + L"\"";
+}
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const {
+        if (handle != INVALID_HANDLE_VALUE && handle != nullptr) CloseHandle(handle);
+    }
+};
+using OwnedHandle = std::unique_ptr<void, HandleCloser>;
+
+// A file the child inherits as a standard handle.
+OwnedHandle inheritable(const std::string& path, DWORD access, DWORD creation) {
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    return OwnedHandle(CreateFileW(wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   &inherit, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+}  // namespace
+
+std::string ChildEnd::describe() const {
+    if (timedOut) return "still running at the time limit, killed";
+    return "exit status " + std::to_string(status);
+}
+
+ChildEnd runProgram(const Program& program, std::chrono::milliseconds timeout) {
+    std::wstring commandLine;
+    for (const std::string& argument : program.args)
+        commandLine += (commandLine.empty() ? L"" : L" ") + quoted(wide(argument));
+    std::wstring environment;
+    for (const std::string& entry : program.environment)
+        environment += wide(entry) + L'\0';
+    environment += L'\0';
+
+    const OwnedHandle in = inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
+    const OwnedHandle out = inheritable(program.out, GENERIC_WRITE, CREATE_ALWAYS);
+    const OwnedHandle err = inheritable(program.err, GENERIC_WRITE, CREATE_ALWAYS);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in.get();
+    startup.hStdOutput = out.get();
+    startup.hStdError = err.get();
+    PROCESS_INFORMATION process{};
+    const std::wstring folder = wide(program.folder);
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                        CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, environment.data(),
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+        std::cerr << "cannot start " << program.args.front() << ": error " << GetLastError()
+                  << '\n';
+        return {};
+    }
+    const OwnedHandle child(process.hProcess);
+    CloseHandle(process.hThread);
+    ChildEnd end;
+    if (WaitForSingleObject(child.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        end.timedOut = true;
+        TerminateProcess(child.get(), 1);
+        WaitForSingleObject(child.get(), INFINITE);
+        return end;
+    }
+    DWORD status = 0;
+    if (GetExitCodeProcess(child.get(), &status)) end.status = static_cast<int>(status);
+    return end;
+}
+
+std::vector<std::string> currentEnvironment() {
+    std::vector<std::string> environment;
+    const std::unique_ptr<wchar_t, decltype(&FreeEnvironmentStringsW)> block(
+        GetEnvironmentStringsW(), &FreeEnvironmentStringsW);
+    for (const wchar_t* entry = block.get(); entry != nullptr && *entry != L'\0';
+         entry += wcslen(entry) + 1) {
+        // Entries such as "=C:=C:\folder" keep the current folder of each drive, not variables.
+        if (*entry != L'=') environment.push_back(utf8(entry));
+    }
+    return environment;
+}
+
+std::string posixFeatureMissing() {
+    return "a feature of POSIX systems, which Windows does not have";
+}
+
+}  // namespace thalmuro::testing
