@@ -194,7 +194,14 @@ std::FILE* openForReading(const std::string& fileName) {
         errno = EINVAL;
         return nullptr;
     }
-    return _wfopen(wide->c_str(), L"rb");
+    std::FILE* file = _wfopen(wide->c_str(), L"rb");
+    // A folder cannot be opened as a file here; elsewhere it opens and cannot be read, and the
+    // reason is the same everywhere.
+    const DWORD attributes = file == nullptr ? GetFileAttributesW(wide->c_str()) : 0;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        errno = EISDIR;
+    }
+    return file;
 }
 
 std::error_code writeFileSafely(const std::string& path, std::string_view bytes) {

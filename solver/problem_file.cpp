@@ -413,7 +413,13 @@ std::variant<DiffuserInput, std::string> read(const std::string& fileName) {
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openForReading(fileName),
                                                                &std::fclose);
-    if (!file) return "cannot open " + name + ": " + systemReason(errno);
+    if (!file) {
+        // A folder cannot be read as a file, whether the system refuses to open it (Windows) or
+        // only to read it.
+        const int error = errno;
+        return (error == EISDIR ? "cannot read " : "cannot open ") + name + ": " +
+               systemReason(error);
+    }
     std::string text;
     std::array<char, 64 * 1024> buffer;
     for (;;) {

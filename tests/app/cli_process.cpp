@@ -1,10 +1,14 @@
 #include "cli_process.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <stdexcept>
 #include <system_error>
+#include <thread>
 
 #include "child_process.h"
 
@@ -22,16 +26,24 @@ void writeBytes(const fs::path& path, const std::string& bytes) {
 }
 
 ScratchDir::ScratchDir() {
-    std::random_device random;
-    for (;;) {
+    static std::mt19937_64 random(
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    for (int attempt = 0; attempt < 100; ++attempt) {
         path_ = fs::temp_directory_path() / ("thalmuro_cli_test_" + std::to_string(random()));
         if (fs::create_directory(path_)) return;
     }
+    throw std::runtime_error("no new scratch folder in " + fs::temp_directory_path().string());
 }
 
 ScratchDir::~ScratchDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    // A program that has just ended may still hold the folder it ran in for a moment (Windows).
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        std::error_code error;
+        fs::remove_all(path_, error);
+        if (!error) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 std::vector<std::string> ScratchDir::entries() const {
@@ -68,8 +80,9 @@ CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const
     run.end = end.describe();
     run.out = readBytes(program.out);
     run.err = readBytes(program.err);
-    fs::remove(program.out);
-    fs::remove(program.err);
+    std::error_code ignored;
+    fs::remove(program.out, ignored);
+    fs::remove(program.err, ignored);
     return run;
 }
 

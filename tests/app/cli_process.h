@@ -34,7 +34,9 @@ class ScratchDir {
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    std::filesystem::path operator/(const std::string& name) const {
+        return path_ / std::filesystem::u8path(name);
+    }
 
     // The names in the folder other than the program's captured output.
     std::vector<std::string> entries() const;

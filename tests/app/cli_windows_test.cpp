@@ -52,21 +52,21 @@ LocaleEnv testLocaleVariables() {
 
 // Without --locale: the format the file records, else the user's settings. With it, the name
 // as POSIX systems write it or as Windows does. Problem and report have Greek names.
-struct Run {
+struct WindowsRun {
     std::string name;
     DiffuserInput input;
     std::vector<std::string> options;
     NumberLocale locale;  // the number format the run should use
 };
 
-void PrintTo(const Run& c, std::ostream* out) {
+void PrintTo(const WindowsRun& c, std::ostream* out) {
     *out << c.name;
 }
 
-class CliOnWindows : public ::testing::TestWithParam<Run> {};
+class CliOnWindows : public ::testing::TestWithParam<WindowsRun> {};
 
 TEST_P(CliOnWindows, WritesTheReportSolveWrites) {
-    const Run& c = GetParam();
+    const WindowsRun& c = GetParam();
     const ScratchDir dir;
     const Expected expected = solveDirectly(c.input, std::nullopt, c.locale, dir);
     const fs::path problem = dir / "Πρόβλημα 1.json";
@@ -94,15 +94,15 @@ const NumberLocale kNotUser = kUser.decimal_separator == "," ? kEnglish : kGreek
 INSTANTIATE_TEST_SUITE_P(
     Runs, CliOnWindows,
     ::testing::Values(
-        Run{"UserSettings", workedExampleFile(kUser), {}, kUser},
-        Run{"RecordedFormatOverTheUserSettings", recorded(kNotUser), {}, kNotUser},
-        Run{"WindowsName", workedExampleFile(kGreek), {"--locale", "el-GR"}, kGreek},
-        Run{"NameOutsideTheRunnersOwn",
-            workedExampleFile(kGreek),
-            {"--locale", "de_DE.UTF-8"},
-            NumberLocale{",", "."}},
-        Run{"RunnersOwnName", workedExampleFile(kEnglish), {"--locale", "en_US"}, kEnglish}),
-    [](const ::testing::TestParamInfo<Run>& info) { return info.param.name; });
+        WindowsRun{"UserSettings", workedExampleFile(kUser), {}, kUser},
+        WindowsRun{"RecordedFormatOverTheUserSettings", recorded(kNotUser), {}, kNotUser},
+        WindowsRun{"WindowsName", workedExampleFile(kGreek), {"--locale", "el-GR"}, kGreek},
+        WindowsRun{"NameOutsideTheRunnersOwn",
+                   workedExampleFile(kGreek),
+                   {"--locale", "de_DE.UTF-8"},
+                   NumberLocale{",", "."}},
+        WindowsRun{"RunnersOwnName", workedExampleFile(kEnglish), {"--locale", "en_US"}, kEnglish}),
+    [](const ::testing::TestParamInfo<WindowsRun>& info) { return info.param.name; });
 
 // A report that cannot be replaced: exit 1 with the reason, the earlier report whole and nothing
 // beside it.

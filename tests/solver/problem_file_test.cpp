@@ -297,7 +297,7 @@ TEST_F(ReadProblemFile, WrittenFilesReadBackFieldForField) {
         SCOPED_TRACE(name);
         EXPECT_EQ(fieldsOf(parsedOrFail(problemText(input))), fieldsOf(input));
         // A Greek name: names are UTF-8 on every system.
-        const std::string file = (dir_ / "Πρόβλημα 1.json").string();
+        const std::string file = (dir_ / fs::u8path("Πρόβλημα 1.json")).u8string();
         ASSERT_FALSE(writeProblemFile(file, input));
         const auto read = readProblemFile(file);
         ASSERT_TRUE(std::holds_alternative<DiffuserInput>(read)) << std::get<std::string>(read);

@@ -35,10 +35,10 @@ class ReportTest : public ::testing::Test {
 
     // Solves `in`, writes the report as the hosts do and returns the bytes of the file.
     std::string report(DiffuserInput in, const NumberLocale& locale, SolveOutcome* out = nullptr) {
-        const fs::path file = dir_ / "Δοκιμή1.txt";
+        const fs::path file = dir_ / fs::u8path("Δοκιμή1.txt");
         SharedState state;
         SolveOutcome outcome = Solve(in, state, locale);
-        EXPECT_FALSE(writeReport(file.string(), outcome.report));
+        EXPECT_FALSE(writeReport(file.u8string(), outcome.report));
         const std::string bytes = readBytes(file);
         EXPECT_EQ(bytes, outcome.report.bytes.value_or(""));
         if (out != nullptr) *out = std::move(outcome);

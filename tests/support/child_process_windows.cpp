@@ -61,8 +61,9 @@ using OwnedHandle = std::unique_ptr<void, HandleCloser>;
 // A file the child inherits as a standard handle.
 OwnedHandle inheritable(const std::string& path, DWORD access, DWORD creation) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    return OwnedHandle(CreateFileW(wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   &inherit, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return OwnedHandle(CreateFileW(wide(path).c_str(), access,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
+                                   creation, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 }  // namespace
