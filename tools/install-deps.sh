@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions
     xvfb xauth xdotool imagemagick                    # windows under a virtual display
     locales                                           # a Greek C locale for the locale tests
+    g++-mingw-w64-x86-64 wine wine64                  # the Windows build, its tests under Wine
 )
 
 missing=()

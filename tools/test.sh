@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the tests of a normal build, then the
 # same tests under AddressSanitizer + UndefinedBehaviorSanitizer (clang) with each fuzz target
-# running for a bounded time.
+# running for a bounded time, then the engine's and the runner's tests built for Windows and run
+# under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -15,3 +16,5 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPI
     -DTHALMURO_SANITIZE=ON -DTHALMURO_FUZZ=ON -DTHALMURO_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+tools/test-windows.sh
