@@ -27,7 +27,7 @@ cmake --build "$build" -j"$jobs"
 
 # Now and then a test program under Wine stops making progress after one of its child programs
 # has ended (Wine 8); such a test is stopped at the time limit and run again.
-run_tests="ctest --test-dir $build --output-on-failure -j$jobs --timeout 120 \
+run_tests="ctest --test-dir $build --output-on-failure -j$jobs --timeout 60 \
     --repeat after-timeout:3"
 if [ "$(id -u)" -eq 0 ] && command -v unshare >/dev/null; then
     # The server must run where the small file system is seen: in the namespace.
