@@ -209,13 +209,14 @@ class ScreenFit : public QObject {
                                 room.height())};
     }
 
-    // Moves the window, frame included, inside `available` where it reaches beyond it.
+    // Moves the window, frame included, inside `available` where it reaches beyond it. A
+    // window that cannot be made that small keeps its top-left corner, with the caption, there.
     void keepWithin(const QRect& available) {
         const QSize frame = window_->size().grownBy(frameMargins_);
         const QPoint at = window_->pos();
         const QPoint inside(
-            std::clamp(at.x(), available.left(), available.right() + 1 - frame.width()),
-            std::clamp(at.y(), available.top(), available.bottom() + 1 - frame.height()));
+            std::max(available.left(), std::min(at.x(), available.right() + 1 - frame.width())),
+            std::max(available.top(), std::min(at.y(), available.bottom() + 1 - frame.height())));
         if (inside != at) window_->move(inside);
     }
 
