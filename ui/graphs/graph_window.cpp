@@ -14,6 +14,7 @@
 #include "line_chart.h"
 #include "line_shape.h"
 #include "messages.h"
+#include "screen_fit.h"
 #include "secondary_window.h"
 #include "twips.h"
 #include "window_controls.h"
@@ -95,7 +96,7 @@ GraphWindow::GraphWindow(const DiffuserResults& results, NumberLocale numberLoca
     setAttribute(Qt::WA_DeleteOnClose);
     // The window's background is the 3-D highlight colour, white in the usual schemes.
     setBackground(this, palette().color(QPalette::Light));
-    resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    setClientSize(this, kClientWidthTwips, kClientHeightTwips, WindowSizing::resizable);
 
     createControls();
     setStartingState();

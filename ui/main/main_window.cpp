@@ -25,6 +25,7 @@
 #include "messages.h"
 #include "project_files.h"
 #include "report_failure.h"
+#include "screen_fit.h"
 #include "thalmuro/engine.h"
 #include "twips.h"
 #include "window_controls.h"
@@ -79,10 +80,12 @@ class ClientArea : public QWidget {
     explicit ClientArea(QWidget* parent)
         : QWidget(parent), picture_(loadBitmap(kBackgroundBitmap)) {}
 
-  protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        paintPicture(this, picture_, kBackgroundColour);
+    void paintBackground(QWidget* target) const {
+        paintPicture(target, picture_, kBackgroundColour);
     }
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override { paintBackground(this); }
 
   private:
     QPixmap picture_;
@@ -152,8 +155,8 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     // The opening size gives the client area below the menu bar its 13665 x 9675 twips. No
     // layout manager is used: a larger window shows more of the picture and of the table,
     // and no control moves or changes size.
-    const QSize clientSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
-    resize(clientSize.width(), clientSize.height() + menuBar()->heightForWidth(clientSize.width()));
+    setClientSize(this, kClientWidthTwips, kClientHeightTwips, WindowSizing::resizable,
+                  [client](QWidget* target) { client->paintBackground(target); });
 
     // The Sharp button (Option1) comes first in the focus order and takes the focus when the
     // window opens; taking the focus selects it, so "Sharp" is the fitting type at start. The
@@ -365,8 +368,10 @@ void MainWindow::showTableRow(int row) {
     const int value = tableScrollBar_->value();
     const int top = kTableFrameTopTwips - value + rowTop(row);
     const int bottom = top + kCellHeight;
-    // The visible part of the table is the client area, however tall the window is.
-    const int visibleBottom = centralWidget()->height() * kTwipsPerPixel;
+    // The visible part of the table is the client area that holds its frame, however tall the
+    // window is; where the client area scrolls on a small screen, the scroll area shows the row
+    // afterwards.
+    const int visibleBottom = tableFrame_->parentWidget()->height() * kTwipsPerPixel;
     int wanted = value;
     if (top < 0) {
         wanted = value + top;  // the row's top on the client area's top edge
