@@ -74,7 +74,7 @@ RiserSections riserSections(const DiffuserInput& input, long sections, const Num
         // is the Solve's business, not the checks'.
         Diagnostics outside;
         forEachRiserIndex(
-            start.value(), end.value(), outside, [] { return std::string(); },
+            start.value(), end.value(), outside, [] { return StepName{}; },
             [&](std::size_t i) {
                 out.section[i] = static_cast<int>(s);
                 out.spacing[i] = spacing;
