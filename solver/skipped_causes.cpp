@@ -440,9 +440,12 @@ class Explainer {
         };
         const auto box = [](const char* english, const char* greek, const char* name,
                             const std::string& text) {
+            const std::string tag = std::string(" (") + name + ")";
+            if (readingOf(text, NumberLocale::english()) == Reading::empty) {
+                return Phrase{english + tag, greek + tag};
+            }
             const Phrase q = quoted(text);
-            return Phrase{std::string(english) + " (" + name + ") " + q.english,
-                          std::string(greek) + " (" + name + ") " + q.greek};
+            return Phrase{english + tag + " " + q.english, greek + tag + " " + q.greek};
         };
         const Phrase count{"is not a count from -32768 to 32767",
                            "δεν είναι πλήθος από -32768 έως 32767"};

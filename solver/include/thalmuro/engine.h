@@ -381,7 +381,8 @@ const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 //                           its sign (the report prints it rounded and without it)
 //   landward_head           values: E of riser 1, the friction losses, the density terms and E of
 //                           riser N (m)
-//   skipped_steps           values: the number of skipped steps
+//   skipped_steps           values: the number of skipped steps; the rows and risers that
+//                           their causes name, the summary tells the causes (explainSkipped)
 struct CheckResult {
     std::string_view name;
     Verdict verdict = Verdict::not_judged;
