@@ -6,10 +6,11 @@
 // Each skipped step is traced back here to what the user typed: first to the box or table row
 // its step names (a count, Q, the ratio, a section's cells), then to a box whose value fails
 // that kind of step wherever it is used (Δρ/ρ for the Froude numbers, a zero riser diameter for
-// the riser velocities), then to the inputs that leave riser 1 without a discharge, and last to
-// the nearest row or gap of the section table on the seaward side of the riser, since a failed
-// step spoils the steps of the risers landward of it. What is left is an arithmetic fault of
-// the march itself and is told with the risers where it happened.
+// the riser velocities), then to the inputs that leave riser 1 without a discharge or every
+// riser without its energy (an unreadable Δρ/ρ), and last to the nearest row or gap of the
+// section table on the seaward side of the riser, since a failed step spoils the steps of the
+// risers landward of it. What is left is an arithmetic fault of the march itself and is told
+// with the risers where it happened.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -103,9 +104,22 @@ Phrase sectionsNamed(const std::set<int>& sections) {
     return {"sections " + list.english, "των τμημάτων " + list.greek};
 }
 
-// A typed text as quoted in a line.
+// A typed text as quoted in a line; control characters (a line feed pasted into a box) are
+// written as escapes so that the cause stays on one line.
 Phrase quoted(const std::string& text) {
-    return {"\"" + text + "\"", "«" + text + "»"};
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            shown += c;
+        } else {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0xf];
+        }
+    }
+    return {"\"" + shown + "\"", "«" + shown + "»"};
 }
 
 // Why a box's number could not be used, after the box's name and typed text.
@@ -145,6 +159,8 @@ constexpr std::array<Column, kRowCells.size()> kColumns{{
 constexpr std::size_t kFirst = 0;
 constexpr std::size_t kLast = 1;
 constexpr std::size_t kPipeDiameter = 2;
+constexpr std::size_t kSpacing = 3;
+constexpr std::size_t kElevationStep = 4;
 constexpr std::size_t kRiserDiameter = 5;
 
 // A section row as typed: how each cell reads and which risers it names.
@@ -161,8 +177,7 @@ struct RowState {
     }
     // A fault that spoils the march at its risers and landward of them.
     bool spoilsTheMarch() const {
-        return bad(kPipeDiameter) || bad(kRiserDiameter) || unusable(cells[3]) ||
-               unusable(cells[4]);
+        return bad(kPipeDiameter) || bad(kRiserDiameter) || bad(kSpacing) || bad(kElevationStep);
     }
 };
 
@@ -245,8 +260,8 @@ class Explainer {
             }
             ownerOf_[static_cast<std::size_t>(k - 1)] = s;
         }
-        // Risers that no row names: beside a row whose bounds cannot be read they are that row's
-        // risers; beyond the last riser named, with N above 101, the count's.
+        // Risers that no row names: when a row's bounds cannot be read they are that row's risers;
+        // else, with N above 101, the count's; else a gap in the table.
         for (int s = 1; s <= lastFilledRow_; ++s) {
             if (rows_[static_cast<std::size_t>(s - 1)].boundsUnusable()) {
                 uncoveredKey_ = rowKey(s);
@@ -550,11 +565,10 @@ class Explainer {
             cause.risers.insert(uncovered_.begin(), uncovered_.end());
         } else {
             const Fault fault = static_cast<Fault>(std::stoi(key.substr(kFault.size())));
-            const Phrase at = ranges(cause.figureRisers);
+            const Phrase of = risersNamed(cause.figureRisers);
             cause.subject = cause.figureRisers.empty()
                                 ? Phrase{"the computation", "Υπολογισμός"}
-                                : Phrase{"the march at " + risersNamed(cause.figureRisers).english,
-                                         "Υπολογισμός " + risersNamed(cause.figureRisers).greek};
+                                : Phrase{"the march at " + of.english, "Υπολογισμός " + of.greek};
             switch (fault) {
                 case Fault::overflow:
                     cause.why = {"a figure too large for a 64-bit float",
