@@ -344,7 +344,8 @@ class Checker {
                          (causes_.size() == 1 ? " cause:" : " causes:");
         for (std::size_t i = 0; i < causes_.size(); ++i) {
             const SkippedCause& cause = causes_[i];
-            result.summary += " (" + std::to_string(i + 1) + ") " + cause.english;
+            result.summary +=
+                (i == 0 ? " (" : "; (") + std::to_string(i + 1) + ") " + cause.english;
             sections.insert(cause.rows.begin(), cause.rows.end());
             risers.insert(cause.risers.begin(), cause.risers.end());
         }
