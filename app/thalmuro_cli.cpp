@@ -66,8 +66,11 @@ constexpr std::string_view kHelp =
     "                 write the report of the last pass (default 1000000)\n"
     "  --help         show this help and exit\n"
     "\n"
-    "Every step that could not be computed is listed on standard error as a warning. A long\n"
-    "balancing shows its progress on standard error when that is a terminal.\n"
+    "Steps that could not be computed are told on standard error as warnings, one line per\n"
+    "cause: the box, the section row or the risers at fault, why, and which figures kept the\n"
+    "values of an earlier Solve. With --format json the causes are also printed under the key\n"
+    "\"skipped_causes\". A long balancing shows its progress on standard error when that is a\n"
+    "terminal.\n"
     "Exit status: 0 the report was written (with --checks: the checks were printed), 1 the\n"
     "problem could not be read or the report could not be written, 2 wrong usage,\n"
     "3 the balancing stopped at --max-passes (the report of the last pass was written, or\n"
@@ -316,6 +319,7 @@ nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
 }
 
 std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
+                       const std::vector<thalmuro::SkippedCause>& causes,
                        const thalmuro::CrossCheck& crossCheck) {
     const auto optional = [](const std::optional<double>& value) {
         return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
@@ -336,7 +340,17 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                         {"sections", check.sections},
                         {"summary", check.summary}});
     }
-    return nlohmann::ordered_json{{"checks", list}, {"cross_check", crossCheckJson(crossCheck)}}
+    nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
+    for (const thalmuro::SkippedCause& cause : causes) {
+        skipped.push_back({{"english", cause.english},
+                           {"greek", cause.greek},
+                           {"rows", cause.rows},
+                           {"risers", cause.risers},
+                           {"steps", cause.steps}});
+    }
+    return nlohmann::ordered_json{{"checks", list},
+                                  {"skipped_causes", skipped},
+                                  {"cross_check", crossCheckJson(crossCheck)}}
                .dump(2) +
            '\n';
 }
@@ -383,14 +397,16 @@ int run(int argc, char** argv) {
         outcome = thalmuro::Solve(input, state, *numberLocale, &bound);
     }
 
-    for (const thalmuro::Skip& skip : outcome.skipped) {
-        std::cerr << "warning: " << thalmuro::describe(skip) << '\n';
+    const std::vector<thalmuro::SkippedCause> causes =
+        thalmuro::explainSkipped(input, outcome, *numberLocale);
+    for (const thalmuro::SkippedCause& cause : causes) {
+        std::cerr << "thalmuro-cli: warning: " << cause.english << '\n';
     }
     const thalmuro::Balance& balance = outcome.balance;
     if (balance.stopped_by_host) {
-        std::cerr << "warning: the balancing stopped at the bound of " << balance.passes
-                  << " passes: qc = " << plainNumber(balance.qc) << " m^3/s, the risers pass "
-                  << plainNumber(balance.qcalc)
+        std::cerr << "thalmuro-cli: warning: the balancing stopped at the bound of "
+                  << balance.passes << " passes: qc = " << plainNumber(balance.qc)
+                  << " m^3/s, the risers pass " << plainNumber(balance.qcalc)
                   << " m^3/s against Q = " << plainNumber(state.results.q_total)
                   << " m^3/s; the report is that of the last pass\n";
     }
@@ -399,7 +415,7 @@ int run(int argc, char** argv) {
             thalmuro::checkDesign(input, state, outcome, *numberLocale);
         const thalmuro::CrossCheck crossCheck = thalmuro::crossCheck(input, *numberLocale);
         std::cout << (arguments.format == CheckFormat::json
-                          ? checksJson(checks, crossCheck)
+                          ? checksJson(checks, causes, crossCheck)
                           : checksText(checks, *numberLocale) + '\n' +
                                 crossCheckText(crossCheck, *numberLocale));
         if (!std::cout.flush()) return failure("cannot write the checks");

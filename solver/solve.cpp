@@ -16,22 +16,24 @@ void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
 
     // A count beyond the 16-bit range is not stored: the previous count stays.
     if (!readSectionCount(input.sections, state)) {
-        diagnostics.record("number of sections", Fault::overflow);
+        diagnostics.record({"number of sections", StepKind::sections_count}, Fault::overflow);
     }
     if (const std::optional<std::int16_t> count = leadingCount(input.risers)) {
         r.n_risers = *count;
     } else {
-        diagnostics.record("number of risers", Fault::overflow);
+        diagnostics.record({"number of risers", StepKind::risers_count}, Fault::overflow);
     }
     r.drho = input.drho;
-    diagnostics.assign(r.q_total, readValue(input.total_discharge, locale),
-                       [] { return std::string("total discharge Q"); });
+    diagnostics.assign(r.q_total, readValue(input.total_discharge, locale), [] {
+        return StepName{"total discharge Q", StepKind::total_discharge};
+    });
     state.manning = input.manning;
 
     for (long s = 1; s <= state.tmimata; ++s) {
         if (s > kSectionRows) {
-            diagnostics.record("rows " + std::to_string(kSectionRows + 1) + " to " +
-                                   std::to_string(state.tmimata) + " of the section table",
+            diagnostics.record({"rows " + std::to_string(kSectionRows + 1) + " to " +
+                                    std::to_string(state.tmimata) + " of the section table",
+                                StepKind::sections_beyond, 0, kSectionRows + 1},
                                Fault::index_outside);
             break;
         }
@@ -43,8 +45,10 @@ void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
         row.pipe_diameter = readValue(typed.pipe_diameter, locale);
         row.spacing = readValue(typed.spacing, locale);
         row.elevation_step = readValue(typed.elevation_step, locale);
-        diagnostics.assign(row.riser_diameter, readValue(typed.riser_diameter, locale),
-                           [&] { return "riser diameter of row " + std::to_string(s); });
+        diagnostics.assign(row.riser_diameter, readValue(typed.riser_diameter, locale), [&] {
+            return StepName{"riser diameter of row " + std::to_string(s),
+                            StepKind::riser_diameter_cell, 0, static_cast<int>(s)};
+        });
     }
 
     // Δρ/ρ and n stay texts in the shared variables; every step that uses them reads the same

@@ -58,8 +58,8 @@ Expected solveDirectly(const DiffuserInput& input, const std::optional<std::stri
     EXPECT_FALSE(writeReport(reportPath.string(), outcome.report));
     Expected expected{readBytes(reportPath), {}};
     fs::remove(reportPath);
-    for (const Skip& skip : outcome.skipped) {
-        expected.warnings += "warning: " + describe(skip) + "\n";
+    for (const SkippedCause& cause : explainSkipped(answered, outcome, locale)) {
+        expected.warnings += "thalmuro-cli: warning: " + cause.english + "\n";
     }
     return expected;
 }
@@ -527,7 +527,7 @@ TEST(Cli, BalancingStopsAtThePassBound) {
         EXPECT_EQ(run.status, c.status) << run.err;
         // Standard error is a file here, not a terminal: no progress lines.
         EXPECT_EQ(run.err.find("balancing, "), std::string::npos) << run.err;
-        const std::size_t found = run.err.rfind("warning: the balancing stopped");
+        const std::size_t found = run.err.rfind("thalmuro-cli: warning: the balancing stopped");
         if (c.warning.empty()) {
             EXPECT_EQ(found, std::string::npos) << run.err;
         } else {
@@ -610,7 +610,8 @@ TEST(Cli, ALongBalancingShowsItsProgressOnATerminal) {
     }
     if (shown != std::string::npos) {
         // Each line overwrites the one before; the warnings start on a line of their own.
-        EXPECT_NE(run.err.find("passes\r\nwarning: ", shown), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("passes\r\nthalmuro-cli: warning: ", shown), std::string::npos)
+            << run.err;
     }
 }
 
@@ -770,6 +771,56 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
             EXPECT_EQ(p["marches"], march.marches);
         }
     }
+}
+
+// Skipped steps are told one line per cause on standard error, whatever the run prints, and
+// the JSON checks give the causes under their own key.
+TEST(Cli, SkippedStepsAreToldByTheirCauses) {
+    DiffuserInput faulty = workedExampleFile(kGreek);
+    faulty.manning = "0,01x";
+    faulty.rows[4].last_riser = "13";
+    const std::string warnings =
+        "thalmuro-cli: warning: Manning number (Text6) \"0,01x\": cannot be read; earlier values "
+        "kept: the friction factor of sections 1 to 5\n"
+        "thalmuro-cli: warning: section table: no row names riser 14 (N = 14 in Text1); earlier "
+        "values kept: the figures of riser 14\n";
+    const ScratchDir dir;
+    writeBytes(dir / "problem.json", problemText(faulty));
+    const std::vector<std::vector<std::string>> runs = {
+        {"problem.json", "r.txt"},
+        {"--checks", "problem.json"},
+        {"--checks", "--format", "json", "problem.json"},
+    };
+    for (std::vector<std::string> args : runs) {
+        SCOPED_TRACE(args.front());
+        args.insert(args.begin(), {"--locale", "el_GR"});
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, warnings);
+    }
+    const CliRun json =
+        runCli(dir, {"--locale", "el_GR", "--checks", "--format", "json", "problem.json"});
+    const nlohmann::json printed = nlohmann::json::parse(json.out);
+    const nlohmann::json& causes = printed["skipped_causes"];
+    ASSERT_EQ(causes.size(), 2u) << json.out;
+    EXPECT_EQ(causes[0]["rows"], nlohmann::json::array({1, 2, 3, 4, 5}));
+    EXPECT_EQ(causes[0]["risers"], nlohmann::json::array());
+    EXPECT_EQ(causes[0]["steps"], 5);
+    EXPECT_EQ(causes[1]["risers"], nlohmann::json::array({14}));
+    EXPECT_EQ(causes[1]["greek"],
+              "Πίνακας τμημάτων: καμία γραμμή δεν ορίζει τον ανυψωτήρα 14 (Πλήθος Ανυψωτήρων 14)· "
+              "κρατήθηκαν οι προηγούμενες τιμές: τα μεγέθη του ανυψωτήρα 14");
+    const nlohmann::json& skipped = printed["checks"].back();
+    EXPECT_EQ(skipped["name"], "skipped_steps");
+    EXPECT_EQ(skipped["sections"], nlohmann::json::array({1, 2, 3, 4, 5}));
+    EXPECT_EQ(skipped["risers"], nlohmann::json::array({14}));
+
+    // A problem without a skipped step has no warning and an empty list.
+    writeBytes(dir / "problem.json", problemText(workedExampleFile(kGreek)));
+    const CliRun clean =
+        runCli(dir, {"--locale", "el_GR", "--checks", "--format", "json", "problem.json"});
+    EXPECT_EQ(clean.err, "");
+    EXPECT_EQ(nlohmann::json::parse(clean.out)["skipped_causes"], nlohmann::json::array());
 }
 
 TEST(Cli, DoubleDashEndsTheOptions) {

@@ -140,12 +140,37 @@ class Num {
     std::uint8_t faults_ = 0;
 };
 
+// What a skipped step computes, so that it can be traced back to the box that caused it.
+enum class StepKind : std::uint8_t {
+    other,
+    risers_count,         // N from Text1
+    sections_count,       // the number of sections from Text2
+    total_discharge,      // Q from Text5
+    ratio,                // x of the user flow mode
+    first_discharge,      // qc, the discharge of riser 1
+    balancing,            // lowering qc by 0.0001 in the optimised flow mode
+    riser_diameter_cell,  // the riser diameter of a section row
+    friction,             // the friction factor of a section
+    section_copy,         // a section's data copied onto the risers it names
+    sections_beyond,      // any step of the sections beyond the 30 table rows
+    riser,                // a step of the march at a riser (energy, discharge, cd, velocities)
+    riser_velocity,       // the velocity in a riser
+    froude,               // the densimetric Froude number of a riser
+    risers_beyond,        // any step of the risers beyond 101
+    discharge_sum,        // adding a riser's discharge to qcalc
+    report_line,          // a line of the report
+};
+
 // One skipped step: which step, why, and how many times it was skipped (the same step is
-// usually skipped in every pass of the balancing).
+// usually skipped in every pass of the balancing). `step` names it as the engine does (array
+// elements from 0); `kind`, `riser` and `section` say what it computes in the user's terms.
 struct Skip {
     std::string step;
     Fault cause;
     long count;
+    StepKind kind = StepKind::other;
+    int riser = 0;    // the riser it belongs to, numbered from 1 (the first of a range); 0: none
+    int section = 0;  // the section or table row, numbered from 1 (the first of a range); 0: none
 };
 
 // "<step>: <cause>", with " (xN)" when the step was skipped N > 1 times.
@@ -356,7 +381,8 @@ const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 //                           its sign (the report prints it rounded and without it)
 //   landward_head           values: E of riser 1, the friction losses, the density terms and E of
 //                           riser N (m)
-//   skipped_steps           values: the number of skipped steps
+//   skipped_steps           values: the number of skipped steps; the rows and risers that
+//                           their causes name, the summary tells the causes (explainSkipped)
 struct CheckResult {
     std::string_view name;
     Verdict verdict = Verdict::not_judged;
