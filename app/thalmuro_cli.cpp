@@ -92,9 +92,9 @@ constexpr std::string_view kHelp =
     "terminal.\n"
     "Exit status: 0 the report was written (with --checks: the checks were printed; with\n"
     "--conditions: the table was printed), 1 the problem could not be read or the report\n"
-    "could not be written, 2 wrong usage (a SPEC that cannot be read included), 3 the\n"
-    "balancing stopped at --max-passes (the report of the last pass was written, or its\n"
-    "checks or the table printed).\n";
+    "could not be written, 2 wrong usage (a SPEC that cannot be read included),\n"
+    "3 the balancing stopped at --max-passes (the report of the last pass was written, or\n"
+    "its checks or the table printed).\n";
 
 enum class CheckFormat { text, json };
 
