@@ -80,6 +80,22 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+// A part or item of the list as a message quotes it, on one line: control characters as "?",
+// and only its beginning (cut between two UTF-8 characters) when it is long.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    std::size_t end = text.size();
+    if (end > kLongest) {
+        end = kLongest;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            --end;
+    }
+    std::string out = "\"";
+    for (const char c : text.substr(0, end))
+        out += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    return out + (end < text.size() ? "...\"" : "\"");
+}
+
 // A VALUE of the list: a number, or a multiple of the problem's own value.
 struct Value {
     double number = 0.0;
@@ -135,12 +151,17 @@ class Quantity {
         }
         for (const double factor : factors)
             values_.push_back(multipleOf(factor, *own_));
+        if (firstBadValue(0)) {
+            return "no " + std::string(name_) + "= part is given, and its default multiples of " +
+                   "the problem's " + std::string(name_) + " " + formatGeneral(*own_, kPoint) +
+                   " are not all positive numbers";
+        }
         return std::nullopt;
     }
 
   private:
     std::string itemFault(std::string_view item, std::string_view what) const {
-        return std::string(name_) + " item \"" + std::string(item) + "\": " + std::string(what);
+        return std::string(name_) + " item " + quoted(item) + ": " + std::string(what);
     }
 
     std::optional<double> resolved(const Value& value) const {
@@ -198,11 +219,17 @@ class Quantity {
         }
         if (count > 1) values_.push_back(*to);
 
+        if (const std::optional<double> bad = firstBadValue(start)) {
+            return itemFault(
+                item, std::string(name_) + " must be positive, not " + formatGeneral(*bad, kPoint));
+        }
+        return std::nullopt;
+    }
+
+    // The first value from `start` on that is not a positive number.
+    std::optional<double> firstBadValue(std::size_t start) const {
         for (std::size_t i = start; i < values_.size(); ++i) {
-            if (!(values_[i] > 0.0) || !std::isfinite(values_[i])) {
-                return itemFault(item, std::string(name_) + " must be positive, not " +
-                                           formatGeneral(values_[i], kPoint));
-            }
+            if (!(values_[i] > 0.0) || !std::isfinite(values_[i])) return values_[i];
         }
         return std::nullopt;
     }
@@ -385,7 +412,7 @@ std::variant<std::vector<OperatingCondition>, std::string> parseConditionSpec(
         const std::string_view name = trimmed(part.substr(0, equals));
         Quantity* quantity = name == q.name() ? &q : name == drho.name() ? &drho : nullptr;
         if (equals == std::string_view::npos || !quantity) {
-            return "unknown part \"" + std::string(part) + "\" (the parts are Q=... and drho=...)";
+            return "unknown part " + quoted(part) + " (the parts are Q=... and drho=...)";
         }
         if (quantity->given()) return std::string(name) + "= is given twice";
         if (std::optional<std::string> fault = quantity->readList(part.substr(equals + 1))) {

@@ -219,6 +219,11 @@ TEST(ParseConditionSpec, NamesWhatIsWrong) {
          "the 200 values of Q and 51 of drho give 10200 conditions, more than 10000"},
         {"Q=0.5x", "Q item \"0.5x\": a multiple of the problem's Q, which cannot be read", ""},
         {"drho=0.02", "no Q= part is given and the problem's Q cannot be read", ""},
+        {"drho=0.02",
+         "no Q= part is given, and its default multiples of the problem's Q -0.5 are not all "
+         "positive numbers",
+         "-0,5"},
+        {"Q=1x..1.25x/2", "Q item \"1x..1.25x/2\": Q must be positive, not Inf", "1,5E308"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.spec);
