@@ -208,13 +208,14 @@ class Quantity {
         values_.push_back(*from);
         // The points inside a range: the multiples are spread between the two factors when
         // both ends are multiples, so that a range through 1x meets the problem's own value.
+        // Each point is a weighted mean of the ends, which cannot overflow between finite ends.
         const bool multiples = first->multiple && last && last->multiple;
         const double a = multiples ? first->number : *from;
         const double b = multiples ? last->number : *to;
         const double steps = static_cast<double>(count - 1);
         for (std::size_t i = 1; i + 1 < count; ++i) {
             const double k = static_cast<double>(i);
-            const double point = (a * (steps - k) + b * k) / steps;
+            const double point = a * ((steps - k) / steps) + b * (k / steps);
             values_.push_back(multiples ? multipleOf(point, *own_) : asWritten(point));
         }
         if (count > 1) values_.push_back(*to);
