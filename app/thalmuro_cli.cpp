@@ -1,9 +1,10 @@
 // thalmuro-cli: solves one saved problem without the windows and writes its results report,
-// or prints the design checks of the solved problem and its cross-check by the classical port
-// formulation.
+// prints the design checks of the solved problem and its cross-check by the classical port
+// formulation, or solves it over a list of operating conditions and prints their table.
 //
 //   thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt
 //   thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] PROBLEM.json
+//   thalmuro-cli --conditions SPEC [--locale NAME] [--max-passes N] PROBLEM.json
 //
 // The run is the one the main window makes on Solve: the problem's "ratio" is the answer to the
 // ratio question of the user flow mode (absent or null: Cancel), and the report goes to
@@ -18,6 +19,7 @@
 #include <exception>
 #include <iostream>
 #include <limits>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,41 +47,64 @@ constexpr long kDefaultMaxPasses = 1000000;
 constexpr std::string_view kUsage =
     "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt\n"
     "       thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] "
-    "PROBLEM.json\n";
+    "PROBLEM.json\n"
+    "       thalmuro-cli --conditions SPEC [--locale NAME] [--max-passes N] PROBLEM.json\n";
 
 constexpr std::string_view kHelp =
     "Solves the diffuser problem saved in PROBLEM.json and writes its results report to\n"
     "REPORT.txt, as the Solve command of the main window does. With --checks, solves it the\n"
     "same way and prints the design checks of the solved problem instead of writing a report.\n"
+    "With --conditions, solves it at every operating condition of SPEC and prints their table.\n"
     "\n"
     "  --checks       print the design checks: one block per check with its title, rule,\n"
     "                 threshold and source, verdict (holds, warning, not_judged), values and\n"
     "                 the risers or sections concerned; then the cross-check: the design\n"
     "                 balanced as the program marches and by the classical port formulation,\n"
     "                 a warning when the classical landward head is more than 5 % higher\n"
+    "  --conditions SPEC\n"
+    "                 solve the problem with its Q and drho (the relative density difference)\n"
+    "                 replaced by every condition of SPEC, on all cores, and print a CSV table\n"
+    "                 with one line per condition: Q, drho, qc, Qcalc, e, the landward head,\n"
+    "                 the lowest and highest Froude number, the largest and smallest riser\n"
+    "                 discharge, the verdict of every design check and the skipped steps.\n"
+    "                 Fields are separated by \";\" when the decimal separator is a comma,\n"
+    "                 else by \",\"; lines end in CR LF.\n"
+    "                 SPEC is one or two parts separated by \";\": Q=LIST and drho=LIST.\n"
+    "                 LIST is items separated by \",\", each a number (always with \".\" as\n"
+    "                 the decimal point), a number followed by x (a multiple of the problem's\n"
+    "                 own value), or FROM..TO/COUNT (COUNT evenly spaced values, ends\n"
+    "                 included). Every Q goes with every drho; without Q=, Q is\n"
+    "                 0.25x,0.5x,0.75x,1x,1.25x; without drho=, drho is 1x. At most 10000\n"
+    "                 conditions, every value positive. Example:\n"
+    "                 --conditions \"Q=0.1..0.5/5;drho=0.025,0.03\" gives ten conditions\n"
     "  --format NAME  with --checks: text (the default) or json\n"
     "  --locale NAME  read and write numbers in the regional format NAME (el_GR, en_US, C,\n"
     "                 POSIX, ...); by default the format PROBLEM.json records with its key\n"
     "                 \"decimal_separator\", else the user's regional settings (LC_ALL,\n"
     "                 then LC_NUMERIC, then LANG)\n"
     "  --max-passes N stop the balancing of the optimised flow mode after N passes and\n"
-    "                 write the report of the last pass (default 1000000)\n"
+    "                 write the report of the last pass (default 1000000); with\n"
+    "                 --conditions, the balancing of each condition stops after N passes\n"
+    "                 and its line is that of its last pass\n"
     "  --help         show this help and exit\n"
     "\n"
     "Steps that could not be computed are told on standard error as warnings, one line per\n"
     "cause: the box, the section row or the risers at fault, why, and which figures kept the\n"
     "values of an earlier Solve. With --format json the causes are also printed under the key\n"
-    "\"skipped_causes\". A long balancing shows its progress on standard error when that is a\n"
-    "terminal.\n"
-    "Exit status: 0 the report was written (with --checks: the checks were printed), 1 the\n"
-    "problem could not be read or the report could not be written, 2 wrong usage,\n"
+    "\"skipped_causes\". With --conditions, one warning counts the conditions that skipped\n"
+    "steps. A long balancing, or a long list of conditions, shows its progress on standard\n"
+    "error when that is a terminal.\n"
+    "Exit status: 0 the report was written (with --checks: the checks were printed; with\n"
+    "--conditions: the table was printed), 1 the problem could not be read or the report\n"
+    "could not be written, 2 wrong usage (a SPEC that cannot be read included),\n"
     "3 the balancing stopped at --max-passes (the report of the last pass was written, or\n"
-    "its checks printed).\n";
+    "its checks or the table printed).\n";
 
 enum class CheckFormat { text, json };
 
 struct Arguments {
     bool checks = false;
+    std::optional<std::string> conditions;
     std::optional<CheckFormat> format;
     std::optional<std::string> locale;
     long max_passes = kDefaultMaxPasses;
@@ -107,6 +132,9 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
             return HelpWanted{};
         } else if (argument == "--checks") {
             arguments.checks = true;
+        } else if (argument == "--conditions") {
+            if (i + 1 == argc) return UsageError{"--conditions needs a list of conditions"};
+            arguments.conditions = argv[++i];
         } else if (argument == "--format") {
             if (i + 1 == argc) return UsageError{"--format needs text or json"};
             const std::string format = argv[++i];
@@ -137,11 +165,15 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
         }
     }
     if (arguments.format && !arguments.checks) return UsageError{"--format goes with --checks"};
-    const std::size_t wanted = arguments.checks ? 1 : 2;
+    if (arguments.checks && arguments.conditions) {
+        return UsageError{"--checks and --conditions do not go together"};
+    }
+    const bool printed = arguments.checks || arguments.conditions;
+    const std::size_t wanted = printed ? 1 : 2;
     if (files.size() != wanted) {
         return UsageError{files.size() < wanted ? "missing file name" : "too many file names"};
     }
-    if (arguments.checks) {
+    if (printed) {
         arguments.problem = std::move(files[0]);
         return arguments;
     }
@@ -191,6 +223,43 @@ class PassBound final : public thalmuro::BalancingProgress {
     bool showProgress_;
     bool shown_ = false;
     // The first line comes after a second of balancing, not at the first pass.
+    std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
+};
+
+// Bounds the balancing of every condition at the pass bound and, when standard error is a
+// terminal, shows how many conditions are solved about once a second. The engine calls it from
+// its worker threads.
+class ConditionsBound final : public thalmuro::ConditionsProgress {
+  public:
+    ConditionsBound(long maxPasses, bool showProgress)
+        : maxPasses_(maxPasses), showProgress_(showProgress) {}
+    ~ConditionsBound() override {
+        if (shown_) std::cerr << '\n';
+    }
+    ConditionsBound(const ConditionsBound&) = delete;
+    ConditionsBound& operator=(const ConditionsBound&) = delete;
+
+    bool keepGoing(std::size_t conditionsDone, std::size_t conditionsTotal) override {
+        if (!showProgress_) return true;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastShown_ >= std::chrono::seconds(1)) {
+            if (shown_) std::cerr << '\r';
+            std::cerr << "thalmuro-cli: conditions, " << conditionsDone << " of " << conditionsTotal
+                      << " solved" << std::flush;
+            shown_ = true;
+            lastShown_ = now;
+        }
+        return true;
+    }
+
+    bool keepBalancing(std::size_t, long passesRun) override { return passesRun < maxPasses_; }
+
+  private:
+    const long maxPasses_;
+    const bool showProgress_;
+    std::mutex mutex_;
+    bool shown_ = false;
     std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
 };
 
@@ -365,6 +434,42 @@ int failure(const std::string& reason) {
     return kExitFailed;
 }
 
+// Solves the problem at every condition of `spec` and prints their table on standard output.
+int printConditions(const thalmuro::DiffuserInput& input, const std::string& spec,
+                    const thalmuro::NumberLocale& locale, long maxPasses) {
+    auto parsed = thalmuro::parseConditionSpec(spec, input, locale);
+    if (const auto* error = std::get_if<std::string>(&parsed)) {
+        return usageError("--conditions: " + *error);
+    }
+    const auto conditions = std::get<std::vector<thalmuro::OperatingCondition>>(std::move(parsed));
+    std::vector<thalmuro::ConditionResult> results;
+    {
+        ConditionsBound bound(maxPasses, isatty(STDERR_FILENO) == 1);
+        results = thalmuro::solveConditions(input, conditions, locale, {}, 0, &bound);
+    }
+
+    bool bounded = false;
+    std::size_t skipping = 0;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const thalmuro::ConditionResult& result = results[i];
+        if (result.skipped_steps > 0) ++skipping;
+        if (!result.balance.stopped_by_host) continue;
+        bounded = true;
+        std::cerr << "thalmuro-cli: warning: condition " << i + 1
+                  << " (Q = " << plainNumber(result.condition.q)
+                  << " m^3/s, drho = " << plainNumber(result.condition.drho)
+                  << "): the balancing stopped at the bound of " << result.balance.passes
+                  << " passes; its line is that of the last pass\n";
+    }
+    if (skipping > 0) {
+        std::cerr << "thalmuro-cli: warning: steps were skipped at " << skipping << " of the "
+                  << results.size() << " conditions (column \"skipped steps\")\n";
+    }
+    std::cout << thalmuro::conditionsCsv(results, locale);
+    if (!std::cout.flush()) return failure("cannot write the table of conditions");
+    return bounded ? kExitBounded : kExitWritten;
+}
+
 int run(int argc, char** argv) {
     auto parsed = parseArguments(argc, argv);
     if (std::holds_alternative<HelpWanted>(parsed)) {
@@ -388,6 +493,9 @@ int run(int argc, char** argv) {
         numberLocale = thalmuro::numberLocaleFor(*input.decimal_separator);
     }
     if (!numberLocale) numberLocale = thalmuro::systemNumberLocale();
+    if (arguments.conditions) {
+        return printConditions(input, *arguments.conditions, *numberLocale, arguments.max_passes);
+    }
 
     // The program's shared variables, as they stand when the main window opens.
     thalmuro::SharedState state;

@@ -444,6 +444,41 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--checks", "$D/absent.json"},
                 1,
                 {"$D/absent.json", kNoSuchFile}},
+        Failure{"ConditionsWithoutAList",
+                kGoodProblem,
+                {"$D/problem.json", "--conditions"},
+                2,
+                {"--conditions needs a list of conditions"}},
+        Failure{"ConditionsNotPositive",
+                kGoodProblem,
+                {"--conditions", "Q=0.1,0;drho=0.02", "$D/problem.json"},
+                2,
+                {"thalmuro-cli: --conditions: Q item \"0\": Q must be positive, not 0\n"}},
+        Failure{"TooManyConditions",
+                kGoodProblem,
+                {"--conditions", "Q=0.1..1/20000", "$D/problem.json"},
+                2,
+                {"--conditions: Q item \"0.1..1/20000\": more than 10000 values of Q\n"}},
+        Failure{"UnreadableConditions",
+                kGoodProblem,
+                {"--conditions", "Q=0,1", "--locale", "el_GR", "$D/problem.json"},
+                2,
+                {"--conditions: Q item \"0\""}},
+        Failure{"ConditionsWithChecks",
+                kGoodProblem,
+                {"--checks", "--conditions", "Q=1x", "$D/problem.json"},
+                2,
+                {"--checks and --conditions do not go together"}},
+        Failure{"ConditionsWithAReport",
+                kGoodProblem,
+                {"--conditions", "Q=1x", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"too many file names"}},
+        Failure{"ConditionsOfAMissingProblem",
+                "",
+                {"--conditions", "Q=1x", "$D/absent.json"},
+                1,
+                {"$D/absent.json", kNoSuchFile}},
         Failure{"EmptyLocale",
                 kGoodProblem,
                 {"--locale", "", "$D/problem.json", "$D/r.txt"},
@@ -467,6 +502,10 @@ TEST(Cli, HelpGoesToStandardOutput) {
         EXPECT_NE(run.out.find("3 the balancing stopped at --max-passes"), std::string::npos);
         EXPECT_NE(run.out.find("\n       thalmuro-cli --checks [--format text|json]"),
                   std::string::npos);
+        EXPECT_NE(run.out.find("\n       thalmuro-cli --conditions SPEC [--locale NAME] "
+                               "[--max-passes N] PROBLEM.json\n"),
+                  std::string::npos);
+        EXPECT_NE(run.out.find("Q=LIST and drho=LIST"), std::string::npos);
         EXPECT_EQ(run.err, "");
     }
     EXPECT_TRUE(dir.entries().empty());
@@ -821,6 +860,88 @@ TEST(Cli, SkippedStepsAreToldByTheirCauses) {
         runCli(dir, {"--locale", "el_GR", "--checks", "--format", "json", "problem.json"});
     EXPECT_EQ(clean.err, "");
     EXPECT_EQ(nlohmann::json::parse(clean.out)["skipped_causes"], nlohmann::json::array());
+}
+
+// The table of operating conditions: the engine's CSV for the same list, in the problem's number
+// format; a pass bound cuts each condition's balancing short and says which.
+TEST(Cli, ConditionsTable) {
+    DiffuserInput optimised = workedExampleFile(kGreek);
+    optimised.flow_mode = FlowMode::optimised;  // balanced after 19 passes at the design's Q
+    DiffuserInput noManning = workedExampleFile(kEnglish);
+    noManning.manning = "";
+    struct Case {
+        const char* name;
+        DiffuserInput input;
+        std::vector<std::string> options;
+        std::string spec;
+        NumberLocale locale;
+        long maxPasses;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"Greek",
+         workedExampleFile(kGreek),
+         {"--locale", "el_GR"},
+         "Q=0.1..0.5/3;drho=0.02,1x",
+         kGreek,
+         1000000,
+         0,
+         ""},
+        {"recorded points, default Q list",
+         recordedFormat(workedExampleFile(kEnglish), kEnglish),
+         {},
+         "drho=0.03",
+         kEnglish,
+         1000000,
+         0,
+         ""},
+        {"pass bound",
+         optimised,
+         {"--locale", "el_GR", "--max-passes", "18"},
+         "Q=0.02,1x",
+         kGreek,
+         18,
+         3,
+         "thalmuro-cli: warning: condition 2 (Q = 0.3528 m^3/s, drho = 0.0307): the balancing "
+         "stopped at the "
+         "bound of 18 passes; its line is that of the last pass\n"},
+        {"skipped steps",
+         noManning,
+         {"--locale", "en_US"},
+         "Q=0.2,0.3",
+         kEnglish,
+         1000000,
+         0,
+         "thalmuro-cli: warning: steps were skipped at 2 of the 2 conditions (column \"skipped "
+         "steps\")\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        class Bound final : public ConditionsProgress {
+          public:
+            explicit Bound(long passes) : passes_(passes) {}
+            bool keepGoing(std::size_t, std::size_t) override { return true; }
+            bool keepBalancing(std::size_t, long run) override { return run < passes_; }
+
+          private:
+            long passes_;
+        } bound(c.maxPasses);
+        const auto conditions = std::get<std::vector<OperatingCondition>>(
+            parseConditionSpec(c.spec, c.input, c.locale));
+        const std::string expected =
+            conditionsCsv(solveConditions(c.input, conditions, c.locale, {}, 1, &bound), c.locale);
+
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemText(c.input));
+        std::vector<std::string> args = c.options;
+        args.insert(args.end(), {"--conditions", c.spec, "problem.json"});
+        const CliRun run = runCli(dir, args, {{"LANG", "el_GR.UTF-8"}});
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, expected);
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+    }
 }
 
 TEST(Cli, DoubleDashEndsTheOptions) {

@@ -478,7 +478,9 @@ struct OperatingCondition {
 inline constexpr std::size_t kMaxConditions = 10000;
 
 // The default list: 0.25, 0.5, 0.75, 1.0 and 1.25 x the problem's Q, each at its Δρ/ρ. Nothing
-// when the problem's Q or Δρ/ρ cannot be read by `locale`'s rule.
+// when the problem's Q or Δρ/ρ cannot be read by `locale`'s rule. A multiple other than 1 x is
+// rounded to the 15 significant digits its box is written with, so that the condition's Q is
+// the Q that is solved.
 std::optional<std::vector<OperatingCondition>> defaultConditions(const DiffuserInput& problem,
                                                                  const NumberLocale& locale);
 
@@ -498,24 +500,34 @@ struct ConditionFault {
 // The first fault of `conditions`, or nothing when they can be solved.
 std::optional<ConditionFault> checkConditions(const std::vector<OperatingCondition>& conditions);
 
-// A list of conditions as the runner takes it, numbers always with "." as decimal point:
+// A list of conditions as the runner takes it, numbers always with "." as decimal point
+// whatever the locale:
 //
-//   SPEC  := PART (";" PART)*            at most one PART of each name
-//   PART  := "Q=" LIST | "drho=" LIST
-//   LIST  := ITEM ("," ITEM)*
-//   ITEM  := VALUE | VALUE ".." VALUE "/" COUNT   (COUNT evenly spaced values, ends included)
-//   VALUE := NUMBER | NUMBER "x"                (a multiple of the problem's own Q or Δρ/ρ)
+//   SPEC   := PART (";" PART)*               at most one PART of each name
+//   PART   := "Q=" LIST | "drho=" LIST
+//   LIST   := ITEM ("," ITEM)*
+//   ITEM   := VALUE | VALUE ".." VALUE "/" COUNT   (COUNT >= 2 evenly spaced values, ends
+//                                                   included)
+//   VALUE  := NUMBER | NUMBER "x"               (a multiple of the problem's own Q or Δρ/ρ)
+//   NUMBER := ["+" | "-"] DIGITS ["." DIGITS] [("e" | "E") ["+" | "-"] DIGITS]
+//   COUNT  := DIGITS
 //
-// Every Q is combined with every Δρ/ρ; a missing PART is the default (Q: 0.25x,0.5x,0.75x,1x,
-// 1.25x; drho: 1x). "Q=0.1..0.5/5;drho=0.02,0.03" gives ten conditions. On failure a one-line
-// English message naming the offending part, item or condition.
+// Blanks around a PART, its name and an ITEM are ignored. Every Q is combined with every Δρ/ρ,
+// all the Q at the first Δρ/ρ, then all at the second and so on; a missing PART is the default
+// (Q: 0.25x,0.5x,0.75x,1x,1.25x; drho: 1x). "Q=0.1..0.5/5;drho=0.02,0.03" gives ten
+// conditions. A value that is computed (a multiple other than 1x, a point inside a range) is
+// rounded to 15 significant digits, as its box is written. Every value must be positive, and
+// the list at most kMaxConditions long. On failure a one-line English message naming the
+// offending part or item.
 std::variant<std::vector<OperatingCondition>, std::string> parseConditionSpec(
     std::string_view spec, const DiffuserInput& problem, const NumberLocale& locale);
 
 // The outcome of one condition.
 struct ConditionResult {
     OperatingCondition condition;
-    Balance balance;             // qc, the discharge sum and the passes of the balancing
+    Balance balance;  // qc, the discharge sum and the passes of the balancing
+    // The figures of risers 1..N in the results store; not a number when N lies outside
+    // 1..101 (or, for e, when Qcalc is zero).
     double balance_error = 0.0;  // e = (Qcalc - Q) / Qcalc, %
     double landward_head = 0.0;  // E of riser N, m
     double froude_min = 0.0;     // lowest and highest densimetric Froude number
@@ -524,21 +536,32 @@ struct ConditionResult {
     double q_min = 0.0;
     std::vector<CheckResult> checks;  // in the order of checkThresholds()
     std::size_t skipped_steps = 0;
-    bool solved = false;  // false: the host stopped the run before this condition was solved
+    // false: the host stopped the run before this condition's Solve ended (a condition whose
+    // balancing the stop cut short is not solved either).
+    bool solved = false;
 };
 
 // Follows a run of conditions and may stop it. Called from the worker threads, so an
-// implementation must be thread-safe; false stops the run (conditions not yet begun stay
-// unsolved, a balancing in progress stops after its pass).
+// implementation must be thread-safe.
 class ConditionsProgress {
   public:
     virtual ~ConditionsProgress() = default;
+    // Asked after every condition solved and after every pass of an optimised balancing that
+    // would be followed by another. False stops the run: conditions not yet begun stay
+    // unsolved, a balancing in progress stops after its pass.
     virtual bool keepGoing(std::size_t conditionsDone, std::size_t conditionsTotal) = 0;
+    // Asked after every such pass of the balancing of condition `condition` (its index in the
+    // list) once keepGoing has let the run go on. False stops that balancing alone, as
+    // BalancingProgress does: the condition is solved with the results of the pass just run and
+    // its Balance says stopped_by_host. Bounds each balancing, as the runner's --max-passes.
+    virtual bool keepBalancing(std::size_t /*condition*/, long /*passesRun*/) { return true; }
 };
 
 // Solves every condition on `threads` worker threads (0: one per core), each with a state of
 // its own; the results come in the order of `conditions`. `conditions` must have passed
-// checkConditions.
+// checkConditions. The problem's Q and Δρ/ρ texts are replaced by the condition's values
+// written in `locale`'s general format, except that a value equal to the problem's own keeps
+// the typed text: the condition 1 x Q is exactly the design's Solve.
 std::vector<ConditionResult> solveConditions(const DiffuserInput& problem,
                                              const std::vector<OperatingCondition>& conditions,
                                              const NumberLocale& locale,
@@ -547,8 +570,11 @@ std::vector<ConditionResult> solveConditions(const DiffuserInput& problem,
                                              ConditionsProgress* progress = nullptr);
 
 // The table of conditions as CSV text in UTF-8, one line per solved condition after a header
-// line with units: with `locale`'s decimal separator, and ";" between fields where that
-// separator is "," (else ","). Line ends CR LF.
+// line with units: Q, Δρ/ρ, qc, Qcalc, e, the landward head, the lowest and highest Froude
+// number, the largest and smallest riser discharge, the verdict of every check under its name
+// and the number of skipped steps. Numbers in `locale`'s general format (a figure that is not a
+// number is an empty field), ";" between fields where the decimal separator is "," (else ",").
+// Line ends CR LF.
 std::string conditionsCsv(const std::vector<ConditionResult>& results, const NumberLocale& locale);
 
 // ---- Files -----------------------------------------------------------------------------------
