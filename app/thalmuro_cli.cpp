@@ -3,6 +3,7 @@
 //
 //   thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt
 //   thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] PROBLEM.json
+//   thalmuro-cli --version | -h | --help
 //
 // The run is the one the main window makes on Solve: the problem's "ratio" is the answer to the
 // ratio question of the user flow mode (absent or null: Cancel), and the report goes to
@@ -61,7 +62,8 @@ constexpr std::string_view kHelp =
     "                 then LC_NUMERIC, then LANG)\n"
     "  --max-passes N stop the balancing of the optimised flow mode after N passes and\n"
     "                 write the report of the last pass (default 1000000)\n"
-    "  --help         show this help and exit\n"
+    "  -h, --help     show this help and exit\n"
+    "  --version      show the program's version and exit\n"
     "\n"
     "Every step that could not be computed is listed on standard error as a warning. A long\n"
     "balancing shows its progress on standard error when that is a terminal.\n"
@@ -87,7 +89,10 @@ struct UsageError {
 
 struct HelpWanted {};
 
-std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** argv) {
+struct VersionWanted {};
+
+std::variant<Arguments, UsageError, HelpWanted, VersionWanted> parseArguments(int argc,
+                                                                              char** argv) {
     Arguments arguments;
     std::vector<std::string> files;
     bool optionsEnded = false;
@@ -97,8 +102,10 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
             files.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
-        } else if (argument == "--help") {
+        } else if (argument == "--help" || argument == "-h") {
             return HelpWanted{};
+        } else if (argument == "--version") {
+            return VersionWanted{};
         } else if (argument == "--checks") {
             arguments.checks = true;
         } else if (argument == "--format") {
@@ -282,6 +289,10 @@ int run(int argc, char** argv) {
     auto parsed = parseArguments(argc, argv);
     if (std::holds_alternative<HelpWanted>(parsed)) {
         std::cout << kUsage << '\n' << kHelp;
+        return std::cout.flush() ? kExitWritten : kExitFailed;
+    }
+    if (std::holds_alternative<VersionWanted>(parsed)) {
+        std::cout << "thalmuro-cli " THALMURO_VERSION "\n";
         return std::cout.flush() ? kExitWritten : kExitFailed;
     }
     if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->reason);
