@@ -454,7 +454,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Cli, HelpGoesToStandardOutput) {
     const ScratchDir dir;
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"},
+         {std::vector<std::string>{"--help"}, std::vector<std::string>{"-h"},
           std::vector<std::string>{"--help", "a.json", "r.txt", "--bogus"}}) {
         const CliRun run = runCli(dir, args);
         EXPECT_EQ(run.status, 0);
@@ -467,6 +467,19 @@ TEST(Cli, HelpGoesToStandardOutput) {
         EXPECT_NE(run.out.find("3 the balancing stopped at --max-passes"), std::string::npos);
         EXPECT_NE(run.out.find("\n       thalmuro-cli --checks [--format text|json]"),
                   std::string::npos);
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(Cli, VersionGoesToStandardOutput) {
+    const ScratchDir dir;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"},
+          std::vector<std::string>{"a.json", "--version", "--bogus"}}) {
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, "thalmuro-cli " THALMURO_VERSION "\n");
         EXPECT_EQ(run.err, "");
     }
     EXPECT_TRUE(dir.entries().empty());
