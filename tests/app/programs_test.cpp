@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <regex>
 #include <set>
 #include <string>
@@ -50,11 +51,16 @@ std::set<std::string> optionsIn(std::string text) {
 }
 
 struct ManualPage {
+    std::string name;
     std::string program;
     std::string page;
     std::vector<std::string> help;     // the arguments that show the program's own options
     std::vector<std::string> helpAll;  // those that show every option it takes
 };
+
+void PrintTo(const ManualPage& c, std::ostream* out) {
+    *out << c.page;
+}
 
 class Manual : public ::testing::TestWithParam<ManualPage> {};
 
@@ -78,14 +84,20 @@ TEST_P(Manual, MatchesTheOptions) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Programs, Manual,
-    ::testing::Values(
-        ManualPage{THALMURO_DESKTOP, THALMURO_MAN_PAGES "/thalmuro.1", {"--help"}, {"--help-all"}},
-        ManualPage{THALMURO_CLI, THALMURO_MAN_PAGES "/thalmuro-cli.1", {"--help"}, {"--help"}}),
-    [](const ::testing::TestParamInfo<ManualPage>& info) {
-        return info.index == 0 ? std::string("Desktop") : std::string("Runner");
-    });
+INSTANTIATE_TEST_SUITE_P(Programs, Manual,
+                         ::testing::Values(ManualPage{"Desktop",
+                                                      THALMURO_DESKTOP,
+                                                      THALMURO_MAN_PAGES "/thalmuro.1",
+                                                      {"--help"},
+                                                      {"--help-all"}},
+                                           ManualPage{"Runner",
+                                                      THALMURO_CLI,
+                                                      THALMURO_MAN_PAGES "/thalmuro-cli.1",
+                                                      {"--help"},
+                                                      {"--help"}}),
+                         [](const ::testing::TestParamInfo<ManualPage>& info) {
+                             return info.param.name;
+                         });
 
 }  // namespace
 }  // namespace thalmuro
