@@ -6,9 +6,12 @@
 #
 #   tools/check-package.sh THALMURO.deb
 set -euo pipefail
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    echo "usage: $0 THALMURO.deb" >&2
+    exit 2
+fi
+deb=$(realpath "$1")
 cd "$(dirname "$0")/.."
-deb=$1
-[ -f "$deb" ] || { echo "$0: no package $deb" >&2; exit 2; }
 
 lintian --fail-on error "$deb"
 
