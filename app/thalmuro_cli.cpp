@@ -5,6 +5,7 @@
 //   thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt
 //   thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] PROBLEM.json
 //   thalmuro-cli --conditions SPEC [--locale NAME] [--max-passes N] PROBLEM.json
+//   thalmuro-cli --version | -h | --help
 //
 // The run is the one the main window makes on Solve: the problem's "ratio" is the answer to the
 // ratio question of the user flow mode (absent or null: Cancel), and the report goes to
@@ -86,7 +87,8 @@ constexpr std::string_view kHelp =
     "                 write the report of the last pass (default 1000000); with\n"
     "                 --conditions, the balancing of each condition stops after N passes\n"
     "                 and its line is that of its last pass\n"
-    "  --help         show this help and exit\n"
+    "  -h, --help     show this help and exit\n"
+    "  --version      show the program's version and exit\n"
     "\n"
     "Steps that could not be computed are told on standard error as warnings, one line per\n"
     "cause: the box, the section row or the risers at fault, why, and which figures kept the\n"
@@ -118,7 +120,10 @@ struct UsageError {
 
 struct HelpWanted {};
 
-std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** argv) {
+struct VersionWanted {};
+
+std::variant<Arguments, UsageError, HelpWanted, VersionWanted> parseArguments(int argc,
+                                                                              char** argv) {
     Arguments arguments;
     std::vector<std::string> files;
     bool optionsEnded = false;
@@ -128,8 +133,10 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(int argc, char** 
             files.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
-        } else if (argument == "--help") {
+        } else if (argument == "--help" || argument == "-h") {
             return HelpWanted{};
+        } else if (argument == "--version") {
+            return VersionWanted{};
         } else if (argument == "--checks") {
             arguments.checks = true;
         } else if (argument == "--conditions") {
@@ -474,6 +481,10 @@ int run(int argc, char** argv) {
     auto parsed = parseArguments(argc, argv);
     if (std::holds_alternative<HelpWanted>(parsed)) {
         std::cout << kUsage << '\n' << kHelp;
+        return std::cout.flush() ? kExitWritten : kExitFailed;
+    }
+    if (std::holds_alternative<VersionWanted>(parsed)) {
+        std::cout << "thalmuro-cli " THALMURO_VERSION "\n";
         return std::cout.flush() ? kExitWritten : kExitFailed;
     }
     if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->reason);

@@ -11,6 +11,8 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions
     xvfb xauth xdotool imagemagick                    # windows under a virtual display
     locales                                           # a Greek C locale for the locale tests
+    dpkg-dev lintian                                  # the Debian package: shlibdeps, checks
+    desktop-file-utils appstream                      # checks of the desktop entry and metadata
 )
 
 missing=()

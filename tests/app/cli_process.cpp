@@ -51,9 +51,10 @@ std::vector<std::string> ScratchDir::entries() const {
     return names;
 }
 
-CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const LocaleEnv& env,
-              const Limits& limits) {
-    std::vector<std::string> argStore = {THALMURO_CLI};
+CliRun runProgram(const std::string& program, const ScratchDir& dir,
+                  const std::vector<std::string>& args, const LocaleEnv& env,
+                  const Limits& limits) {
+    std::vector<std::string> argStore = {program};
     argStore.insert(argStore.end(), args.begin(), args.end());
     std::vector<std::string> envStore;
     for (char** e = environ; *e != nullptr; ++e) {
@@ -94,6 +95,11 @@ CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const
     fs::remove(outPath);
     fs::remove(errPath);
     return run;
+}
+
+CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const LocaleEnv& env,
+              const Limits& limits) {
+    return runProgram(THALMURO_CLI, dir, args, env, limits);
 }
 
 }  // namespace thalmuro

@@ -489,7 +489,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Cli, HelpGoesToStandardOutput) {
     const ScratchDir dir;
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"},
+         {std::vector<std::string>{"--help"}, std::vector<std::string>{"-h"},
           std::vector<std::string>{"--help", "a.json", "r.txt", "--bogus"}}) {
         const CliRun run = runCli(dir, args);
         EXPECT_EQ(run.status, 0);
@@ -506,6 +506,19 @@ TEST(Cli, HelpGoesToStandardOutput) {
                                "[--max-passes N] PROBLEM.json\n"),
                   std::string::npos);
         EXPECT_NE(run.out.find("Q=LIST and drho=LIST"), std::string::npos);
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(Cli, VersionGoesToStandardOutput) {
+    const ScratchDir dir;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"},
+          std::vector<std::string>{"a.json", "--version", "--bogus"}}) {
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, "thalmuro-cli " THALMURO_VERSION "\n");
         EXPECT_EQ(run.err, "");
     }
     EXPECT_TRUE(dir.entries().empty());
