@@ -1,7 +1,7 @@
+#include "thalmuro/engine.h"
+
 #include <charconv>
 #include <cmath>
-
-#include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {
