@@ -84,32 +84,46 @@ class ReportViewerTest : public QObject {
                  QString("Αποθήκευση ως UTF-8…"));
     }
 
-    // Printed to a PDF file, a report fills pages, more of them the longer it is.
-    void printsPages() {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const auto printedPages = [&](const Report& report, const QString& name) {
-            ReportViewer viewer;
-            viewer.showReport(report, name);
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setOutputFileName(folder.filePath(name));
-            viewer.print(&printer);
-            const QByteArray pdf = readFile(folder.filePath(name));
-            [&] { QVERIFY(pdf.startsWith("%PDF")); }();
-            return pdfPages(pdf);
+    // Printed to a PDF file on A4, a report fills pages: its widest line fits across the page
+    // (a smaller font, down to a limit), and lines longer than that wrap.
+    void printsPages_data() {
+        QTest::addColumn<Report>("report");
+        QTest::addColumn<int>("fewestPages");
+        QTest::addColumn<int>("mostPages");
+        const auto lines = [](int count, int length) {
+            Report report;
+            for (int i = 0; i < count; ++i)
+                report.text += std::string(static_cast<std::size_t>(length), 'x') + "\r\n";
+            report.bytes = report.text;
+            return report;
         };
         thalmuro::DiffuserInput longer = thalmuro::workedExample(thalmuro::NumberLocale::greek());
         longer.risers = "101";
         longer.rows[4].last_riser = "101";
-        const int short_ = printedPages(reportWithMissingCharacters(), "short.pdf");
-        const int worked = printedPages(
-            solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek())), "worked.pdf");
-        const int long_ = printedPages(solvedReport(longer), "long.pdf");
-        QCOMPARE(short_, 1);
-        QVERIFY2(worked >= 2 && long_ > worked,
-                 qPrintable(QString("pages: %1, %2").arg(worked).arg(long_)));
+        QTest::newRow("two lines") << reportWithMissingCharacters() << 1 << 1;
+        QTest::newRow("80 lines of 125 characters, unwrapped") << lines(80, 125) << 1 << 1;
+        QTest::newRow("80 lines of 400 characters, wrapped") << lines(80, 400) << 2 << 5;
+        QTest::newRow("worked example")
+            << solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek())) << 1 << 2;
+        QTest::newRow("101 risers") << solvedReport(longer) << 3 << 10;
+    }
+    void printsPages() {
+        QFETCH(Report, report);
+        QFETCH(int, fewestPages);
+        QFETCH(int, mostPages);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        ReportViewer viewer;
+        viewer.showReport(report, "Δοκιμή1.txt");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(folder.filePath("printed.pdf"));
+        viewer.print(&printer);
+        const QByteArray pdf = readFile(folder.filePath("printed.pdf"));
+        QVERIFY(pdf.startsWith("%PDF"));
+        const int pages = pdfPages(pdf);
+        QVERIFY2(pages >= fewestPages && pages <= mostPages, qPrintable(QString::number(pages)));
     }
 
     // "Αποθήκευση ως UTF-8…" writes the shown text in UTF-8, CR LF line ends as in the report

@@ -70,6 +70,7 @@ QByteArray chartSvg(QChartView& chart, const QString& title) {
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(96);
     svg.setTitle(title);
+    svg.setDescription(QStringLiteral("Thalmuro"));
     {
         QPainter painter(&svg);
         drawChart(chart, painter);

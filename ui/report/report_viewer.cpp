@@ -3,13 +3,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QPagedPaintDevice>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "file_saving.h"
 #include "secondary_window.h"
@@ -19,8 +22,13 @@ namespace thalmuro {
 namespace {
 
 // The report is laid out in columns of characters: a fixed-width font keeps them aligned. On
-// paper 8 points fit its widest lines across an A4 or Letter page within the margins.
-constexpr double kPrintPoints = 8.0;
+// paper the font is as large as lets the widest line fit across the page, at most 8 points and
+// at least 6; a line too long for 6 points (a long list of Froude numbers) wraps.
+constexpr double kLargestPrintPoints = 8.0;
+constexpr double kSmallestPrintPoints = 6.0;
+
+// QTextDocument prints with margins of 2 cm, in points.
+constexpr double kPrintMarginPoints = 2.0 / 2.54 * 72.0;
 
 const char kCaption[] = "Προβολή Αναφοράς";
 
@@ -53,9 +61,9 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent) {
     layout->addWidget(reportText_);
     layout->addLayout(commands);
 
-    // About 100 columns and 40 lines of the report.
+    // The report's riser lines (about 105 columns) and 40 lines of it.
     const QFontMetrics metrics(reportText_->font());
-    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 100 + 40, metrics.lineSpacing() * 40);
+    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 110 + 60, metrics.lineSpacing() * 40);
 }
 
 void ReportViewer::showReport(const Report& report, const QString& fileName) {
@@ -73,11 +81,24 @@ QString ReportViewer::text() const {
 }
 
 void ReportViewer::print(QPagedPaintDevice* device) const {
-    QTextDocument document;
+    const QString shown = text().replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    qsizetype widest = 1;
+    for (const QStringView line : QStringView(shown).split(QLatin1Char('\n')))
+        widest = std::max(widest, line.size());
+
     QFont font = reportFont();
-    font.setPointSizeF(kPrintPoints);
+    font.setPointSizeF(kLargestPrintPoints);
+    const double characterPoints = QFontMetricsF(font, device).horizontalAdvance(QLatin1Char('0')) *
+                                   72.0 / device->logicalDpiX();
+    // A little room to spare keeps the rounding of the layout from wrapping the widest line.
+    const double linePoints = 0.97 * (device->pageLayout().paintRect(QPageLayout::Point).width() -
+                                      2.0 * kPrintMarginPoints);
+    font.setPointSizeF(std::clamp(kLargestPrintPoints * linePoints / (widest * characterPoints),
+                                  kSmallestPrintPoints, kLargestPrintPoints));
+
+    QTextDocument document;
     document.setDefaultFont(font);
-    document.setPlainText(text().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    document.setPlainText(shown);
     QTextOption wrapping = document.defaultTextOption();
     wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document.setDefaultTextOption(wrapping);
