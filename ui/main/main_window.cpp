@@ -501,6 +501,7 @@ void MainWindow::solve() {
     solving_ = true;
     std::optional<std::string> fileName;
     std::error_code writeError;
+    bool written = false;
     {
         const BusyPointer busy;
         DiffuserInput problem = input();
@@ -521,10 +522,11 @@ void MainWindow::solve() {
         fileName = askLine(this, kFileNamePrompt);
         if (fileName && !fileName->empty()) {
             writeError = writeReport(*fileName, outcome.report);
-            if (!writeError) {
-                lastReport_ = std::move(outcome.report);
-                lastReportFile_ = QFileInfo(QString::fromStdString(*fileName)).absoluteFilePath();
-            }
+            written = !writeError;
+        }
+        if (written) {
+            lastReport_ = std::move(outcome.report);
+            lastReportFile_ = QFileInfo(QString::fromStdString(*fileName)).absoluteFilePath();
         }
     }
     solving_ = false;
@@ -534,7 +536,7 @@ void MainWindow::solve() {
     graphsButton_->setEnabled(true);
     loadingShaftButton_->setEnabled(true);
     resultsExportEntry_->setEnabled(true);
-    if (fileName && !fileName->empty() && !writeError) {
+    if (written) {
         reportViewEntry_->setEnabled(true);
         emit reportWritten();
     }
