@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
     cmake make g++                                    # the build (CMake writes Makefiles)
     clang libclang-rt-14-dev clang-format             # sanitizers, libFuzzer, formatting
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets and charts
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets, charts and printing
+    qt6-svg-dev                                       # charts saved as SVG
     nlohmann-json3-dev                                # problem files, read and written by the engine
     libgtest-dev libbenchmark-dev                     # tests and benchmarks
     fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions

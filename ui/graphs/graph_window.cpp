@@ -10,6 +10,7 @@
 
 #include "bitmaps.h"
 #include "caption_button.h"
+#include "chart_export.h"
 #include "clickable_label.h"
 #include "line_chart.h"
 #include "line_shape.h"
@@ -123,6 +124,8 @@ void GraphWindow::createControls() {
     for (LineChart* chart : {mainChart_, referenceChart_}) {
         chart->setFocusPolicy(Qt::NoFocus);
         chart->hide();
+        // A plotted chart can leave the program as a picture, from its context menu.
+        addSaveEntries(chart);
     }
 
     createDischargeLegend();

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include "caption_button.h"
 #include "clickable_label.h"
 #include "controls.h"
+#include "file_saving.h"
 #include "messages.h"
 #include "project_files.h"
 #include "report_failure.h"
@@ -302,6 +305,14 @@ void MainWindow::createMenus() {
         diffuserMenu->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
     generalities->setObjectName(QStringLiteral("genika_Thalmuro"));
     connect(generalities, &QAction::triggered, this, &MainWindow::generalitiesRequested);
+    reportViewEntry_ = diffuserMenu->addAction(utf8("Προβολή Αναφοράς"));
+    reportViewEntry_->setObjectName(QStringLiteral("provoli_anaforas"));
+    connect(reportViewEntry_, &QAction::triggered, this, &MainWindow::reportViewRequested);
+    resultsExportEntry_ = diffuserMenu->addAction(utf8("Εξαγωγή Αποτελεσμάτων (CSV)…"));
+    resultsExportEntry_->setObjectName(QStringLiteral("exagogi_apotelesmaton"));
+    connect(resultsExportEntry_, &QAction::triggered, this, &MainWindow::exportResults);
+    for (QAction* entry : {reportViewEntry_, resultsExportEntry_})
+        entry->setEnabled(false);
 
     QMenu* flowMenu = named(bar->addMenu(utf8("Παροχή Υπολογισμού")), QStringLiteral("paroxi"));
     const auto flowEntry = [&](const char* caption, const char* name) {
@@ -495,6 +506,7 @@ void MainWindow::solve() {
     solving_ = true;
     std::optional<std::string> fileName;
     std::error_code writeError;
+    bool written = false;
     {
         const BusyPointer busy;
         DiffuserInput problem = input();
@@ -513,18 +525,44 @@ void MainWindow::solve() {
         }
         // Cancel or an empty name asks for no report.
         fileName = askLine(this, kFileNamePrompt);
-        if (fileName && !fileName->empty()) writeError = writeReport(*fileName, outcome.report);
+        if (fileName && !fileName->empty()) {
+            writeError = writeReport(*fileName, outcome.report);
+            written = !writeError;
+        }
+        if (written) {
+            lastReport_ = std::move(outcome.report);
+            lastReportFile_ = QFileInfo(QString::fromStdString(*fileName)).absoluteFilePath();
+        }
     }
     solving_ = false;
 
     // From the first Solve on, the results store holds a solution for the graph and the
-    // loading-shaft windows.
+    // loading-shaft windows and for the export of the results.
     graphsButton_->setEnabled(true);
     loadingShaftButton_->setEnabled(true);
+    resultsExportEntry_->setEnabled(true);
+    if (written) {
+        reportViewEntry_->setEnabled(true);
+        emit reportWritten();
+    }
 
     // A report that could not be written is the one failure the user needs to hear about,
     // since nothing else would tell.
     if (writeError) showInformation(this, reportFailureText(*fileName, writeError));
+}
+
+void MainWindow::exportResults() {
+    // Beside the last report, under its name, or in the current folder, where a report named
+    // without a folder goes.
+    const QFileInfo report(lastReportFile_);
+    const QString suggested =
+        lastReportFile_.isEmpty()
+            ? QDir::current().filePath(utf8("Αποτελέσματα.csv"))
+            : report.absoluteDir().filePath(report.completeBaseName() + QStringLiteral(".csv"));
+    saveFile(this,
+             {QStringLiteral("exportResultsDialog"), utf8("Εξαγωγή αποτελεσμάτων (CSV)"),
+              utf8("Αρχεία CSV (*.csv)"), QStringLiteral("csv")},
+             suggested, resultsCsv(state_.results, numberLocale_));
 }
 
 }  // namespace thalmuro

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 #include <array>
 #include <optional>
 #include <string>
@@ -57,6 +58,10 @@ class MainWindow : public QMainWindow {
     void showProblem(const DiffuserInput& problem);
     ProjectFiles& projectFiles() { return *projectFiles_; }
 
+    // The last report a Solve wrote to a file and the file's absolute name; empty until then.
+    const Report& lastReport() const { return lastReport_; }
+    const QString& lastReportFile() const { return lastReportFile_; }
+
   signals:
     // The buttons and menu entries that open the other windows. The window itself opens
     // none of them: whoever owns the windows connects to these.
@@ -65,6 +70,9 @@ class MainWindow : public QMainWindow {
     void generalitiesRequested();  // genika_Thalmuro
     void instructionsRequested();  // help_general
     void aboutRequested();         // about
+    void reportViewRequested();    // provoli_anaforas
+    // A Solve wrote its report to a file: lastReport() holds it.
+    void reportWritten();
     // The answer to the ratio question differs from the last one.
     void ratioAnswered();
 
@@ -84,6 +92,8 @@ class MainWindow : public QMainWindow {
     void chooseFlowMode(QAction* chosen);
     FlowMode flowMode() const;
     void solve();
+    // Saves the per-riser results of the last Solve as CSV in a file the user names.
+    void exportResults();
 
     // Reads the section count N from Text2 into tmimata and returns how many rows of the
     // table the fill aids may touch.
@@ -131,10 +141,17 @@ class MainWindow : public QMainWindow {
     QAction* standardFlowEntry_ = nullptr;
     QAction* optimisedFlowEntry_ = nullptr;
     QAction* userFlowEntry_ = nullptr;
+    // The entries of the menu "Διαχυτήρας" that wait for a Solve: the report viewer
+    // (provoli_anaforas), enabled once a report was written, and the results as CSV
+    // (exagogi_apotelesmaton), enabled by the first Solve.
+    QAction* reportViewEntry_ = nullptr;
+    QAction* resultsExportEntry_ = nullptr;
 
     // The answer to the ratio question last given in this session or read from a file.
     std::optional<std::string> lastRatio_;
     ProjectFiles* projectFiles_ = nullptr;
+    Report lastReport_;
+    QString lastReportFile_;
 };
 
 }  // namespace thalmuro

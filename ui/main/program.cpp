@@ -18,6 +18,15 @@ Program::Program(const NumberLocale& numberLocale)
     });
     QObject::connect(&mainWindow_, &MainWindow::aboutRequested,
                      [this] { help::showAboutWindow(&mainWindow_); });
+    // The report viewer shows the last report written, and follows the next one while open.
+    QObject::connect(&mainWindow_, &MainWindow::reportViewRequested, [this] {
+        showReportViewer(reportViewer_, mainWindow_.lastReport(), mainWindow_.lastReportFile());
+    });
+    QObject::connect(&mainWindow_, &MainWindow::reportWritten, [this] {
+        if (reportViewer_) {
+            reportViewer_->showReport(mainWindow_.lastReport(), mainWindow_.lastReportFile());
+        }
+    });
 }
 
 Program::~Program() {
@@ -26,6 +35,7 @@ Program::~Program() {
     delete generalitiesWindow_;
     delete graphWindow_;
     delete loadingShaftWindow_;
+    delete reportViewer_;
 }
 
 void Program::start() {

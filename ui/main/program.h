@@ -7,6 +7,7 @@
 #include "help_windows.h"
 #include "loading_shaft_window.h"
 #include "main_window.h"
+#include "report_viewer.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
@@ -32,6 +33,7 @@ class Program {
     help::GeneralitiesWindow* generalitiesWindow() const { return generalitiesWindow_; }
     GraphWindow* graphWindow() const { return graphWindow_; }
     LoadingShaftWindow* loadingShaftWindow() const { return loadingShaftWindow_; }
+    ReportViewer* reportViewer() const { return reportViewer_; }
 
   private:
     void openGraphWindow();
@@ -44,6 +46,7 @@ class Program {
     QPointer<help::GeneralitiesWindow> generalitiesWindow_;
     QPointer<GraphWindow> graphWindow_;
     QPointer<LoadingShaftWindow> loadingShaftWindow_;
+    QPointer<ReportViewer> reportViewer_;
 };
 
 }  // namespace thalmuro

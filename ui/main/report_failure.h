@@ -5,17 +5,13 @@
 #include <string>
 #include <system_error>
 
+#include "file_saving.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
 
-// The file's name as the user typed it and the reason, in Greek, for the usual causes
-// (missing folder, no permission, a folder of that name, full or read-only disk, a name too
-// long, the file-size limit, a FIFO nobody reads, no Windows-1253 converter), with a general
-// sentence for any other.
+// The file's name as the user typed it and the reason, in Greek, as writeFailureReason
+// (file_saving.h) gives it.
 QString reportFailureText(const std::string& fileName, std::error_code error);
-
-// The reason alone, one Greek sentence, for any file the program writes.
-QString writeFailureReason(std::error_code error);
 
 }  // namespace thalmuro

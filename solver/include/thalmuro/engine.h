@@ -284,6 +284,17 @@ struct SharedState {
 // not stored (tmimata keeps its value) and nothing is returned.
 std::optional<std::int16_t> readSectionCount(std::string_view text, SharedState& state);
 
+// The per-riser results of the store as the content of a CSV file, for spreadsheet programs: a
+// header line with the units,
+//   riser, E (m), Cd, pipe velocity (m/s), riser velocity (m/s), discharge (m³/s), Froude
+// then one line for each riser 1..N (none when N lies outside 1..101). A value is written in the
+// shortest form that reads back as the same double, with `locale`'s decimal separator, no
+// grouping and "E" before an exponent; a value that is not finite leaves its field empty. Fields
+// are separated by ";" where the decimal separator is "," (as spreadsheets of such regions
+// expect) and by "," otherwise. UTF-8 after a byte-order mark, without which spreadsheet programs
+// read the file in the system's code page and garble "³"; line ends CR LF.
+std::string resultsCsv(const DiffuserResults& results, const NumberLocale& locale);
+
 // ---- Solve -----------------------------------------------------------------------------------
 
 // What a host may see of a long balancing, and how it stops one. Called after every pass of the
@@ -615,6 +626,11 @@ std::error_code writeReport(const std::string& path, const Report& report);
 // UTF-8 to Windows-1253 through the C library's converter; a character the code page lacks (or
 // a byte that is not UTF-8) becomes "?". Nothing when the converter is missing.
 std::optional<std::string> encodeWindows1253(std::string_view utf8);
+
+// Windows-1253 to UTF-8 through the C library's converter, to show a report's bytes as text: a
+// byte to which the code page gives no character becomes U+FFFD, the replacement character.
+// Nothing when the converter is missing.
+std::optional<std::string> decodeWindows1253(std::string_view bytes);
 
 // Problem files: the boxes of the main window as JSON, every value the text as typed.
 //
