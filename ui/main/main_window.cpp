@@ -294,9 +294,9 @@ void MainWindow::createMenus() {
     // Menus keep the desktop's menu font rather than the window's.
     bar->setFont(QApplication::font(bar));
 
-    QMenu* diffuserMenu = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
+    diffuserMenu_ = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
     QAction* generalities =
-        diffuserMenu->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
+        diffuserMenu_->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
     generalities->setObjectName(QStringLiteral("genika_Thalmuro"));
     connect(generalities, &QAction::triggered, this, &MainWindow::generalitiesRequested);
 
@@ -325,6 +325,14 @@ void MainWindow::createMenus() {
     about->setObjectName(QStringLiteral("about"));
     about->setMenuRole(QAction::NoRole);
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+}
+
+QAction* MainWindow::addSolvedDesignEntry(const QString& caption, const QString& name) {
+    QAction* entry = diffuserMenu_->addAction(caption);
+    entry->setObjectName(name);
+    entry->setEnabled(graphsButton_->isEnabled());
+    connect(this, &MainWindow::solved, entry, [entry] { entry->setEnabled(true); });
+    return entry;
 }
 
 void MainWindow::arrangeFocusOrder() {
@@ -490,9 +498,12 @@ void MainWindow::solve() {
     solving_ = true;
     std::optional<std::string> fileName;
     std::error_code writeError;
+    DiffuserInput problem;
+    SolveOutcome outcome;
+    SharedState solvedState;
     {
         const BusyPointer busy;
-        DiffuserInput problem = input();
+        problem = input();
         // In the user flow mode the ratio is asked first; the engine reads the answer.
         if (problem.flow_mode == FlowMode::user) {
             problem.ratio = askLine(this, kRatioPrompt);
@@ -501,11 +512,11 @@ void MainWindow::solve() {
                 emit ratioAnswered();
             }
         }
-        SolveOutcome outcome;
         {
             BalancingWindow balancing(this);
             outcome = Solve(problem, state_, numberLocale_, &balancing);
         }
+        solvedState = state_;
         // Cancel or an empty name asks for no report.
         fileName = askLine(this, kFileNamePrompt);
         if (fileName && !fileName->empty()) writeError = writeReport(*fileName, outcome.report);
@@ -516,6 +527,7 @@ void MainWindow::solve() {
     // loading-shaft windows.
     graphsButton_->setEnabled(true);
     loadingShaftButton_->setEnabled(true);
+    emit solved(problem, outcome, solvedState);
 
     // A report that could not be written is the one failure the user needs to hear about,
     // since nothing else would tell.

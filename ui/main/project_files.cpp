@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,12 +18,12 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QUrl>
-#include <iterator>
 #include <optional>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "file_dialogs.h"
 #include "main_window.h"
 #include "messages.h"
 #include "report_failure.h"
@@ -92,31 +91,6 @@ std::optional<QString> fileSystemReason(const QString& fileName) {
         return QStringLiteral("Δεν υπάρχει δικαίωμα ανάγνωσης του αρχείου.");
     }
     return std::nullopt;
-}
-
-// The column captions of the file dialog's list, which Qt has no Greek translation for.
-class GreekColumnCaptions : public QIdentityProxyModel {
-  public:
-    using QIdentityProxyModel::QIdentityProxyModel;
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char* const kCaptions[] = {"Όνομα", "Μέγεθος", "Τύπος", "Ημερομηνία αλλαγής"};
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-            section < static_cast<int>(std::size(kCaptions))) {
-            return utf8(kCaptions[section]);
-        }
-        return QIdentityProxyModel::headerData(section, orientation, role);
-    }
-};
-
-// Greek texts for the parts of a file dialog that Qt has no Greek translation for.
-void setGreekTexts(QFileDialog& dialog, const QString& acceptText) {
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Φάκελος:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
-    dialog.setLabelText(QFileDialog::Accept, acceptText);
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
-    dialog.setProxyModel(new GreekColumnCaptions(&dialog));
 }
 
 // A modal file dialog of the program's own (not the desktop's), so that it shows the Greek
