@@ -17,14 +17,14 @@ struct Wording {
 };
 
 constexpr Wording kWordings[] = {
-    {"froude_min", "Fr ελάχ.", "Fischer κ.ά. (1979), Mixing in Inland and Coastal Waters"},
-    {"froude_max", "Fr μέγ.", "Νομογράφημα του Abraham"},
-    {"uniformity", "Ομοιομορφία",
+    {"froude_min", "Fr ≥ 1", "Fischer κ.ά. (1979), Mixing in Inland and Coastal Waters"},
+    {"froude_max", "Fr ≤ 10", "Νομογράφημα του Abraham"},
+    {"uniformity", "q: Q/N ±10 %",
      "Πρακτική σχεδιασμού διαχυτήρων· η ζώνη ±10 % του παραθύρου γραφικών"},
     {"riser_area", "Εμβαδά", "Rawn, Bowerman και Brooks (1961)· Fischer κ.ά. (1979)"},
     {"pipe_velocity", "Αυτοκαθαρισμός", "Πρακτική σχεδιασμού αγωγών ακαθάρτων"},
-    {"balance_error", "Ισοζύγιο", "Ανοχή του προγράμματος"},
-    {"landward_head", "E χερσαίου", "Ισοζύγιο ενέργειας της επίλυσης"},
+    {"balance_error", "|e| ≤ 5 %", "Ανοχή του προγράμματος"},
+    {"landward_head", "Ισοζύγιο E", "Ισοζύγιο ενέργειας της επίλυσης"},
     {"skipped_steps", "Βήματα", "Κανόνας του προγράμματος"},
 };
 
@@ -192,8 +192,9 @@ QString valuesText(const CheckResult& result, const NumberLocale& locale) {
             .arg(at(0, "0.0000"), at(1, "0.0000"), at(2, "0.0000"), at(3, "0.0000"));
     }
     if (name == "skipped_steps") {
-        return QStringLiteral("%1 βήματα")
-            .arg(QString::fromStdString(formatCount(static_cast<long>(v.front()))));
+        const long steps = static_cast<long>(v.front());
+        return QString::fromStdString(formatCount(steps)) +
+               (steps == 1 ? QStringLiteral(" βήμα") : QStringLiteral(" βήματα"));
     }
     QStringList figures;
     for (double value : v)

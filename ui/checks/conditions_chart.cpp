@@ -63,8 +63,8 @@ void ConditionsChart::showResults(const std::vector<ConditionResult>& results) {
     }
 
     auto* qAxis = valueAxis(QStringLiteral("Ολική παροχή Q (m³/s)"), largestQ);
-    auto* headAxis = valueAxis(QStringLiteral("Ενέργεια στο χερσαίο άκρο (m)"), largestHead);
-    auto* froudeAxis = valueAxis(QStringLiteral("Ελάχιστος αριθμός Froude"), largestFroude);
+    auto* headAxis = valueAxis(QStringLiteral("E χερσαίου άκρου (m)"), largestHead);
+    auto* froudeAxis = valueAxis(QStringLiteral("Ελάχιστος Froude"), largestFroude);
     chart->addAxis(qAxis, Qt::AlignBottom);
     chart->addAxis(headAxis, Qt::AlignLeft);
     chart->addAxis(froudeAxis, Qt::AlignRight);

@@ -92,7 +92,7 @@ ConditionsTab::ConditionsTab(NumberLocale numberLocale, QWidget* parent)
     splitter->addWidget(top);
     chart_ = named(new ConditionsChart(numberLocale_), QStringLiteral("diagramma_synthikon"));
     splitter->addWidget(chart_);
-    splitter->setSizes({330, 330});
+    splitter->setSizes({240, 420});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
