@@ -134,6 +134,28 @@ class ChecksWindowTest : public QObject {
                  QString("Κανένα βήμα δεν παραλείφθηκε."));
     }
 
+    // Without risers nothing can be judged: the checks say so, the skipped steps are listed,
+    // and the cross-check gives no figure but says in Greek that the marches did not balance.
+    void designThatCannotBeJudged() {
+        auto* check4 = control<QCheckBox>(&form1(), "Check4");
+        QTest::mouseClick(check4, Qt::LeftButton, {}, check4->rect().center());
+        control<QLineEdit>(&form1(), "Text1")->setText("");
+        solveWorkedExample(false);
+        control<QAction>(&form1(), "elegxos_sxediasmou")->trigger();
+        ChecksWindow* window = program_->checksWindow();
+
+        auto* table = control<QTableWidget>(window, "pinakas_elegxon");
+        QCOMPARE(table->item(checkRow("froude_max"), kVerdictColumn)->text(),
+                 QString("– Δεν κρίνεται"));
+        QCOMPARE(table->item(checkRow("froude_max"), kValuesColumn)->text(), QString("—"));
+        QVERIFY(control<QLabel>(window, "paraleifthenta_vimata")->text().startsWith("• "));
+        QVERIFY(control<QLabel>(window, "diastavrosi_diafora")
+                    ->text()
+                    .startsWith("Η διαφορά δεν υπολογίζεται: "));
+        QVERIFY(
+            control<QLabel>(window, "diastavrosi_apotelesma")->text().startsWith("– Δεν κρίνεται"));
+    }
+
     // The window shows each new Solve; what it shows is the store as that Solve left it,
     // whatever a fill aid writes afterwards. Results of operating conditions stay, marked as
     // those of the earlier design, while the untouched list takes the new defaults.

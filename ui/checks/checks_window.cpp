@@ -58,7 +58,7 @@ ChecksWindow::ChecksWindow(NumberLocale numberLocale, QWidget* parent)
     tabs_->addTab(conditionsTab_, QStringLiteral("Συνθήκες Λειτουργίας"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    resize(1180, 760);
+    resize(1300, 780);
 }
 
 QWidget* ChecksWindow::createChecksTab() {
