@@ -300,15 +300,15 @@ void MainWindow::createMenus() {
     // Menus keep the desktop's menu font rather than the window's.
     bar->setFont(QApplication::font(bar));
 
-    QMenu* diffuserMenu = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
+    diffuserMenu_ = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
     QAction* generalities =
-        diffuserMenu->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
+        diffuserMenu_->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
     generalities->setObjectName(QStringLiteral("genika_Thalmuro"));
     connect(generalities, &QAction::triggered, this, &MainWindow::generalitiesRequested);
-    reportViewEntry_ = diffuserMenu->addAction(utf8("Προβολή Αναφοράς"));
+    reportViewEntry_ = diffuserMenu_->addAction(utf8("Προβολή Αναφοράς"));
     reportViewEntry_->setObjectName(QStringLiteral("provoli_anaforas"));
     connect(reportViewEntry_, &QAction::triggered, this, &MainWindow::reportViewRequested);
-    resultsExportEntry_ = diffuserMenu->addAction(utf8("Εξαγωγή Αποτελεσμάτων (CSV)…"));
+    resultsExportEntry_ = diffuserMenu_->addAction(utf8("Εξαγωγή Αποτελεσμάτων (CSV)…"));
     resultsExportEntry_->setObjectName(QStringLiteral("exagogi_apotelesmaton"));
     connect(resultsExportEntry_, &QAction::triggered, this, &MainWindow::exportResults);
     for (QAction* entry : {reportViewEntry_, resultsExportEntry_})
@@ -339,6 +339,14 @@ void MainWindow::createMenus() {
     about->setObjectName(QStringLiteral("about"));
     about->setMenuRole(QAction::NoRole);
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+}
+
+QAction* MainWindow::addSolvedDesignEntry(const QString& caption, const QString& name) {
+    QAction* entry = diffuserMenu_->addAction(caption);
+    entry->setObjectName(name);
+    entry->setEnabled(graphsButton_->isEnabled());
+    connect(this, &MainWindow::solved, entry, [entry] { entry->setEnabled(true); });
+    return entry;
 }
 
 void MainWindow::arrangeFocusOrder() {
@@ -507,9 +515,12 @@ void MainWindow::solve() {
     std::optional<std::string> fileName;
     std::error_code writeError;
     bool written = false;
+    DiffuserInput problem;
+    SolveOutcome outcome;
+    SharedState solvedState;
     {
         const BusyPointer busy;
-        DiffuserInput problem = input();
+        problem = input();
         // In the user flow mode the ratio is asked first; the engine reads the answer.
         if (problem.flow_mode == FlowMode::user) {
             problem.ratio = askLine(this, kRatioPrompt);
@@ -518,11 +529,11 @@ void MainWindow::solve() {
                 emit ratioAnswered();
             }
         }
-        SolveOutcome outcome;
         {
             BalancingWindow balancing(this);
             outcome = Solve(problem, state_, numberLocale_, &balancing);
         }
+        solvedState = state_;
         // Cancel or an empty name asks for no report.
         fileName = askLine(this, kFileNamePrompt);
         if (fileName && !fileName->empty()) {
@@ -530,7 +541,7 @@ void MainWindow::solve() {
             written = !writeError;
         }
         if (written) {
-            lastReport_ = std::move(outcome.report);
+            lastReport_ = outcome.report;
             lastReportFile_ = QFileInfo(QString::fromStdString(*fileName)).absoluteFilePath();
         }
     }
@@ -545,6 +556,7 @@ void MainWindow::solve() {
         reportViewEntry_->setEnabled(true);
         emit reportWritten();
     }
+    emit solved(problem, outcome, solvedState);
 
     // A report that could not be written is the one failure the user needs to hear about,
     // since nothing else would tell.

@@ -16,6 +16,7 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -62,6 +63,11 @@ class MainWindow : public QMainWindow {
     const Report& lastReport() const { return lastReport_; }
     const QString& lastReportFile() const { return lastReportFile_; }
 
+    // Appends an entry to the menu "Διαχυτήρας" for a window that reads a solved design: like
+    // Command2, it is disabled until the first Solve. Whoever owns that window connects to its
+    // triggered signal.
+    QAction* addSolvedDesignEntry(const QString& caption, const QString& name);
+
   signals:
     // The buttons and menu entries that open the other windows. The window itself opens
     // none of them: whoever owns the windows connects to these.
@@ -75,6 +81,11 @@ class MainWindow : public QMainWindow {
     void reportWritten();
     // The answer to the ratio question differs from the last one.
     void ratioAnswered();
+    // A Solve has finished: the problem it solved (in the user flow mode with the ratio
+    // answered), what it returned and a copy of the shared variables as it left them, which
+    // the fill aids may change afterwards.
+    void solved(const thalmuro::DiffuserInput& problem, const thalmuro::SolveOutcome& outcome,
+                const thalmuro::SharedState& solvedState);
 
   private:
     void createControls(QWidget* client);
@@ -136,6 +147,8 @@ class MainWindow : public QMainWindow {
     QPushButton* loadingShaftButton_ = nullptr;
     std::array<std::array<QLineEdit*, kSectionRows>, kColumns> cells_{};
 
+    // The menu "Διαχυτήρας" (Thalmuro).
+    QMenu* diffuserMenu_ = nullptr;
     // The flow-mode entries of the menu "Παροχή Υπολογισμού" (paroxi_me_stantar,
     // paroxi_beltisti, paroxi_kathorismeni).
     QAction* standardFlowEntry_ = nullptr;

@@ -1,4 +1,5 @@
-// What the main window tells the user when the results report could not be written.
+// What the windows tell the user when a file they write (the results report, an exported
+// table) could not be written.
 #pragma once
 
 #include <QString>
