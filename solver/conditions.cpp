@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "solving.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
@@ -346,7 +347,8 @@ class ConditionsRun {
         // Fresh shared variables, as the program has them when it starts.
         const auto state = std::make_unique<SharedState>();
         Balancing balancing(*this, index);
-        const SolveOutcome outcome = Solve(input, *state, locale_, &balancing);
+        const SolveOutcome outcome =
+            solveDesign(input, *state, locale_, &balancing, ReportWanted::no);
         if (balancing.stoppedRun()) return;
         ConditionResult& result = results_[index];
         takeFigures(*state, outcome, result);

@@ -4,6 +4,7 @@
 #include "flow_modes.h"
 #include "march.h"
 #include "report.h"
+#include "solving.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
@@ -58,8 +59,8 @@ void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
     work.fitting = input.fitting;
 }
 
-SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
-                   BalancingProgress* progress) {
+SolveOutcome solveDesign(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
+                         BalancingProgress* progress, ReportWanted report) {
     SolveOutcome outcome;
     Diagnostics diagnostics;
     SolveWork work;
@@ -67,10 +68,17 @@ SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberL
     computeSectionFriction(state, work, diagnostics);
     outcome.balance =
         balanceDischarge(input.flow_mode, input.ratio, state, work, locale, progress, diagnostics);
-    outcome.report.text = ResultsReport(state, work, outcome.balance, locale).text(diagnostics);
-    outcome.report.bytes = encodeWindows1253(outcome.report.text);
+    if (report == ReportWanted::yes) {
+        outcome.report.text = ResultsReport(state, work, outcome.balance, locale).text(diagnostics);
+        outcome.report.bytes = encodeWindows1253(outcome.report.text);
+    }
     outcome.skipped = diagnostics.take();
     return outcome;
+}
+
+SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
+                   BalancingProgress* progress) {
+    return solveDesign(input, state, locale, progress, ReportWanted::yes);
 }
 
 }  // namespace thalmuro
