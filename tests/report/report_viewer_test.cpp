@@ -19,6 +19,7 @@ using thalmuro::Report;
 using thalmuro::ReportViewer;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
+using thalmuro::testing::readFile;
 
 Q_DECLARE_METATYPE(thalmuro::Report)
 
@@ -36,11 +37,6 @@ Report reportWithMissingCharacters() {
     report.text = "Δρ/ρ ≤ 0,03\r\nΠαροχή → 0,35 m³/s";
     report.bytes = thalmuro::encodeWindows1253(report.text);
     return report;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The pages of a PDF file written by Qt: one page object each.

@@ -19,15 +19,11 @@
 using thalmuro::Program;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
+using thalmuro::testing::readFile;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Answers the report's file-name prompt with `name`, or cancels it.
 ModalAnswerer::Handler nameReport(std::optional<QString> name) {
