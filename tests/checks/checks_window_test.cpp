@@ -327,7 +327,8 @@ class ChecksWindowTest : public QObject {
             QCOMPARE(question, QString("Το αρχείο «old.csv» υπάρχει ήδη.\nΝα αντικατασταθεί;"));
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().toStdString(),
-                 thalmuro::conditionsCsv(tab->results(), thalmuro::NumberLocale::greek()));
+                 "\xEF\xBB\xBF" +
+                     thalmuro::conditionsCsv(tab->results(), thalmuro::NumberLocale::greek()));
     }
 
   private:

@@ -445,7 +445,10 @@ void ConditionsTab::showOutdatedMark() {
 void ConditionsTab::exportCsv() {
     const FileChoice choice{QStringLiteral("exportCsvDialog"), QStringLiteral("Εξαγωγή CSV"),
                             QStringLiteral("Πίνακες CSV (*.csv)"), QStringLiteral("csv")};
-    saveFile(this, choice, QStringLiteral("synthikes.csv"), conditionsCsv(results_, numberLocale_));
+    // The file is for spreadsheet programs: like the results' CSV it starts with a byte-order
+    // mark, without which they read it in the system's code page and garble "Δρ/ρ" and "m³/s".
+    saveFile(this, choice, QStringLiteral("synthikes.csv"),
+             "\xEF\xBB\xBF" + conditionsCsv(results_, numberLocale_));
 }
 
 }  // namespace thalmuro
