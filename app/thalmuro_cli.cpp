@@ -1,9 +1,11 @@
 // thalmuro-cli: solves one saved problem without the windows and writes its results report,
-// or prints the design checks of the solved problem and its cross-check by the classical port
-// formulation.
+// prints the design checks of the solved problem and its cross-check by the classical port
+// formulation, or solves it over a list of operating conditions and prints their table.
 //
 //   thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt
 //   thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] PROBLEM.json
+//   thalmuro-cli --conditions SPEC [--locale NAME] [--max-passes N] PROBLEM.json
+//   thalmuro-cli --version | -h | --help
 //
 // The run is the one the main window makes on Solve: the problem's "ratio" is the answer to the
 // ratio question of the user flow mode (absent or null: Cancel), and the report goes to
@@ -14,6 +16,7 @@
 #include <exception>
 #include <iostream>
 #include <limits>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,38 +44,65 @@ constexpr long kDefaultMaxPasses = 1000000;
 constexpr std::string_view kUsage =
     "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt\n"
     "       thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] "
-    "PROBLEM.json\n";
+    "PROBLEM.json\n"
+    "       thalmuro-cli --conditions SPEC [--locale NAME] [--max-passes N] PROBLEM.json\n";
 
 constexpr std::string_view kHelp =
     "Solves the diffuser problem saved in PROBLEM.json and writes its results report to\n"
     "REPORT.txt, as the Solve command of the main window does. With --checks, solves it the\n"
     "same way and prints the design checks of the solved problem instead of writing a report.\n"
+    "With --conditions, solves it at every operating condition of SPEC and prints their table.\n"
     "\n"
     "  --checks       print the design checks: one block per check with its title, rule,\n"
     "                 threshold and source, verdict (holds, warning, not_judged), values and\n"
     "                 the risers or sections concerned; then the cross-check: the design\n"
     "                 balanced as the program marches and by the classical port formulation,\n"
     "                 a warning when the classical landward head is more than 5 % higher\n"
+    "  --conditions SPEC\n"
+    "                 solve the problem with its Q and drho (the relative density difference)\n"
+    "                 replaced by every condition of SPEC, on all cores, and print a CSV table\n"
+    "                 with one line per condition: Q, drho, qc, Qcalc, e, the landward head,\n"
+    "                 the lowest and highest Froude number, the largest and smallest riser\n"
+    "                 discharge, the verdict of every design check and the skipped steps.\n"
+    "                 Fields are separated by \";\" when the decimal separator is a comma,\n"
+    "                 else by \",\"; lines end in CR LF.\n"
+    "                 SPEC is one or two parts separated by \";\": Q=LIST and drho=LIST.\n"
+    "                 LIST is items separated by \",\", each a number (always with \".\" as\n"
+    "                 the decimal point), a number followed by x (a multiple of the problem's\n"
+    "                 own value), or FROM..TO/COUNT (COUNT evenly spaced values, ends\n"
+    "                 included). Every Q goes with every drho; without Q=, Q is\n"
+    "                 0.25x,0.5x,0.75x,1x,1.25x; without drho=, drho is 1x. At most 10000\n"
+    "                 conditions, every value positive. Example:\n"
+    "                 --conditions \"Q=0.1..0.5/5;drho=0.025,0.03\" gives ten conditions\n"
     "  --format NAME  with --checks: text (the default) or json\n"
     "  --locale NAME  read and write numbers in the regional format NAME (el_GR, en_US, C,\n"
     "                 POSIX, ...); by default the format PROBLEM.json records with its key\n"
     "                 \"decimal_separator\", else the user's regional settings (LC_ALL,\n"
     "                 then LC_NUMERIC, then LANG)\n"
     "  --max-passes N stop the balancing of the optimised flow mode after N passes and\n"
-    "                 write the report of the last pass (default 1000000)\n"
-    "  --help         show this help and exit\n"
+    "                 write the report of the last pass (default 1000000); with\n"
+    "                 --conditions, the balancing of each condition stops after N passes\n"
+    "                 and its line is that of its last pass\n"
+    "  -h, --help     show this help and exit\n"
+    "  --version      show the program's version and exit\n"
     "\n"
-    "Every step that could not be computed is listed on standard error as a warning. A long\n"
-    "balancing shows its progress on standard error when that is a terminal.\n"
-    "Exit status: 0 the report was written (with --checks: the checks were printed), 1 the\n"
-    "problem could not be read or the report could not be written, 2 wrong usage,\n"
+    "Steps that could not be computed are told on standard error as warnings, one line per\n"
+    "cause: the box, the section row or the risers at fault, why, and which figures kept the\n"
+    "values of an earlier Solve. With --format json the causes are also printed under the key\n"
+    "\"skipped_causes\". With --conditions, one warning counts the conditions that skipped\n"
+    "steps. A long balancing, or a long list of conditions, shows its progress on standard\n"
+    "error when that is a terminal.\n"
+    "Exit status: 0 the report was written (with --checks: the checks were printed; with\n"
+    "--conditions: the table was printed), 1 the problem could not be read or the report\n"
+    "could not be written, 2 wrong usage (a SPEC that cannot be read included),\n"
     "3 the balancing stopped at --max-passes (the report of the last pass was written, or\n"
-    "its checks printed).\n";
+    "its checks or the table printed).\n";
 
 enum class CheckFormat { text, json };
 
 struct Arguments {
     bool checks = false;
+    std::optional<std::string> conditions;
     std::optional<CheckFormat> format;
     std::optional<std::string> locale;
     long max_passes = kDefaultMaxPasses;
@@ -86,7 +116,9 @@ struct UsageError {
 
 struct HelpWanted {};
 
-std::variant<Arguments, UsageError, HelpWanted> parseArguments(
+struct VersionWanted {};
+
+std::variant<Arguments, UsageError, HelpWanted, VersionWanted> parseArguments(
     const std::vector<std::string>& args) {
     Arguments arguments;
     std::vector<std::string> files;
@@ -97,10 +129,15 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(
             files.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
-        } else if (argument == "--help") {
+        } else if (argument == "--help" || argument == "-h") {
             return HelpWanted{};
+        } else if (argument == "--version") {
+            return VersionWanted{};
         } else if (argument == "--checks") {
             arguments.checks = true;
+        } else if (argument == "--conditions") {
+            if (i + 1 == args.size()) return UsageError{"--conditions needs a list of conditions"};
+            arguments.conditions = args[++i];
         } else if (argument == "--format") {
             if (i + 1 == args.size()) return UsageError{"--format needs text or json"};
             const std::string& format = args[++i];
@@ -131,11 +168,15 @@ std::variant<Arguments, UsageError, HelpWanted> parseArguments(
         }
     }
     if (arguments.format && !arguments.checks) return UsageError{"--format goes with --checks"};
-    const std::size_t wanted = arguments.checks ? 1 : 2;
+    if (arguments.checks && arguments.conditions) {
+        return UsageError{"--checks and --conditions do not go together"};
+    }
+    const bool printed = arguments.checks || arguments.conditions;
+    const std::size_t wanted = printed ? 1 : 2;
     if (files.size() != wanted) {
         return UsageError{files.size() < wanted ? "missing file name" : "too many file names"};
     }
-    if (arguments.checks) {
+    if (printed) {
         arguments.problem = std::move(files[0]);
         return arguments;
     }
@@ -207,6 +248,43 @@ class PassBound final : public thalmuro::BalancingProgress {
     bool showProgress_;
     bool shown_ = false;
     // The first line comes after a second of balancing, not at the first pass.
+    std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
+};
+
+// Bounds the balancing of every condition at the pass bound and, when standard error is a
+// terminal, shows how many conditions are solved about once a second. The engine calls it from
+// its worker threads.
+class ConditionsBound final : public thalmuro::ConditionsProgress {
+  public:
+    ConditionsBound(long maxPasses, bool showProgress)
+        : maxPasses_(maxPasses), showProgress_(showProgress) {}
+    ~ConditionsBound() override {
+        if (shown_) std::cerr << '\n';
+    }
+    ConditionsBound(const ConditionsBound&) = delete;
+    ConditionsBound& operator=(const ConditionsBound&) = delete;
+
+    bool keepGoing(std::size_t conditionsDone, std::size_t conditionsTotal) override {
+        if (!showProgress_) return true;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastShown_ >= std::chrono::seconds(1)) {
+            if (shown_) std::cerr << '\r';
+            std::cerr << "thalmuro-cli: conditions, " << conditionsDone << " of " << conditionsTotal
+                      << " solved" << std::flush;
+            shown_ = true;
+            lastShown_ = now;
+        }
+        return true;
+    }
+
+    bool keepBalancing(std::size_t, long passesRun) override { return passesRun < maxPasses_; }
+
+  private:
+    const long maxPasses_;
+    const bool showProgress_;
+    std::mutex mutex_;
+    bool shown_ = false;
     std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
 };
 
@@ -335,6 +413,7 @@ nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
 }
 
 std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
+                       const std::vector<thalmuro::SkippedCause>& causes,
                        const thalmuro::CrossCheck& crossCheck) {
     const auto optional = [](const std::optional<double>& value) {
         return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
@@ -355,7 +434,17 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                         {"sections", check.sections},
                         {"summary", check.summary}});
     }
-    return nlohmann::ordered_json{{"checks", list}, {"cross_check", crossCheckJson(crossCheck)}}
+    nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
+    for (const thalmuro::SkippedCause& cause : causes) {
+        skipped.push_back({{"english", cause.english},
+                           {"greek", cause.greek},
+                           {"rows", cause.rows},
+                           {"risers", cause.risers},
+                           {"steps", cause.steps}});
+    }
+    return nlohmann::ordered_json{{"checks", list},
+                                  {"skipped_causes", skipped},
+                                  {"cross_check", crossCheckJson(crossCheck)}}
                .dump(2) +
            '\n';
 }
@@ -370,10 +459,50 @@ int failure(const std::string& reason) {
     return kExitFailed;
 }
 
+// Solves the problem at every condition of `spec` and prints their table on standard output.
+int printConditions(const thalmuro::DiffuserInput& input, const std::string& spec,
+                    const thalmuro::NumberLocale& locale, long maxPasses) {
+    auto parsed = thalmuro::parseConditionSpec(spec, input, locale);
+    if (const auto* error = std::get_if<std::string>(&parsed)) {
+        return usageError("--conditions: " + *error);
+    }
+    const auto conditions = std::get<std::vector<thalmuro::OperatingCondition>>(std::move(parsed));
+    std::vector<thalmuro::ConditionResult> results;
+    {
+        ConditionsBound bound(maxPasses, thalmuro::cli::standardErrorIsTerminal());
+        results = thalmuro::solveConditions(input, conditions, locale, {}, 0, &bound);
+    }
+
+    bool bounded = false;
+    std::size_t skipping = 0;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const thalmuro::ConditionResult& result = results[i];
+        if (result.skipped_steps > 0) ++skipping;
+        if (!result.balance.stopped_by_host) continue;
+        bounded = true;
+        std::cerr << "thalmuro-cli: warning: condition " << i + 1
+                  << " (Q = " << plainNumber(result.condition.q)
+                  << " m^3/s, drho = " << plainNumber(result.condition.drho)
+                  << "): the balancing stopped at the bound of " << result.balance.passes
+                  << " passes; its line is that of the last pass\n";
+    }
+    if (skipping > 0) {
+        std::cerr << "thalmuro-cli: warning: steps were skipped at " << skipping << " of the "
+                  << results.size() << " conditions (column \"skipped steps\")\n";
+    }
+    std::cout << thalmuro::conditionsCsv(results, locale);
+    if (!std::cout.flush()) return failure("cannot write the table of conditions");
+    return bounded ? kExitBounded : kExitWritten;
+}
+
 int run(const std::vector<std::string>& args) {
     auto parsed = parseArguments(args);
     if (std::holds_alternative<HelpWanted>(parsed)) {
         std::cout << kUsage << '\n' << kHelp;
+        return std::cout.flush() ? kExitWritten : kExitFailed;
+    }
+    if (std::holds_alternative<VersionWanted>(parsed)) {
+        std::cout << "thalmuro-cli " THALMURO_VERSION "\n";
         return std::cout.flush() ? kExitWritten : kExitFailed;
     }
     if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->reason);
@@ -393,6 +522,9 @@ int run(const std::vector<std::string>& args) {
         numberLocale = thalmuro::numberLocaleFor(*input.decimal_separator);
     }
     if (!numberLocale) numberLocale = userNumberLocale();
+    if (arguments.conditions) {
+        return printConditions(input, *arguments.conditions, *numberLocale, arguments.max_passes);
+    }
 
     // The program's shared variables, as they stand when the main window opens.
     thalmuro::SharedState state;
@@ -402,14 +534,16 @@ int run(const std::vector<std::string>& args) {
         outcome = thalmuro::Solve(input, state, *numberLocale, &bound);
     }
 
-    for (const thalmuro::Skip& skip : outcome.skipped) {
-        std::cerr << "warning: " << thalmuro::describe(skip) << '\n';
+    const std::vector<thalmuro::SkippedCause> causes =
+        thalmuro::explainSkipped(input, outcome, *numberLocale);
+    for (const thalmuro::SkippedCause& cause : causes) {
+        std::cerr << "thalmuro-cli: warning: " << cause.english << '\n';
     }
     const thalmuro::Balance& balance = outcome.balance;
     if (balance.stopped_by_host) {
-        std::cerr << "warning: the balancing stopped at the bound of " << balance.passes
-                  << " passes: qc = " << plainNumber(balance.qc) << " m^3/s, the risers pass "
-                  << plainNumber(balance.qcalc)
+        std::cerr << "thalmuro-cli: warning: the balancing stopped at the bound of "
+                  << balance.passes << " passes: qc = " << plainNumber(balance.qc)
+                  << " m^3/s, the risers pass " << plainNumber(balance.qcalc)
                   << " m^3/s against Q = " << plainNumber(state.results.q_total)
                   << " m^3/s; the report is that of the last pass\n";
     }
@@ -418,7 +552,7 @@ int run(const std::vector<std::string>& args) {
             thalmuro::checkDesign(input, state, outcome, *numberLocale);
         const thalmuro::CrossCheck crossCheck = thalmuro::crossCheck(input, *numberLocale);
         std::cout << (arguments.format == CheckFormat::json
-                          ? checksJson(checks, crossCheck)
+                          ? checksJson(checks, causes, crossCheck)
                           : checksText(checks, *numberLocale) + '\n' +
                                 crossCheckText(crossCheck, *numberLocale));
         if (!std::cout.flush()) return failure("cannot write the checks");

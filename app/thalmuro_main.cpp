@@ -2,6 +2,7 @@
 // is closed.
 //
 //   thalmuro [PROBLEM.json]
+//   thalmuro --version | -h | --help
 //
 // A problem file named on the command line is opened at start, as with "Άνοιγμα…".
 
@@ -15,6 +16,11 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The name and version --version shows; the desktop entry the session matches the windows
+    // to, for the taskbar's icon and name.
+    QApplication::setApplicationName(QStringLiteral("thalmuro"));
+    QApplication::setApplicationVersion(QStringLiteral(THALMURO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(THALMURO_DESKTOP_ID));
     QApplication::setWindowIcon(thalmuro::programIcon());
 
     QCommandLineParser arguments;
@@ -22,6 +28,7 @@ int main(int argc, char** argv) {
         QStringLiteral("Υδραυλικός υπολογισμός διαχυτήρα: ανοίγει το αρχείο προβλήματος που "
                        "δίνεται."));
     arguments.addHelpOption();
+    arguments.addVersionOption();
     arguments.addPositionalArgument(QStringLiteral("PROBLEM.json"),
                                     QStringLiteral("αρχείο προβλήματος"),
                                     QStringLiteral("[PROBLEM.json]"));

@@ -51,7 +51,7 @@ std::optional<Cost> measure(const std::string& program, const std::string& hook)
     const pid_t child = fork();
     if (child < 0) return std::nullopt;
     if (child == 0) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_SCREENS, 1);
         setenv("LD_PRELOAD", hook.c_str(), 1);
         // Qt's warnings about the offscreen platform would bury the table.
         const int null = open("/dev/null", O_RDWR);

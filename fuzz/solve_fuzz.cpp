@@ -57,5 +57,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (cross.head_difference.has_value() == (cross.verdict == thalmuro::Verdict::not_judged)) {
         std::abort();
     }
+    // Every skipped step is told by one cause, and every cause is one line.
+    long skipped = 0;
+    for (const thalmuro::Skip& skip : outcome.skipped)
+        skipped += skip.count;
+    long explained = 0;
+    for (const thalmuro::SkippedCause& cause : thalmuro::explainSkipped(in, outcome, locale)) {
+        if (cause.steps <= 0 || cause.english.find('\n') != std::string::npos ||
+            cause.greek.find('\n') != std::string::npos) {
+            std::abort();
+        }
+        explained += cause.steps;
+    }
+    if (explained != skipped) std::abort();
     return 0;
 }

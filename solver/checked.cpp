@@ -22,8 +22,8 @@ const char* describe(Fault fault) {
     return "unknown fault";
 }
 
-void Diagnostics::record(const std::string& step, Fault cause, long times) {
-    std::string key = step;
+void Diagnostics::record(const StepName& step, Fault cause, long times) {
+    std::string key = step.text;
     key += '\0';
     key += static_cast<char>(cause);
     const auto found = index_.find(key);
@@ -32,7 +32,7 @@ void Diagnostics::record(const std::string& step, Fault cause, long times) {
         return;
     }
     index_.emplace(std::move(key), skips_.size());
-    skips_.push_back({step, cause, times});
+    skips_.push_back({step.text, cause, times, step.kind, step.riser, step.section});
 }
 
 std::string describe(const Skip& skip) {

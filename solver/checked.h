@@ -89,6 +89,15 @@ Num at(const std::array<T, N>& values, long index) {
     return Num(values[static_cast<std::size_t>(index)]);
 }
 
+// How a skipped step is named: the engine's own text and what it computes in the user's terms
+// (see Skip). Built only for a skipped step.
+struct StepName {
+    std::string text;
+    StepKind kind = StepKind::other;
+    int riser = 0;
+    int section = 0;
+};
+
 class Diagnostics {
   public:
     // Stores `value` into `target`, or records the step as skipped and leaves `target` as it
@@ -113,7 +122,7 @@ class Diagnostics {
         return assign(values[static_cast<std::size_t>(index)], value, name);
     }
 
-    void record(const std::string& step, Fault cause, long times = 1);
+    void record(const StepName& step, Fault cause, long times = 1);
 
     // The skipped steps in the order they were first met; the record is left empty.
     std::vector<Skip> take();

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "checked.h"
 #include "march.h"
@@ -74,7 +76,7 @@ RiserSections riserSections(const DiffuserInput& input, long sections, const Num
         // is the Solve's business, not the checks'.
         Diagnostics outside;
         forEachRiserIndex(
-            start.value(), end.value(), outside, [] { return std::string(); },
+            start.value(), end.value(), outside, [] { return StepName{}; },
             [&](std::size_t i) {
                 out.section[i] = static_cast<int>(s);
                 out.spacing[i] = spacing;
@@ -128,7 +130,8 @@ class Checker {
           n_(state.results.n_risers),
           sectionCount_(state.tmimata),
           drho_(readValue(state.results.drho, locale)),
-          risers_(riserSections(input, state.tmimata, locale)) {
+          risers_(riserSections(input, state.tmimata, locale)),
+          causes_(explainSkipped(input, outcome, locale)) {
         // A skipped step leaves in the store what an earlier Solve put there, and any later step
         // may have used it: the march's figures are only taken when no step of the computation
         // was skipped. A report line left out changes no figure.
@@ -333,10 +336,22 @@ class Checker {
             result.summary = "Every step was computed.";
             return result;
         }
-        result.summary = "Skipped steps (" + std::to_string(outcome_.skipped.size()) + "):";
-        for (const Skip& skip : outcome_.skipped)
-            result.summary += " " + describe(skip) + ";";
-        result.summary.back() = '.';
+        // The steps told by their causes, with the rows and risers the causes name.
+        std::set<int> sections;
+        std::set<int> risers;
+        result.summary = "Skipped steps (" + std::to_string(outcome_.skipped.size()) + ") from " +
+                         std::to_string(causes_.size()) +
+                         (causes_.size() == 1 ? " cause:" : " causes:");
+        for (std::size_t i = 0; i < causes_.size(); ++i) {
+            const SkippedCause& cause = causes_[i];
+            result.summary +=
+                (i == 0 ? " (" : "; (") + std::to_string(i + 1) + ") " + cause.english;
+            sections.insert(cause.rows.begin(), cause.rows.end());
+            risers.insert(cause.risers.begin(), cause.risers.end());
+        }
+        result.summary += '.';
+        result.sections.assign(sections.begin(), sections.end());
+        result.risers.assign(risers.begin(), risers.end());
         return result;
     }
 
@@ -347,6 +362,7 @@ class Checker {
     long sectionCount_;
     Num drho_;
     RiserSections risers_;
+    std::vector<SkippedCause> causes_;
     std::string why_;
 };
 

@@ -11,12 +11,15 @@ double sumRiserDischarges(const DiffuserResults& r, Diagnostics& diagnostics) {
     const long n = r.n_risers;
     const long last = std::min<long>(n - 1, kMaxRisers - 1);
     for (long i = 0; i <= last; ++i) {
-        diagnostics.assign(qcalc, Num(qcalc) + Num(r.q_riser[static_cast<std::size_t>(i)]),
-                           [&] { return "qcalc + q_riser(" + std::to_string(i) + ")"; });
+        diagnostics.assign(qcalc, Num(qcalc) + Num(r.q_riser[static_cast<std::size_t>(i)]), [&] {
+            return StepName{"qcalc + q_riser(" + std::to_string(i) + ")", StepKind::discharge_sum,
+                            static_cast<int>(i + 1)};
+        });
     }
     if (n - 1 > last && last == kMaxRisers - 1) {
-        diagnostics.record("qcalc + q_riser of risers " + std::to_string(kMaxRisers + 1) + " to " +
-                               std::to_string(n),
+        diagnostics.record({"qcalc + q_riser of risers " + std::to_string(kMaxRisers + 1) + " to " +
+                                std::to_string(n),
+                            StepKind::risers_beyond, kMaxRisers + 1},
                            Fault::index_outside);
     }
     return qcalc;
@@ -34,13 +37,17 @@ Balance balanceDischarge(FlowMode mode, const std::optional<std::string>& ratio,
     if (mode == FlowMode::user) {
         // Cancel, an empty or an unreadable answer leaves x at zero, so riser 1 gets nothing.
         double x = 0.0;
-        diagnostics.assign(x,
-                           ratio ? readValue(*ratio, locale) : Num::failed(Fault::unreadable_text),
-                           [] { return std::string("ratio x"); });
-        diagnostics.assign(balance.qc, Num(x) * q / n, [] { return std::string("qc = x Q / N"); });
+        diagnostics.assign(
+            x, ratio ? readValue(*ratio, locale) : Num::failed(Fault::unreadable_text), [] {
+                return StepName{"ratio x", StepKind::ratio};
+            });
+        diagnostics.assign(balance.qc, Num(x) * q / n, [] {
+            return StepName{"qc = x Q / N", StepKind::first_discharge};
+        });
     } else {
-        diagnostics.assign(balance.qc, Num(0.95) * q / n,
-                           [] { return std::string("qc = 0.95 Q / N"); });
+        diagnostics.assign(balance.qc, Num(0.95) * q / n, [] {
+            return StepName{"qc = 0.95 Q / N", StepKind::first_discharge};
+        });
     }
 
     for (;;) {
@@ -54,7 +61,7 @@ Balance balanceDischarge(FlowMode mode, const std::optional<std::string>& ratio,
         if (lowered == balance.qc) {
             // qc is so large that a step of 0.0001 no longer changes it: another pass would
             // repeat this one for ever.
-            diagnostics.record("qc - 0.0001", Fault::below_precision);
+            diagnostics.record({"qc - 0.0001", StepKind::balancing}, Fault::below_precision);
             return balance;
         }
         if (progress != nullptr && !progress->keepBalancing(balance.passes)) {

@@ -19,13 +19,16 @@ Num cdLaw(Num x) {
     }
 }
 
-std::string element(const char* member, long index) {
-    return std::string(member) + "(" + std::to_string(index) + ")";
+// Element `index` of a per-riser array, which belongs to riser index + 1.
+StepName element(const char* member, long index, StepKind kind = StepKind::riser) {
+    return {std::string(member) + "(" + std::to_string(index) + ")", kind,
+            static_cast<int>(index + 1)};
 }
 
-std::string perRiser(const char* what, long riser, int substitution) {
-    return std::string(what) + " of riser " + std::to_string(riser) + ", substitution " +
-           std::to_string(substitution);
+StepName perRiser(const char* what, long riser, int substitution) {
+    return {std::string(what) + " of riser " + std::to_string(riser) + ", substitution " +
+                std::to_string(substitution),
+            StepKind::riser, static_cast<int>(riser)};
 }
 
 }  // namespace
@@ -34,15 +37,18 @@ void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnosti
     DiffuserResults& r = state.results;
     for (long s = 1; s <= state.tmimata; ++s) {
         if (s > kSectionRows) {
-            diagnostics.record("friction factor of sections " + std::to_string(kSectionRows + 1) +
-                                   " to " + std::to_string(state.tmimata),
+            diagnostics.record({"friction factor of sections " + std::to_string(kSectionRows + 1) +
+                                    " to " + std::to_string(state.tmimata),
+                                StepKind::sections_beyond, 0, kSectionRows + 1},
                                Fault::index_outside);
             return;
         }
         const RowCopy& row = work.rows[static_cast<std::size_t>(s - 1)];
         const Num f = work.manning * work.manning * Num(124.58) / pow(row.pipe_diameter, 0.33333);
-        diagnostics.assign(r.f_section[static_cast<std::size_t>(s - 1)], f,
-                           [&] { return element("f_section", s - 1); });
+        diagnostics.assign(r.f_section[static_cast<std::size_t>(s - 1)], f, [&] {
+            return StepName{element("f_section", s - 1).text, StepKind::friction, 0,
+                            static_cast<int>(s)};
+        });
     }
 }
 
@@ -50,8 +56,9 @@ void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diag
     DiffuserResults& r = state.results;
     for (long s = 1; s <= state.tmimata; ++s) {
         if (s > kSectionRows) {
-            diagnostics.record("copy of sections " + std::to_string(kSectionRows + 1) + " to " +
-                                   std::to_string(state.tmimata) + " onto the risers",
+            diagnostics.record({"copy of sections " + std::to_string(kSectionRows + 1) + " to " +
+                                    std::to_string(state.tmimata) + " onto the risers",
+                                StepKind::sections_beyond, 0, kSectionRows + 1},
                                Fault::index_outside);
             return;
         }
@@ -59,7 +66,8 @@ void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diag
         const Num start = row.first_riser - Num(1.0);
         const Num end = row.last_riser - Num(1.0);
         const auto section = [s] {
-            return "copy of section " + std::to_string(s) + " onto its risers";
+            return StepName{"copy of section " + std::to_string(s) + " onto its risers",
+                            StepKind::section_copy, 0, static_cast<int>(s)};
         };
         if (!start.ok() || !end.ok()) {
             diagnostics.record(section(), start.ok() ? end.fault() : start.fault());
@@ -68,8 +76,11 @@ void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diag
         const double friction = r.f_section[static_cast<std::size_t>(s - 1)];
         forEachRiserIndex(start.value(), end.value(), diagnostics, section, [&](std::size_t i) {
             r.f_riser[i] = friction;
-            diagnostics.assign(r.d_pipe[i], row.pipe_diameter,
-                               [&] { return element("d_pipe", static_cast<long>(i)); });
+            diagnostics.assign(r.d_pipe[i], row.pipe_diameter, [&] {
+                StepName name = element("d_pipe", static_cast<long>(i));
+                name.section = static_cast<int>(s);
+                return name;
+            });
             work.spacing[i] = row.spacing;
             work.elevation_step[i] = row.elevation_step;
             work.riser_diameter[i] = row.riser_diameter;
@@ -120,10 +131,10 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
     diagnostics.assign(r.v_diffuser[0], Num(4.0) * qc / (p * sq(pipeD1)),
                        [] { return element("v_diffuser", 0); });
     diagnostics.assign(r.v_riser[0], Num(4.0) * qc / (sq(riserD1) * p),
-                       [] { return element("v_riser", 0); });
+                       [] { return element("v_riser", 0, StepKind::riser_velocity); });
     r.q_riser[0] = qcValue;
     diagnostics.assign(r.froude[0], Num(r.v_riser[0]) / pow(riserD1 * g * work.drho, 0.5),
-                       [] { return element("froude", 0); });
+                       [] { return element("froude", 0, StepKind::froude); });
 
     copySectionsToRisers(state, work, diagnostics);
 
@@ -182,13 +193,14 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
         diagnostics.assign(r.v_diffuser[k], Num(4.0) * qPipe / (sq(pipeD) * p),
                            [&] { return element("v_diffuser", i); });
         diagnostics.assign(r.v_riser[k], Num(4.0) * Num(r.q_riser[k]) / (sq(riserD) * p),
-                           [&] { return element("v_riser", i); });
+                           [&] { return element("v_riser", i, StepKind::riser_velocity); });
         diagnostics.assign(r.froude[k], Num(r.v_riser[k]) / pow(riserD * g * work.drho, 0.5),
-                           [&] { return element("froude", i); });
+                           [&] { return element("froude", i, StepKind::froude); });
     }
     if (n - 1 > last && last == kMaxRisers - 1) {
         diagnostics.record(
-            "every step of risers " + std::to_string(kMaxRisers + 1) + " to " + std::to_string(n),
+            {"every step of risers " + std::to_string(kMaxRisers + 1) + " to " + std::to_string(n),
+             StepKind::risers_beyond, kMaxRisers + 1},
             Fault::index_outside);
     }
 }

@@ -271,4 +271,27 @@ std::optional<std::string> encodeWindows1253(std::string_view utf8) {
     return bytes;
 }
 
+std::optional<std::string> decodeWindows1253(std::string_view bytes) {
+    if (bytes.empty()) return std::string();
+    // One character per byte: the code page is a single-byte one.
+    const int length =
+        MultiByteToWideChar(1253, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    if (length <= 0) return std::nullopt;
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(1253, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
+    // The system maps a byte to which the code page gives no character (0x81, 0xAA, 0xD2,
+    // 0xFF...) to a control character of 0x80..0x9F or to a private-use character: that is
+    // U+FFFD, the replacement character, as everywhere else.
+    for (wchar_t& c : wide) {
+        if ((c >= 0x80 && c <= 0x9F) || (c >= 0xE000 && c <= 0xF8FF)) c = 0xFFFD;
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return std::nullopt;
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    return utf8;
+}
+
 }  // namespace thalmuro

@@ -70,9 +70,10 @@ class Writer {
     Line line() const { return Line(locale_); }
 
     // Writes the line, or leaves it out and records it under `name` when an item failed.
-    void put(const Line& line, const std::string& name = {}, bool lineEnd = true) {
+    void put(const Line& line, const StepName& name = {}, bool lineEnd = true) {
         if (line.fault() != Fault::none) {
-            diagnostics_.record("report: " + name, line.fault());
+            diagnostics_.record({"report: " + name.text, name.kind, name.riser, name.section},
+                                line.fault());
             return;
         }
         out_ += line.str();
@@ -93,6 +94,12 @@ std::string numbered(const char* what, long number) {
     return std::string(what) + " " + std::to_string(number);
 }
 
+// A report line that belongs to a riser or a section, or to neither.
+StepName reportLine(std::string text, long riser = 0, long section = 0) {
+    return {std::move(text), StepKind::report_line, static_cast<int>(riser),
+            static_cast<int>(section)};
+}
+
 }  // namespace
 
 std::string ResultsReport::text(Diagnostics& diagnostics) const {
@@ -111,7 +118,8 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
     w.put(w.line().literal(" Αριθμός τμημάτων   = ").integer(sections));
     w.put(w.line().literal(" Τύπος Συναρμογής     ").literal(nameOf(work_.fitting)));
     w.put(w.line().literal(" Αριθμός Manning    = ").text(&state_.manning));
-    w.put(w.line().literal(" Ολική Παροχή    = ").number(q).literal(" m^3/s"), "total discharge");
+    w.put(w.line().literal(" Ολική Παροχή    = ").number(q).literal(" m^3/s"),
+          reportLine("total discharge"));
     w.separator('*', 53);
 
     // One block per section. Sections beyond the 30 table rows have no texts and no friction
@@ -121,9 +129,10 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
         const RowCopy* row = stored ? &work_.rows[static_cast<std::size_t>(s - 1)] : nullptr;
         const SectionRow* texts = row != nullptr ? &row->texts : nullptr;
         const auto name = [&](const char* line) {
-            return stored ? numbered("section", s) + " " + line
-                          : std::string("sections beyond ") + std::to_string(kSectionRows) + " " +
-                                line;
+            return stored ? reportLine(numbered("section", s) + " " + line, 0, s)
+                          : StepName{std::string("sections beyond ") +
+                                         std::to_string(kSectionRows) + " " + line,
+                                     StepKind::sections_beyond, 0, kSectionRows + 1};
         };
         w.put(w.line().literal("ΤΜΗΜΑ Νο").integer(s));
         w.put(w.line()
@@ -212,8 +221,9 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
                   .literal("m^3/s  ")
                   .repeated(' ', 3)
                   .pattern(at(r.froude, i), "0.00000"),
-              k <= kMaxRisers ? numbered("row of riser", k)
-                              : "rows of risers beyond " + std::to_string(kMaxRisers));
+              k <= kMaxRisers ? reportLine(numbered("row of riser", k), k)
+                              : StepName{"rows of risers beyond " + std::to_string(kMaxRisers),
+                                         StepKind::risers_beyond, kMaxRisers + 1});
         w.separator('_', 85);
     }
 
@@ -228,10 +238,10 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
               .literal("m^3/s .Ενώ η αρχική έιναι Q =")
               .number(q)
               .literal("m^3/s"),
-          "Qcalc");
+          reportLine("Qcalc"));
     const Num x = Num(balance_.qc) * Num(static_cast<double>(n)) / q;
     w.put(w.line().literal(" Η παράμετρος x ( x= (Qcalc *Ανυψωτήρες) /q) = ").pattern(x, "0.000"),
-          "ratio x");
+          reportLine("ratio x"));
     // The error is printed as the text of its rounded value, read back and turned into a
     // positive percentage.
     const Num e = (qcalc - q) / qcalc;
@@ -242,7 +252,8 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
         percent =
             rounded ? Num(std::abs(*rounded)) * Num(100.0) : Num::failed(Fault::unreadable_text);
     }
-    w.put(w.line().literal(" Δηλαδή έχουμε σφάλμα  e=").number(percent).literal("%"), "error e");
+    w.put(w.line().literal(" Δηλαδή έχουμε σφάλμα  e=").number(percent).literal("%"),
+          reportLine("error e"));
     w.put(" Ο πυκνομετρικός αριθμός FROYDE βρέθηκε μεγαλύτερος του 10 στους εξής ανυψωτήρες: ");
     Line froudeList = w.line();
     for (long k = 1; k <= n; ++k) {

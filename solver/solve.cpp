@@ -4,6 +4,7 @@
 #include "flow_modes.h"
 #include "march.h"
 #include "report.h"
+#include "solving.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
@@ -16,22 +17,24 @@ void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
 
     // A count beyond the 16-bit range is not stored: the previous count stays.
     if (!readSectionCount(input.sections, state)) {
-        diagnostics.record("number of sections", Fault::overflow);
+        diagnostics.record({"number of sections", StepKind::sections_count}, Fault::overflow);
     }
     if (const std::optional<std::int16_t> count = leadingCount(input.risers)) {
         r.n_risers = *count;
     } else {
-        diagnostics.record("number of risers", Fault::overflow);
+        diagnostics.record({"number of risers", StepKind::risers_count}, Fault::overflow);
     }
     r.drho = input.drho;
-    diagnostics.assign(r.q_total, readValue(input.total_discharge, locale),
-                       [] { return std::string("total discharge Q"); });
+    diagnostics.assign(r.q_total, readValue(input.total_discharge, locale), [] {
+        return StepName{"total discharge Q", StepKind::total_discharge};
+    });
     state.manning = input.manning;
 
     for (long s = 1; s <= state.tmimata; ++s) {
         if (s > kSectionRows) {
-            diagnostics.record("rows " + std::to_string(kSectionRows + 1) + " to " +
-                                   std::to_string(state.tmimata) + " of the section table",
+            diagnostics.record({"rows " + std::to_string(kSectionRows + 1) + " to " +
+                                    std::to_string(state.tmimata) + " of the section table",
+                                StepKind::sections_beyond, 0, kSectionRows + 1},
                                Fault::index_outside);
             break;
         }
@@ -43,8 +46,10 @@ void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
         row.pipe_diameter = readValue(typed.pipe_diameter, locale);
         row.spacing = readValue(typed.spacing, locale);
         row.elevation_step = readValue(typed.elevation_step, locale);
-        diagnostics.assign(row.riser_diameter, readValue(typed.riser_diameter, locale),
-                           [&] { return "riser diameter of row " + std::to_string(s); });
+        diagnostics.assign(row.riser_diameter, readValue(typed.riser_diameter, locale), [&] {
+            return StepName{"riser diameter of row " + std::to_string(s),
+                            StepKind::riser_diameter_cell, 0, static_cast<int>(s)};
+        });
     }
 
     // Δρ/ρ and n stay texts in the shared variables; every step that uses them reads the same
@@ -54,8 +59,8 @@ void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
     work.fitting = input.fitting;
 }
 
-SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
-                   BalancingProgress* progress) {
+SolveOutcome solveDesign(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
+                         BalancingProgress* progress, ReportWanted report) {
     SolveOutcome outcome;
     Diagnostics diagnostics;
     SolveWork work;
@@ -63,10 +68,17 @@ SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberL
     computeSectionFriction(state, work, diagnostics);
     outcome.balance =
         balanceDischarge(input.flow_mode, input.ratio, state, work, locale, progress, diagnostics);
-    outcome.report.text = ResultsReport(state, work, outcome.balance, locale).text(diagnostics);
-    outcome.report.bytes = encodeWindows1253(outcome.report.text);
+    if (report == ReportWanted::yes) {
+        outcome.report.text = ResultsReport(state, work, outcome.balance, locale).text(diagnostics);
+        outcome.report.bytes = encodeWindows1253(outcome.report.text);
+    }
     outcome.skipped = diagnostics.take();
     return outcome;
+}
+
+SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
+                   BalancingProgress* progress) {
+    return solveDesign(input, state, locale, progress, ReportWanted::yes);
 }
 
 }  // namespace thalmuro

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -31,6 +32,31 @@ std::optional<std::string> encodeWindows1253(std::string_view utf8) {
         --outLeft;
         in += skip;
         inLeft -= skip;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+std::optional<std::string> decodeWindows1253(std::string_view bytes) {
+    const iconv_t cd = iconv_open("UTF-8", "WINDOWS-1253");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
+    // Every character of the code page takes at most three bytes in UTF-8 (the euro sign and
+    // the punctuation of 0x80..0x9F; Greek letters take two), as does the replacement character.
+    std::string out(3 * bytes.size(), '\0');
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* dst = out.data();
+    std::size_t outLeft = out.size();
+    static constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+    while (inLeft > 0) {
+        if (iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1)) break;
+        if (errno != EILSEQ) break;
+        // A byte to which the code page gives no character (0x81, 0xAA, 0xD2, 0xFF...).
+        dst = std::copy_n(kReplacement, 3, dst);
+        outLeft -= 3;
+        ++in;
+        --inLeft;
     }
     out.resize(out.size() - outLeft);
     return out;

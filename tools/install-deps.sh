@@ -5,12 +5,15 @@ set -euo pipefail
 packages=(
     cmake make g++                                    # the build (CMake writes Makefiles)
     clang libclang-rt-14-dev clang-format             # sanitizers, libFuzzer, formatting
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets and charts
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets, charts and printing
+    qt6-svg-dev                                       # charts saved as SVG
     nlohmann-json3-dev                                # problem files, read and written by the engine
     libgtest-dev libbenchmark-dev                     # tests and benchmarks
     fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions
     xvfb xauth xdotool imagemagick                    # windows under a virtual display
     locales                                           # a Greek C locale for the locale tests
+    dpkg-dev lintian                                  # the Debian package: shlibdeps, checks
+    desktop-file-utils appstream                      # checks of the desktop entry and metadata
     g++-mingw-w64-x86-64 wine wine64                  # the Windows build, its tests under Wine
 )
 

@@ -29,8 +29,8 @@ inline Expected solveDirectly(const DiffuserInput& input, const std::optional<st
     EXPECT_FALSE(writeReport(reportPath.string(), outcome.report));
     Expected expected{readBytes(reportPath), {}};
     std::filesystem::remove(reportPath);
-    for (const Skip& skip : outcome.skipped) {
-        expected.warnings += "warning: " + describe(skip) + "\n";
+    for (const SkippedCause& cause : explainSkipped(answered, outcome, locale)) {
+        expected.warnings += "thalmuro-cli: warning: " + cause.english + "\n";
     }
     return expected;
 }

@@ -108,7 +108,8 @@ TEST(Cli, ALongBalancingShowsItsProgressOnATerminal) {
     }
     if (shown != std::string::npos) {
         // Each line overwrites the one before; the warnings start on a line of their own.
-        EXPECT_NE(run.err.find("passes\r\nwarning: ", shown), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("passes\r\nthalmuro-cli: warning: ", shown), std::string::npos)
+            << run.err;
     }
 }
 

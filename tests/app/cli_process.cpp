@@ -56,10 +56,11 @@ std::vector<std::string> ScratchDir::entries() const {
     return names;
 }
 
-CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const LocaleEnv& env,
-              const Limits& limits) {
+CliRun runProgram(const std::string& file, const ScratchDir& dir,
+                  const std::vector<std::string>& args, const LocaleEnv& env,
+                  const Limits& limits) {
     testing::Program program;
-    program.args = {THALMURO_CLI};
+    program.args = {file};
     program.args.insert(program.args.end(), args.begin(), args.end());
     for (const std::string& entry : testing::currentEnvironment()) {
         const std::string name = entry.substr(0, entry.find('='));
@@ -84,6 +85,11 @@ CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const
     fs::remove(program.out, ignored);
     fs::remove(program.err, ignored);
     return run;
+}
+
+CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args, const LocaleEnv& env,
+              const Limits& limits) {
+    return runProgram(THALMURO_CLI, dir, args, env, limits);
 }
 
 }  // namespace thalmuro

@@ -51,8 +51,13 @@ struct Limits {
     std::chrono::milliseconds time = std::chrono::minutes(1);  // then it is killed
 };
 
-// Runs the program in `dir` with the test's environment minus its locale variables, plus `env`.
+// Runs `program` in `dir` with the test's environment minus its locale variables, plus `env`.
 // Standard output and error go to two files of `dir`, read back and removed.
+CliRun runProgram(const std::string& program, const ScratchDir& dir,
+                  const std::vector<std::string>& args, const LocaleEnv& env = {},
+                  const Limits& limits = {});
+
+// Runs the built runner (thalmuro-cli) that way.
 CliRun runCli(const ScratchDir& dir, const std::vector<std::string>& args,
               const LocaleEnv& env = {}, const Limits& limits = {});
 

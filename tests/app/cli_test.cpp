@@ -394,6 +394,41 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--checks", "$D/absent.json"},
                 1,
                 {"$D/absent.json", kNoSuchFile}},
+        Failure{"ConditionsWithoutAList",
+                kGoodProblem,
+                {"$D/problem.json", "--conditions"},
+                2,
+                {"--conditions needs a list of conditions"}},
+        Failure{"ConditionsNotPositive",
+                kGoodProblem,
+                {"--conditions", "Q=0.1,0;drho=0.02", "$D/problem.json"},
+                2,
+                {"thalmuro-cli: --conditions: Q item \"0\": Q must be positive, not 0\n"}},
+        Failure{"TooManyConditions",
+                kGoodProblem,
+                {"--conditions", "Q=0.1..1/20000", "$D/problem.json"},
+                2,
+                {"--conditions: Q item \"0.1..1/20000\": more than 10000 values of Q\n"}},
+        Failure{"UnreadableConditions",
+                kGoodProblem,
+                {"--conditions", "Q=0,1", "--locale", "el_GR", "$D/problem.json"},
+                2,
+                {"--conditions: Q item \"0\""}},
+        Failure{"ConditionsWithChecks",
+                kGoodProblem,
+                {"--checks", "--conditions", "Q=1x", "$D/problem.json"},
+                2,
+                {"--checks and --conditions do not go together"}},
+        Failure{"ConditionsWithAReport",
+                kGoodProblem,
+                {"--conditions", "Q=1x", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"too many file names"}},
+        Failure{"ConditionsOfAMissingProblem",
+                "",
+                {"--conditions", "Q=1x", "$D/absent.json"},
+                1,
+                {"$D/absent.json", kNoSuchFile}},
         Failure{"EmptyLocale",
                 kGoodProblem,
                 {"--locale", "", "$D/problem.json", "$D/r.txt"},
@@ -404,7 +439,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Cli, HelpGoesToStandardOutput) {
     const ScratchDir dir;
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"},
+         {std::vector<std::string>{"--help"}, std::vector<std::string>{"-h"},
           std::vector<std::string>{"--help", "a.json", "r.txt", "--bogus"}}) {
         const CliRun run = runCli(dir, args);
         EXPECT_EQ(run.status, 0);
@@ -417,6 +452,23 @@ TEST(Cli, HelpGoesToStandardOutput) {
         EXPECT_NE(run.out.find("3 the balancing stopped at --max-passes"), std::string::npos);
         EXPECT_NE(run.out.find("\n       thalmuro-cli --checks [--format text|json]"),
                   std::string::npos);
+        EXPECT_NE(run.out.find("\n       thalmuro-cli --conditions SPEC [--locale NAME] "
+                               "[--max-passes N] PROBLEM.json\n"),
+                  std::string::npos);
+        EXPECT_NE(run.out.find("Q=LIST and drho=LIST"), std::string::npos);
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(Cli, VersionGoesToStandardOutput) {
+    const ScratchDir dir;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"},
+          std::vector<std::string>{"a.json", "--version", "--bogus"}}) {
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, "thalmuro-cli " THALMURO_VERSION "\n");
         EXPECT_EQ(run.err, "");
     }
     EXPECT_TRUE(dir.entries().empty());
@@ -477,7 +529,7 @@ TEST(Cli, BalancingStopsAtThePassBound) {
         EXPECT_EQ(run.status, c.status) << run.err;
         // Standard error is a file here, not a terminal: no progress lines.
         EXPECT_EQ(run.err.find("balancing, "), std::string::npos) << run.err;
-        const std::size_t found = run.err.rfind("warning: the balancing stopped");
+        const std::size_t found = run.err.rfind("thalmuro-cli: warning: the balancing stopped");
         if (c.warning.empty()) {
             EXPECT_EQ(found, std::string::npos) << run.err;
         } else {
@@ -643,6 +695,138 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
             EXPECT_EQ(p["riser_froude_min"], march.riser_froude_min);
             EXPECT_EQ(p["marches"], march.marches);
         }
+    }
+}
+
+// Skipped steps are told one line per cause on standard error, whatever the run prints, and
+// the JSON checks give the causes under their own key.
+TEST(Cli, SkippedStepsAreToldByTheirCauses) {
+    DiffuserInput faulty = workedExampleFile(kGreek);
+    faulty.manning = "0,01x";
+    faulty.rows[4].last_riser = "13";
+    const std::string warnings =
+        "thalmuro-cli: warning: Manning number (Text6) \"0,01x\": cannot be read; earlier values "
+        "kept: the friction factor of sections 1 to 5\n"
+        "thalmuro-cli: warning: section table: no row names riser 14 (N = 14 in Text1); earlier "
+        "values kept: the figures of riser 14\n";
+    const ScratchDir dir;
+    writeBytes(dir / "problem.json", problemText(faulty));
+    const std::vector<std::vector<std::string>> runs = {
+        {"problem.json", "r.txt"},
+        {"--checks", "problem.json"},
+        {"--checks", "--format", "json", "problem.json"},
+    };
+    for (std::vector<std::string> args : runs) {
+        SCOPED_TRACE(args.front());
+        args.insert(args.begin(), {"--locale", "el_GR"});
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, warnings);
+    }
+    const CliRun json =
+        runCli(dir, {"--locale", "el_GR", "--checks", "--format", "json", "problem.json"});
+    const nlohmann::json printed = nlohmann::json::parse(json.out);
+    const nlohmann::json& causes = printed["skipped_causes"];
+    ASSERT_EQ(causes.size(), 2u) << json.out;
+    EXPECT_EQ(causes[0]["rows"], nlohmann::json::array({1, 2, 3, 4, 5}));
+    EXPECT_EQ(causes[0]["risers"], nlohmann::json::array());
+    EXPECT_EQ(causes[0]["steps"], 5);
+    EXPECT_EQ(causes[1]["risers"], nlohmann::json::array({14}));
+    EXPECT_EQ(causes[1]["greek"],
+              "Πίνακας τμημάτων: καμία γραμμή δεν ορίζει τον ανυψωτήρα 14 (Πλήθος Ανυψωτήρων 14)· "
+              "κρατήθηκαν οι προηγούμενες τιμές: τα μεγέθη του ανυψωτήρα 14");
+    const nlohmann::json& skipped = printed["checks"].back();
+    EXPECT_EQ(skipped["name"], "skipped_steps");
+    EXPECT_EQ(skipped["sections"], nlohmann::json::array({1, 2, 3, 4, 5}));
+    EXPECT_EQ(skipped["risers"], nlohmann::json::array({14}));
+
+    // A problem without a skipped step has no warning and an empty list.
+    writeBytes(dir / "problem.json", problemText(workedExampleFile(kGreek)));
+    const CliRun clean =
+        runCli(dir, {"--locale", "el_GR", "--checks", "--format", "json", "problem.json"});
+    EXPECT_EQ(clean.err, "");
+    EXPECT_EQ(nlohmann::json::parse(clean.out)["skipped_causes"], nlohmann::json::array());
+}
+
+// The table of operating conditions: the engine's CSV for the same list, in the problem's number
+// format; a pass bound cuts each condition's balancing short and says which.
+TEST(Cli, ConditionsTable) {
+    DiffuserInput optimised = workedExampleFile(kGreek);
+    optimised.flow_mode = FlowMode::optimised;  // balanced after 19 passes at the design's Q
+    DiffuserInput noManning = workedExampleFile(kEnglish);
+    noManning.manning = "";
+    struct Case {
+        const char* name;
+        DiffuserInput input;
+        std::vector<std::string> options;
+        std::string spec;
+        NumberLocale locale;
+        long maxPasses;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"Greek",
+         workedExampleFile(kGreek),
+         {"--locale", "el_GR"},
+         "Q=0.1..0.5/3;drho=0.02,1x",
+         kGreek,
+         1000000,
+         0,
+         ""},
+        {"recorded points, default Q list",
+         recordedFormat(workedExampleFile(kEnglish), kEnglish),
+         {},
+         "drho=0.03",
+         kEnglish,
+         1000000,
+         0,
+         ""},
+        {"pass bound",
+         optimised,
+         {"--locale", "el_GR", "--max-passes", "18"},
+         "Q=0.02,1x",
+         kGreek,
+         18,
+         3,
+         "thalmuro-cli: warning: condition 2 (Q = 0.3528 m^3/s, drho = 0.0307): the balancing "
+         "stopped at the "
+         "bound of 18 passes; its line is that of the last pass\n"},
+        {"skipped steps",
+         noManning,
+         {"--locale", "en_US"},
+         "Q=0.2,0.3",
+         kEnglish,
+         1000000,
+         0,
+         "thalmuro-cli: warning: steps were skipped at 2 of the 2 conditions (column \"skipped "
+         "steps\")\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        class Bound final : public ConditionsProgress {
+          public:
+            explicit Bound(long passes) : passes_(passes) {}
+            bool keepGoing(std::size_t, std::size_t) override { return true; }
+            bool keepBalancing(std::size_t, long run) override { return run < passes_; }
+
+          private:
+            long passes_;
+        } bound(c.maxPasses);
+        const auto conditions = std::get<std::vector<OperatingCondition>>(
+            parseConditionSpec(c.spec, c.input, c.locale));
+        const std::string expected =
+            conditionsCsv(solveConditions(c.input, conditions, c.locale, {}, 1, &bound), c.locale);
+
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemText(c.input));
+        std::vector<std::string> args = c.options;
+        args.insert(args.end(), {"--conditions", c.spec, "problem.json"});
+        const CliRun run = runCli(dir, args, {{"LANG", "el_GR.UTF-8"}});
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, expected);
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
     }
 }
 

@@ -56,7 +56,9 @@ class MenusTest : public QObject {
             return texts;
         };
         QCOMPARE(entries("Thalmuro"),
-                 QStringList{"genika_Thalmuro: Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"});
+                 (QStringList{"genika_Thalmuro: Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού",
+                              "provoli_anaforas: Προβολή Αναφοράς", "disabled",
+                              "exagogi_apotelesmaton: Εξαγωγή Αποτελεσμάτων (CSV)…", "disabled"}));
         QCOMPARE(
             entries("paroxi"),
             (QStringList{"paroxi_me_stantar: Υπολογισμος με qc=0.95qtotal",

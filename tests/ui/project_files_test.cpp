@@ -33,15 +33,11 @@ using thalmuro::MainWindow;
 using thalmuro::NumberLocale;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
+using thalmuro::testing::readFile;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);

@@ -23,6 +23,7 @@
 using thalmuro::MainWindow;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
+using thalmuro::testing::readFile;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
 Q_DECLARE_METATYPE(std::error_code)
@@ -55,11 +56,6 @@ ModalAnswerer::Handler answerPrompt(PromptSeen& seen, std::optional<QString> ans
             if (b->text() == button) b->click();
         }
     };
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The first line (CR LF ends) where two reports differ, for the failure message.

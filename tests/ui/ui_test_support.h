@@ -1,8 +1,10 @@
-// Helpers shared by the window tests: finding controls by name and answering modal windows.
+// Helpers shared by the window tests: finding controls by name, answering modal windows and
+// reading back the files they write.
 #pragma once
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +13,12 @@
 #include <utility>
 
 namespace thalmuro::testing {
+
+// The whole content of the file `path`; empty when it cannot be read.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The child of `parent` called `name`; null when there is none.
 template <class T>

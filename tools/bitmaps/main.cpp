@@ -1,10 +1,14 @@
 // thalmuro_draw_bitmaps PAGES_DIR OUT_DIR
+// thalmuro_draw_bitmaps --icons NAME THEME_DIR
 //
 // Draws the program's eleven pictures and writes them to OUT_DIR as <id>.bmp: uncompressed
 // 24-bit BMP files, rows bottom-up, without palette, each at the exact pixel size its window is
 // laid out for. The text pages come from the HTML files in PAGES_DIR; everything else is drawn
 // by the code of this program, as is the program's icon (icon.png). The build runs it and embeds
 // the files in the program.
+//
+// With --icons it draws the icon for the desktop instead, at the usual sizes of an icon theme,
+// as THEME_DIR/<size>x<size>/apps/NAME.png: the files installed in the hicolor theme.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontDatabase>
@@ -76,6 +80,24 @@ bool writePicture(const Picture& picture, const QDir& outDir) {
     return true;
 }
 
+// Writes the icon at every size an icon theme offers for programs.
+int writeThemeIcons(const QString& name, const QDir& themeDir) {
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        if (!themeDir.mkpath(folder)) {
+            fail(QStringLiteral("cannot create %1").arg(themeDir.filePath(folder)));
+            return 1;
+        }
+        const QString path = themeDir.filePath(folder + QLatin1Char('/') + name + ".png");
+        QImageWriter writer(path, "PNG");
+        if (!writer.write(drawProgramIcon(size))) {
+            fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -83,8 +105,12 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
+    if (args.size() == 4 && args.at(1) == QLatin1String("--icons"))
+        return writeThemeIcons(args.at(2), QDir(args.at(3)));
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: thalmuro_draw_bitmaps PAGES_DIR OUT_DIR\n");
+        std::fprintf(stderr,
+                     "usage: thalmuro_draw_bitmaps PAGES_DIR OUT_DIR\n"
+                     "       thalmuro_draw_bitmaps --icons NAME THEME_DIR\n");
         return 2;
     }
     const QString pagesDir = args.at(1);
@@ -115,7 +141,7 @@ int main(int argc, char* argv[]) {
     // The icon keeps its transparent corners, so it is written as PNG.
     const QString iconPath = outDir.filePath(QStringLiteral("icon.png"));
     QImageWriter iconWriter(iconPath, "PNG");
-    if (!iconWriter.write(drawProgramIcon())) {
+    if (!iconWriter.write(drawProgramIcon(64))) {
         fail(QStringLiteral("cannot write %1: %2").arg(iconPath, iconWriter.errorString()));
         return 1;
     }

@@ -30,8 +30,10 @@ QImage drawCrossSectionSketch();
 // The sloping diffuser pipe with Δl and Δz on the page about filling in the data (117).
 QImage drawRiserSpacingSketch();
 
-// The program's icon, 64 × 64 with transparent corners: the diffuser on the sea bed.
-QImage drawProgramIcon();
+// The program's icon, `size` × `size` pixels with transparent corners: the diffuser on the sea
+// bed, drawn on a 64 × 64 grid scaled to the size (64 for the windows, the icon theme's sizes
+// for the desktop).
+QImage drawProgramIcon(int size);
 
 // 110: the Abraham nomograph, 831 × 578.
 QImage drawNomograph();

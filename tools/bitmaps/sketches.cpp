@@ -308,11 +308,12 @@ QImage drawRiserSpacingSketch() {
     return image;
 }
 
-QImage drawProgramIcon() {
-    QImage image(64, 64, QImage::Format_ARGB32);
+QImage drawProgramIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     prepare(painter);
+    painter.scale(size / 64.0, size / 64.0);
     // A rounded tile of sea over a sandy bed, with the diffuser lying on the bed and three
     // risers sending their plumes up towards the surface.
     QPainterPath tile;

@@ -10,10 +10,12 @@
 
 #include "bitmaps.h"
 #include "caption_button.h"
+#include "chart_export.h"
 #include "clickable_label.h"
 #include "line_chart.h"
 #include "line_shape.h"
 #include "messages.h"
+#include "screen_fit.h"
 #include "secondary_window.h"
 #include "twips.h"
 #include "window_controls.h"
@@ -95,7 +97,7 @@ GraphWindow::GraphWindow(const DiffuserResults& results, NumberLocale numberLoca
     setAttribute(Qt::WA_DeleteOnClose);
     // The window's background is the 3-D highlight colour, white in the usual schemes.
     setBackground(this, palette().color(QPalette::Light));
-    resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    setClientSize(this, kClientWidthTwips, kClientHeightTwips, WindowSizing::resizable);
 
     createControls();
     setStartingState();
@@ -122,6 +124,8 @@ void GraphWindow::createControls() {
     for (LineChart* chart : {mainChart_, referenceChart_}) {
         chart->setFocusPolicy(Qt::NoFocus);
         chart->hide();
+        // A plotted chart can leave the program as a picture, from its context menu.
+        addSaveEntries(chart);
     }
 
     createDischargeLegend();

@@ -2,9 +2,11 @@
 
 #include <QScrollBar>
 #include <cstdint>
+#include <utility>
 
 #include "bitmaps.h"
 #include "picture_box.h"
+#include "screen_fit.h"
 #include "secondary_window.h"
 #include "tabbed_container.h"
 #include "window_controls.h"
@@ -53,10 +55,10 @@ void addPage(TabbedContainer* tabs, int tab, PictureBox* page) {
 
 // A window of fixed size: the pages and the container are laid out for exactly this client area.
 void setUpFixedWindow(QWidget* window, const QString& name, const char* caption, int widthTwips,
-                      int heightTwips) {
+                      int heightTwips, BackgroundPainter paintBackground = {}) {
     setUpWindow(window, name, utf8(caption));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    setClientSize(window, widthTwips, heightTwips, WindowSizing::fixed, std::move(paintBackground));
 }
 
 }  // namespace
@@ -95,7 +97,8 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent) {
 }
 
 GeneralitiesWindow::GeneralitiesWindow(QWidget* parent) : QWidget(parent) {
-    setUpFixedWindow(this, QStringLiteral("Form3"), "ΓΕΝΙΚΟΤΗΤΕΣ", 12870, 9525);
+    setUpFixedWindow(this, QStringLiteral("Form3"), "ΓΕΝΙΚΟΤΗΤΕΣ", 12870, 9525,
+                     [this](QWidget* target) { paintPicture(target, background_, kLightOrange); });
 
     // The container's lower part lies below the client area; the strip right of it shows the
     // window's background picture.

@@ -1,9 +1,11 @@
 #include "information_windows.h"
 
 #include <QLabel>
+#include <utility>
 
 #include "bitmaps.h"
 #include "picture_box.h"
+#include "screen_fit.h"
 #include "window_controls.h"
 
 namespace thalmuro::help {
@@ -17,10 +19,10 @@ const QColor kLightYellow(255, 255, 192);
 
 // A dialog of fixed size with its name and caption, modal for the whole program.
 void setUpDialog(QDialog* dialog, const QString& name, const QString& caption, int widthTwips,
-                 int heightTwips) {
+                 int heightTwips, BackgroundPainter paintBackground = {}) {
     setUpWindow(dialog, name, caption);
     dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    setClientSize(dialog, widthTwips, heightTwips, WindowSizing::fixed, std::move(paintBackground));
 }
 
 // A wrapped label whose text is shown as it is written, never read as markup.
@@ -34,7 +36,8 @@ QLabel* plainLabel(const QString& text, const QString& name, const TwipsRect& re
 }  // namespace
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
-    setUpDialog(this, QStringLiteral("Form5"), QStringLiteral("About"), 8340, 5070);
+    setUpDialog(this, QStringLiteral("Form5"), QStringLiteral("About"), 8340, 5070,
+                [this](QWidget* target) { paintPicture(target, background_, Qt::black); });
 
     struct Text {
         const char* name;

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,9 +24,11 @@
 #include "caption_button.h"
 #include "clickable_label.h"
 #include "controls.h"
+#include "file_saving.h"
 #include "messages.h"
 #include "project_files.h"
 #include "report_failure.h"
+#include "screen_fit.h"
 #include "thalmuro/engine.h"
 #include "twips.h"
 #include "window_controls.h"
@@ -79,10 +83,12 @@ class ClientArea : public QWidget {
     explicit ClientArea(QWidget* parent)
         : QWidget(parent), picture_(loadBitmap(kBackgroundBitmap)) {}
 
-  protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        paintPicture(this, picture_, kBackgroundColour);
+    void paintBackground(QWidget* target) const {
+        paintPicture(target, picture_, kBackgroundColour);
     }
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override { paintBackground(this); }
 
   private:
     QPixmap picture_;
@@ -152,8 +158,8 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     // The opening size gives the client area below the menu bar its 13665 x 9675 twips. No
     // layout manager is used: a larger window shows more of the picture and of the table,
     // and no control moves or changes size.
-    const QSize clientSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
-    resize(clientSize.width(), clientSize.height() + menuBar()->heightForWidth(clientSize.width()));
+    setClientSize(this, kClientWidthTwips, kClientHeightTwips, WindowSizing::resizable,
+                  [client](QWidget* target) { client->paintBackground(target); });
 
     // The Sharp button (Option1) comes first in the focus order and takes the focus when the
     // window opens; taking the focus selects it, so "Sharp" is the fitting type at start. The
@@ -294,11 +300,19 @@ void MainWindow::createMenus() {
     // Menus keep the desktop's menu font rather than the window's.
     bar->setFont(QApplication::font(bar));
 
-    QMenu* diffuserMenu = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
+    diffuserMenu_ = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
     QAction* generalities =
-        diffuserMenu->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
+        diffuserMenu_->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
     generalities->setObjectName(QStringLiteral("genika_Thalmuro"));
     connect(generalities, &QAction::triggered, this, &MainWindow::generalitiesRequested);
+    reportViewEntry_ = diffuserMenu_->addAction(utf8("Προβολή Αναφοράς"));
+    reportViewEntry_->setObjectName(QStringLiteral("provoli_anaforas"));
+    connect(reportViewEntry_, &QAction::triggered, this, &MainWindow::reportViewRequested);
+    resultsExportEntry_ = diffuserMenu_->addAction(utf8("Εξαγωγή Αποτελεσμάτων (CSV)…"));
+    resultsExportEntry_->setObjectName(QStringLiteral("exagogi_apotelesmaton"));
+    connect(resultsExportEntry_, &QAction::triggered, this, &MainWindow::exportResults);
+    for (QAction* entry : {reportViewEntry_, resultsExportEntry_})
+        entry->setEnabled(false);
 
     QMenu* flowMenu = named(bar->addMenu(utf8("Παροχή Υπολογισμού")), QStringLiteral("paroxi"));
     const auto flowEntry = [&](const char* caption, const char* name) {
@@ -325,6 +339,14 @@ void MainWindow::createMenus() {
     about->setObjectName(QStringLiteral("about"));
     about->setMenuRole(QAction::NoRole);
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+}
+
+QAction* MainWindow::addSolvedDesignEntry(const QString& caption, const QString& name) {
+    QAction* entry = diffuserMenu_->addAction(caption);
+    entry->setObjectName(name);
+    entry->setEnabled(graphsButton_->isEnabled());
+    connect(this, &MainWindow::solved, entry, [entry] { entry->setEnabled(true); });
+    return entry;
 }
 
 void MainWindow::arrangeFocusOrder() {
@@ -365,8 +387,10 @@ void MainWindow::showTableRow(int row) {
     const int value = tableScrollBar_->value();
     const int top = kTableFrameTopTwips - value + rowTop(row);
     const int bottom = top + kCellHeight;
-    // The visible part of the table is the client area, however tall the window is.
-    const int visibleBottom = centralWidget()->height() * kTwipsPerPixel;
+    // The visible part of the table is the client area that holds its frame, however tall the
+    // window is; where the client area scrolls on a small screen, the scroll area shows the row
+    // afterwards.
+    const int visibleBottom = tableFrame_->parentWidget()->height() * kTwipsPerPixel;
     int wanted = value;
     if (top < 0) {
         wanted = value + top;  // the row's top on the client area's top edge
@@ -490,9 +514,13 @@ void MainWindow::solve() {
     solving_ = true;
     std::optional<std::string> fileName;
     std::error_code writeError;
+    bool written = false;
+    DiffuserInput problem;
+    SolveOutcome outcome;
+    SharedState solvedState;
     {
         const BusyPointer busy;
-        DiffuserInput problem = input();
+        problem = input();
         // In the user flow mode the ratio is asked first; the engine reads the answer.
         if (problem.flow_mode == FlowMode::user) {
             problem.ratio = askLine(this, kRatioPrompt);
@@ -501,25 +529,52 @@ void MainWindow::solve() {
                 emit ratioAnswered();
             }
         }
-        SolveOutcome outcome;
         {
             BalancingWindow balancing(this);
             outcome = Solve(problem, state_, numberLocale_, &balancing);
         }
+        solvedState = state_;
         // Cancel or an empty name asks for no report.
         fileName = askLine(this, kFileNamePrompt);
-        if (fileName && !fileName->empty()) writeError = writeReport(*fileName, outcome.report);
+        if (fileName && !fileName->empty()) {
+            writeError = writeReport(*fileName, outcome.report);
+            written = !writeError;
+        }
+        if (written) {
+            lastReport_ = outcome.report;
+            lastReportFile_ = QFileInfo(QString::fromStdString(*fileName)).absoluteFilePath();
+        }
     }
     solving_ = false;
 
     // From the first Solve on, the results store holds a solution for the graph and the
-    // loading-shaft windows.
+    // loading-shaft windows and for the export of the results.
     graphsButton_->setEnabled(true);
     loadingShaftButton_->setEnabled(true);
+    resultsExportEntry_->setEnabled(true);
+    if (written) {
+        reportViewEntry_->setEnabled(true);
+        emit reportWritten();
+    }
+    emit solved(problem, outcome, solvedState);
 
     // A report that could not be written is the one failure the user needs to hear about,
     // since nothing else would tell.
     if (writeError) showInformation(this, reportFailureText(*fileName, writeError));
+}
+
+void MainWindow::exportResults() {
+    // Beside the last report, under its name, or in the current folder, where a report named
+    // without a folder goes.
+    const QFileInfo report(lastReportFile_);
+    const QString suggested =
+        lastReportFile_.isEmpty()
+            ? QDir::current().filePath(utf8("Αποτελέσματα.csv"))
+            : report.absoluteDir().filePath(report.completeBaseName() + QStringLiteral(".csv"));
+    saveFile(this,
+             {QStringLiteral("exportResultsDialog"), utf8("Εξαγωγή αποτελεσμάτων (CSV)"),
+              utf8("Αρχεία CSV (*.csv)"), QStringLiteral("csv")},
+             suggested, resultsCsv(state_.results, numberLocale_));
 }
 
 }  // namespace thalmuro

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 #include <array>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -57,6 +59,15 @@ class MainWindow : public QMainWindow {
     void showProblem(const DiffuserInput& problem);
     ProjectFiles& projectFiles() { return *projectFiles_; }
 
+    // The last report a Solve wrote to a file and the file's absolute name; empty until then.
+    const Report& lastReport() const { return lastReport_; }
+    const QString& lastReportFile() const { return lastReportFile_; }
+
+    // Appends an entry to the menu "Διαχυτήρας" for a window that reads a solved design: like
+    // Command2, it is disabled until the first Solve. Whoever owns that window connects to its
+    // triggered signal.
+    QAction* addSolvedDesignEntry(const QString& caption, const QString& name);
+
   signals:
     // The buttons and menu entries that open the other windows. The window itself opens
     // none of them: whoever owns the windows connects to these.
@@ -65,8 +76,16 @@ class MainWindow : public QMainWindow {
     void generalitiesRequested();  // genika_Thalmuro
     void instructionsRequested();  // help_general
     void aboutRequested();         // about
+    void reportViewRequested();    // provoli_anaforas
+    // A Solve wrote its report to a file: lastReport() holds it.
+    void reportWritten();
     // The answer to the ratio question differs from the last one.
     void ratioAnswered();
+    // A Solve has finished: the problem it solved (in the user flow mode with the ratio
+    // answered), what it returned and a copy of the shared variables as it left them, which
+    // the fill aids may change afterwards.
+    void solved(const thalmuro::DiffuserInput& problem, const thalmuro::SolveOutcome& outcome,
+                const thalmuro::SharedState& solvedState);
 
   private:
     void createControls(QWidget* client);
@@ -84,6 +103,8 @@ class MainWindow : public QMainWindow {
     void chooseFlowMode(QAction* chosen);
     FlowMode flowMode() const;
     void solve();
+    // Saves the per-riser results of the last Solve as CSV in a file the user names.
+    void exportResults();
 
     // Reads the section count N from Text2 into tmimata and returns how many rows of the
     // table the fill aids may touch.
@@ -126,15 +147,24 @@ class MainWindow : public QMainWindow {
     QPushButton* loadingShaftButton_ = nullptr;
     std::array<std::array<QLineEdit*, kSectionRows>, kColumns> cells_{};
 
+    // The menu "Διαχυτήρας" (Thalmuro).
+    QMenu* diffuserMenu_ = nullptr;
     // The flow-mode entries of the menu "Παροχή Υπολογισμού" (paroxi_me_stantar,
     // paroxi_beltisti, paroxi_kathorismeni).
     QAction* standardFlowEntry_ = nullptr;
     QAction* optimisedFlowEntry_ = nullptr;
     QAction* userFlowEntry_ = nullptr;
+    // The entries of the menu "Διαχυτήρας" that wait for a Solve: the report viewer
+    // (provoli_anaforas), enabled once a report was written, and the results as CSV
+    // (exagogi_apotelesmaton), enabled by the first Solve.
+    QAction* reportViewEntry_ = nullptr;
+    QAction* resultsExportEntry_ = nullptr;
 
     // The answer to the ratio question last given in this session or read from a file.
     std::optional<std::string> lastRatio_;
     ProjectFiles* projectFiles_ = nullptr;
+    Report lastReport_;
+    QString lastReportFile_;
 };
 
 }  // namespace thalmuro

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "information_windows.h"
+#include "window_controls.h"
 
 namespace thalmuro {
 
@@ -18,6 +19,23 @@ Program::Program(const NumberLocale& numberLocale)
     });
     QObject::connect(&mainWindow_, &MainWindow::aboutRequested,
                      [this] { help::showAboutWindow(&mainWindow_); });
+    // The report viewer shows the last report written, and follows the next one while open.
+    QObject::connect(&mainWindow_, &MainWindow::reportViewRequested, [this] {
+        showReportViewer(reportViewer_, mainWindow_.lastReport(), mainWindow_.lastReportFile());
+    });
+    QObject::connect(&mainWindow_, &MainWindow::reportWritten, [this] {
+        if (reportViewer_) {
+            reportViewer_->showReport(mainWindow_.lastReport(), mainWindow_.lastReportFile());
+        }
+    });
+    // The design checks follow every Solve; their entry waits for the first, as Command2.
+    QAction* checksEntry = mainWindow_.addSolvedDesignEntry(utf8("Έλεγχος Σχεδιασμού"),
+                                                            QStringLiteral("elegxos_sxediasmou"));
+    QObject::connect(checksEntry, &QAction::triggered, [this] { openChecksWindow(); });
+    QObject::connect(
+        &mainWindow_, &MainWindow::solved,
+        [this](const DiffuserInput& problem, const SolveOutcome& outcome,
+               const SharedState& solvedState) { followSolve(problem, outcome, solvedState); });
 }
 
 Program::~Program() {
@@ -26,6 +44,8 @@ Program::~Program() {
     delete generalitiesWindow_;
     delete graphWindow_;
     delete loadingShaftWindow_;
+    delete reportViewer_;
+    delete checksWindow_;
 }
 
 void Program::start() {
@@ -40,6 +60,19 @@ void Program::openGraphWindow() {
         QObject::connect(window, &GraphWindow::nomographRequested, window,
                          [window] { help::showNomographWindow(window); });
     }
+}
+
+void Program::openChecksWindow() {
+    if (!lastDesign_) return;
+    const bool created = checksWindow_.isNull();
+    ChecksWindow* window = showChecksWindow(checksWindow_, numberLocale_);
+    if (created) window->showDesign(*lastDesign_);
+}
+
+void Program::followSolve(const DiffuserInput& problem, const SolveOutcome& outcome,
+                          const SharedState& solvedState) {
+    lastDesign_ = SolvedDesign{problem, outcome, solvedState};
+    if (checksWindow_) checksWindow_->showDesign(*lastDesign_);
 }
 
 }  // namespace thalmuro

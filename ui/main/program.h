@@ -3,10 +3,14 @@
 
 #include <QPointer>
 
+#include <optional>
+
+#include "checks_window.h"
 #include "graph_window.h"
 #include "help_windows.h"
 #include "loading_shaft_window.h"
 #include "main_window.h"
+#include "report_viewer.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
@@ -32,18 +36,28 @@ class Program {
     help::GeneralitiesWindow* generalitiesWindow() const { return generalitiesWindow_; }
     GraphWindow* graphWindow() const { return graphWindow_; }
     LoadingShaftWindow* loadingShaftWindow() const { return loadingShaftWindow_; }
+    ReportViewer* reportViewer() const { return reportViewer_; }
+    ChecksWindow* checksWindow() const { return checksWindow_; }
 
   private:
     void openGraphWindow();
+    void openChecksWindow();
+    // Keeps what the last Solve left for the design-check window and shows it there.
+    void followSolve(const DiffuserInput& problem, const SolveOutcome& outcome,
+                     const SharedState& solvedState);
 
     SharedState state_;  // declared first: the windows refer to it for their whole life
     const NumberLocale numberLocale_;
     MainWindow mainWindow_;
+    // The last Solve's design, for the design-check window; nothing before the first Solve.
+    std::optional<SolvedDesign> lastDesign_;
     // Secondary windows have no owner and destroy themselves when closed, which clears these.
     QPointer<help::InstructionsWindow> instructionsWindow_;
     QPointer<help::GeneralitiesWindow> generalitiesWindow_;
     QPointer<GraphWindow> graphWindow_;
     QPointer<LoadingShaftWindow> loadingShaftWindow_;
+    QPointer<ReportViewer> reportViewer_;
+    QPointer<ChecksWindow> checksWindow_;
 };
 
 }  // namespace thalmuro

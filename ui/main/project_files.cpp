@@ -7,27 +7,23 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QUrl>
-#include <iterator>
 #include <optional>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "file_saving.h"
 #include "main_window.h"
 #include "messages.h"
-#include "report_failure.h"
 #include "window_controls.h"
 
 namespace thalmuro {
@@ -94,72 +90,14 @@ std::optional<QString> fileSystemReason(const QString& fileName) {
     return std::nullopt;
 }
 
-// The column captions of the file dialog's list, which Qt has no Greek translation for.
-class GreekColumnCaptions : public QIdentityProxyModel {
-  public:
-    using QIdentityProxyModel::QIdentityProxyModel;
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char* const kCaptions[] = {"Όνομα", "Μέγεθος", "Τύπος", "Ημερομηνία αλλαγής"};
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-            section < static_cast<int>(std::size(kCaptions))) {
-            return utf8(kCaptions[section]);
-        }
-        return QIdentityProxyModel::headerData(section, orientation, role);
-    }
-};
-
-// Greek texts for the parts of a file dialog that Qt has no Greek translation for.
-void setGreekTexts(QFileDialog& dialog, const QString& acceptText) {
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Φάκελος:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
-    dialog.setLabelText(QFileDialog::Accept, acceptText);
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
-    dialog.setProxyModel(new GreekColumnCaptions(&dialog));
-}
-
-// A modal file dialog of the program's own (not the desktop's), so that it shows the Greek
-// texts everywhere and tests can answer it. Nothing when cancelled.
-std::optional<QString> askFileName(QWidget* parent, QFileDialog::AcceptMode mode,
-                                   const QString& folder, const QString& suggested) {
-    QFileDialog dialog(parent);
-    const bool saving = mode == QFileDialog::AcceptSave;
-    dialog.setObjectName(saving ? QStringLiteral("saveProblemDialog")
-                                : QStringLiteral("openProblemDialog"));
-    dialog.setWindowTitle(saving ? QStringLiteral("Αποθήκευση ως") : QStringLiteral("Άνοιγμα"));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(utf8(kFilter));
-    if (saving) dialog.setDefaultSuffix(QStringLiteral("json"));
-    dialog.setDirectory(folder);
-    if (!suggested.isEmpty()) dialog.selectFile(suggested);
-    setGreekTexts(dialog, saving ? QStringLiteral("Αποθήκευση") : QStringLiteral("Άνοιγμα"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
-// A question with Greek buttons; the role of the button pressed (Reject for Escape).
-QMessageBox::ButtonRole ask(
-    QWidget* parent, const QString& name, const QString& title, const QString& text,
-    const std::vector<std::pair<QString, QMessageBox::ButtonRole>>& buttons) {
-    QMessageBox box(parent);
-    box.setObjectName(name);
-    box.setWindowTitle(title);
-    box.setText(text);
-    box.setIcon(QMessageBox::Question);
-    box.setWindowModality(Qt::ApplicationModal);
-    for (const auto& [caption, role] : buttons) {
-        QPushButton* button = box.addButton(caption, role);
-        if (box.defaultButton() == nullptr) box.setDefaultButton(button);
-        if (role == QMessageBox::RejectRole) box.setEscapeButton(button);
-    }
-    box.exec();
-    return box.clickedButton() ? box.buttonRole(box.clickedButton()) : QMessageBox::RejectRole;
+// The program's file dialog for problem files. Nothing when cancelled.
+std::optional<QString> askProblemFile(QWidget* parent, bool saving, const QString& folder,
+                                      const QString& suggested) {
+    const FileChoice choice{
+        saving ? QStringLiteral("saveProblemDialog") : QStringLiteral("openProblemDialog"),
+        saving ? QStringLiteral("Αποθήκευση ως") : QStringLiteral("Άνοιγμα"), utf8(kFilter),
+        QStringLiteral("json"), saving};
+    return askFileName(parent, choice, folder, suggested);
 }
 
 }  // namespace
@@ -306,12 +244,12 @@ bool ProjectFiles::maySwitchAway() {
     const QString name = fileName_.isEmpty()
                              ? QStringLiteral("στο νέο πρόβλημα")
                              : QStringLiteral("στο αρχείο «%1»").arg(shownName(fileName_));
-    const QMessageBox::ButtonRole answer =
-        ask(&window_, QStringLiteral("unsavedChangesQuestion"), caption_,
-            QStringLiteral("Οι αλλαγές %1 δεν έχουν αποθηκευτεί.\nΝα αποθηκευτούν;").arg(name),
-            {{QStringLiteral("Αποθήκευση"), QMessageBox::AcceptRole},
-             {QStringLiteral("Απόρριψη"), QMessageBox::DestructiveRole},
-             {QStringLiteral("Άκυρο"), QMessageBox::RejectRole}});
+    const QMessageBox::ButtonRole answer = askQuestion(
+        &window_, QStringLiteral("unsavedChangesQuestion"), caption_,
+        QStringLiteral("Οι αλλαγές %1 δεν έχουν αποθηκευτεί.\nΝα αποθηκευτούν;").arg(name),
+        {{QStringLiteral("Αποθήκευση"), QMessageBox::AcceptRole},
+         {QStringLiteral("Απόρριψη"), QMessageBox::DestructiveRole},
+         {QStringLiteral("Άκυρο"), QMessageBox::RejectRole}});
     if (answer == QMessageBox::AcceptRole) return save();
     return answer == QMessageBox::DestructiveRole;
 }
@@ -324,8 +262,7 @@ void ProjectFiles::newProblem() {
 
 void ProjectFiles::openChosen() {
     if (!maySwitchAway()) return;
-    const std::optional<QString> chosen =
-        askFileName(&window_, QFileDialog::AcceptOpen, startFolder(), QString());
+    const std::optional<QString> chosen = askProblemFile(&window_, false, startFolder(), QString());
     if (!chosen) return;
     if (const std::optional<DiffuserInput> problem = load(*chosen)) show(*problem, *chosen);
 }
@@ -380,17 +317,11 @@ bool ProjectFiles::save() {
 bool ProjectFiles::saveAs() {
     const QString suggested =
         fileName_.isEmpty() ? QStringLiteral("Πρόβλημα.json") : shownName(fileName_);
-    const std::optional<QString> chosen =
-        askFileName(&window_, QFileDialog::AcceptSave, startFolder(), suggested);
+    const std::optional<QString> chosen = askProblemFile(&window_, true, startFolder(), suggested);
     if (!chosen) return false;
-    if (*chosen != fileName_ && QFileInfo::exists(*chosen)) {
-        const QMessageBox::ButtonRole answer =
-            ask(&window_, QStringLiteral("replaceFileQuestion"), caption_,
-                QStringLiteral("Το αρχείο «%1» υπάρχει ήδη.\nΝα αντικατασταθεί;")
-                    .arg(shownName(*chosen)),
-                {{QStringLiteral("Αντικατάσταση"), QMessageBox::AcceptRole},
-                 {QStringLiteral("Άκυρο"), QMessageBox::RejectRole}});
-        if (answer != QMessageBox::AcceptRole) return false;
+    if (*chosen != fileName_ && QFileInfo::exists(*chosen) &&
+        !mayReplace(&window_, caption_, *chosen)) {
+        return false;
     }
     return saveTo(*chosen);
 }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "screen_fit.h"
 #include "secondary_window.h"
 #include "thalmuro/engine.h"
 #include "twips.h"
@@ -28,7 +29,7 @@ LoadingShaftWindow::LoadingShaftWindow(const DiffuserResults& results, NumberLoc
     setAttribute(Qt::WA_DeleteOnClose);
     // The labels are transparent, so the window's colour is theirs too.
     setBackground(this, kLightYellow);
-    resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    setClientSize(this, kClientWidthTwips, kClientHeightTwips, WindowSizing::resizable);
 
     QLabel* title =
         wrappedLabel(utf8("ΥΠΟΛΟΓΙΣΜΟΣ ΦΡΕΑΤΙΟΥ ΦΟΡΤΙΣΗΣ") + QString(20, QLatin1Char(' ')),

@@ -140,12 +140,37 @@ class Num {
     std::uint8_t faults_ = 0;
 };
 
+// What a skipped step computes, so that it can be traced back to the box that caused it.
+enum class StepKind : std::uint8_t {
+    other,
+    risers_count,         // N from Text1
+    sections_count,       // the number of sections from Text2
+    total_discharge,      // Q from Text5
+    ratio,                // x of the user flow mode
+    first_discharge,      // qc, the discharge of riser 1
+    balancing,            // lowering qc by 0.0001 in the optimised flow mode
+    riser_diameter_cell,  // the riser diameter of a section row
+    friction,             // the friction factor of a section
+    section_copy,         // a section's data copied onto the risers it names
+    sections_beyond,      // any step of the sections beyond the 30 table rows
+    riser,                // a step of the march at a riser (energy, discharge, cd, velocities)
+    riser_velocity,       // the velocity in a riser
+    froude,               // the densimetric Froude number of a riser
+    risers_beyond,        // any step of the risers beyond 101
+    discharge_sum,        // adding a riser's discharge to qcalc
+    report_line,          // a line of the report
+};
+
 // One skipped step: which step, why, and how many times it was skipped (the same step is
-// usually skipped in every pass of the balancing).
+// usually skipped in every pass of the balancing). `step` names it as the engine does (array
+// elements from 0); `kind`, `riser` and `section` say what it computes in the user's terms.
 struct Skip {
     std::string step;
     Fault cause;
     long count;
+    StepKind kind = StepKind::other;
+    int riser = 0;    // the riser it belongs to, numbered from 1 (the first of a range); 0: none
+    int section = 0;  // the section or table row, numbered from 1 (the first of a range); 0: none
 };
 
 // "<step>: <cause>", with " (xN)" when the step was skipped N > 1 times.
@@ -259,6 +284,17 @@ struct SharedState {
 // not stored (tmimata keeps its value) and nothing is returned.
 std::optional<std::int16_t> readSectionCount(std::string_view text, SharedState& state);
 
+// The per-riser results of the store as the content of a CSV file, for spreadsheet programs: a
+// header line with the units,
+//   riser, E (m), Cd, pipe velocity (m/s), riser velocity (m/s), discharge (m³/s), Froude
+// then one line for each riser 1..N (none when N lies outside 1..101). A value is written in the
+// shortest form that reads back as the same double, with `locale`'s decimal separator, no
+// grouping and "E" before an exponent; a value that is not finite leaves its field empty. Fields
+// are separated by ";" where the decimal separator is "," (as spreadsheets of such regions
+// expect) and by "," otherwise. UTF-8 after a byte-order mark, without which spreadsheet programs
+// read the file in the system's code page and garble "³"; line ends CR LF.
+std::string resultsCsv(const DiffuserResults& results, const NumberLocale& locale);
+
 // ---- Solve -----------------------------------------------------------------------------------
 
 // What a host may see of a long balancing, and how it stops one. Called after every pass of the
@@ -356,7 +392,8 @@ const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 //                           its sign (the report prints it rounded and without it)
 //   landward_head           values: E of riser 1, the friction losses, the density terms and E of
 //                           riser N (m)
-//   skipped_steps           values: the number of skipped steps
+//   skipped_steps           values: the number of skipped steps; the rows and risers that
+//                           their causes name, the summary tells the causes (explainSkipped)
 struct CheckResult {
     std::string_view name;
     Verdict verdict = Verdict::not_judged;
@@ -452,7 +489,9 @@ struct OperatingCondition {
 inline constexpr std::size_t kMaxConditions = 10000;
 
 // The default list: 0.25, 0.5, 0.75, 1.0 and 1.25 x the problem's Q, each at its Δρ/ρ. Nothing
-// when the problem's Q or Δρ/ρ cannot be read by `locale`'s rule.
+// when the problem's Q or Δρ/ρ cannot be read by `locale`'s rule. A multiple other than 1 x is
+// rounded to the 15 significant digits its box is written with, so that the condition's Q is
+// the Q that is solved.
 std::optional<std::vector<OperatingCondition>> defaultConditions(const DiffuserInput& problem,
                                                                  const NumberLocale& locale);
 
@@ -472,24 +511,34 @@ struct ConditionFault {
 // The first fault of `conditions`, or nothing when they can be solved.
 std::optional<ConditionFault> checkConditions(const std::vector<OperatingCondition>& conditions);
 
-// A list of conditions as the runner takes it, numbers always with "." as decimal point:
+// A list of conditions as the runner takes it, numbers always with "." as decimal point
+// whatever the locale:
 //
-//   SPEC  := PART (";" PART)*            at most one PART of each name
-//   PART  := "Q=" LIST | "drho=" LIST
-//   LIST  := ITEM ("," ITEM)*
-//   ITEM  := VALUE | VALUE ".." VALUE "/" COUNT   (COUNT evenly spaced values, ends included)
-//   VALUE := NUMBER | NUMBER "x"                (a multiple of the problem's own Q or Δρ/ρ)
+//   SPEC   := PART (";" PART)*               at most one PART of each name
+//   PART   := "Q=" LIST | "drho=" LIST
+//   LIST   := ITEM ("," ITEM)*
+//   ITEM   := VALUE | VALUE ".." VALUE "/" COUNT   (COUNT >= 2 evenly spaced values, ends
+//                                                   included)
+//   VALUE  := NUMBER | NUMBER "x"               (a multiple of the problem's own Q or Δρ/ρ)
+//   NUMBER := ["+" | "-"] DIGITS ["." DIGITS] [("e" | "E") ["+" | "-"] DIGITS]
+//   COUNT  := DIGITS
 //
-// Every Q is combined with every Δρ/ρ; a missing PART is the default (Q: 0.25x,0.5x,0.75x,1x,
-// 1.25x; drho: 1x). "Q=0.1..0.5/5;drho=0.02,0.03" gives ten conditions. On failure a one-line
-// English message naming the offending part, item or condition.
+// Blanks around a PART, its name and an ITEM are ignored. Every Q is combined with every Δρ/ρ,
+// all the Q at the first Δρ/ρ, then all at the second and so on; a missing PART is the default
+// (Q: 0.25x,0.5x,0.75x,1x,1.25x; drho: 1x). "Q=0.1..0.5/5;drho=0.02,0.03" gives ten
+// conditions. A value that is computed (a multiple other than 1x, a point inside a range) is
+// rounded to 15 significant digits, as its box is written. Every value must be positive, and
+// the list at most kMaxConditions long. On failure a one-line English message naming the
+// offending part or item.
 std::variant<std::vector<OperatingCondition>, std::string> parseConditionSpec(
     std::string_view spec, const DiffuserInput& problem, const NumberLocale& locale);
 
 // The outcome of one condition.
 struct ConditionResult {
     OperatingCondition condition;
-    Balance balance;             // qc, the discharge sum and the passes of the balancing
+    Balance balance;  // qc, the discharge sum and the passes of the balancing
+    // The figures of risers 1..N in the results store; not a number when N lies outside
+    // 1..101 (or, for e, when Qcalc is zero).
     double balance_error = 0.0;  // e = (Qcalc - Q) / Qcalc, %
     double landward_head = 0.0;  // E of riser N, m
     double froude_min = 0.0;     // lowest and highest densimetric Froude number
@@ -498,21 +547,32 @@ struct ConditionResult {
     double q_min = 0.0;
     std::vector<CheckResult> checks;  // in the order of checkThresholds()
     std::size_t skipped_steps = 0;
-    bool solved = false;  // false: the host stopped the run before this condition was solved
+    // false: the host stopped the run before this condition's Solve ended (a condition whose
+    // balancing the stop cut short is not solved either).
+    bool solved = false;
 };
 
 // Follows a run of conditions and may stop it. Called from the worker threads, so an
-// implementation must be thread-safe; false stops the run (conditions not yet begun stay
-// unsolved, a balancing in progress stops after its pass).
+// implementation must be thread-safe.
 class ConditionsProgress {
   public:
     virtual ~ConditionsProgress() = default;
+    // Asked after every condition solved and after every pass of an optimised balancing that
+    // would be followed by another. False stops the run: conditions not yet begun stay
+    // unsolved, a balancing in progress stops after its pass.
     virtual bool keepGoing(std::size_t conditionsDone, std::size_t conditionsTotal) = 0;
+    // Asked after every such pass of the balancing of condition `condition` (its index in the
+    // list) once keepGoing has let the run go on. False stops that balancing alone, as
+    // BalancingProgress does: the condition is solved with the results of the pass just run and
+    // its Balance says stopped_by_host. Bounds each balancing, as the runner's --max-passes.
+    virtual bool keepBalancing(std::size_t /*condition*/, long /*passesRun*/) { return true; }
 };
 
 // Solves every condition on `threads` worker threads (0: one per core), each with a state of
 // its own; the results come in the order of `conditions`. `conditions` must have passed
-// checkConditions.
+// checkConditions. The problem's Q and Δρ/ρ texts are replaced by the condition's values
+// written in `locale`'s general format, except that a value equal to the problem's own keeps
+// the typed text: the condition 1 x Q is exactly the design's Solve.
 std::vector<ConditionResult> solveConditions(const DiffuserInput& problem,
                                              const std::vector<OperatingCondition>& conditions,
                                              const NumberLocale& locale,
@@ -521,8 +581,11 @@ std::vector<ConditionResult> solveConditions(const DiffuserInput& problem,
                                              ConditionsProgress* progress = nullptr);
 
 // The table of conditions as CSV text in UTF-8, one line per solved condition after a header
-// line with units: with `locale`'s decimal separator, and ";" between fields where that
-// separator is "," (else ","). Line ends CR LF.
+// line with units: Q, Δρ/ρ, qc, Qcalc, e, the landward head, the lowest and highest Froude
+// number, the largest and smallest riser discharge, the verdict of every check under its name
+// and the number of skipped steps. Numbers in `locale`'s general format (a figure that is not a
+// number is an empty field), ";" between fields where the decimal separator is "," (else ",").
+// Line ends CR LF.
 std::string conditionsCsv(const std::vector<ConditionResult>& results, const NumberLocale& locale);
 
 // ---- Files -----------------------------------------------------------------------------------
@@ -569,6 +632,11 @@ std::error_code writeReport(const std::string& path, const Report& report);
 // code page 1253 of the system); a character the code page lacks (or a byte that is not UTF-8)
 // becomes "?". Nothing when the converter is missing.
 std::optional<std::string> encodeWindows1253(std::string_view utf8);
+
+// Windows-1253 to UTF-8 through the system's converter, as encodeWindows1253, to show a report's
+// bytes as text: a byte to which the code page gives no character becomes U+FFFD, the
+// replacement character. Nothing when the converter is missing.
+std::optional<std::string> decodeWindows1253(std::string_view bytes);
 
 // Problem files: the boxes of the main window as JSON, every value the text as typed.
 //

@@ -1,0 +1,369 @@
+// The design-check window as the program opens it: its menu entry, one window that follows
+// every Solve, the checks of the worked example, and the operating conditions: bad lists, a run
+// stopped or cut short by closing, the CSV export.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "check_texts.h"
+#include "checks_window.h"
+#include "conditions_tab.h"
+#include "program.h"
+#include "ui_test_support.h"
+
+using thalmuro::ChecksWindow;
+using thalmuro::ConditionsTab;
+using thalmuro::Program;
+using thalmuro::SharedState;
+using thalmuro::testing::control;
+using thalmuro::testing::ModalAnswerer;
+
+namespace {
+
+// The columns of the table of checks that the tests read.
+constexpr int kVerdictColumn = 3;
+constexpr int kValuesColumn = 4;
+constexpr int kConcernedColumn = 5;
+
+bool sameState(const SharedState& a, const SharedState& b) {
+    const thalmuro::DiffuserResults& x = a.results;
+    const thalmuro::DiffuserResults& y = b.results;
+    return x.specific_energy == y.specific_energy && x.cd == y.cd && x.v_diffuser == y.v_diffuser &&
+           x.v_riser == y.v_riser && x.froude == y.froude && x.f_section == y.f_section &&
+           x.f_riser == y.f_riser && x.n_risers == y.n_risers && x.drho == y.drho &&
+           x.q_total == y.q_total && x.q_riser == y.q_riser && x.q_pipe == y.q_pipe &&
+           x.d_pipe == y.d_pipe && a.tmimata == b.tmimata && a.manning == b.manning && a.g == b.g &&
+           a.p == b.p;
+}
+
+// Records a message box's text and presses its first button.
+ModalAnswerer::Handler readMessage(QString* text) {
+    return [text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) return modal->close(), void();
+        *text = box->text();
+        box->buttons().constFirst()->click();
+    };
+}
+
+// Fills the list of conditions with `rows` ("Q|Δρ/ρ"), the whole list `repeat` times.
+void setConditions(ConditionsTab* tab, const QStringList& rows, int repeat = 1) {
+    auto* table = control<QTableWidget>(tab, "pinakas_synthikon");
+    table->setRowCount(0);
+    table->setRowCount(static_cast<int>(rows.size()) * repeat);
+    for (int copy = 0; copy < repeat; ++copy) {
+        for (int i = 0; i < rows.size(); ++i) {
+            const QStringList cells = rows[i].split('|');
+            const int row = copy * static_cast<int>(rows.size()) + i;
+            for (int column = 0; column < 2; ++column)
+                table->setItem(row, column, new QTableWidgetItem(cells.value(column)));
+        }
+    }
+}
+
+}  // namespace
+
+class ChecksWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        program_ = std::make_unique<Program>(thalmuro::NumberLocale::greek());
+        program_->start();
+    }
+    void cleanup() { program_.reset(); }
+
+    // Like Command2, the entry waits for the first Solve; it comes last in its menu, and
+    // every request afterwards brings up the one window until it is closed.
+    void entryAndOneWindow() {
+        auto* entry = control<QAction>(&form1(), "elegxos_sxediasmou");
+        QVERIFY(entry != nullptr);
+        QCOMPARE(entry->text(), QString("Έλεγχος Σχεδιασμού"));
+        const QList<QAction*> entries = control<QMenu>(&form1(), "Thalmuro")->actions();
+        QCOMPARE(entries.size(), 4);
+        QCOMPARE(entries[0]->objectName(), QString("genika_Thalmuro"));
+        QCOMPARE(entries.back(), entry);
+        QVERIFY(!entry->isEnabled());
+        entry->trigger();
+        QVERIFY(program_->checksWindow() == nullptr);
+
+        solveWorkedExample();
+        QVERIFY(entry->isEnabled());
+        entry->trigger();
+        QPointer<ChecksWindow> window = program_->checksWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->objectName(), QString("Form8"));
+        QVERIFY(window->parent() == nullptr);
+        entry->trigger();
+        QCOMPARE(program_->checksWindow(), window.data());
+
+        window->close();
+        QTRY_VERIFY(window.isNull());
+        QVERIFY(program_->checksWindow() == nullptr);
+        entry->trigger();
+        QVERIFY(program_->checksWindow() != nullptr);
+    }
+
+    // Froude above 10 at all 14 risers of the worked example: a warning, by its symbol as
+    // well as its colour, naming the risers.
+    void workedExampleFroudeWarning() {
+        ChecksWindow* window = openAfterWorkedExample();
+        const int row = checkRow("froude_max");
+        auto* table = control<QTableWidget>(window, "pinakas_elegxon");
+        const QTableWidgetItem* verdict = table->item(row, kVerdictColumn);
+        QCOMPARE(verdict->text(), QString("⚠ Προειδοποίηση"));
+        QCOMPARE(verdict->background().color(),
+                 thalmuro::verdictLook(thalmuro::Verdict::warning).background);
+        QCOMPARE(table->item(row, kConcernedColumn)->text(), QString("Ανυψωτήρες 1–14"));
+        QVERIFY(table->item(row, kValuesColumn)->text().startsWith("Μέγιστος Fr = "));
+        QCOMPARE(table->item(checkRow("froude_min"), kVerdictColumn)->text(),
+                 QString("✔ Ικανοποιείται"));
+        QCOMPARE(control<QLabel>(window, "paraleifthenta_vimata")->text(),
+                 QString("Κανένα βήμα δεν παραλείφθηκε."));
+    }
+
+    // Without risers nothing can be judged: the checks say so, the skipped steps are listed,
+    // and the cross-check gives no figure but says in Greek that the marches did not balance.
+    void designThatCannotBeJudged() {
+        auto* check4 = control<QCheckBox>(&form1(), "Check4");
+        QTest::mouseClick(check4, Qt::LeftButton, {}, check4->rect().center());
+        control<QLineEdit>(&form1(), "Text1")->setText("");
+        solveWorkedExample(false);
+        control<QAction>(&form1(), "elegxos_sxediasmou")->trigger();
+        ChecksWindow* window = program_->checksWindow();
+
+        auto* table = control<QTableWidget>(window, "pinakas_elegxon");
+        QCOMPARE(table->item(checkRow("froude_max"), kVerdictColumn)->text(),
+                 QString("– Δεν κρίνεται"));
+        QCOMPARE(table->item(checkRow("froude_max"), kValuesColumn)->text(), QString("—"));
+        QVERIFY(control<QLabel>(window, "paraleifthenta_vimata")->text().startsWith("• "));
+        QVERIFY(control<QLabel>(window, "diastavrosi_diafora")
+                    ->text()
+                    .startsWith("Η διαφορά δεν υπολογίζεται: "));
+        QVERIFY(
+            control<QLabel>(window, "diastavrosi_apotelesma")->text().startsWith("– Δεν κρίνεται"));
+    }
+
+    // The window shows each new Solve; what it shows is the store as that Solve left it,
+    // whatever a fill aid writes afterwards. Results of operating conditions stay, marked as
+    // those of the earlier design, while the untouched list takes the new defaults.
+    void followsEverySolve() {
+        ChecksWindow* window = openAfterWorkedExample();
+        ConditionsTab* tab = window->conditionsTab();
+        QSignalSpy finished(tab, &ConditionsTab::runFinished);
+        control<QPushButton>(tab, "ypologismos")->click();
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(tab->results().size(), std::size_t{5});
+        QVERIFY(!tab->resultsOutdated());
+
+        control<QLineEdit>(&form1(), "Text5")->setText("0,2");
+        solveWorkedExample(false);
+        auto* table = control<QTableWidget>(window, "pinakas_elegxon");
+        QVERIFY(table->item(checkRow("balance_error"), kValuesColumn)
+                    ->text()
+                    .contains("Q = 0,20000 m³/s"));
+        QCOMPARE(control<QTableWidget>(tab, "pinakas_synthikon")->item(0, 0)->text(),
+                 QString("0,05"));
+        QCOMPARE(tab->results().size(), std::size_t{5});
+        QVERIFY(tab->resultsOutdated());
+        QVERIFY(!control<QLabel>(tab, "palaia_apotelesmata")->isHidden());
+
+        // A fill aid reads Text2 into tmimata; the checks, run again for a new velocity,
+        // still see the five sections of the Solve.
+        control<QLineEdit>(&form1(), "Text2")->setText("2");
+        control<QCheckBox>(&form1(), "Check1")->click();
+        QCOMPARE(program_->state().tmimata, std::int16_t{2});
+        auto* velocity = control<QLineEdit>(window, "taxytita_aftokatharismou");
+        velocity->setText("0,8");
+        emit velocity->textEdited(velocity->text());
+        const QString speeds = table->item(checkRow("pipe_velocity"), kValuesColumn)->text();
+        QVERIFY2(speeds.contains(" · 5: "), qPrintable(speeds));
+        QVERIFY(table->item(checkRow("pipe_velocity"), 1)->text().contains("0,8 m/s"));
+    }
+
+    // A list that cannot be solved is named to the user, row by row, and nothing is solved.
+    void badConditionLists_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("repeat");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty list")
+            << QStringList{} << 1 << "Ο κατάλογος των συνθηκών είναι κενός.";
+        QTest::newRow("unreadable Q")
+            << QStringList{"0,1|0,03", "abc|0,03"} << 1
+            << "Γραμμή 2: η ολική παροχή Q «abc» δεν διαβάζεται ως αριθμός";
+        QTest::newRow("missing Δρ/ρ")
+            << QStringList{"0,1|"} << 1 << "Γραμμή 1: δεν δόθηκε το Δρ/ρ.";
+        QTest::newRow("zero Q") << QStringList{"0,1|0,03", "0,2|0,03", "0|0,03"} << 1
+                                << "Γραμμή 3: η ολική παροχή Q πρέπει να είναι θετικός αριθμός.";
+        QTest::newRow("negative Δρ/ρ") << QStringList{"0,1|-0,03"} << 1
+                                       << "Γραμμή 1: το Δρ/ρ πρέπει να είναι θετικός αριθμός.";
+        QTest::newRow("too many") << QStringList{"0,1|0,03"}
+                                  << static_cast<int>(thalmuro::kMaxConditions) + 1
+                                  << "Ο κατάλογος έχει 10001 συνθήκες";
+    }
+    void badConditionLists() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, repeat);
+        QFETCH(QString, message);
+        ConditionsTab* tab = openAfterWorkedExample()->conditionsTab();
+        const SharedState before = program_->state();
+        setConditions(tab, rows, repeat);
+
+        ModalAnswerer answers;
+        QString shown;
+        answers.then(readMessage(&shown));
+        control<QPushButton>(tab, "ypologismos")->click();
+        QCOMPARE(answers.answered(), 1);
+        QVERIFY2(shown.startsWith(message), qPrintable(shown));
+        QVERIFY(!tab->running());
+        QVERIFY(tab->results().empty());
+        QVERIFY(sameState(before, program_->state()));
+    }
+
+    // Διακοπή, or closing the window, ends a long run early; the program's store is not
+    // touched either way.
+    void runCanBeStopped_data() {
+        QTest::addColumn<bool>("closeWindow");
+        QTest::newRow("stop button") << false;
+        QTest::newRow("closing the window") << true;
+    }
+    void runCanBeStopped() {
+        QFETCH(bool, closeWindow);
+        QPointer<ChecksWindow> window = openAfterWorkedExample();
+        ConditionsTab* tab = window->conditionsTab();
+        const SharedState before = program_->state();
+        setConditions(tab, {"0,3528|0,0307", "0,1764|0,0307"},
+                      static_cast<int>(thalmuro::kMaxConditions) / 2);
+        QSignalSpy finished(tab, &ConditionsTab::runFinished);
+        control<QPushButton>(tab, "ypologismos")->click();
+        QVERIFY(tab->running());
+        QVERIFY(!control<QPushButton>(tab, "ypologismos")->isEnabled());
+
+        if (closeWindow) {
+            window->close();
+            QTRY_VERIFY(window.isNull());
+        } else {
+            control<QPushButton>(tab, "diakopi")->click();
+            QVERIFY(finished.wait(60000));
+            QVERIFY(tab->results().size() < thalmuro::kMaxConditions);
+            QVERIFY(
+                control<QLabel>(tab, "katastasi")->text().startsWith("Ο υπολογισμός διακόπηκε"));
+            QVERIFY(control<QPushButton>(tab, "ypologismos")->isEnabled());
+        }
+        QVERIFY(sameState(before, program_->state()));
+    }
+
+    // Εξαγωγή CSV… writes the engine's CSV of the results shown, through the safe writer, and
+    // says in Greek why it could not.
+    void csvExport_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("new file") << "synthikes.csv" << false << QString();
+        QTest::newRow("replacing a file") << "old.csv" << true << QString();
+        QTest::newRow("missing folder") << "missing/synthikes.csv" << false
+                                        << "Το αρχείο «synthikes.csv» δεν γράφτηκε.\n"
+                                           "Ο φάκελος που δόθηκε δεν υπάρχει.";
+    }
+    void csvExport() {
+        QFETCH(QString, name);
+        QFETCH(bool, existing);
+        QFETCH(QString, failure);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (existing) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        ConditionsTab* tab = openAfterWorkedExample()->conditionsTab();
+        QSignalSpy finished(tab, &ConditionsTab::runFinished);
+        control<QPushButton>(tab, "ypologismos")->click();
+        QVERIFY(finished.wait(60000));
+
+        ModalAnswerer answers;
+        answers.then([path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr) return modal->close(), void();
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QString question;
+        if (existing) {
+            answers.then([&question](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                if (box == nullptr) return modal->close(), void();
+                question = box->text();
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == "Αντικατάσταση") button->click();
+                }
+            });
+        }
+        QString shown;
+        if (!failure.isEmpty()) answers.then(readMessage(&shown));
+        control<QPushButton>(tab, "exagogi_csv")->click();
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(answers.unexpected(), 0);
+
+        QFile written(path);
+        if (!failure.isEmpty()) {
+            QCOMPARE(shown, failure);
+            QVERIFY(!written.exists());
+            return;
+        }
+        if (existing)
+            QCOMPARE(question, QString("Το αρχείο «old.csv» υπάρχει ήδη.\nΝα αντικατασταθεί;"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().toStdString(),
+                 "\xEF\xBB\xBF" +
+                     thalmuro::conditionsCsv(tab->results(), thalmuro::NumberLocale::greek()));
+    }
+
+  private:
+    thalmuro::MainWindow& form1() { return program_->mainWindow(); }
+
+    // Solves what the main window holds (the worked example, ticked first when asked),
+    // cancelling the report's file name.
+    void solveWorkedExample(bool tick = true) {
+        if (tick) {
+            auto* check4 = control<QCheckBox>(&form1(), "Check4");
+            QTest::mouseClick(check4, Qt::LeftButton, {}, check4->rect().center());
+        }
+        ModalAnswerer answers;
+        answers.then([](QWidget* prompt) { static_cast<QInputDialog*>(prompt)->reject(); });
+        control<QPushButton>(&form1(), "Command1")->click();
+        QVERIFY(answers.allAnswered());
+    }
+
+    ChecksWindow* openAfterWorkedExample() {
+        solveWorkedExample();
+        control<QAction>(&form1(), "elegxos_sxediasmou")->trigger();
+        return program_->checksWindow();
+    }
+
+    // The row of the check called `name` in the table of checks.
+    static int checkRow(std::string_view name) {
+        const auto& thresholds = thalmuro::checkThresholds();
+        for (std::size_t i = 0; i < thresholds.size(); ++i) {
+            if (thresholds[i].name == name) return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+    std::unique_ptr<Program> program_;
+};
+
+QTEST_MAIN(ChecksWindowTest)
+#include "checks_window_test.moc"

@@ -1,0 +1,179 @@
+// The report viewer: the report decoded from its file's bytes, printing, saving as UTF-8.
+#include <QFile>
+#include <QFileDialog>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+
+#include "report_viewer.h"
+#include "thalmuro/engine.h"
+#include "ui_test_support.h"
+
+using thalmuro::Report;
+using thalmuro::ReportViewer;
+using thalmuro::testing::control;
+using thalmuro::testing::ModalAnswerer;
+using thalmuro::testing::readFile;
+
+Q_DECLARE_METATYPE(thalmuro::Report)
+
+namespace {
+
+// A report as Solve gives it for `problem`.
+Report solvedReport(const thalmuro::DiffuserInput& problem) {
+    thalmuro::SharedState state;
+    return thalmuro::Solve(problem, state, thalmuro::NumberLocale::greek()).report;
+}
+
+// A report whose text holds characters that Windows-1253 lacks.
+Report reportWithMissingCharacters() {
+    Report report;
+    report.text = "Δρ/ρ ≤ 0,03\r\nΠαροχή → 0,35 m³/s";
+    report.bytes = thalmuro::encodeWindows1253(report.text);
+    return report;
+}
+
+// The pages of a PDF file written by Qt: one page object each.
+int pdfPages(const QByteArray& pdf) {
+    return static_cast<int>(
+        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+}  // namespace
+
+class ReportViewerTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The text is the file's bytes decoded: the Greek letters as they were written, "?" where
+    // the code page has no character, in a fixed-width font that cannot be edited.
+    void showsTheDecodedReport_data() {
+        QTest::addColumn<Report>("report");
+        QTest::addColumn<QString>("shown");
+        const Report worked =
+            solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek()));
+        QTest::newRow("worked example") << worked << QString::fromStdString(worked.text);
+        QTest::newRow("characters the code page lacks")
+            << reportWithMissingCharacters() << QString("Δρ/ρ ? 0,03\r\nΠαροχή ? 0,35 m³/s");
+    }
+    void showsTheDecodedReport() {
+        QFETCH(Report, report);
+        QFETCH(QString, shown);
+        ReportViewer viewer;
+        viewer.showReport(report, "/tmp/Δοκιμή1.txt");
+        viewer.show();
+        QCOMPARE(viewer.text(), shown);
+        auto* text = control<QPlainTextEdit>(&viewer, "reportText");
+        QCOMPARE(text->toPlainText(), QString(shown).replace("\r\n", "\n"));
+        QVERIFY(text->toPlainText().contains("Δρ/ρ"));
+        QVERIFY(text->isReadOnly());
+        QVERIFY(QFontInfo(text->font()).fixedPitch());
+        QCOMPARE(viewer.windowTitle(), QString("Προβολή Αναφοράς — Δοκιμή1.txt"));
+        QCOMPARE(control<QPushButton>(&viewer, "printReport")->text(), QString("Εκτύπωση…"));
+        QCOMPARE(control<QPushButton>(&viewer, "saveReportUtf8")->text(),
+                 QString("Αποθήκευση ως UTF-8…"));
+    }
+
+    // Printed to a PDF file on A4, a report fills pages: its widest line fits across the page
+    // (a smaller font, down to a limit), and lines longer than that wrap.
+    void printsPages_data() {
+        QTest::addColumn<Report>("report");
+        QTest::addColumn<int>("fewestPages");
+        QTest::addColumn<int>("mostPages");
+        const auto lines = [](int count, int length) {
+            Report report;
+            for (int i = 0; i < count; ++i)
+                report.text += std::string(static_cast<std::size_t>(length), 'x') + "\r\n";
+            report.bytes = report.text;
+            return report;
+        };
+        thalmuro::DiffuserInput longer = thalmuro::workedExample(thalmuro::NumberLocale::greek());
+        longer.risers = "101";
+        longer.rows[4].last_riser = "101";
+        QTest::newRow("two lines") << reportWithMissingCharacters() << 1 << 1;
+        QTest::newRow("80 lines of 125 characters, unwrapped") << lines(80, 125) << 1 << 1;
+        QTest::newRow("80 lines of 400 characters, wrapped") << lines(80, 400) << 2 << 5;
+        QTest::newRow("worked example")
+            << solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek())) << 1 << 2;
+        QTest::newRow("101 risers") << solvedReport(longer) << 3 << 10;
+    }
+    void printsPages() {
+        QFETCH(Report, report);
+        QFETCH(int, fewestPages);
+        QFETCH(int, mostPages);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        ReportViewer viewer;
+        viewer.showReport(report, "Δοκιμή1.txt");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(folder.filePath("printed.pdf"));
+        viewer.print(&printer);
+        const QByteArray pdf = readFile(folder.filePath("printed.pdf"));
+        QVERIFY(pdf.startsWith("%PDF"));
+        const int pages = pdfPages(pdf);
+        QVERIFY2(pages >= fewestPages && pages <= mostPages, qPrintable(QString::number(pages)));
+    }
+
+    // "Αποθήκευση ως UTF-8…" writes the shown text in UTF-8, CR LF line ends as in the report
+    // file; a file that cannot be written is told with its reason.
+    void savesAsUtf8_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("written") << "αναφορά.txt"
+                                 << "";
+        QTest::newRow("missing folder") << "χωρίς φάκελο/αναφορά.txt"
+                                        << "Ο φάκελος που δόθηκε δεν υπάρχει.";
+    }
+    void savesAsUtf8() {
+        QFETCH(QString, name);
+        QFETCH(QString, failure);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString reportFile = folder.filePath("Δοκιμή1.txt");
+        const Report report = reportWithMissingCharacters();
+        ReportViewer viewer;
+        viewer.showReport(report, reportFile);
+        viewer.show();
+
+        QString dialogName, suggested, message;
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            dialogName = dialog->objectName();
+            suggested = dialog->selectedFiles().value(0);
+            dialog->selectFile(folder.filePath(name));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        if (!failure.isEmpty()) {
+            answerer.then([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                QVERIFY(box);
+                message = box->text();
+                box->accept();
+            });
+        }
+        control<QPushButton>(&viewer, "saveReportUtf8")->click();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        QCOMPARE(dialogName, QString("saveReportDialog"));
+        QCOMPARE(suggested, folder.filePath("Δοκιμή1-UTF-8.txt"));
+        if (failure.isEmpty()) {
+            QCOMPARE(readFile(folder.filePath(name)),
+                     QByteArray("Δρ/ρ ? 0,03\r\nΠαροχή ? 0,35 m³/s"));
+        } else {
+            QCOMPARE(message, "Το αρχείο «αναφορά.txt» δεν γράφτηκε.\n" + failure);
+        }
+    }
+};
+
+QTEST_MAIN(ReportViewerTest)
+#include "report_viewer_test.moc"

@@ -1,0 +1,56 @@
+// How the design-check window words and shows the checks: the verdicts by symbol and colour,
+// the Greek rule, source and short caption of each check, numbers in the regional format.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <string_view>
+#include <vector>
+
+#include "thalmuro/engine.h"
+
+class QTableWidgetItem;
+
+namespace thalmuro {
+
+// A verdict as the window shows it: a symbol that tells it apart without colour, its Greek
+// word and the colours of its cell.
+struct VerdictLook {
+    QString symbol;  // "✔", "⚠", "–"
+    QString word;  // "Ικανοποιείται", "Προειδοποίηση", "Δεν κρίνεται"
+    QColor background;
+    QColor text;
+};
+VerdictLook verdictLook(Verdict verdict);
+
+// "✔ Ικανοποιείται" and so on.
+QString verdictCaption(Verdict verdict);
+
+// Colours `item` as its verdict: background and text.
+void paintVerdict(QTableWidgetItem* item, Verdict verdict);
+
+// The rule of the check `info` in Greek with its threshold and unit, the self-cleansing
+// velocity taken from `settings`.
+QString ruleText(const ThresholdInfo& info, const CheckSettings& settings,
+                 const NumberLocale& locale);
+
+// Where the rule comes from, in Greek.
+QString sourceText(const ThresholdInfo& info);
+
+// A short caption of the check for a column header ("Fr ≥ 1").
+QString shortCaption(const ThresholdInfo& info);
+
+// The figures of `result` in Greek with their units, in the regional format; empty when the
+// check could not be judged.
+QString valuesText(const CheckResult& result, const NumberLocale& locale);
+
+// The risers and sections a check names: "ανυψωτήρες 1–14", "τμήματα 2, 4"; empty when none.
+QString concernedText(const CheckResult& result);
+
+// `value` written with a pattern of the number rules ("0.000") in the regional format.
+QString number(double value, std::string_view pattern, const NumberLocale& locale);
+
+// "1–3, 5, 7–9": consecutive numbers joined into ranges.
+QString numberRanges(const std::vector<int>& numbers);
+
+}  // namespace thalmuro

@@ -1,0 +1,275 @@
+#include "checks_window.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <utility>
+
+#include "check_texts.h"
+#include "conditions_tab.h"
+#include "secondary_window.h"
+#include "window_controls.h"
+
+namespace thalmuro {
+namespace {
+
+// The columns of the table of checks.
+enum ChecksColumn { kTitle, kRule, kSource, kVerdict, kValues, kConcerned, kChecksColumns };
+
+// The figures of the cross-check, one row each, with the program and the classical method
+// side by side.
+enum CrossCheckRow { kHead, kLargestDischarge, kSmallestDischarge, kLowestFroude, kCrossRows };
+
+QTableWidgetItem* readOnlyItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+// A label that shows a verdict as its symbol and word on the verdict's colours.
+void showVerdict(QLabel* label, Verdict verdict, const QString& explanation) {
+    const VerdictLook look = verdictLook(verdict);
+    label->setText(verdictCaption(verdict) + QStringLiteral(": ") + explanation);
+    label->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; padding: 3px 6px; }")
+                             .arg(look.background.name(), look.text.name()));
+}
+
+QString atRiser(const QString& figure, int riser) {
+    return QStringLiteral("%1 (ανυψωτήρας %2)").arg(figure).arg(riser);
+}
+
+}  // namespace
+
+ChecksWindow::ChecksWindow(NumberLocale numberLocale, QWidget* parent)
+    : QWidget(parent), numberLocale_(std::move(numberLocale)) {
+    setUpWindow(this, QStringLiteral("Form8"), QStringLiteral("ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    tabs_ = named(new QTabWidget(this), QStringLiteral("karteles"));
+    tabs_->addTab(createChecksTab(), QStringLiteral("Έλεγχοι"));
+    conditionsTab_ = new ConditionsTab(numberLocale_, tabs_);
+    tabs_->addTab(conditionsTab_, QStringLiteral("Συνθήκες Λειτουργίας"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    resize(1300, 780);
+}
+
+QWidget* ChecksWindow::createChecksTab() {
+    auto* page = named(new QWidget, QStringLiteral("elegxoi"));
+    auto* layout = new QVBoxLayout(page);
+
+    auto* velocityRow = new QHBoxLayout;
+    auto* velocityCaption = new QLabel(QStringLiteral("Ταχύτητα αυτοκαθαρισμού αγωγού (m/s):"));
+    velocityBox_ = named(new QLineEdit, QStringLiteral("taxytita_aftokatharismou"));
+    velocityBox_->setText(
+        QString::fromStdString(formatGeneral(settings_.min_pipe_velocity, numberLocale_)));
+    velocityBox_->setMaximumWidth(90);
+    velocityCaption->setBuddy(velocityBox_);
+    velocityHint_ = named(new QLabel, QStringLiteral("taxytita_ypodeixi"));
+    velocityHint_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+    velocityRow->addWidget(velocityCaption);
+    velocityRow->addWidget(velocityBox_);
+    velocityRow->addWidget(velocityHint_);
+    velocityRow->addStretch();
+    layout->addLayout(velocityRow);
+    connect(velocityBox_, &QLineEdit::textEdited, this, &ChecksWindow::velocityEdited);
+
+    checksTable_ = named(new QTableWidget(0, kChecksColumns), QStringLiteral("pinakas_elegxon"));
+    checksTable_->setHorizontalHeaderLabels(
+        {QStringLiteral("Έλεγχος"), QStringLiteral("Κανόνας – όριο"), QStringLiteral("Πηγή"),
+         QStringLiteral("Αποτέλεσμα"), QStringLiteral("Τιμές"), QStringLiteral("Αφορά")});
+    checksTable_->verticalHeader()->hide();
+    checksTable_->setWordWrap(true);
+    checksTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The figures take what the other columns leave.
+    const int widths[kChecksColumns] = {190, 230, 185, 125, 0, 125};
+    for (int column = 0; column < kChecksColumns; ++column)
+        checksTable_->setColumnWidth(column, widths[column]);
+    checksTable_->horizontalHeader()->setSectionResizeMode(kValues, QHeaderView::Stretch);
+    layout->addWidget(checksTable_, 3);
+
+    auto* skippedBox = new QGroupBox(QStringLiteral("Βήματα που παραλείφθηκαν"));
+    auto* skippedLayout = new QVBoxLayout(skippedBox);
+    skippedSteps_ = named(new QLabel, QStringLiteral("paraleifthenta_vimata"));
+    skippedSteps_->setWordWrap(true);
+    skippedSteps_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    skippedLayout->addWidget(skippedSteps_);
+    layout->addWidget(skippedBox);
+
+    auto* crossBox =
+        new QGroupBox(QStringLiteral("Διασταύρωση με την κλασική μέθοδο υπολογισμού θυρίδων"));
+    auto* crossLayout = new QVBoxLayout(crossBox);
+    auto* crossExplanation = new QLabel(QStringLiteral(
+        "Ο διαχυτήρας υπολογίζεται δύο φορές, κάθε φορά με την παροχή του ανυψωτήρα 1 για την "
+        "οποία οι παροχές των ανυψωτήρων αθροίζονται στην ολική παροχή Q: μία όπως στο "
+        "πρόγραμμα (ο συντελεστής X από την παροχή του ίδιου του ανυψωτήρα) και μία με την "
+        "κλασική μέθοδο (X από την παροχή του αγωγού στη θέση του ανυψωτήρα)."));
+    crossExplanation->setWordWrap(true);
+    crossLayout->addWidget(crossExplanation);
+    crossCheckTable_ = named(new QTableWidget(kCrossRows, 2), QStringLiteral("diastavrosi"));
+    crossCheckTable_->setHorizontalHeaderLabels(
+        {QStringLiteral("Πρόγραμμα"), QStringLiteral("Κλασική μέθοδος")});
+    crossCheckTable_->setVerticalHeaderLabels(
+        {QStringLiteral("Ενέργεια στο χερσαίο άκρο, E ανυψωτήρα N (m)"),
+         QStringLiteral("Μέγιστη παροχή ανυψωτήρα (m³/s)"),
+         QStringLiteral("Ελάχιστη παροχή ανυψωτήρα (m³/s)"),
+         QStringLiteral("Ελάχιστος πυκνομετρικός αριθμός Froude")});
+    crossCheckTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    crossCheckTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    crossCheckTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    crossCheckTable_->verticalHeader()->setDefaultSectionSize(24);
+    crossCheckTable_->setFixedHeight(crossCheckTable_->horizontalHeader()->sizeHint().height() +
+                                     kCrossRows *
+                                         crossCheckTable_->verticalHeader()->defaultSectionSize() +
+                                     2 * crossCheckTable_->frameWidth());
+    crossLayout->addWidget(crossCheckTable_);
+    crossCheckDifference_ = named(new QLabel, QStringLiteral("diastavrosi_diafora"));
+    crossCheckDifference_->setWordWrap(true);
+    crossLayout->addWidget(crossCheckDifference_);
+    crossCheckVerdict_ = named(new QLabel, QStringLiteral("diastavrosi_apotelesma"));
+    crossCheckVerdict_->setWordWrap(true);
+    crossLayout->addWidget(crossCheckVerdict_);
+    layout->addWidget(crossBox);
+    return page;
+}
+
+void ChecksWindow::showDesign(const SolvedDesign& design) {
+    design_ = design;
+    showChecks();
+    showSkippedSteps();
+    showCrossCheck();
+    conditionsTab_->setDesign(design.problem, settings_);
+}
+
+void ChecksWindow::velocityEdited() {
+    const std::optional<double> velocity =
+        readLocaleNumber(velocityBox_->text().toStdString(), numberLocale_);
+    if (!velocity || !(*velocity > 0.0) || !std::isfinite(*velocity)) {
+        velocityHint_->setText(QStringLiteral("Δώστε θετικό αριθμό, π.χ. %1")
+                                   .arg(QString::fromStdString(formatGeneral(0.6, numberLocale_))));
+        return;
+    }
+    velocityHint_->clear();
+    settings_.min_pipe_velocity = *velocity;
+    showChecks();
+    conditionsTab_->setSettings(settings_);
+}
+
+void ChecksWindow::showChecks() {
+    checksTable_->setRowCount(0);
+    if (!design_) return;
+    const std::vector<CheckResult> results =
+        checkDesign(design_->problem, design_->state, design_->outcome, numberLocale_, settings_);
+    checksTable_->setRowCount(static_cast<int>(results.size()));
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const CheckResult& result = results[i];
+        ThresholdInfo info{};
+        for (const ThresholdInfo& threshold : checkThresholds()) {
+            if (threshold.name == result.name) info = threshold;
+        }
+        const int row = static_cast<int>(i);
+        const auto cell = [&](int column, const QString& text) {
+            auto* item = readOnlyItem(text);
+            checksTable_->setItem(row, column, item);
+            return item;
+        };
+        cell(kTitle, utf8(info.title));
+        cell(kRule, ruleText(info, settings_, numberLocale_));
+        cell(kSource, sourceText(info));
+        paintVerdict(cell(kVerdict, verdictCaption(result.verdict)), result.verdict);
+        const QString values = valuesText(result, numberLocale_);
+        cell(kValues, values.isEmpty() ? QStringLiteral("—") : values);
+        cell(kConcerned, concernedText(result));
+    }
+    checksTable_->resizeRowsToContents();
+}
+
+void ChecksWindow::showSkippedSteps() {
+    const std::vector<SkippedCause> causes =
+        explainSkipped(design_->problem, design_->outcome, numberLocale_);
+    if (causes.empty()) {
+        skippedSteps_->setText(QStringLiteral("Κανένα βήμα δεν παραλείφθηκε."));
+        return;
+    }
+    QStringList lines;
+    for (const SkippedCause& cause : causes)
+        lines << QStringLiteral("• ") + QString::fromStdString(cause.greek);
+    skippedSteps_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void ChecksWindow::showCrossCheck() {
+    const CrossCheck check = crossCheck(design_->problem, numberLocale_);
+    const MarchSummary* marches[] = {&check.program, &check.classical};
+    for (int column = 0; column < 2; ++column) {
+        const MarchSummary& march = *marches[column];
+        const auto set = [&](int row, const QString& text) {
+            auto* item = readOnlyItem(text);
+            if (!march.balanced) paintVerdict(item, Verdict::not_judged);
+            crossCheckTable_->setItem(row, column, item);
+        };
+        if (!march.balanced) {
+            for (int row = 0; row < kCrossRows; ++row)
+                set(row, QStringLiteral("Δεν εξισορροπήθηκε"));
+            continue;
+        }
+        set(kHead, number(march.landward_head, "0.0000", numberLocale_));
+        set(kLargestDischarge,
+            atRiser(number(march.q_max, "0.00000", numberLocale_), march.riser_q_max));
+        set(kSmallestDischarge,
+            atRiser(number(march.q_min, "0.00000", numberLocale_), march.riser_q_min));
+        set(kLowestFroude,
+            atRiser(number(march.froude_min, "0.00", numberLocale_), march.riser_froude_min));
+    }
+
+    const QString limit =
+        QString::fromStdString(formatGeneral(kCrossCheckHeadLimit, numberLocale_));
+    if (check.head_difference) {
+        crossCheckDifference_->setText(
+            QStringLiteral("Διαφορά ενέργειας στο χερσαίο άκρο, (κλασική − πρόγραμμα) / "
+                           "πρόγραμμα: %1 % (όριο %2 %).")
+                .arg(number(*check.head_difference, "0.00", numberLocale_), limit));
+    } else {
+        const QString which =
+            !check.program.balanced && !check.classical.balanced
+                ? QStringLiteral("κανένας από τους δύο υπολογισμούς δεν εξισορροπήθηκε")
+            : !check.program.balanced
+                ? QStringLiteral("ο υπολογισμός του προγράμματος δεν εξισορροπήθηκε")
+                : QStringLiteral("ο υπολογισμός με την κλασική μέθοδο δεν εξισορροπήθηκε");
+        crossCheckDifference_->setText(
+            QStringLiteral("Η διαφορά δεν υπολογίζεται: %1 (δεν βρέθηκε παροχή ανυψωτήρα 1 "
+                           "για την οποία οι παροχές των ανυψωτήρων να αθροίζονται στην ολική "
+                           "παροχή Q).")
+                .arg(which));
+    }
+    switch (check.verdict) {
+        case Verdict::holds:
+            showVerdict(crossCheckVerdict_, check.verdict,
+                        QStringLiteral("η κλασική μέθοδος δεν δίνει ενέργεια μεγαλύτερη κατά "
+                                       "περισσότερο από %1 %.")
+                            .arg(limit));
+            break;
+        case Verdict::warning:
+            showVerdict(crossCheckVerdict_, check.verdict,
+                        QStringLiteral("η κλασική μέθοδος δίνει ενέργεια μεγαλύτερη κατά "
+                                       "περισσότερο από %1 %· ελέγξτε το φρεάτιο φόρτισης.")
+                            .arg(limit));
+            break;
+        case Verdict::not_judged:
+            showVerdict(crossCheckVerdict_, check.verdict,
+                        QStringLiteral("η σύγκριση δεν είναι δυνατή."));
+            break;
+    }
+}
+
+ChecksWindow* showChecksWindow(QPointer<ChecksWindow>& window, const NumberLocale& numberLocale) {
+    return showSecondaryWindow(window, numberLocale);
+}
+
+}  // namespace thalmuro

@@ -1,0 +1,78 @@
+// Form8, the design-check window "ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ": the design checks of the last Solve with
+// a settable self-cleansing velocity, the steps it skipped and the cross-check by the classical
+// port formulation (tab "Έλεγχοι"), and the design solved over a list of operating conditions
+// (tab "Συνθήκες Λειτουργίας").
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <optional>
+
+#include "thalmuro/engine.h"
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTableWidget;
+
+namespace thalmuro {
+
+class ConditionsTab;
+
+// What a Solve leaves for the checks: the problem it solved (in the user flow mode with the
+// ratio answered), what it returned and the shared variables as it left them.
+struct SolvedDesign {
+    DiffuserInput problem;
+    SolveOutcome outcome;
+    SharedState state;
+};
+
+class ChecksWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // `numberLocale` is the regional format of the figures shown and typed, and the one the
+    // design was solved in.
+    explicit ChecksWindow(NumberLocale numberLocale, QWidget* parent = nullptr);
+
+    // Shows the checks of `design` and makes it the design whose operating conditions are
+    // solved. The window keeps its own copy: later changes to the program's store do not
+    // reach it.
+    void showDesign(const SolvedDesign& design);
+
+    ConditionsTab* conditionsTab() const { return conditionsTab_; }
+
+  private:
+    QWidget* createChecksTab();
+    // Reads the self-cleansing velocity box; a readable positive velocity re-runs the checks.
+    void velocityEdited();
+    void showChecks();
+    void showSkippedSteps();
+    void showCrossCheck();
+
+    const NumberLocale numberLocale_;
+    CheckSettings settings_;
+    std::optional<SolvedDesign> design_;
+
+    // The two tabs (karteles): the checks and the operating conditions.
+    QTabWidget* tabs_ = nullptr;
+    // The self-cleansing velocity, m/s (taxytita_aftokatharismou), and what is wrong with it.
+    QLineEdit* velocityBox_ = nullptr;
+    QLabel* velocityHint_ = nullptr;
+    // One row per check (pinakas_elegxon).
+    QTableWidget* checksTable_ = nullptr;
+    // The skipped steps in the user's terms (paraleifthenta_vimata).
+    QLabel* skippedSteps_ = nullptr;
+    // Program against classical figures (diastavrosi), the head difference and the verdict
+    // (diastavrosi_diafora, diastavrosi_apotelesma).
+    QTableWidget* crossCheckTable_ = nullptr;
+    QLabel* crossCheckDifference_ = nullptr;
+    QLabel* crossCheckVerdict_ = nullptr;
+    ConditionsTab* conditionsTab_ = nullptr;
+};
+
+// Shows the check window held in `window`: creates it when there is none or brings the open
+// one to the front. The window has no owner and destroys itself when closed, which clears
+// `window`.
+ChecksWindow* showChecksWindow(QPointer<ChecksWindow>& window, const NumberLocale& numberLocale);
+
+}  // namespace thalmuro

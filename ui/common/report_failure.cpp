@@ -1,0 +1,10 @@
+#include "report_failure.h"
+
+namespace thalmuro {
+
+QString reportFailureText(const std::string& fileName, std::error_code error) {
+    return QStringLiteral("Τα αποτελέσματα δεν γράφτηκαν στο αρχείο «%1».\n%2")
+        .arg(QString::fromStdString(fileName), writeFailureReason(error));
+}
+
+}  // namespace thalmuro

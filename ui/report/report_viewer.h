@@ -1,0 +1,55 @@
+// The report viewer "Προβολή Αναφοράς": the last results report written by a Solve, shown as
+// the report file holds it, with printing and saving as UTF-8. The report file is written in
+// Windows-1253, which the desktop's text tools show garbled; here its bytes are decoded, so the
+// user reads, prints or keeps exactly what went to the file, and the file itself is not touched.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+#include "thalmuro/engine.h"
+
+class QPagedPaintDevice;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace thalmuro {
+
+class ReportViewer : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ReportViewer(QWidget* parent = nullptr);
+
+    // Shows `report`, which was written to the file `fileName`: the bytes of the file decoded
+    // from Windows-1253 (a character the code page lacks reads "?", as in the file).
+    void showReport(const Report& report, const QString& fileName);
+
+    // The report as shown, with the CR LF line ends of the file.
+    QString text() const;
+
+    // Prints the report on `device` (a printer or a PDF writer, as set up) in the viewer's
+    // fixed-width font, as many pages as it takes; long lines wrap.
+    void print(QPagedPaintDevice* device) const;
+
+  private:
+    void printWithDialog();
+    void saveAsUtf8();
+
+    QString fileName_;
+    // The decoded report in UTF-8, CR LF line ends as in the file: what is saved.
+    std::string text_;
+    // The report (reportText) and the commands under it (printReport, saveReportUtf8).
+    QPlainTextEdit* reportText_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+};
+
+// Shows the viewer held in `viewer` with `report`: creates it when there is none or brings the
+// open one to the front. The viewer has no owner and destroys itself when closed, which clears
+// `viewer`.
+ReportViewer* showReportViewer(QPointer<ReportViewer>& viewer, const Report& report,
+                               const QString& fileName);
+
+}  // namespace thalmuro
