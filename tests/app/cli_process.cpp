@@ -8,9 +8,9 @@
 #include <random>
 #include <stdexcept>
 #include <system_error>
-#include <thread>
 
 #include "child_process.h"
+#include "remove_folder.h"
 
 namespace thalmuro {
 
@@ -37,13 +37,7 @@ ScratchDir::ScratchDir() {
 }
 
 ScratchDir::~ScratchDir() {
-    // A program that has just ended may still hold the folder it ran in for a moment (Windows).
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        std::error_code error;
-        fs::remove_all(path_, error);
-        if (!error) return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    testing::removeFolder(path_);
 }
 
 std::vector<std::string> ScratchDir::entries() const {

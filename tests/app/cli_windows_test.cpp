@@ -17,6 +17,7 @@
 
 #include "cli_fixtures.h"
 #include "cli_process.h"
+#include "remove_folder.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
@@ -154,8 +155,7 @@ TEST(CliOnWindows, FullDriveKeepsTheOldReport) {
         left.push_back(entry.path().filename().u8string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"filler", "report.txt"}));
-    std::error_code ignored;
-    fs::remove_all(reports, ignored);
+    thalmuro::testing::removeFolder(reports);
 }
 
 TEST(CliOnWindows, ReportToTheNulDevice) {

@@ -2,8 +2,11 @@
 // files, waited for a bounded time.
 #include <windows.h>
 
+#include <chrono>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "child_process.h"
 
@@ -66,6 +69,25 @@ OwnedHandle inheritable(const std::string& path, DWORD access, DWORD creation) {
                                    creation, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+// Waits, for at most `timeout`, until no program has the file `path` open any more. Wine closes
+// the handles of a child a moment after the child is seen to end; until then its output files
+// cannot be created again, and once removed they stay listed in their folder.
+void waitUntilReleased(const std::string& path, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        const HANDLE alone = CreateFileW(wide(path).c_str(), GENERIC_READ, 0, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (alone != INVALID_HANDLE_VALUE) {
+            CloseHandle(alone);
+            return;
+        }
+        if (GetLastError() != ERROR_SHARING_VIOLATION ||
+            std::chrono::steady_clock::now() >= deadline)
+            return;
+        Sleep(5);
+    }
+}
+
 }  // namespace
 
 std::string ChildEnd::describe() const {
@@ -82,9 +104,18 @@ ChildEnd runProgram(const Program& program, std::chrono::milliseconds timeout) {
         environment += wide(entry) + L'\0';
     environment += L'\0';
 
-    const OwnedHandle in = inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
-    const OwnedHandle out = inheritable(program.out, GENERIC_WRITE, CREATE_ALWAYS);
-    const OwnedHandle err = inheritable(program.err, GENERIC_WRITE, CREATE_ALWAYS);
+    OwnedHandle in = inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
+    OwnedHandle out = inheritable(program.out, GENERIC_WRITE, CREATE_ALWAYS);
+    OwnedHandle err = inheritable(program.err, GENERIC_WRITE, CREATE_ALWAYS);
+    for (const auto& [handle, name] : {std::pair{in.get(), "NUL"},
+                                       {out.get(), program.out.c_str()},
+                                       {err.get(), program.err.c_str()}}) {
+        if (handle == INVALID_HANDLE_VALUE) {
+            std::cerr << "cannot open " << name << " for " << program.args.front() << ": error "
+                      << GetLastError() << '\n';
+            return {};
+        }
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -102,15 +133,21 @@ ChildEnd runProgram(const Program& program, std::chrono::milliseconds timeout) {
     }
     const OwnedHandle child(process.hProcess);
     CloseHandle(process.hThread);
+    // The child has its own copies now.
+    in.reset();
+    out.reset();
+    err.reset();
     ChildEnd end;
     if (WaitForSingleObject(child.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
         end.timedOut = true;
         TerminateProcess(child.get(), 1);
         WaitForSingleObject(child.get(), INFINITE);
-        return end;
+    } else {
+        DWORD status = 0;
+        if (GetExitCodeProcess(child.get(), &status)) end.status = static_cast<int>(status);
     }
-    DWORD status = 0;
-    if (GetExitCodeProcess(child.get(), &status)) end.status = static_cast<int>(status);
+    for (const std::string& file : {program.out, program.err})
+        waitUntilReleased(file, std::chrono::seconds(5));
     return end;
 }
 
