@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libbenchmark-dev                     # tests and benchmarks
     fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions
     xvfb xauth xdotool imagemagick                    # windows under a virtual display
-    locales                                           # a Greek C locale for the locale tests
+    locales                                           # Greek and German C locales for the tests
     dpkg-dev lintian                                  # the Debian package: shlibdeps, checks
     desktop-file-utils appstream                      # checks of the desktop entry and metadata
     g++-mingw-w64-x86-64 wine wine64                  # the Windows build, its tests under Wine
@@ -43,7 +43,10 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The engine must give the same numbers whatever the process locale: the tests switch to a
-# Greek locale (decimal comma) to show it.
-if ! locale -a 2>/dev/null | grep -qi '^el_GR\.utf-\?8$'; then
-    as_root localedef -i el_GR -f UTF-8 el_GR.UTF-8
-fi
+# Greek locale (decimal comma) to show it. The runner's tests also read a format from the
+# system's locale data (German).
+for name in el_GR de_DE; do
+    if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$"; then
+        as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    fi
+done

@@ -153,6 +153,16 @@ INSTANTIATE_TEST_SUITE_P(
                                 {},
                                 kEnglish,
                                 false},
+                      // Any other name is the system's: its locale data gives the format
+                      // (the tests' machines have de_DE).
+                      RoundTrip{"NameOfTheSystem",
+                                "cases/worked_example_el.json",
+                                workedExampleFile(NumberLocale::greek()),
+                                {},
+                                {"--locale", "de_DE"},
+                                {},
+                                NumberLocale{",", "."},
+                                false},
                       // Without --locale the run follows the regional settings: LC_ALL, then
                       // LC_NUMERIC, then LANG, and the C locale when none is set.
                       RoundTrip{"DefaultFromLcAll",
