@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
+
 namespace thalmuro {
 
-std::string readBytes(const std::filesystem::path& path);
-void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+using testing::readBytes;
+using testing::writeBytes;
 
 // Locale variables (LC_ALL, LC_NUMERIC, LANG) for a run.
 using LocaleEnv = std::map<std::string, std::string>;

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
+#include "file_bytes.h"
 #include "thalmuro/engine.h"
 #include "windows1253_text.h"
 
@@ -16,11 +16,7 @@ namespace thalmuro {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::readBytes;
 
 class ReportTest : public ::testing::Test {
   protected:

@@ -7,13 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -21,6 +18,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "file_bytes.h"
 #include "private_mounts.h"
 #include "thalmuro/engine.h"
 
@@ -29,38 +27,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ChildEnd;
+using testing::readBytes;
 using testing::runInChild;
+using testing::someBytes;
+using testing::tree;
+using testing::writeBytes;
 using namespace std::chrono_literals;
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// `size` bytes of every value, so that a byte written twice or left out shows.
-std::string someBytes(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t k = 0; k < size; ++k)
-        bytes[k] = static_cast<char>((k * 7 + k / 251) & 0xFF);
-    return bytes;
-}
 
 const std::string kOldBytes = "the old report\r\n";
 // Longer than a page, so that a full disk lets the first write through and fails a later one.
 const std::string kNewBytes = someBytes(3 * 4096 + 123);
-
-// Every name in the folder and below it, relative to it, sorted.
-std::vector<std::string> tree(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.push_back(entry.path().lexically_relative(folder).string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 mode_t permissions(const fs::path& path) {
     struct stat status {};

@@ -5,52 +5,29 @@
 // After windows.h, which it needs.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <random>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "file_bytes.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// `size` bytes of every value, so that a byte written twice or left out shows.
-std::string someBytes(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t k = 0; k < size; ++k)
-        bytes[k] = static_cast<char>((k * 7 + k / 251) & 0xFF);
-    return bytes;
-}
+using testing::readBytes;
+using testing::someBytes;
+using testing::tree;
+using testing::writeBytes;
 
 const std::string kOldBytes = "the old report\r\n";
 const std::string kNewBytes = someBytes(3 * 4096 + 123);
-
-// Every name in the folder and below it, relative to it, sorted.
-std::vector<std::string> tree(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.push_back(entry.path().lexically_relative(folder).u8string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 void setReadOnly(const fs::path& path, bool readOnly) {
     ASSERT_TRUE(SetFileAttributesW(path.c_str(),
