@@ -34,8 +34,16 @@ trap 'wineserver --kill 2>/dev/null || true' EXIT
 # The build lists the tests by running each test program under Wine.
 cmake --build "$build" -j"$jobs"
 
-# A test that hangs fails at a minute instead of holding up the run.
-run_tests="ctest --test-dir $build --output-on-failure -j$jobs --timeout 60"
+# Every test with English regional settings, then the runner's again with the Greek ones: Wine
+# takes the user's settings from LC_ALL, and THALMURO_USER_DECIMAL tells the tests what they
+# must then be. A test that hangs fails at a minute instead of holding up the run.
+run_tests() {
+    local ctest=(ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 60)
+    LC_ALL=C.UTF-8 THALMURO_USER_DECIMAL=. "${ctest[@]}" &&
+        LC_ALL=el_GR.UTF-8 THALMURO_USER_DECIMAL=, "${ctest[@]}" -R CliOnWindows
+}
+export -f run_tests
+export build jobs
 if [ "$(id -u)" -eq 0 ] && command -v unshare >/dev/null; then
     # The server must run where the small file system is seen: in the namespace.
     wineserver --kill 2>/dev/null || true
@@ -47,7 +55,8 @@ if [ "$(id -u)" -eq 0 ] && command -v unshare >/dev/null; then
         mount -t tmpfs -o size=256k thalmuro-small "$1"
         start_wine
         trap "wineserver --kill" EXIT
-        THALMURO_SMALL_DRIVE=T: $2' _ "$small" "$run_tests"
+        export THALMURO_SMALL_DRIVE=T:
+        run_tests' _ "$small"
 else
-    $run_tests
+    run_tests
 fi

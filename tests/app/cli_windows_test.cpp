@@ -105,6 +105,17 @@ INSTANTIATE_TEST_SUITE_P(
         WindowsRun{"RunnersOwnName", workedExampleFile(kEnglish), {"--locale", "en_US"}, kEnglish}),
     [](const ::testing::TestParamInfo<WindowsRun>& info) { return info.param.name; });
 
+// tools/test-windows.sh runs these tests with English, then Greek regional settings, and names
+// the decimal separator each should give: settings that did not take would test one format twice.
+TEST(CliOnWindows, UserSettingsAreTheRunsOwn) {
+    const char* decimal = std::getenv("THALMURO_USER_DECIMAL");
+    if (decimal == nullptr) {
+        GTEST_SKIP() << "THALMURO_USER_DECIMAL names the decimal separator of the user's settings "
+                        "(tools/test-windows.sh gives it)";
+    }
+    EXPECT_EQ(kUser.decimal_separator, decimal);
+}
+
 // A report that cannot be replaced: exit 1 with the reason, the earlier report whole and nothing
 // beside it.
 TEST(CliOnWindows, ReadOnlyReportStaysAsItWas) {
