@@ -27,6 +27,7 @@ cleanup() {
     for m in dev sys proc; do
         if mountpoint -q "$root/$m"; then umount -R "$root/$m" || umount -R -l "$root/$m"; fi
     done
+    if mountpoint -q "$root"; then umount "$root" || umount -l "$root"; fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
@@ -40,6 +41,8 @@ fi
 
 git clone -q --bare --no-local "$repo" "$root/tmp/thalmuro.git"
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+# The root a mount of its own, as on a machine, so that the tests can make their mounts private.
+mount --bind "$root" "$root"
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
 mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
