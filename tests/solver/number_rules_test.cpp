@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "process_locale.h"
+
 namespace thalmuro {
 namespace {
 
@@ -419,16 +421,7 @@ TEST(FormatCount, WritesPlainDigits) {
 
 // A toolkit may switch the process to a locale with a decimal comma; nothing here may notice.
 TEST(NumberRules, IgnoreTheProcessLocale) {
-    // As POSIX systems name them, then as Windows does.
-    const char* comma_locales[] = {"el_GR.UTF-8", "el_GR.utf8",        "de_DE.UTF-8",
-                                   "fr_FR.UTF-8", "Greek_Greece.1253", "German_Germany.1252"};
-    bool switched = false;
-    for (const char* name : comma_locales) {
-        switched = switched || (std::setlocale(LC_ALL, name) != nullptr &&
-                                std::string(std::localeconv()->decimal_point) == ",");
-    }
-    if (!switched) {
-        std::setlocale(LC_ALL, "C");
+    if (!testing::useDecimalCommaLocale()) {
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     }
     EXPECT_EQ(leadingNumber("2.5"), 2.5);

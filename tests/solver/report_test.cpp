@@ -9,6 +9,7 @@
 #include <string>
 
 #include "file_bytes.h"
+#include "process_locale.h"
 #include "thalmuro/engine.h"
 #include "windows1253_text.h"
 
@@ -97,15 +98,8 @@ TEST_F(ReportTest, WorkedExampleMatchesTheGoldenReports) {
 // A GUI toolkit switches the process to the user's locale, where the C library writes and reads
 // a decimal comma; the report must not change.
 TEST_F(ReportTest, TheProcessLocaleDoesNotChangeTheReport) {
-    // The Greek locale as POSIX systems name it, then as Windows does.
-    bool switched = false;
-    for (const char* name : {"el_GR.UTF-8", "Greek_Greece.1253"}) {
-        switched = switched || (std::setlocale(LC_ALL, name) != nullptr &&
-                                std::string(std::localeconv()->decimal_point) == ",");
-    }
-    if (!switched) {
-        std::setlocale(LC_ALL, "C");
-        GTEST_SKIP() << "no Greek locale with a decimal comma is installed";
+    if (!testing::useDecimalCommaLocale()) {
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
     }
     DiffuserInput in = workedExample(NumberLocale::english());
     in.flow_mode = FlowMode::standard;
