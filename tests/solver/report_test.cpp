@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -18,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::readBytes;
+using testing::writeBytes;
 
 class ReportTest : public ::testing::Test {
   protected:
@@ -58,7 +58,7 @@ std::string fromWindows1253(const std::string& bytes) {
 void expectGolden(const std::string& actual, const std::string& goldenName) {
     const fs::path golden = fs::path(THALMURO_TEST_DATA) / goldenName;
     if (std::getenv("THALMURO_UPDATE_GOLDEN") != nullptr) {
-        std::ofstream(golden, std::ios::binary) << actual;
+        writeBytes(golden, actual);
         return;
     }
     const std::string expected = readBytes(golden);
