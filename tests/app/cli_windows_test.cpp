@@ -5,11 +5,9 @@
 // After windows.h, which it needs.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -18,6 +16,7 @@
 #include "cli_fixtures.h"
 #include "cli_process.h"
 #include "remove_folder.h"
+#include "small_drive.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
@@ -136,23 +135,15 @@ TEST(CliOnWindows, ReadOnlyReportStaysAsItWas) {
 }
 
 TEST(CliOnWindows, FullDriveKeepsTheOldReport) {
-    const char* drive = std::getenv("THALMURO_SMALL_DRIVE");
-    if (drive == nullptr) {
-        GTEST_SKIP() << "no small drive to fill: THALMURO_SMALL_DRIVE names one (tools/"
-                        "test-windows.sh gives it when run as root)";
-    }
+    const std::string drive = testing::smallDrive();
+    if (drive.empty()) GTEST_SKIP() << testing::kNoSmallDrive;
     const ScratchDir dir;
     writeBytes(dir / "problem.json", kGoodProblem);
-    const fs::path reports = fs::path(std::string(drive) + "\\") / "cli_reports";
+    const fs::path reports = fs::path(drive + "\\") / "cli_reports";
     fs::create_directory(reports);
     const std::string oldReport = "the report of an earlier run\r\n";
     writeBytes(reports / "report.txt", oldReport);
-    {
-        std::ofstream filler(reports / "filler", std::ios::binary);
-        const std::string block(4096, 'f');
-        while (filler.write(block.data(), block.size()))
-            filler.flush();
-    }
+    testing::fillDrive(reports);
 
     const std::string report = (reports / "report.txt").u8string();
     const CliRun run = runCli(dir, {"--locale", "en_US", "problem.json", report});
@@ -161,11 +152,7 @@ TEST(CliOnWindows, FullDriveKeepsTheOldReport) {
     EXPECT_EQ(run.err, "thalmuro-cli: cannot write the report \"" + report +
                            "\": " + std::generic_category().message(ENOSPC) + "\n");
     EXPECT_EQ(readBytes(reports / "report.txt"), oldReport);
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(reports))
-        left.push_back(entry.path().filename().u8string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"filler", "report.txt"}));
+    EXPECT_EQ(testing::tree(reports), (std::vector<std::string>{"filler", "report.txt"}));
     thalmuro::testing::removeFolder(reports);
 }
 

@@ -5,9 +5,7 @@
 // After windows.h, which it needs.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
@@ -15,13 +13,17 @@
 #include <vector>
 
 #include "file_bytes.h"
+#include "small_drive.h"
 #include "thalmuro/engine.h"
 
 namespace thalmuro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::fillDrive;
+using testing::kNoSmallDrive;
 using testing::readBytes;
+using testing::smallDrive;
 using testing::someBytes;
 using testing::tree;
 using testing::writeBytes;
@@ -131,28 +133,11 @@ INSTANTIATE_TEST_SUITE_P(
              std::vector<std::string>{"old.txt"}, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
 
-// The drive that tools/test-windows.sh gives the tests: a small file system of its own, to fill.
-std::string smallDrive() {
-    const char* drive = std::getenv("THALMURO_SMALL_DRIVE");
-    return drive != nullptr ? drive : "";
-}
-
-// Fills the folder's drive with the file "filler" until nothing more goes in.
-void fill(const fs::path& folder) {
-    std::ofstream filler(folder / "filler", std::ios::binary);
-    const std::string block(4096, 'f');
-    while (filler.write(block.data(), block.size()))
-        filler.flush();
-}
-
 TEST(SafeFileOnWindows, FullDiskLeavesTheOldFileWholeAndNothingElse) {
-    if (smallDrive().empty()) {
-        GTEST_SKIP() << "no small drive to fill: THALMURO_SMALL_DRIVE names one (tools/"
-                        "test-windows.sh gives it when run as root)";
-    }
+    if (smallDrive().empty()) GTEST_SKIP() << kNoSmallDrive;
     const ScratchFolder dir(fs::u8path(smallDrive() + "\\"));
     writeBytes(dir / "report.txt", kOldBytes);
-    fill(dir.path());
+    fillDrive(dir.path());
     const std::vector<std::string> before = tree(dir.path());
 
     const std::error_code error = writeFileSafely((dir / "report.txt").u8string(), kNewBytes);
