@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cerrno>
@@ -15,6 +16,7 @@
 #include <optional>
 
 #include "main_window.h"
+#include "project_files.h"
 #include "report_failure.h"
 #include "thalmuro/engine.h"
 #include "ui_test_support.h"
@@ -36,10 +38,13 @@ struct PromptSeen {
     std::optional<Qt::CursorShape> cursor;
 };
 
-// Answers an input prompt: records it, then types `answer` and presses OK, or presses
-// "Άκυρο" when there is no answer.
-ModalAnswerer::Handler answerPrompt(PromptSeen& seen, std::optional<QString> answer) {
-    return [&seen, answer](QWidget* modal) {
+// How a test answers an input prompt.
+enum class Reply { type, cancel, acceptOffer };
+
+// Answers an input prompt: records it, then types `answer` and presses OK (Reply::type),
+// presses "Άκυρο" (Reply::cancel), or presses OK on the answer offered (Reply::acceptOffer).
+ModalAnswerer::Handler answerPrompt(PromptSeen& seen, Reply reply, const QString& answer = {}) {
+    return [&seen, reply, answer](QWidget* modal) {
         auto* dialog = qobject_cast<QInputDialog*>(modal);
         if (dialog == nullptr) {
             modal->close();
@@ -50,12 +55,18 @@ ModalAnswerer::Handler answerPrompt(PromptSeen& seen, std::optional<QString> ans
                 std::nullopt};
         if (const QCursor* cursor = QGuiApplication::overrideCursor())
             seen.cursor = cursor->shape();
-        if (answer) dialog->setTextValue(*answer);
-        const QString button = answer ? dialog->okButtonText() : dialog->cancelButtonText();
+        if (reply == Reply::type) dialog->setTextValue(answer);
+        const QString button =
+            reply == Reply::cancel ? dialog->cancelButtonText() : dialog->okButtonText();
         for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
             if (b->text() == button) b->click();
         }
     };
+}
+
+// Types `answer` and presses OK, or presses "Άκυρο" when there is no answer.
+ModalAnswerer::Handler answerPrompt(PromptSeen& seen, const std::optional<QString>& answer) {
+    return answer ? answerPrompt(seen, Reply::type, *answer) : answerPrompt(seen, Reply::cancel);
 }
 
 // The first line (CR LF ends) where two reports differ, for the failure message.
@@ -72,6 +83,15 @@ QString firstDifference(const QByteArray& actual, const QByteArray& expected) {
         }
     }
     return QString();
+}
+
+// Writes `problem` as a problem file; false when it cannot.
+bool writeProblem(const QString& path, const thalmuro::DiffuserInput& problem) {
+    const std::string text = thalmuro::problemText(problem);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size());
 }
 
 std::error_code posixError(int error) {
@@ -124,6 +144,9 @@ class SolveTest : public QObject {
     }
 
   private slots:
+    // Opening a problem file records it among the recent files: in a settings file of the
+    // test's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
         QVERIFY(folder_.isValid());
         previousFolder_ = QDir::currentPath();
@@ -308,6 +331,100 @@ class SolveTest : public QObject {
         QCOMPARE(fileSeen.name, QString("fileNamePrompt"));
         QCOMPARE(state_->results.q_riser[0], ratio * 0.3528 / 14);
         QVERIFY(buttonsEnabled());
+    }
+
+    // The ratio question offers 0,90 written in the window's format, so that OK on the offer
+    // gives x = 0.90 under every setting, or the ratio saved in the problem file opened, in the
+    // window's format; a file whose question was cancelled or answered empty offers 0,90.
+    void ratioOffered_data() {
+        const thalmuro::NumberLocale greek = thalmuro::NumberLocale::greek();
+        const thalmuro::NumberLocale english = thalmuro::NumberLocale::english();
+        const std::optional<QString> cancelled;
+        QTest::addColumn<thalmuro::NumberLocale>("locale");
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<thalmuro::NumberLocale>("fileLocale");
+        QTest::addColumn<std::optional<QString>>("fileRatio");
+        QTest::addColumn<QString>("offer");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("Greek") << greek << false << greek << cancelled << "0,90" << 0.9;
+        QTest::newRow("English") << english << false << english << cancelled << "0.90" << 0.9;
+        QTest::newRow("Greek, Greek file")
+            << greek << true << greek << std::optional<QString>("0,8") << "0,8" << 0.8;
+        QTest::newRow("English, Greek file")
+            << english << true << greek << std::optional<QString>("0,75") << "0.75" << 0.75;
+        QTest::newRow("Greek, English file")
+            << greek << true << english << std::optional<QString>("0.7") << "0,7" << 0.7;
+        QTest::newRow("Greek, file cancelled")
+            << greek << true << greek << cancelled << "0,90" << 0.9;
+        QTest::newRow("English, file answered empty")
+            << english << true << english << std::optional<QString>("") << "0.90" << 0.9;
+    }
+    void ratioOffered() {
+        QFETCH(thalmuro::NumberLocale, locale);
+        QFETCH(bool, withFile);
+        QFETCH(thalmuro::NumberLocale, fileLocale);
+        QFETCH(std::optional<QString>, fileRatio);
+        QFETCH(QString, offer);
+        QFETCH(double, ratio);
+        open(locale);
+        if (withFile) {
+            thalmuro::DiffuserInput problem = thalmuro::workedExample(fileLocale);
+            problem.flow_mode = thalmuro::FlowMode::user;
+            problem.decimal_separator = fileLocale.decimal_separator;
+            if (fileRatio) problem.ratio = fileRatio->toStdString();
+            const QString file = folder_.filePath("πρόβλημα.json");
+            QVERIFY(writeProblem(file, problem));
+            QVERIFY(window_->projectFiles().openFile(file));
+        } else {
+            loadExample("paroxi_kathorismeni");
+        }
+        PromptSeen ratioSeen, fileSeen;
+        ModalAnswerer answerer;
+        answerer.then(answerPrompt(ratioSeen, Reply::acceptOffer));
+        answerer.then(answerPrompt(fileSeen, Reply::cancel));
+        solve();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        QCOMPARE(ratioSeen.initial, offer);
+        QCOMPARE(state_->results.q_riser[0], ratio * 0.3528 / 14);
+    }
+
+    // The next question offers the answer given last; after Cancel, an empty or a blank
+    // answer it offers 0,90 again.
+    void ratioOfferFollowsAnswers_data() {
+        QTest::addColumn<thalmuro::NumberLocale>("locale");
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QString>("offer");
+        const thalmuro::NumberLocale greek = thalmuro::NumberLocale::greek();
+        const thalmuro::NumberLocale english = thalmuro::NumberLocale::english();
+        QTest::newRow("0,85") << greek << std::optional<QString>("0,85") << "0,85";
+        QTest::newRow("0.6 in English") << english << std::optional<QString>("0.6") << "0.6";
+        QTest::newRow("Cancel") << greek << std::optional<QString>() << "0,90";
+        QTest::newRow("empty") << greek << std::optional<QString>("") << "0,90";
+        QTest::newRow("blank in English") << english << std::optional<QString>("  ") << "0.90";
+    }
+    void ratioOfferFollowsAnswers() {
+        QFETCH(thalmuro::NumberLocale, locale);
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QString, offer);
+        open(locale);
+        loadExample("paroxi_kathorismeni");
+        const QString firstAnswer = QString::fromStdString(thalmuro::formatGeneral(0.5, locale));
+        PromptSeen first, second, third, fileSeen;
+        ModalAnswerer answerer;
+        answerer.then(answerPrompt(first, Reply::type, firstAnswer));
+        answerer.then(answerPrompt(fileSeen, Reply::cancel));
+        answerer.then(answerPrompt(second, answer));
+        answerer.then(answerPrompt(fileSeen, Reply::cancel));
+        answerer.then(answerPrompt(third, Reply::acceptOffer));
+        answerer.then(answerPrompt(fileSeen, Reply::cancel));
+        solve();
+        solve();
+        solve();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        QCOMPARE(second.initial, firstAnswer);
+        QCOMPARE(third.initial, offer);
     }
 
     // A balancing that outlasts the delay opens a modal progress window; its stop button ends

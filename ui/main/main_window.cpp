@@ -523,7 +523,10 @@ void MainWindow::solve() {
         problem = input();
         // In the user flow mode the ratio is asked first; the engine reads the answer.
         if (problem.flow_mode == FlowMode::user) {
-            problem.ratio = askLine(this, kRatioPrompt);
+            const std::string offer = ratioOffer(lastRatio_, numberLocale_);
+            Prompt ratioPrompt = kRatioPrompt;
+            ratioPrompt.initial_text = offer;
+            problem.ratio = askLine(this, ratioPrompt);
             if (problem.ratio != lastRatio_) {
                 lastRatio_ = problem.ratio;
                 emit ratioAnswered();

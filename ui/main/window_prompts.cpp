@@ -42,6 +42,12 @@ std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt) {
     return dialog.textValue().toStdString();
 }
 
+std::string ratioOffer(const std::optional<std::string>& lastAnswer, const NumberLocale& locale) {
+    // A cancelled question, an empty or a blank answer leave nothing worth offering again.
+    if (lastAnswer && lastAnswer->find_first_not_of(" \t") != std::string::npos) return *lastAnswer;
+    return formatPattern(kDefaultRatio, "0.00", locale);
+}
+
 BusyPointer::BusyPointer() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 }

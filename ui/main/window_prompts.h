@@ -25,9 +25,19 @@ struct Prompt {
     std::string_view name;
 };
 
-// The ratio x of qc = x Q / N, asked before a Solve in the user flow mode.
+// The ratio x of qc = x Q / N, asked before a Solve in the user flow mode. The answer it offers
+// depends on what was answered before: ratioOffer.
 inline constexpr Prompt kRatioPrompt{" qc=x*qtotal/Ανυψωτήρες    Δώσε το x !!ΠΡΟΣΟΧΗ!! Χ<1",
-                                     "Εισαγωγή Αναλογίας", "0,90", "ratioPrompt"};
+                                     "Εισαγωγή Αναλογίας", "", "ratioPrompt"};
+
+// The ratio offered when nothing was answered before: qc = 0.90 Q / N.
+inline constexpr double kDefaultRatio = 0.90;
+
+// The answer the ratio question offers: `lastAnswer`, the answer given last in this session or
+// read from the open problem file, when it holds any text; otherwise kDefaultRatio written in
+// `locale` ("0,90" with a decimal comma, "0.90" with a decimal point), so that accepting the
+// offer gives 0.90 in every regional format rather than 90 where the comma groups digits.
+std::string ratioOffer(const std::optional<std::string>& lastAnswer, const NumberLocale& locale);
 
 // The report's file name, asked once the Solve is over.
 inline constexpr Prompt kFileNamePrompt{"Δώστε το όνομα της δοκιμής και την κατάληξη",
