@@ -2,28 +2,28 @@
 // is closed.
 //
 //   thalmuro [PROBLEM.json]
-//   thalmuro --version | -h | --help
+//   thalmuro --version | -h | --help | --help-all
 //
 // A problem file named on the command line is opened at start, as with "Άνοιγμα…".
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "bitmaps.h"
 #include "number_locale.h"
 #include "program.h"
 #include "project_files.h"
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    // The name and version --version shows; the desktop entry the session matches the windows
-    // to, for the taskbar's icon and name.
-    QApplication::setApplicationName(QStringLiteral("thalmuro"));
-    QApplication::setApplicationVersion(QStringLiteral(THALMURO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(THALMURO_DESKTOP_ID));
-    QApplication::setWindowIcon(thalmuro::programIcon());
+namespace {
 
-    QCommandLineParser arguments;
+// The name and version --version shows.
+void nameProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("thalmuro"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(THALMURO_VERSION));
+}
+
+void describeOptions(QCommandLineParser& arguments) {
     arguments.setApplicationDescription(
         QStringLiteral("Υδραυλικός υπολογισμός διαχυτήρα: ανοίγει το αρχείο προβλήματος που "
                        "δίνεται."));
@@ -32,6 +32,42 @@ int main(int argc, char** argv) {
     arguments.addPositionalArgument(QStringLiteral("PROBLEM.json"),
                                     QStringLiteral("αρχείο προβλήματος"),
                                     QStringLiteral("[PROBLEM.json]"));
+}
+
+// The application object of the windows needs a display and ends the program without one (over
+// ssh, in a text console). The version and the options need none: they are answered here, on a
+// core application object, and the program ends. A command line that this parser cannot read,
+// as one with Qt's own options such as -platform NAME, is left to the parser of the windows'
+// application object, which knows them and reports errors as before.
+void answerWithoutDisplay(int argc, char** argv) {
+    const QCoreApplication core(argc, argv);
+    nameProgram();
+    QCommandLineParser arguments;
+    describeOptions(arguments);
+    if (!arguments.parse(QCoreApplication::arguments())) return;
+    // Both end the program.
+    if (arguments.isSet(QStringLiteral("version"))) arguments.showVersion();
+    if (arguments.isSet(QStringLiteral("help"))) arguments.showHelp();
+    // --help-all lists the options of the windows' application object, so that one is created
+    // for it; no window opens, and the offscreen platform needs no display.
+    if (arguments.isSet(QStringLiteral("help-all")) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    answerWithoutDisplay(argc, argv);
+
+    QApplication application(argc, argv);
+    nameProgram();
+    // The desktop entry the session matches the windows to, for the taskbar's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral(THALMURO_DESKTOP_ID));
+    QApplication::setWindowIcon(thalmuro::programIcon());
+
+    QCommandLineParser arguments;
+    describeOptions(arguments);
     arguments.process(application);
 
     // Numbers are read and written in the user's regional format (LC_ALL, LC_NUMERIC, LANG).

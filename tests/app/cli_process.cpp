@@ -47,12 +47,13 @@ CliRun runProgram(const std::string& file, const ScratchDir& dir,
     program.args.insert(program.args.end(), args.begin(), args.end());
     for (const std::string& entry : testing::currentEnvironment()) {
         const std::string name = entry.substr(0, entry.find('='));
-        if (name != "LC_ALL" && name != "LC_NUMERIC" && name != "LANG") {
+        if (name != "LC_ALL" && name != "LC_NUMERIC" && name != "LANG" && env.count(name) == 0) {
             program.environment.push_back(entry);
         }
     }
-    for (const auto& [name, value] : env)
-        program.environment.push_back(name + "=" + value);
+    for (const auto& [name, value] : env) {
+        if (value) program.environment.push_back(name + "=" + *value);
+    }
     program.folder = dir.path().string();
     program.out = (dir / "stdout").string();
     program.err = (dir / "stderr").string();

@@ -17,8 +17,9 @@ namespace thalmuro {
 using testing::readBytes;
 using testing::writeBytes;
 
-// Locale variables (LC_ALL, LC_NUMERIC, LANG) for a run.
-using LocaleEnv = std::map<std::string, std::string>;
+// Environment variables for a run, mostly the locale's (LC_ALL, LC_NUMERIC, LANG): each
+// replaces the test's own variable of that name, and one without a value leaves it out.
+using LocaleEnv = std::map<std::string, std::optional<std::string>>;
 
 struct CliRun {
     int status = -1;  // exit status; -1 when the program did not exit normally
@@ -53,7 +54,8 @@ struct Limits {
     std::chrono::milliseconds time = std::chrono::minutes(1);  // then it is killed
 };
 
-// Runs `program` in `dir` with the test's environment minus its locale variables, plus `env`.
+// Runs `program` in `dir` with the test's environment minus its locale variables and those
+// that `env` names, plus those that `env` gives a value.
 // Standard output and error go to two files of `dir`, read back and removed.
 CliRun runProgram(const std::string& program, const ScratchDir& dir,
                   const std::vector<std::string>& args, const LocaleEnv& env = {},

@@ -17,6 +17,26 @@ namespace {
 const std::string kDesktopProgram = THALMURO_DESKTOP;
 const LocaleEnv kOffscreen = {{"QT_QPA_PLATFORM", "offscreen"}};
 
+// As over ssh or in a text console: no display and no platform chosen, so that the windows'
+// application object could not start.
+const LocaleEnv kNoDisplay = {{"DISPLAY", std::nullopt},
+                              {"WAYLAND_DISPLAY", std::nullopt},
+                              {"QT_QPA_PLATFORM", std::nullopt}};
+
+// The version and the options need no display: each answers as it does on one and exits 0.
+TEST(DesktopProgram, AnswersWithoutADisplay) {
+    const ScratchDir dir;
+    for (const char* option : {"--version", "-v", "--help", "-h", "--help-all"}) {
+        SCOPED_TRACE(option);
+        const CliRun withDisplay = runProgram(kDesktopProgram, dir, {option}, kOffscreen);
+        const CliRun without = runProgram(kDesktopProgram, dir, {option}, kNoDisplay);
+        EXPECT_EQ(without.status, 0) << without.end << '\n' << without.err;
+        EXPECT_EQ(without.err, withDisplay.err);
+        EXPECT_FALSE(without.out.empty());
+        EXPECT_EQ(without.out, withDisplay.out);
+    }
+}
+
 TEST(DesktopProgram, ShowsItsVersion) {
     const ScratchDir dir;
     for (const char* option : {"--version", "-v"}) {
