@@ -53,7 +53,8 @@ ChecksWindow::ChecksWindow(NumberLocale numberLocale, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     tabs_ = named(new QTabWidget(this), QStringLiteral("karteles"));
-    tabs_->addTab(createChecksTab(), QStringLiteral("Έλεγχοι"));
+    checksTab_ = createChecksTab();
+    tabs_->addTab(checksTab_, QStringLiteral("Έλεγχοι"));
     conditionsTab_ = new ConditionsTab(numberLocale_, tabs_);
     tabs_->addTab(conditionsTab_, QStringLiteral("Συνθήκες Λειτουργίας"));
     auto* layout = new QVBoxLayout(this);
@@ -99,7 +100,10 @@ QWidget* ChecksWindow::createChecksTab() {
     auto* skippedLayout = new QVBoxLayout(skippedBox);
     skippedSteps_ = named(new QLabel, QStringLiteral("paraleifthenta_vimata"));
     skippedSteps_->setWordWrap(true);
-    skippedSteps_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable by keyboard as well, which lets it take the keyboard focus, so that a screen
+    // reader reads the list when the main window's status line leads here.
+    skippedSteps_->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
     skippedLayout->addWidget(skippedSteps_);
     layout->addWidget(skippedBox);
 
@@ -146,6 +150,11 @@ void ChecksWindow::showDesign(const SolvedDesign& design) {
     showSkippedSteps();
     showCrossCheck();
     conditionsTab_->setDesign(design.problem, settings_);
+}
+
+void ChecksWindow::goToSkippedSteps() {
+    tabs_->setCurrentWidget(checksTab_);
+    skippedSteps_->setFocus(Qt::OtherFocusReason);
 }
 
 void ChecksWindow::velocityEdited() {

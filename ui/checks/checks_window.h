@@ -41,6 +41,10 @@ class ChecksWindow : public QWidget {
 
     ConditionsTab* conditionsTab() const { return conditionsTab_; }
 
+    // Brings the tab of the checks forward with the list of skipped steps in view and the
+    // keyboard focus on it, for whoever is sent to the skipped steps of the last Solve.
+    void goToSkippedSteps();
+
   private:
     QWidget* createChecksTab();
     // Reads the self-cleansing velocity box; a readable positive velocity re-runs the checks.
@@ -53,8 +57,9 @@ class ChecksWindow : public QWidget {
     CheckSettings settings_;
     std::optional<SolvedDesign> design_;
 
-    // The two tabs (karteles): the checks and the operating conditions.
+    // The two tabs (karteles): the checks (elegxoi) and the operating conditions.
     QTabWidget* tabs_ = nullptr;
+    QWidget* checksTab_ = nullptr;
     // The self-cleansing velocity, m/s (taxytita_aftokatharismou), and what is wrong with it.
     QLineEdit* velocityBox_ = nullptr;
     QLabel* velocityHint_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QWindow>
 #include <algorithm>
@@ -96,6 +97,7 @@ class ScreenFit : public QObject {
           paintBackground_(std::move(paintBackground)) {
         setWindowSize(windowSizeFor(clientSize_));
         window_->installEventFilter(this);
+        if (QStatusBar* bar = statusBar()) bar->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -112,6 +114,14 @@ class ScreenFit : public QObject {
         }
         if (!area_.isNull() && watched == area_->parentWidget() && event->type() == QEvent::Resize)
             area_->setGeometry(area_->parentWidget()->rect());
+        if (watched == statusBar()) {
+            if (event->type() == QEvent::ShowToParent) {
+                shownStatusHeight_ = statusBar()->sizeHint().height();
+                statusBarToggled(shownStatusHeight_);
+            } else if (event->type() == QEvent::HideToParent) {
+                statusBarToggled(-shownStatusHeight_);
+            }
+        }
         return false;
     }
 
@@ -123,15 +133,33 @@ class ScreenFit : public QObject {
         return main != nullptr ? main->centralWidget() : window_;
     }
 
-    int menuHeight(int width) const {
-        const auto* main = qobject_cast<const QMainWindow*>(window_);
-        const QWidget* menu = main != nullptr ? main->menuWidget() : nullptr;
-        return menu != nullptr ? menu->heightForWidth(width) : 0;
+    // The status bar of a main window, when it has one.
+    QStatusBar* statusBar() const {
+        return window_->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
     }
 
-    // The window's size for a client area of `client`, below the menu bar at that width.
+    // The height of the bars around the client area at the window's width `width`: the menu
+    // bar, and the status bar while it is shown.
+    int barsHeight(int width) const {
+        const auto* main = qobject_cast<const QMainWindow*>(window_);
+        const QWidget* menu = main != nullptr ? main->menuWidget() : nullptr;
+        const QStatusBar* status = statusBar();
+        return (menu != nullptr ? menu->heightForWidth(width) : 0) +
+               (status != nullptr && !status->isHidden() ? status->sizeHint().height() : 0);
+    }
+
+    // The window's size for a client area of `client`, between its bars at that width.
     QSize windowSizeFor(QSize client) const {
-        return {client.width(), client.height() + menuHeight(client.width())};
+        return {client.width(), client.height() + barsHeight(client.width())};
+    }
+
+    // The status bar was shown or hidden, `change` its height or minus it: the window grows or
+    // shrinks by as much, so that the client area and its controls keep their size, whatever
+    // size the user gave the window. Where the window no longer fits its screen, or fits it
+    // again, it scrolls or stops scrolling.
+    void statusBarToggled(int change) {
+        if (area_.isNull()) setWindowSize(window_->size() + QSize(0, change));
+        fitIfShown();
     }
 
     void setWindowSize(QSize size) {
@@ -199,13 +227,13 @@ class ScreenFit : public QObject {
         for (int round = 0; round < 2; ++round) {
             const bool needsAcross = widthWith(down) - (down ? bar : 0) < clientSize_.width();
             const bool needsDown =
-                room.height() - menuHeight(widthWith(down)) - (across ? bar : 0) <
+                room.height() - barsHeight(widthWith(down)) - (across ? bar : 0) <
                 clientSize_.height();
             across = needsAcross;
             down = needsDown;
         }
         const int width = widthWith(down);
-        return {width, std::min(clientSize_.height() + menuHeight(width) + (across ? bar : 0),
+        return {width, std::min(clientSize_.height() + barsHeight(width) + (across ? bar : 0),
                                 room.height())};
     }
 
@@ -273,6 +301,7 @@ class ScreenFit : public QObject {
     const WindowSizing sizing_;
     const BackgroundPainter paintBackground_;
     QPointer<QScrollArea> area_;
+    int shownStatusHeight_ = 0;  // the status bar's height when it was last shown
     QMargins frameMargins_;
     QPointer<QWindow> watchedWindow_;
     QMetaObject::Connection availableGeometryChanged_;

@@ -17,7 +17,8 @@ enum class WindowSizing { fixed, resizable };
 using BackgroundPainter = std::function<void(QWidget* target)>;
 
 // Gives `window` a client area of `widthTwips` x `heightTwips`: the window itself, or below the
-// menu bar the central widget of a QMainWindow.
+// menu bar the central widget of a QMainWindow. A QMainWindow's status bar, created before this
+// call, is not part of it: the window grows by the status bar's height while it is shown.
 //
 // Where the window, with its frame and menu bar, fits the available area of its screen, it
 // opens at that size and nothing else changes. Where it does not, it opens at the largest size

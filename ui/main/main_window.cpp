@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
 #include <algorithm>
 #include <initializer_list>
 #include <limits>
@@ -152,12 +154,13 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     setCentralWidget(client);
     createMenus();
     createControls(client);
+    createStatusLine();
     arrangeFocusOrder();
     followFocusInTable();
 
     // The opening size gives the client area below the menu bar its 13665 x 9675 twips. No
     // layout manager is used: a larger window shows more of the picture and of the table,
-    // and no control moves or changes size.
+    // and no control moves or changes size. The status line adds its height below them.
     setClientSize(this, kClientWidthTwips, kClientHeightTwips, WindowSizing::resizable,
                   [client](QWidget* target) { client->paintBackground(target); });
 
@@ -349,6 +352,29 @@ QAction* MainWindow::addSolvedDesignEntry(const QString& caption, const QString&
     return entry;
 }
 
+void MainWindow::createStatusLine() {
+    statusLine_ = named(statusBar(), QStringLiteral("grammi_katastasis"));
+    statusLine_->setFont(QApplication::font(statusLine_));
+    // Pale amber: a notice that the report holds values it could not compute, not an error.
+    setBackground(statusLine_, QColor(255, 243, 205));
+    auto* sign = new QLabel;
+    const int signSize = statusLine_->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    sign->setPixmap(
+        statusLine_->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(signSize));
+    skippedStepsText_ = named(new QLabel, QStringLiteral("paraleifthenta_vimata"));
+    skippedStepsText_->setTextFormat(Qt::RichText);
+    skippedStepsText_->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                               Qt::LinksAccessibleByKeyboard);
+    connect(skippedStepsText_, &QLabel::linkActivated, this, &MainWindow::skippedStepsRequested);
+    statusLine_->addWidget(sign);
+    statusLine_->addWidget(skippedStepsText_, 1);
+    statusLine_->hide();
+    connect(this, &MainWindow::solved, this,
+            [this](const DiffuserInput& problem, const SolveOutcome& outcome) {
+                showSkippedSteps(problem, outcome);
+            });
+}
+
 void MainWindow::arrangeFocusOrder() {
     // The Sharp button first; then the fitting pair, the general inputs, the fill aids, the
     // table row by row, the buttons and the scroll bar.
@@ -361,7 +387,8 @@ void MainWindow::arrangeFocusOrder() {
             order.push_back(cell(static_cast<Column>(column), row));
         }
     }
-    order.insert(order.end(), {solveButton_, graphsButton_, loadingShaftButton_, tableScrollBar_});
+    order.insert(order.end(), {solveButton_, graphsButton_, loadingShaftButton_, tableScrollBar_,
+                               skippedStepsText_});
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -564,6 +591,25 @@ void MainWindow::solve() {
     // A report that could not be written is the one failure the user needs to hear about,
     // since nothing else would tell.
     if (writeError) showInformation(this, reportFailureText(*fileName, writeError));
+}
+
+void MainWindow::showSkippedSteps(const DiffuserInput& problem, const SolveOutcome& outcome) {
+    const std::size_t causes = explainSkipped(problem, outcome, numberLocale_).size();
+    if (causes == 0) {
+        statusLine_->hide();
+        return;
+    }
+    const QString count =
+        causes == 1 ? QStringLiteral("1 αιτία") : QStringLiteral("%1 αιτίες").arg(causes);
+    const QString text = QStringLiteral(
+                             "Η επίλυση παρέλειψε βήματα που δεν υπολογίζονται (%1): όσα "
+                             "αποτελέσματα εξαρτώνται από αυτά κρατούν προηγούμενες τιμές.")
+                             .arg(count);
+    const QString link = QStringLiteral("Δείτε τα στον Έλεγχο Σχεδιασμού");
+    skippedStepsText_->setText(
+        QStringLiteral("%1 <a href=\"#paraleifthenta_vimata\">%2</a>").arg(text, link));
+    skippedStepsText_->setAccessibleName(text + QLatin1Char(' ') + link);
+    statusLine_->show();
 }
 
 void MainWindow::exportResults() {

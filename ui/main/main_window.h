@@ -15,11 +15,13 @@
 class QAction;
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QStatusBar;
 
 namespace thalmuro {
 
@@ -77,6 +79,9 @@ class MainWindow : public QMainWindow {
     void instructionsRequested();  // help_general
     void aboutRequested();         // about
     void reportViewRequested();    // provoli_anaforas
+    // The link of the status line that tells of skipped steps: the design checks at the
+    // skipped steps of the last Solve.
+    void skippedStepsRequested();
     // A Solve wrote its report to a file: lastReport() holds it.
     void reportWritten();
     // The answer to the ratio question differs from the last one.
@@ -91,6 +96,7 @@ class MainWindow : public QMainWindow {
     void createControls(QWidget* client);
     void createSectionTable();
     void createMenus();
+    void createStatusLine();
     void arrangeFocusOrder();
 
     void scrollTable(int value);
@@ -105,6 +111,9 @@ class MainWindow : public QMainWindow {
     void solve();
     // Saves the per-riser results of the last Solve as CSV in a file the user names.
     void exportResults();
+    // After a Solve that skipped steps, shows the status line with the number of their causes;
+    // after one that skipped none, hides it.
+    void showSkippedSteps(const DiffuserInput& problem, const SolveOutcome& outcome);
 
     // Reads the section count N from Text2 into tmimata and returns how many rows of the
     // table the fill aids may touch.
@@ -159,6 +168,10 @@ class MainWindow : public QMainWindow {
     // (exagogi_apotelesmaton), enabled by the first Solve.
     QAction* reportViewEntry_ = nullptr;
     QAction* resultsExportEntry_ = nullptr;
+    // The status bar (grammi_katastasis), shown only while it tells that the last Solve skipped
+    // steps, and its text with the link to the design checks (paraleifthenta_vimata).
+    QStatusBar* statusLine_ = nullptr;
+    QLabel* skippedStepsText_ = nullptr;
 
     // The answer to the ratio question last given in this session or read from a file.
     std::optional<std::string> lastRatio_;

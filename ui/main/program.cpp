@@ -32,6 +32,10 @@ Program::Program(const NumberLocale& numberLocale)
     QAction* checksEntry = mainWindow_.addSolvedDesignEntry(utf8("Έλεγχος Σχεδιασμού"),
                                                             QStringLiteral("elegxos_sxediasmou"));
     QObject::connect(checksEntry, &QAction::triggered, [this] { openChecksWindow(); });
+    // The status line's link after a Solve that skipped steps opens them there.
+    QObject::connect(&mainWindow_, &MainWindow::skippedStepsRequested, [this] {
+        if (ChecksWindow* window = openChecksWindow()) window->goToSkippedSteps();
+    });
     QObject::connect(
         &mainWindow_, &MainWindow::solved,
         [this](const DiffuserInput& problem, const SolveOutcome& outcome,
@@ -62,11 +66,12 @@ void Program::openGraphWindow() {
     }
 }
 
-void Program::openChecksWindow() {
-    if (!lastDesign_) return;
+ChecksWindow* Program::openChecksWindow() {
+    if (!lastDesign_) return nullptr;
     const bool created = checksWindow_.isNull();
     ChecksWindow* window = showChecksWindow(checksWindow_, numberLocale_);
     if (created) window->showDesign(*lastDesign_);
+    return window;
 }
 
 void Program::followSolve(const DiffuserInput& problem, const SolveOutcome& outcome,

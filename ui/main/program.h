@@ -41,7 +41,9 @@ class Program {
 
   private:
     void openGraphWindow();
-    void openChecksWindow();
+    // Opens the design-check window on the last Solve's design, or brings it to the front;
+    // nothing before the first Solve.
+    ChecksWindow* openChecksWindow();
     // Keeps what the last Solve left for the design-check window and shows it there.
     void followSolve(const DiffuserInput& problem, const SolveOutcome& outcome,
                      const SharedState& solvedState);
