@@ -267,6 +267,50 @@ class SmallScreensTest : public QObject {
         QCOMPARE(answerer.unexpected(), 0);
     }
 
+    // After a Solve that skipped steps, the main window's status line shows below the client
+    // area and the window stays within its screen, the scroll area giving up the line's height;
+    // after a Solve that skipped none, the line is gone and the window has its size back.
+    void statusLineStaysOnTheScreen_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("laptop") << "laptop";
+        QTest::newRow("tiny") << "tiny";
+    }
+    void statusLineStaysOnTheScreen() {
+        QFETCH(QString, screen);
+        QWidget* reference = open("Form1", screenNamed("desk"));
+        QVERIFY(reference);
+        const QSize whole = reference->size();
+        delete reference;
+
+        auto* window = static_cast<thalmuro::MainWindow*>(open("Form1", screenNamed(screen)));
+        QVERIFY(window);
+        QVERIFY(scrollArea(window));
+        const QSize before = window->size();
+        const auto solve = [&](const thalmuro::DiffuserInput& problem) {
+            window->showProblem(problem);
+            ModalAnswerer answerer;
+            answerer.then([](QWidget* modal) { modal->close(); });
+            control<QPushButton>(window, "Command1")->click();
+            QVERIFY(answerer.allAnswered());
+        };
+        // Bell-mouthed risers at a discharge for which their inlet formula has no value.
+        thalmuro::DiffuserInput skipping = thalmuro::workedExample(thalmuro::NumberLocale::greek());
+        skipping.total_discharge = "0,5";
+        skipping.fitting = thalmuro::FittingType::Bell;
+        solve(skipping);
+        auto* line = control<QWidget>(window, "grammi_katastasis");
+        QVERIFY(line->isVisible());
+        checkFits(window, screenNamed(screen), whole + QSize(0, line->height()));
+        QVERIFY(window->rect().contains(line->geometry()));
+        const QScrollArea* area = scrollArea(window);
+        QTRY_VERIFY(area->mapTo(window, QPoint(0, area->height())).y() <=
+                    line->mapTo(window, QPoint(0, 0)).y());
+
+        solve(thalmuro::workedExample(thalmuro::NumberLocale::greek()));
+        QVERIFY(!line->isVisible());
+        QCOMPARE(window->size(), before);
+    }
+
     // In the scrolled main window the section table keeps scrolling its rows as it does on a
     // large screen (the same scroll-bar values), and the scroll area then shows the row.
     void tableAndWindowFollowFocus_data() {

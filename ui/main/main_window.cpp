@@ -602,10 +602,10 @@ void MainWindow::showSkippedSteps(const DiffuserInput& problem, const SolveOutco
     const QString count =
         causes == 1 ? QStringLiteral("1 αιτία") : QStringLiteral("%1 αιτίες").arg(causes);
     const QString text = QStringLiteral(
-                             "Η επίλυση παρέλειψε βήματα που δεν υπολογίζονται (%1): όσα "
-                             "αποτελέσματα εξαρτώνται από αυτά κρατούν προηγούμενες τιμές.")
+                             "Η επίλυση παρέλειψε βήματα (%1)· κρατήθηκαν προηγούμενες τιμές "
+                             "στα αποτελέσματα και στην αναφορά.")
                              .arg(count);
-    const QString link = QStringLiteral("Δείτε τα στον Έλεγχο Σχεδιασμού");
+    const QString link = QStringLiteral("Δείτε τις αιτίες");
     skippedStepsText_->setText(
         QStringLiteral("%1 <a href=\"#paraleifthenta_vimata\">%2</a>").arg(text, link));
     skippedStepsText_->setAccessibleName(text + QLatin1Char(' ') + link);
