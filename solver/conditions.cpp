@@ -291,7 +291,9 @@ class ConditionsRun {
                 if (stopped_.load()) return;
                 const std::size_t index = next_.fetch_add(1);
                 if (index >= conditions_.size()) return;
-                solve(index);
+                // A condition whose balancing the stop cut short is not done, and the host,
+                // which stopped the run, is not asked again.
+                if (!solve(index)) return;
                 const std::size_t done = done_.fetch_add(1) + 1;
                 if (progress_ && !progress_->keepGoing(done, conditions_.size())) stop();
             }
@@ -335,7 +337,8 @@ class ConditionsRun {
 
     void stop() { stopped_.store(true); }
 
-    void solve(std::size_t index) {
+    // Solves condition `index`; false when the run's stop cut its balancing short.
+    bool solve(std::size_t index) {
         const OperatingCondition& condition = conditions_[index];
         DiffuserInput input = problem_;
         if (!(ownQ_ && *ownQ_ == condition.q)) {
@@ -349,11 +352,12 @@ class ConditionsRun {
         Balancing balancing(*this, index);
         const SolveOutcome outcome =
             solveDesign(input, *state, locale_, &balancing, ReportWanted::no);
-        if (balancing.stoppedRun()) return;
+        if (balancing.stoppedRun()) return false;
         ConditionResult& result = results_[index];
         takeFigures(*state, outcome, result);
         result.checks = checkDesign(input, *state, outcome, locale_, settings_);
         result.solved = true;
+        return true;
     }
 
     const DiffuserInput& problem_;
