@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "thalmuro/engine.h"
@@ -254,6 +255,28 @@ TEST(Failures, StepsThatCannotBeComputedKeepEarlierValues) {
     bell.fitting = FittingType::Bell;
     const SolveOutcome bellOut = solve(bell, state);
     EXPECT_TRUE(skipped(bellOut, "cd(1)", Fault::negative_fractional_power));
+}
+
+// A value met with several faults tells the first in the order of Fault; a value that is not
+// finite without one is an overflow.
+TEST(Failures, TheFirstFaultIsTold) {
+    const unsigned zero = Num::bit(Fault::division_by_zero);
+    const struct {
+        Num value;
+        Fault expected;
+    } cases[] = {
+        {Num(1.5), Fault::none},
+        {Num(HUGE_VAL), Fault::overflow},
+        {Num::failed(Fault::below_precision), Fault::below_precision},
+        {Num(0.0, zero | Num::bit(Fault::overflow)), Fault::division_by_zero},
+        {Num(0.0, Num::bit(Fault::unreadable_text) | zero), Fault::unreadable_text},
+        {Num(HUGE_VAL, Num::bit(Fault::negative_fractional_power)),
+         Fault::negative_fractional_power},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.value.fault(), c.expected) << describe(c.expected);
+        EXPECT_EQ(c.value.ok(), c.expected == Fault::none) << describe(c.expected);
+    }
 }
 
 TEST(Failures, RisersAndSectionsBeyondTheArrays) {

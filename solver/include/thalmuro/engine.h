@@ -125,8 +125,11 @@ class Num {
     static constexpr Num failed(Fault fault) { return Num(0.0, bit(fault)); }
 
     bool ok() const { return faults_ == 0 && std::isfinite(value_); }
+    // The first fault met, in the order of Fault: the lowest bit set.
     Fault fault() const {
-        if (faults_ != 0) return static_cast<Fault>(__builtin_ctz(faults_));
+        for (unsigned f = 0; f < 8; ++f) {
+            if ((faults_ >> f) & 1u) return static_cast<Fault>(f);
+        }
         return std::isfinite(value_) ? Fault::none : Fault::overflow;
     }
     // Only meaningful when ok().
@@ -558,8 +561,9 @@ class ConditionsProgress {
   public:
     virtual ~ConditionsProgress() = default;
     // Asked after every condition solved and after every pass of an optimised balancing that
-    // would be followed by another. False stops the run: conditions not yet begun stay
-    // unsolved, a balancing in progress stops after its pass.
+    // would be followed by another; `conditionsDone` counts the conditions solved so far. False
+    // stops the run: conditions not yet begun stay unsolved, a balancing in progress stops after
+    // its pass.
     virtual bool keepGoing(std::size_t conditionsDone, std::size_t conditionsTotal) = 0;
     // Asked after every such pass of the balancing of condition `condition` (its index in the
     // list) once keepGoing has let the run go on. False stops that balancing alone, as
