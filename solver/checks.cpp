@@ -141,7 +141,7 @@ class Checker {
             return;
         }
         for (const Skip& skip : outcome.skipped) {
-            if (skip.step.rfind("report: ", 0) != 0) {
+            if (skip.kind != StepKind::report_line) {
                 why_ = "the Solve skipped steps";
                 return;
             }
@@ -331,7 +331,8 @@ class Checker {
 
     CheckResult skippedSteps() const {
         CheckResult result = judged(kSkippedSteps, outcome_.skipped.empty());
-        result.values = {static_cast<double>(outcome_.skipped.size())};
+        const long steps = skippedStepCount(outcome_.skipped);
+        result.values = {static_cast<double>(steps)};
         if (outcome_.skipped.empty()) {
             result.summary = "Every step was computed.";
             return result;
@@ -339,7 +340,7 @@ class Checker {
         // The steps told by their causes, with the rows and risers the causes name.
         std::set<int> sections;
         std::set<int> risers;
-        result.summary = "Skipped steps (" + std::to_string(outcome_.skipped.size()) + ") from " +
+        result.summary = "Skipped steps (" + std::to_string(steps) + ") from " +
                          std::to_string(causes_.size()) +
                          (causes_.size() == 1 ? " cause:" : " causes:");
         for (std::size_t i = 0; i < causes_.size(); ++i) {

@@ -246,7 +246,7 @@ class Quantity {
 void takeFigures(const SharedState& state, const SolveOutcome& outcome, ConditionResult& result) {
     const DiffuserResults& r = state.results;
     result.balance = outcome.balance;
-    result.skipped_steps = outcome.skipped.size();
+    result.skipped_steps = static_cast<std::size_t>(skippedStepCount(outcome.skipped));
     const double qcalc = outcome.balance.qcalc;
     const double notANumber = std::numeric_limits<double>::quiet_NaN();
     result.balance_error = qcalc != 0.0 ? (qcalc - r.q_total) / qcalc * 100.0 : notANumber;

@@ -104,6 +104,12 @@ Phrase sectionsNamed(const std::set<int>& sections) {
     return {"sections " + list.english, "των τμημάτων " + list.greek};
 }
 
+// "the lines of risers 102 to 120": the report lines of the risers or sections named.
+Phrase linesOf(const Phrase& named, bool one) {
+    return one ? Phrase{"the line of " + named.english, "η γραμμή " + named.greek}
+               : Phrase{"the lines of " + named.english, "οι γραμμές " + named.greek};
+}
+
 // A typed text as quoted in a line; control characters (a line feed pasted into a box) are
 // written as escapes so that the cause stays on one line.
 Phrase quoted(const std::string& text) {
@@ -192,6 +198,8 @@ struct Cause {
     std::set<StepKind> riserKinds;
     std::set<StepKind> kinds;
     long reportLines = 0;
+    bool risersLinesLeftOut = false;    // the report lines of the risers beyond 101
+    bool sectionsLinesLeftOut = false;  // the report lines of the sections beyond 30
     long steps = 0;
 };
 
@@ -295,6 +303,10 @@ class Explainer {
                 return kText5;
             case StepKind::ratio:
                 return kRatio;
+            case StepKind::report_line:
+                if (skip.riser > kMaxRisers) return kText1;
+                if (skip.section > kSectionRows) return kText2;
+                return {};
             case StepKind::friction:
                 if (unusable(manning_) || manningTooLarge_) return kText6;
                 return rowKey(skip.section);
@@ -380,8 +392,10 @@ class Explainer {
                 }
                 break;
             case StepKind::report_line:
-                ++cause.reportLines;
+                cause.reportLines += skip.count;
                 if (stored) cause.risers.insert(skip.riser);
+                if (skip.riser > kMaxRisers) cause.risersLinesLeftOut = true;
+                if (skip.section > kSectionRows) cause.sectionsLinesLeftOut = true;
                 break;
             default:
                 break;
@@ -432,6 +446,19 @@ class Explainer {
             out.english += "; " + count + (one ? " report line" : " report lines") + " left out";
             out.greek += one ? "· παραλείφθηκε 1 γραμμή της αναφοράς"
                              : "· παραλείφθηκαν " + count + " γραμμές της αναφοράς";
+            // The risers and sections beyond the stored arrays are named, since their lines
+            // cannot be told by a riser or a row of the table.
+            std::vector<Phrase> beyond;
+            if (cause.risersLinesLeftOut && risers_) {
+                beyond.push_back(linesOf(risersNamed(span(kMaxRisers + 1, *risers_)), one));
+            }
+            if (cause.sectionsLinesLeftOut && sections_) {
+                beyond.push_back(linesOf(sectionsNamed(span(kSectionRows + 1, *sections_)), one));
+            }
+            for (std::size_t i = 0; i < beyond.size(); ++i) {
+                out.english += (i == 0 ? ": " : ", ") + beyond[i].english;
+                out.greek += (i == 0 ? ": " : ", ") + beyond[i].greek;
+            }
         }
         out.rows.assign(cause.rows.begin(), cause.rows.end());
         out.risers.assign(cause.risers.begin(), cause.risers.end());

@@ -293,6 +293,19 @@ TEST(Failures, RisersAndSectionsBeyondTheArrays) {
     EXPECT_TRUE(skipped(out, "every step of risers 102 to 150", Fault::index_outside));
     EXPECT_TRUE(skipped(out, "rows 31 to 40", Fault::index_outside));
     EXPECT_TRUE(skipped(out, "friction factor of sections 31 to 40", Fault::index_outside));
+    // The report lines left out are report lines, those beyond the arrays named by the first
+    // riser or section beyond them.
+    long riserLines = 0;
+    long sectionLines = 0;
+    for (const Skip& skip : out.skipped) {
+        const bool reportLine = skip.step.rfind("report: ", 0) == 0;
+        EXPECT_EQ(skip.kind == StepKind::report_line, reportLine) << skip.step;
+        if (!reportLine) continue;
+        if (skip.riser == kMaxRisers + 1) riserLines += skip.count;
+        if (skip.section == kSectionRows + 1) sectionLines += skip.count;
+    }
+    EXPECT_EQ(riserLines, 150 - kMaxRisers);
+    EXPECT_EQ(sectionLines, 6 * (40 - kSectionRows));
     // qcalc adds only the 101 stored risers.
     double sum = 0.0;
     for (double q : state.results.q_riser)

@@ -155,13 +155,14 @@ enum class StepKind : std::uint8_t {
     riser_diameter_cell,  // the riser diameter of a section row
     friction,             // the friction factor of a section
     section_copy,         // a section's data copied onto the risers it names
-    sections_beyond,      // any step of the sections beyond the 30 table rows
+    sections_beyond,      // any step of the computation for the sections beyond the 30 rows
     riser,                // a step of the march at a riser (energy, discharge, cd, velocities)
     riser_velocity,       // the velocity in a riser
     froude,               // the densimetric Froude number of a riser
-    risers_beyond,        // any step of the risers beyond 101
+    risers_beyond,        // any step of the computation for the risers beyond 101
     discharge_sum,        // adding a riser's discharge to qcalc
-    report_line,          // a line of the report
+    report_line,          // a line of the report; those of the risers beyond 101 (of the
+                          // sections beyond 30) are one step whose `riser` is 102 (`section` 31)
 };
 
 // One skipped step: which step, why, and how many times it was skipped (the same step is
@@ -178,6 +179,10 @@ struct Skip {
 
 // "<step>: <cause>", with " (xN)" when the step was skipped N > 1 times.
 std::string describe(const Skip& skip);
+
+// How many steps were skipped, each repeat counted: the sum of the skips' counts, which is the
+// number the causes of explainSkipped add up to and the figure of the skipped_steps check.
+long skippedStepCount(const std::vector<Skip>& skipped);
 
 // ---- The problem -----------------------------------------------------------------------------
 
@@ -395,8 +400,9 @@ const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 //                           its sign (the report prints it rounded and without it)
 //   landward_head           values: E of riser 1, the friction losses, the density terms and E of
 //                           riser N (m)
-//   skipped_steps           values: the number of skipped steps; the rows and risers that
-//                           their causes name, the summary tells the causes (explainSkipped)
+//   skipped_steps           values: the number of skipped steps, each repeat counted
+//                           (skippedStepCount); the rows and risers that their causes name, the
+//                           summary tells the causes (explainSkipped)
 struct CheckResult {
     std::string_view name;
     Verdict verdict = Verdict::not_judged;
@@ -549,6 +555,8 @@ struct ConditionResult {
     double q_max = 0.0;  // largest and smallest riser discharge, m^3/s
     double q_min = 0.0;
     std::vector<CheckResult> checks;  // in the order of checkThresholds()
+    // The steps its Solve skipped, each repeat counted (skippedStepCount); no report is
+    // written, so no report line is among them.
     std::size_t skipped_steps = 0;
     // false: the host stopped the run before this condition's Solve ended (a condition whose
     // balancing the stop cut short is not solved either).
