@@ -64,25 +64,13 @@ struct RiserSections {
 
 RiserSections riserSections(const DiffuserInput& input, long sections, const NumberLocale& locale) {
     RiserSections out;
-    for (long s = 1; s <= std::min<long>(sections, kSectionRows); ++s) {
-        const SectionRow& row = input.rows[static_cast<std::size_t>(s - 1)];
-        const Num start = readValue(row.first_riser, locale) - Num(1.0);
-        const Num end = readValue(row.last_riser, locale) - Num(1.0);
-        if (!start.ok() || !end.ok()) continue;
-        const Num spacing = readValue(row.spacing, locale);
-        const Num step = readValue(row.elevation_step, locale);
-        const Num diameter = readValue(row.riser_diameter, locale);
-        // The march's own walk over the indexes; what it records of indexes outside the arrays
-        // is the Solve's business, not the checks'.
-        Diagnostics outside;
-        forEachRiserIndex(
-            start.value(), end.value(), outside, [] { return StepName{}; },
-            [&](std::size_t i) {
-                out.section[i] = static_cast<int>(s);
-                out.spacing[i] = spacing;
-                out.elevation_step[i] = step;
-                out.riser_diameter[i] = diameter;
-            });
+    out.section = sectionsOfRisers(input, sections, locale).section;
+    for (std::size_t i = 0; i < kMaxRisers; ++i) {
+        if (out.section[i] == 0) continue;
+        const SectionRow& row = input.rows[static_cast<std::size_t>(out.section[i] - 1)];
+        out.spacing[i] = readValue(row.spacing, locale);
+        out.elevation_step[i] = readValue(row.elevation_step, locale);
+        out.riser_diameter[i] = readValue(row.riser_diameter, locale);
     }
     // Riser 1 always discharges through the riser diameter of row 1.
     out.riser_diameter[0] = sections >= 1 ? readValue(input.rows[0].riser_diameter, locale)

@@ -239,7 +239,7 @@ class Explainer {
             manningTooLarge_ = !std::isfinite(n * n * 124.58);
         }
 
-        std::array<int, kMaxRisers> owner{};
+        const SectionsOfRisers held = sectionsOfRisers(input_, tableRows_, locale_);
         for (int s = 1; s <= tableRows_; ++s) {
             const SectionRow& typed = input_.rows[static_cast<std::size_t>(s - 1)];
             RowState& row = rows_[static_cast<std::size_t>(s - 1)];
@@ -249,17 +249,10 @@ class Explainer {
                 if (row.cells[c] != Reading::empty) row.empty = false;
             }
             if (!row.empty) lastFilledRow_ = s;
-            if (row.boundsUnusable()) continue;
-            const double first = *readLocaleNumber(typed.first_riser, locale_) - 1.0;
-            const double last = *readLocaleNumber(typed.last_riser, locale_) - 1.0;
-            Diagnostics outside;
-            forEachRiserIndex(
-                first, last, outside, [] { return StepName{}; },
-                [&](std::size_t i) { owner[i] = s; });
-            row.outside = !outside.take().empty();
+            row.outside = held.outside[static_cast<std::size_t>(s - 1)];
         }
         for (int k = 1; k <= kMaxRisers; ++k) {
-            const int s = owner[static_cast<std::size_t>(k - 1)];
+            const int s = held.section[static_cast<std::size_t>(k - 1)];
             if (s != 0) {
                 rows_[static_cast<std::size_t>(s - 1)].risers.insert(k);
                 lastCoveredRiser_ = k;
