@@ -10,6 +10,7 @@
 #include "checked.h"
 #include "march.h"
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -41,8 +42,8 @@ constexpr std::array<ThresholdInfo, kCheckCount> kThresholds{{
      "total riser area over the pipe area at riser N between 1/3 and 2/3", 1.0 / 3.0, 2.0 / 3.0,
      "-", "Rawn, Bowerman and Brooks (1961); Fischer et al. (1979)"},
     {"pipe_velocity", "Ταχύτητα αυτοκαθαρισμού στον αγωγό",
-     "largest pipe velocity of every section at least the self-cleansing velocity (settable)", 0.6,
-     std::nullopt, "m/s", "common sewer design practice"},
+     "largest pipe velocity of every section at least the self-cleansing velocity (settable)",
+     kDefaultSelfCleansingVelocity, std::nullopt, "m/s", "common sewer design practice"},
     {"balance_error", "Σφάλμα ισοζυγίου παροχών", "e = (Qcalc - Q) / Qcalc within 5 % either way",
      -5.0, 5.0, "%", "the program's own tolerance"},
     {"landward_head", "Ενέργεια στο χερσαίο άκρο",
@@ -82,15 +83,6 @@ const NumberLocale kPlain = NumberLocale::english();
 
 std::string figure(double value, std::string_view pattern = "0.000") {
     return formatPattern(value, pattern, kPlain);
-}
-
-std::string numberList(const std::vector<int>& numbers) {
-    std::string text;
-    for (const int number : numbers) {
-        if (!text.empty()) text += ", ";
-        text += std::to_string(number);
-    }
-    return text;
 }
 
 CheckResult notJudged(std::size_t check, std::string why) {
@@ -161,7 +153,8 @@ class Checker {
         const double least = *std::min_element(result.values.begin(), result.values.end());
         result.summary = "The smallest densimetric Froude number is " + figure(least) +
                          (below.empty() ? "; every riser is at least 1."
-                                        : "; below 1 at risers " + numberList(below) + ".");
+                                        : "; below 1 at risers " +
+                                              numberRanges({below.begin(), below.end()}) + ".");
         result.risers = std::move(below);
         return result;
     }
@@ -179,7 +172,8 @@ class Checker {
         const double largest = *std::max_element(result.values.begin(), result.values.end());
         result.summary = "The largest densimetric Froude number is " + figure(largest) +
                          (above.empty() ? "; every riser is at most 10."
-                                        : "; above 10 at risers " + numberList(above) + ".");
+                                        : "; above 10 at risers " +
+                                              numberRanges({above.begin(), above.end()}) + ".");
         result.risers = std::move(above);
         return result;
     }
@@ -209,7 +203,9 @@ class Checker {
             "Riser discharges from " + figure(*least, "0.00000") + " to " +
             figure(*largest, "0.00000") + " m^3/s (ratio " + figure(ratio) + ") against the band " +
             figure(lower, "0.00000") + " to " + figure(upper, "0.00000") + " m^3/s" +
-            (outside.empty() ? "." : "; outside at risers " + numberList(outside) + ".");
+            (outside.empty()
+                 ? "."
+                 : "; outside at risers " + numberRanges({outside.begin(), outside.end()}) + ".");
         result.risers = std::move(outside);
         return result;
     }
@@ -268,7 +264,9 @@ class Checker {
         result.values = std::move(largest);
         result.summary = "The slowest section's largest pipe velocity is " + figure(least) +
                          " m/s against " + figure(minimum) + " m/s" +
-                         (slow.empty() ? "." : "; below it in sections " + numberList(slow) + ".");
+                         (slow.empty() ? "."
+                                       : "; below it in sections " +
+                                             numberRanges({slow.begin(), slow.end()}) + ".");
         result.sections = std::move(slow);
         return result;
     }

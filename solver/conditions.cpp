@@ -20,6 +20,7 @@
 
 #include "solving.h"
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -79,22 +80,6 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-// A part or item of the list as a message quotes it, on one line: control characters as "?",
-// and only its beginning (cut between two UTF-8 characters) when it is long.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kLongest = 40;
-    std::size_t end = text.size();
-    if (end > kLongest) {
-        end = kLongest;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            --end;
-    }
-    std::string out = "\"";
-    for (const char c : text.substr(0, end))
-        out += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-    return out + (end < text.size() ? "...\"" : "\"");
 }
 
 // A VALUE of the list: a number, or a multiple of the problem's own value.

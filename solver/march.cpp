@@ -4,6 +4,7 @@
 #include <string>
 
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -37,8 +38,8 @@ void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnosti
     DiffuserResults& r = state.results;
     for (long s = 1; s <= state.tmimata; ++s) {
         if (s > kSectionRows) {
-            diagnostics.record({"friction factor of sections " + std::to_string(kSectionRows + 1) +
-                                    " to " + std::to_string(state.tmimata),
+            diagnostics.record({"friction factor of " + namedRange("section", "sections",
+                                                                   kSectionRows + 1, state.tmimata),
                                 StepKind::sections_beyond, 0, kSectionRows + 1},
                                Fault::index_outside);
             return;
@@ -79,10 +80,11 @@ void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diag
             work.riser_diameter[i] = row.riser_diameter;
         });
     if (state.tmimata > kSectionRows) {
-        diagnostics.record({"copy of sections " + std::to_string(kSectionRows + 1) + " to " +
-                                std::to_string(state.tmimata) + " onto the risers",
-                            StepKind::sections_beyond, 0, kSectionRows + 1},
-                           Fault::index_outside);
+        diagnostics.record(
+            {"copy of " + namedRange("section", "sections", kSectionRows + 1, state.tmimata) +
+                 " onto the risers",
+             StepKind::sections_beyond, 0, kSectionRows + 1},
+            Fault::index_outside);
     }
 }
 
@@ -210,10 +212,9 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
                            [&] { return element("froude", i, StepKind::froude); });
     }
     if (n - 1 > last && last == kMaxRisers - 1) {
-        diagnostics.record(
-            {"every step of risers " + std::to_string(kMaxRisers + 1) + " to " + std::to_string(n),
-             StepKind::risers_beyond, kMaxRisers + 1},
-            Fault::index_outside);
+        diagnostics.record({"every step of " + namedRange("riser", "risers", kMaxRisers + 1, n),
+                            StepKind::risers_beyond, kMaxRisers + 1},
+                           Fault::index_outside);
     }
 }
 

@@ -25,6 +25,7 @@
 #include "checked.h"
 #include "march.h"
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -54,27 +55,7 @@ bool unusable(Reading reading) {
 
 // "5", "5 to 14", "1, 3 to 5, 9".
 Phrase ranges(const std::set<int>& numbers) {
-    Phrase out;
-    for (auto it = numbers.begin(); it != numbers.end();) {
-        const int first = *it;
-        int last = first;
-        for (++it; it != numbers.end() && *it == last + 1; ++it)
-            last = *it;
-        if (!out.english.empty()) {
-            out.english += ", ";
-            out.greek += ", ";
-        }
-        out.english += std::to_string(first);
-        out.greek += std::to_string(first);
-        if (last == first + 1) {
-            out.english += ", " + std::to_string(last);
-            out.greek += ", " + std::to_string(last);
-        } else if (last != first) {
-            out.english += " to " + std::to_string(last);
-            out.greek += " έως " + std::to_string(last);
-        }
-    }
-    return out;
+    return {numberRanges(numbers), numberRanges(numbers, "έως")};
 }
 
 std::set<int> span(int first, int last) {
@@ -110,22 +91,9 @@ Phrase linesOf(const Phrase& named, bool one) {
                : Phrase{"the lines of " + named.english, "οι γραμμές " + named.greek};
 }
 
-// A typed text as quoted in a line; control characters (a line feed pasted into a box) are
-// written as escapes so that the cause stays on one line.
-Phrase quoted(const std::string& text) {
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte != 0x7f) {
-            shown += c;
-        } else {
-            constexpr char kHex[] = "0123456789ABCDEF";
-            shown += "\\x";
-            shown += kHex[byte >> 4];
-            shown += kHex[byte & 0xf];
-        }
-    }
-    return {"\"" + shown + "\"", "«" + shown + "»"};
+// A typed text as quoted in a line, in English and in Greek.
+Phrase quotedPhrase(const std::string& text) {
+    return {quoted(text), quoted(text, "«", "»")};
 }
 
 // Why a box's number could not be used, after the box's name and typed text.
@@ -479,7 +447,7 @@ class Explainer {
             if (readingOf(text, NumberLocale::english()) == Reading::empty) {
                 return Phrase{english + tag, greek + tag};
             }
-            const Phrase q = quoted(text);
+            const Phrase q = quotedPhrase(text);
             return Phrase{english + tag + " " + q.english, greek + tag + " " + q.greek};
         };
         const Phrase count{"is not a count from -32768 to 32767",
@@ -626,7 +594,7 @@ class Explainer {
                 if (!row.bad(c)) continue;
                 const Column& column = kColumns[c];
                 const std::string cell = std::string(column.name) + "_" + std::to_string(s - 1);
-                const Phrase q = quoted(typed.*kRowCells[c]);
+                const Phrase q = quotedPhrase(typed.*kRowCells[c]);
                 const Phrase why = r == Reading::empty ? Phrase{"is empty", "κενό κελί"}
                                    : r == Reading::unreadable
                                        ? Phrase{"cannot be read", "δεν διαβάζεται"}

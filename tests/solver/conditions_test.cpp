@@ -215,6 +215,10 @@ TEST(ParseConditionSpec, NamesWhatIsWrong) {
         {"Q=1...2/3", "Q item \"1...2/3\": not a number"},
         {"Q=0.1..0.5", "Q item \"0.1..0.5\": not a number"},
         {"Q=0.5X", "Q item \"0.5X\": not a number"},
+        // Quoted on one line: a control character as an escape, a long item cut.
+        {"Q=0.1\t2", "Q item \"0.1\\x092\": not a number"},
+        {"Q=0.1abcdefghijklmnopqrstuvwxyzabcdefghijklmnopq",
+         "Q item \"0.1abcdefghijklmnopqrstuvwxyzabcdefghijk...\": not a number"},
         {"Q=1e999", "Q item \"1e999\": not a number"},
         {"Q=0.1..0.5/x", "the count after \"/\" must be a whole number"},
         {"Q=0.1..0.5/1", "a range needs a count of at least 2"},

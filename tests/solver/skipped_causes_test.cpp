@@ -87,6 +87,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "τιμές: ο συντελεστής τριβών των τμημάτων 1 έως 5",
                  span(1, 5),
                  {}},
+        // A pasted text is quoted on one line, and only its beginning when it is long.
+        OneCause{"PastedManning",
+                 [](DiffuserInput& in) {
+                     in.manning = "0,013\n0,014\n0,015\n0,016\n0,017\n0,018\n0,019";
+                 },
+                 "Manning number (Text6) \"0,013\\x0A0,014\\x0A0,015\\x0A0,016\\x0A0,017\\x0A0,"
+                 "018\\x0A0,01...\": cannot be read",
+                 "Αριθμός Manning (Text6) "
+                 "«0,013\\x0A0,014\\x0A0,015\\x0A0,016\\x0A0,017\\x0A0,018\\x0A0,01...»",
+                 span(1, 5),
+                 {}},
         OneCause{"ZeroDensityDifference",
                  [](DiffuserInput& in) { in.drho = "0"; },
                  "Δρ/ρ (Text4) \"0\": is zero; earlier values kept: the Froude number of risers 1 "

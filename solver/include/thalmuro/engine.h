@@ -352,9 +352,13 @@ SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberL
 // skipped a step of the computation (a skipped step leaves an earlier Solve's value in the store,
 // which later steps may have used); its values are then empty. Skipped report lines do not count.
 
+// The self-cleansing pipe velocity of common sewer design practice, m/s: the default of the
+// pipe_velocity check.
+inline constexpr double kDefaultSelfCleansingVelocity = 0.6;
+
 // What the user may set for the checks.
 struct CheckSettings {
-    double min_pipe_velocity = 0.6;  // self-cleansing pipe velocity, m/s
+    double min_pipe_velocity = kDefaultSelfCleansingVelocity;  // self-cleansing velocity, m/s
 };
 
 enum class Verdict {
