@@ -41,6 +41,13 @@ std::string describe(const Skip& skip) {
     return line;
 }
 
+long skippedStepCount(const std::vector<Skip>& skipped) {
+    long steps = 0;
+    for (const Skip& skip : skipped)
+        steps += skip.count;
+    return steps;
+}
+
 std::vector<Skip> Diagnostics::take() {
     index_.clear();
     std::vector<Skip> out;

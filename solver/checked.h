@@ -112,16 +112,6 @@ class Diagnostics {
         return ok;
     }
 
-    // The same for element `index` of an array: an index outside it skips the step.
-    template <class T, std::size_t N, class Name>
-    bool assignAt(std::array<T, N>& values, long index, Num value, Name&& name) {
-        if (index < 0 || index >= static_cast<long>(N)) {
-            record(name(), Fault::index_outside);
-            return false;
-        }
-        return assign(values[static_cast<std::size_t>(index)], value, name);
-    }
-
     void record(const StepName& step, Fault cause, long times = 1);
 
     // The skipped steps in the order they were first met; the record is left empty.

@@ -10,6 +10,7 @@
 #include "checked.h"
 #include "march.h"
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -41,8 +42,8 @@ constexpr std::array<ThresholdInfo, kCheckCount> kThresholds{{
      "total riser area over the pipe area at riser N between 1/3 and 2/3", 1.0 / 3.0, 2.0 / 3.0,
      "-", "Rawn, Bowerman and Brooks (1961); Fischer et al. (1979)"},
     {"pipe_velocity", "Ταχύτητα αυτοκαθαρισμού στον αγωγό",
-     "largest pipe velocity of every section at least the self-cleansing velocity (settable)", 0.6,
-     std::nullopt, "m/s", "common sewer design practice"},
+     "largest pipe velocity of every section at least the self-cleansing velocity (settable)",
+     kDefaultSelfCleansingVelocity, std::nullopt, "m/s", "common sewer design practice"},
     {"balance_error", "Σφάλμα ισοζυγίου παροχών", "e = (Qcalc - Q) / Qcalc within 5 % either way",
      -5.0, 5.0, "%", "the program's own tolerance"},
     {"landward_head", "Ενέργεια στο χερσαίο άκρο",
@@ -64,25 +65,13 @@ struct RiserSections {
 
 RiserSections riserSections(const DiffuserInput& input, long sections, const NumberLocale& locale) {
     RiserSections out;
-    for (long s = 1; s <= std::min<long>(sections, kSectionRows); ++s) {
-        const SectionRow& row = input.rows[static_cast<std::size_t>(s - 1)];
-        const Num start = readValue(row.first_riser, locale) - Num(1.0);
-        const Num end = readValue(row.last_riser, locale) - Num(1.0);
-        if (!start.ok() || !end.ok()) continue;
-        const Num spacing = readValue(row.spacing, locale);
-        const Num step = readValue(row.elevation_step, locale);
-        const Num diameter = readValue(row.riser_diameter, locale);
-        // The march's own walk over the indexes; what it records of indexes outside the arrays
-        // is the Solve's business, not the checks'.
-        Diagnostics outside;
-        forEachRiserIndex(
-            start.value(), end.value(), outside, [] { return StepName{}; },
-            [&](std::size_t i) {
-                out.section[i] = static_cast<int>(s);
-                out.spacing[i] = spacing;
-                out.elevation_step[i] = step;
-                out.riser_diameter[i] = diameter;
-            });
+    out.section = sectionsOfRisers(input, sections, locale).section;
+    for (std::size_t i = 0; i < kMaxRisers; ++i) {
+        if (out.section[i] == 0) continue;
+        const SectionRow& row = input.rows[static_cast<std::size_t>(out.section[i] - 1)];
+        out.spacing[i] = readValue(row.spacing, locale);
+        out.elevation_step[i] = readValue(row.elevation_step, locale);
+        out.riser_diameter[i] = readValue(row.riser_diameter, locale);
     }
     // Riser 1 always discharges through the riser diameter of row 1.
     out.riser_diameter[0] = sections >= 1 ? readValue(input.rows[0].riser_diameter, locale)
@@ -94,15 +83,6 @@ const NumberLocale kPlain = NumberLocale::english();
 
 std::string figure(double value, std::string_view pattern = "0.000") {
     return formatPattern(value, pattern, kPlain);
-}
-
-std::string numberList(const std::vector<int>& numbers) {
-    std::string text;
-    for (const int number : numbers) {
-        if (!text.empty()) text += ", ";
-        text += std::to_string(number);
-    }
-    return text;
 }
 
 CheckResult notJudged(std::size_t check, std::string why) {
@@ -141,7 +121,7 @@ class Checker {
             return;
         }
         for (const Skip& skip : outcome.skipped) {
-            if (skip.step.rfind("report: ", 0) != 0) {
+            if (skip.kind != StepKind::report_line) {
                 why_ = "the Solve skipped steps";
                 return;
             }
@@ -173,7 +153,8 @@ class Checker {
         const double least = *std::min_element(result.values.begin(), result.values.end());
         result.summary = "The smallest densimetric Froude number is " + figure(least) +
                          (below.empty() ? "; every riser is at least 1."
-                                        : "; below 1 at risers " + numberList(below) + ".");
+                                        : "; below 1 at risers " +
+                                              numberRanges({below.begin(), below.end()}) + ".");
         result.risers = std::move(below);
         return result;
     }
@@ -191,7 +172,8 @@ class Checker {
         const double largest = *std::max_element(result.values.begin(), result.values.end());
         result.summary = "The largest densimetric Froude number is " + figure(largest) +
                          (above.empty() ? "; every riser is at most 10."
-                                        : "; above 10 at risers " + numberList(above) + ".");
+                                        : "; above 10 at risers " +
+                                              numberRanges({above.begin(), above.end()}) + ".");
         result.risers = std::move(above);
         return result;
     }
@@ -221,7 +203,9 @@ class Checker {
             "Riser discharges from " + figure(*least, "0.00000") + " to " +
             figure(*largest, "0.00000") + " m^3/s (ratio " + figure(ratio) + ") against the band " +
             figure(lower, "0.00000") + " to " + figure(upper, "0.00000") + " m^3/s" +
-            (outside.empty() ? "." : "; outside at risers " + numberList(outside) + ".");
+            (outside.empty()
+                 ? "."
+                 : "; outside at risers " + numberRanges({outside.begin(), outside.end()}) + ".");
         result.risers = std::move(outside);
         return result;
     }
@@ -280,7 +264,9 @@ class Checker {
         result.values = std::move(largest);
         result.summary = "The slowest section's largest pipe velocity is " + figure(least) +
                          " m/s against " + figure(minimum) + " m/s" +
-                         (slow.empty() ? "." : "; below it in sections " + numberList(slow) + ".");
+                         (slow.empty() ? "."
+                                       : "; below it in sections " +
+                                             numberRanges({slow.begin(), slow.end()}) + ".");
         result.sections = std::move(slow);
         return result;
     }
@@ -331,7 +317,8 @@ class Checker {
 
     CheckResult skippedSteps() const {
         CheckResult result = judged(kSkippedSteps, outcome_.skipped.empty());
-        result.values = {static_cast<double>(outcome_.skipped.size())};
+        const long steps = skippedStepCount(outcome_.skipped);
+        result.values = {static_cast<double>(steps)};
         if (outcome_.skipped.empty()) {
             result.summary = "Every step was computed.";
             return result;
@@ -339,7 +326,7 @@ class Checker {
         // The steps told by their causes, with the rows and risers the causes name.
         std::set<int> sections;
         std::set<int> risers;
-        result.summary = "Skipped steps (" + std::to_string(outcome_.skipped.size()) + ") from " +
+        result.summary = "Skipped steps (" + std::to_string(steps) + ") from " +
                          std::to_string(causes_.size()) +
                          (causes_.size() == 1 ? " cause:" : " causes:");
         for (std::size_t i = 0; i < causes_.size(); ++i) {

@@ -20,6 +20,7 @@
 
 #include "solving.h"
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -79,22 +80,6 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-// A part or item of the list as a message quotes it, on one line: control characters as "?",
-// and only its beginning (cut between two UTF-8 characters) when it is long.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kLongest = 40;
-    std::size_t end = text.size();
-    if (end > kLongest) {
-        end = kLongest;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            --end;
-    }
-    std::string out = "\"";
-    for (const char c : text.substr(0, end))
-        out += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-    return out + (end < text.size() ? "...\"" : "\"");
 }
 
 // A VALUE of the list: a number, or a multiple of the problem's own value.
@@ -246,7 +231,7 @@ class Quantity {
 void takeFigures(const SharedState& state, const SolveOutcome& outcome, ConditionResult& result) {
     const DiffuserResults& r = state.results;
     result.balance = outcome.balance;
-    result.skipped_steps = outcome.skipped.size();
+    result.skipped_steps = static_cast<std::size_t>(skippedStepCount(outcome.skipped));
     const double qcalc = outcome.balance.qcalc;
     const double notANumber = std::numeric_limits<double>::quiet_NaN();
     result.balance_error = qcalc != 0.0 ? (qcalc - r.q_total) / qcalc * 100.0 : notANumber;
@@ -291,7 +276,9 @@ class ConditionsRun {
                 if (stopped_.load()) return;
                 const std::size_t index = next_.fetch_add(1);
                 if (index >= conditions_.size()) return;
-                solve(index);
+                // A condition whose balancing the stop cut short is not done, and the host,
+                // which stopped the run, is not asked again.
+                if (!solve(index)) return;
                 const std::size_t done = done_.fetch_add(1) + 1;
                 if (progress_ && !progress_->keepGoing(done, conditions_.size())) stop();
             }
@@ -335,7 +322,8 @@ class ConditionsRun {
 
     void stop() { stopped_.store(true); }
 
-    void solve(std::size_t index) {
+    // Solves condition `index`; false when the run's stop cut its balancing short.
+    bool solve(std::size_t index) {
         const OperatingCondition& condition = conditions_[index];
         DiffuserInput input = problem_;
         if (!(ownQ_ && *ownQ_ == condition.q)) {
@@ -349,11 +337,12 @@ class ConditionsRun {
         Balancing balancing(*this, index);
         const SolveOutcome outcome =
             solveDesign(input, *state, locale_, &balancing, ReportWanted::no);
-        if (balancing.stoppedRun()) return;
+        if (balancing.stoppedRun()) return false;
         ConditionResult& result = results_[index];
         takeFigures(*state, outcome, result);
         result.checks = checkDesign(input, *state, outcome, locale_, settings_);
         result.solved = true;
+        return true;
     }
 
     const DiffuserInput& problem_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "wording.h"
+
 namespace thalmuro {
 namespace {
 
@@ -17,10 +19,10 @@ double sumRiserDischarges(const DiffuserResults& r, Diagnostics& diagnostics) {
         });
     }
     if (n - 1 > last && last == kMaxRisers - 1) {
-        diagnostics.record({"qcalc + q_riser of risers " + std::to_string(kMaxRisers + 1) + " to " +
-                                std::to_string(n),
-                            StepKind::risers_beyond, kMaxRisers + 1},
-                           Fault::index_outside);
+        diagnostics.record(
+            {"qcalc + q_riser of " + namedRange("riser", "risers", kMaxRisers + 1, n),
+             StepKind::risers_beyond, kMaxRisers + 1},
+            Fault::index_outside);
     }
     return qcalc;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -37,8 +38,8 @@ void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnosti
     DiffuserResults& r = state.results;
     for (long s = 1; s <= state.tmimata; ++s) {
         if (s > kSectionRows) {
-            diagnostics.record({"friction factor of sections " + std::to_string(kSectionRows + 1) +
-                                    " to " + std::to_string(state.tmimata),
+            diagnostics.record({"friction factor of " + namedRange("section", "sections",
+                                                                   kSectionRows + 1, state.tmimata),
                                 StepKind::sections_beyond, 0, kSectionRows + 1},
                                Fault::index_outside);
             return;
@@ -54,28 +55,21 @@ void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnosti
 
 void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diagnostics) {
     DiffuserResults& r = state.results;
-    for (long s = 1; s <= state.tmimata; ++s) {
-        if (s > kSectionRows) {
-            diagnostics.record({"copy of sections " + std::to_string(kSectionRows + 1) + " to " +
-                                    std::to_string(state.tmimata) + " onto the risers",
-                                StepKind::sections_beyond, 0, kSectionRows + 1},
-                               Fault::index_outside);
-            return;
-        }
-        const RowCopy& row = work.rows[static_cast<std::size_t>(s - 1)];
-        const Num start = row.first_riser - Num(1.0);
-        const Num end = row.last_riser - Num(1.0);
-        const auto section = [s] {
-            return StepName{"copy of section " + std::to_string(s) + " onto its risers",
-                            StepKind::section_copy, 0, static_cast<int>(s)};
-        };
-        if (!start.ok() || !end.ok()) {
-            diagnostics.record(section(), start.ok() ? end.fault() : start.fault());
-            continue;
-        }
-        const double friction = r.f_section[static_cast<std::size_t>(s - 1)];
-        forEachRiserIndex(start.value(), end.value(), diagnostics, section, [&](std::size_t i) {
-            r.f_riser[i] = friction;
+    const auto section = [](long s) {
+        return StepName{"copy of section " + std::to_string(s) + " onto its risers",
+                        StepKind::section_copy, 0, static_cast<int>(s)};
+    };
+    walkSections(
+        state.tmimata,
+        [&](long s) {
+            const RowCopy& row = work.rows[static_cast<std::size_t>(s - 1)];
+            return std::pair{row.first_riser, row.last_riser};
+        },
+        [&](long s, Fault fault) { diagnostics.record(section(s), fault); },
+        [&](long s) { diagnostics.record(section(s), Fault::index_outside); },
+        [&](long s, std::size_t i) {
+            const RowCopy& row = work.rows[static_cast<std::size_t>(s - 1)];
+            r.f_riser[i] = r.f_section[static_cast<std::size_t>(s - 1)];
             diagnostics.assign(r.d_pipe[i], row.pipe_diameter, [&] {
                 StepName name = element("d_pipe", static_cast<long>(i));
                 name.section = static_cast<int>(s);
@@ -85,7 +79,27 @@ void copySectionsToRisers(SharedState& state, SolveWork& work, Diagnostics& diag
             work.elevation_step[i] = row.elevation_step;
             work.riser_diameter[i] = row.riser_diameter;
         });
+    if (state.tmimata > kSectionRows) {
+        diagnostics.record(
+            {"copy of " + namedRange("section", "sections", kSectionRows + 1, state.tmimata) +
+                 " onto the risers",
+             StepKind::sections_beyond, 0, kSectionRows + 1},
+            Fault::index_outside);
     }
+}
+
+SectionsOfRisers sectionsOfRisers(const DiffuserInput& input, long sections,
+                                  const NumberLocale& locale) {
+    SectionsOfRisers out;
+    walkSections(
+        sections,
+        [&](long s) {
+            const SectionRow& row = input.rows[static_cast<std::size_t>(s - 1)];
+            return std::pair{readValue(row.first_riser, locale), readValue(row.last_riser, locale)};
+        },
+        [](long, Fault) {}, [&](long s) { out.outside[static_cast<std::size_t>(s - 1)] = true; },
+        [&](long s, std::size_t i) { out.section[i] = static_cast<int>(s); });
+    return out;
 }
 
 namespace {
@@ -198,10 +212,9 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
                            [&] { return element("froude", i, StepKind::froude); });
     }
     if (n - 1 > last && last == kMaxRisers - 1) {
-        diagnostics.record(
-            {"every step of risers " + std::to_string(kMaxRisers + 1) + " to " + std::to_string(n),
-             StepKind::risers_beyond, kMaxRisers + 1},
-            Fault::index_outside);
+        diagnostics.record({"every step of " + namedRange("riser", "risers", kMaxRisers + 1, n),
+                            StepKind::risers_beyond, kMaxRisers + 1},
+                           Fault::index_outside);
     }
 }
 

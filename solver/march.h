@@ -6,8 +6,10 @@
 // the density term Δρ/ρ Δz. One run of the march is a pass.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "checked.h"
 #include "thalmuro/engine.h"
@@ -55,16 +57,16 @@ struct SolveWork {
 // of 1 as a 64-bit float, and an index with a fraction is rounded half to even (a section typed
 // as risers 1,5 to 3,5 names indexes 0, 2 and 2). Only indexes that can lie inside
 // the riser arrays are visited one by one; the runs of the loop that can only name indexes
-// outside them are skipped as a whole and recorded once, which keeps a section naming riser
-// -1E15 or 1E15 from running for ever while leaving every stored value as the full loop would.
-template <class Name, class Body>
-void forEachRiserIndex(double start, double end, Diagnostics& diagnostics, Name&& outsideStep,
-                       Body&& body) {
+// outside them are skipped as a whole and told to `outside()` once, which keeps a section naming
+// riser -1E15 or 1E15 from running for ever while leaving every stored value as the full loop
+// would.
+template <class Outside, class Body>
+void forEachRiserIndex(double start, double end, Outside&& outside, Body&& body) {
     if (start > end) return;
     constexpr double kStuck = -9007199254740992.0;  // -2^53: i + 1 == i from here down
     double i = start;
     if (i < -2.0) {
-        diagnostics.record(outsideStep(), Fault::index_outside);
+        outside();
         if (i <= kStuck) return;
         // From a negative start every increment up to zero is exact, so i + k equals k
         // increments of 1.
@@ -74,17 +76,49 @@ void forEachRiserIndex(double start, double end, Diagnostics& diagnostics, Name&
     }
     for (; i <= end; i += 1.0) {
         if (i > kMaxRisers - 0.5) {  // every further index rounds to 101 or more
-            diagnostics.record(outsideStep(), Fault::index_outside);
+            outside();
             return;
         }
         const long index = static_cast<long>(roundHalfEven(i));
         if (index < 0) {
-            diagnostics.record(outsideStep(), Fault::index_outside);
+            outside();
             continue;
         }
         body(static_cast<std::size_t>(index));
     }
 }
+
+// The walk that finds the section holding each riser, as the march copies the sections onto the
+// risers: sections 1 to `sections` (at most the 30 table rows) in order, each over the riser
+// indexes from its first riser to its last, so that a riser named by two sections is held by
+// the later one. `bounds(s)` gives the first and last riser of section s as read; a section
+// whose bounds cannot be read names no riser and is told to `unreadable(s, fault)`, a riser
+// outside the arrays to `outside(s)`. body(s, index) is called for every riser index named.
+template <class Bounds, class Unreadable, class Outside, class Body>
+void walkSections(long sections, Bounds&& bounds, Unreadable&& unreadable, Outside&& outside,
+                  Body&& body) {
+    for (long s = 1; s <= std::min<long>(sections, kSectionRows); ++s) {
+        const std::pair<Num, Num> firstAndLast = bounds(s);
+        const Num start = firstAndLast.first - Num(1.0);
+        const Num end = firstAndLast.second - Num(1.0);
+        if (!start.ok() || !end.ok()) {
+            unreadable(s, start.ok() ? end.fault() : start.fault());
+            continue;
+        }
+        forEachRiserIndex(
+            start.value(), end.value(), [&] { outside(s); }, [&](std::size_t i) { body(s, i); });
+    }
+}
+
+// The section holding each riser in the table as typed, rows 1 to `sections` read by `locale`'s
+// rule: what the march copies onto the risers, for the checks and the causes of skipped steps.
+struct SectionsOfRisers {
+    std::array<int, kMaxRisers> section{};     // by riser index; 0: no section names the riser
+    std::array<bool, kSectionRows> outside{};  // by row index: the row names risers outside them
+};
+
+SectionsOfRisers sectionsOfRisers(const DiffuserInput& input, long sections,
+                                  const NumberLocale& locale);
 
 // Darcy friction factor of every section from Manning's n: f = n^2 124.58 / D^0.33333.
 void computeSectionFriction(SharedState& state, const SolveWork& work, Diagnostics& diagnostics);

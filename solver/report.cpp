@@ -69,11 +69,13 @@ class Writer {
 
     Line line() const { return Line(locale_); }
 
-    // Writes the line, or leaves it out and records it under `name` when an item failed.
+    // Writes the line, or leaves it out and records it as a report line under `name` when an
+    // item failed.
     void put(const Line& line, const StepName& name = {}, bool lineEnd = true) {
         if (line.fault() != Fault::none) {
-            diagnostics_.record({"report: " + name.text, name.kind, name.riser, name.section},
-                                line.fault());
+            diagnostics_.record(
+                {"report: " + name.text, StepKind::report_line, name.riser, name.section},
+                line.fault());
             return;
         }
         out_ += line.str();
@@ -130,9 +132,8 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
         const SectionRow* texts = row != nullptr ? &row->texts : nullptr;
         const auto name = [&](const char* line) {
             return stored ? reportLine(numbered("section", s) + " " + line, 0, s)
-                          : StepName{std::string("sections beyond ") +
-                                         std::to_string(kSectionRows) + " " + line,
-                                     StepKind::sections_beyond, 0, kSectionRows + 1};
+                          : reportLine(numbered("sections beyond", kSectionRows) + " " + line, 0,
+                                       kSectionRows + 1);
         };
         w.put(w.line().literal("ΤΜΗΜΑ Νο").integer(s));
         w.put(w.line()
@@ -221,9 +222,9 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
                   .literal("m^3/s  ")
                   .repeated(' ', 3)
                   .pattern(at(r.froude, i), "0.00000"),
-              k <= kMaxRisers ? reportLine(numbered("row of riser", k), k)
-                              : StepName{"rows of risers beyond " + std::to_string(kMaxRisers),
-                                         StepKind::risers_beyond, kMaxRisers + 1});
+              k <= kMaxRisers
+                  ? reportLine(numbered("row of riser", k), k)
+                  : reportLine(numbered("rows of risers beyond", kMaxRisers), kMaxRisers + 1));
         w.separator('_', 85);
     }
 

@@ -25,6 +25,7 @@
 #include "checked.h"
 #include "march.h"
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -54,27 +55,7 @@ bool unusable(Reading reading) {
 
 // "5", "5 to 14", "1, 3 to 5, 9".
 Phrase ranges(const std::set<int>& numbers) {
-    Phrase out;
-    for (auto it = numbers.begin(); it != numbers.end();) {
-        const int first = *it;
-        int last = first;
-        for (++it; it != numbers.end() && *it == last + 1; ++it)
-            last = *it;
-        if (!out.english.empty()) {
-            out.english += ", ";
-            out.greek += ", ";
-        }
-        out.english += std::to_string(first);
-        out.greek += std::to_string(first);
-        if (last == first + 1) {
-            out.english += ", " + std::to_string(last);
-            out.greek += ", " + std::to_string(last);
-        } else if (last != first) {
-            out.english += " to " + std::to_string(last);
-            out.greek += " έως " + std::to_string(last);
-        }
-    }
-    return out;
+    return {numberRanges(numbers), numberRanges(numbers, "έως")};
 }
 
 std::set<int> span(int first, int last) {
@@ -104,22 +85,15 @@ Phrase sectionsNamed(const std::set<int>& sections) {
     return {"sections " + list.english, "των τμημάτων " + list.greek};
 }
 
-// A typed text as quoted in a line; control characters (a line feed pasted into a box) are
-// written as escapes so that the cause stays on one line.
-Phrase quoted(const std::string& text) {
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte != 0x7f) {
-            shown += c;
-        } else {
-            constexpr char kHex[] = "0123456789ABCDEF";
-            shown += "\\x";
-            shown += kHex[byte >> 4];
-            shown += kHex[byte & 0xf];
-        }
-    }
-    return {"\"" + shown + "\"", "«" + shown + "»"};
+// "the lines of risers 102 to 120": the report lines of the risers or sections named.
+Phrase linesOf(const Phrase& named, bool one) {
+    return one ? Phrase{"the line of " + named.english, "η γραμμή " + named.greek}
+               : Phrase{"the lines of " + named.english, "οι γραμμές " + named.greek};
+}
+
+// A typed text as quoted in a line, in English and in Greek.
+Phrase quotedPhrase(const std::string& text) {
+    return {quoted(text), quoted(text, "«", "»")};
 }
 
 // Why a box's number could not be used, after the box's name and typed text.
@@ -192,6 +166,8 @@ struct Cause {
     std::set<StepKind> riserKinds;
     std::set<StepKind> kinds;
     long reportLines = 0;
+    bool risersLinesLeftOut = false;    // the report lines of the risers beyond 101
+    bool sectionsLinesLeftOut = false;  // the report lines of the sections beyond 30
     long steps = 0;
 };
 
@@ -231,7 +207,7 @@ class Explainer {
             manningTooLarge_ = !std::isfinite(n * n * 124.58);
         }
 
-        std::array<int, kMaxRisers> owner{};
+        const SectionsOfRisers held = sectionsOfRisers(input_, tableRows_, locale_);
         for (int s = 1; s <= tableRows_; ++s) {
             const SectionRow& typed = input_.rows[static_cast<std::size_t>(s - 1)];
             RowState& row = rows_[static_cast<std::size_t>(s - 1)];
@@ -241,17 +217,10 @@ class Explainer {
                 if (row.cells[c] != Reading::empty) row.empty = false;
             }
             if (!row.empty) lastFilledRow_ = s;
-            if (row.boundsUnusable()) continue;
-            const double first = *readLocaleNumber(typed.first_riser, locale_) - 1.0;
-            const double last = *readLocaleNumber(typed.last_riser, locale_) - 1.0;
-            Diagnostics outside;
-            forEachRiserIndex(
-                first, last, outside, [] { return StepName{}; },
-                [&](std::size_t i) { owner[i] = s; });
-            row.outside = !outside.take().empty();
+            row.outside = held.outside[static_cast<std::size_t>(s - 1)];
         }
         for (int k = 1; k <= kMaxRisers; ++k) {
-            const int s = owner[static_cast<std::size_t>(k - 1)];
+            const int s = held.section[static_cast<std::size_t>(k - 1)];
             if (s != 0) {
                 rows_[static_cast<std::size_t>(s - 1)].risers.insert(k);
                 lastCoveredRiser_ = k;
@@ -295,6 +264,10 @@ class Explainer {
                 return kText5;
             case StepKind::ratio:
                 return kRatio;
+            case StepKind::report_line:
+                if (skip.riser > kMaxRisers) return kText1;
+                if (skip.section > kSectionRows) return kText2;
+                return {};
             case StepKind::friction:
                 if (unusable(manning_) || manningTooLarge_) return kText6;
                 return rowKey(skip.section);
@@ -380,8 +353,10 @@ class Explainer {
                 }
                 break;
             case StepKind::report_line:
-                ++cause.reportLines;
+                cause.reportLines += skip.count;
                 if (stored) cause.risers.insert(skip.riser);
+                if (skip.riser > kMaxRisers) cause.risersLinesLeftOut = true;
+                if (skip.section > kSectionRows) cause.sectionsLinesLeftOut = true;
                 break;
             default:
                 break;
@@ -432,6 +407,19 @@ class Explainer {
             out.english += "; " + count + (one ? " report line" : " report lines") + " left out";
             out.greek += one ? "· παραλείφθηκε 1 γραμμή της αναφοράς"
                              : "· παραλείφθηκαν " + count + " γραμμές της αναφοράς";
+            // The risers and sections beyond the stored arrays are named, since their lines
+            // cannot be told by a riser or a row of the table.
+            std::vector<Phrase> beyond;
+            if (cause.risersLinesLeftOut && risers_) {
+                beyond.push_back(linesOf(risersNamed(span(kMaxRisers + 1, *risers_)), one));
+            }
+            if (cause.sectionsLinesLeftOut && sections_) {
+                beyond.push_back(linesOf(sectionsNamed(span(kSectionRows + 1, *sections_)), one));
+            }
+            for (std::size_t i = 0; i < beyond.size(); ++i) {
+                out.english += (i == 0 ? ": " : ", ") + beyond[i].english;
+                out.greek += (i == 0 ? ": " : ", ") + beyond[i].greek;
+            }
         }
         out.rows.assign(cause.rows.begin(), cause.rows.end());
         out.risers.assign(cause.risers.begin(), cause.risers.end());
@@ -459,7 +447,7 @@ class Explainer {
             if (readingOf(text, NumberLocale::english()) == Reading::empty) {
                 return Phrase{english + tag, greek + tag};
             }
-            const Phrase q = quoted(text);
+            const Phrase q = quotedPhrase(text);
             return Phrase{english + tag + " " + q.english, greek + tag + " " + q.greek};
         };
         const Phrase count{"is not a count from -32768 to 32767",
@@ -606,7 +594,7 @@ class Explainer {
                 if (!row.bad(c)) continue;
                 const Column& column = kColumns[c];
                 const std::string cell = std::string(column.name) + "_" + std::to_string(s - 1);
-                const Phrase q = quoted(typed.*kRowCells[c]);
+                const Phrase q = quotedPhrase(typed.*kRowCells[c]);
                 const Phrase why = r == Reading::empty ? Phrase{"is empty", "κενό κελί"}
                                    : r == Reading::unreadable
                                        ? Phrase{"cannot be read", "δεν διαβάζεται"}

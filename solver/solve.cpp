@@ -6,6 +6,7 @@
 #include "report.h"
 #include "solving.h"
 #include "thalmuro/engine.h"
+#include "wording.h"
 
 namespace thalmuro {
 
@@ -32,8 +33,8 @@ void gather(const DiffuserInput& input, SharedState& state, SolveWork& work,
 
     for (long s = 1; s <= state.tmimata; ++s) {
         if (s > kSectionRows) {
-            diagnostics.record({"rows " + std::to_string(kSectionRows + 1) + " to " +
-                                    std::to_string(state.tmimata) + " of the section table",
+            diagnostics.record({namedRange("row", "rows", kSectionRows + 1, state.tmimata) +
+                                    " of the section table",
                                 StepKind::sections_beyond, 0, kSectionRows + 1},
                                Fault::index_outside);
             break;

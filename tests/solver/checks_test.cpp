@@ -294,15 +294,20 @@ TEST(DesignChecks, CannotJudgeWhatWasNotComputed) {
         }
         const CheckResult& skipped = c.check("skipped_steps");
         EXPECT_EQ(skipped.verdict, c.outcome.skipped.empty() ? Verdict::holds : Verdict::warning);
-        EXPECT_EQ(skipped.values, std::vector<double>{double(c.outcome.skipped.size())});
-        // The summary tells every cause; the risers and sections are those the causes name.
+        // The summary tells every cause; the risers and sections are those the causes name, and
+        // the number of steps is what the causes add up to, each repeat counted.
         std::vector<int> risers;
         std::vector<int> rows;
+        long steps = 0;
         for (const SkippedCause& cause : explainSkipped(in, c.outcome, kGreek)) {
             EXPECT_NE(skipped.summary.find(cause.english), std::string::npos) << cause.english;
             risers.insert(risers.end(), cause.risers.begin(), cause.risers.end());
             rows.insert(rows.end(), cause.rows.begin(), cause.rows.end());
+            steps += cause.steps;
         }
+        EXPECT_EQ(skipped.values, std::vector<double>{double(steps)});
+        EXPECT_EQ(skipped.summary.rfind("Skipped steps (" + std::to_string(steps) + ")", 0), 0u)
+            << skipped.summary;
         EXPECT_EQ(skipped.risers, risers);
         EXPECT_EQ(skipped.sections, rows);
     }

@@ -66,6 +66,16 @@ void expectSameResult(const ConditionResult& a, const ConditionResult& b) {
     }
 }
 
+// The steps of the computation a Solve skipped, each repeat counted: a condition writes no
+// report, so its report lines are not among them.
+std::size_t computedStepsSkipped(const SolveOutcome& outcome) {
+    long steps = 0;
+    for (const Skip& skip : outcome.skipped) {
+        if (skip.kind != StepKind::report_line) steps += skip.count;
+    }
+    return static_cast<std::size_t>(steps);
+}
+
 // What a condition must give: the problem solved by itself on fresh shared variables with the
 // texts of the condition's Q and Δρ/ρ, and checked.
 ConditionResult solvedAlone(const DiffuserInput& input, const OperatingCondition& condition,
@@ -86,7 +96,7 @@ ConditionResult solvedAlone(const DiffuserInput& input, const OperatingCondition
     result.q_min = *std::min_element(r.q_riser.begin(), r.q_riser.begin() + n);
     result.q_max = *std::max_element(r.q_riser.begin(), r.q_riser.begin() + n);
     result.checks = checkDesign(input, state, outcome, locale, settings);
-    result.skipped_steps = outcome.skipped.size();
+    result.skipped_steps = computedStepsSkipped(outcome);
     result.solved = true;
     return result;
 }
@@ -205,6 +215,10 @@ TEST(ParseConditionSpec, NamesWhatIsWrong) {
         {"Q=1...2/3", "Q item \"1...2/3\": not a number"},
         {"Q=0.1..0.5", "Q item \"0.1..0.5\": not a number"},
         {"Q=0.5X", "Q item \"0.5X\": not a number"},
+        // Quoted on one line: a control character as an escape, a long item cut.
+        {"Q=0.1\t2", "Q item \"0.1\\x092\": not a number"},
+        {"Q=0.1abcdefghijklmnopqrstuvwxyzabcdefghijklmnopq",
+         "Q item \"0.1abcdefghijklmnopqrstuvwxyzabcdefghijk...\": not a number"},
         {"Q=1e999", "Q item \"1e999\": not a number"},
         {"Q=0.1..0.5/x", "the count after \"/\" must be a whole number"},
         {"Q=0.1..0.5/1", "a range needs a count of at least 2"},
@@ -325,26 +339,34 @@ TEST(SolveConditionsThreads, EachConditionStartsFromFreshSharedVariables) {
     expectSameResult(results[1], alone);
 }
 
-// Counts the host's calls and stops the run at a chosen call.
+// Counts the host's calls, stops the run at a chosen call and keeps the largest number of
+// conditions done that the run reported.
 class StopAt final : public ConditionsProgress {
   public:
     explicit StopAt(long call) : stopAt_(call) {}
-    bool keepGoing(std::size_t, std::size_t) override {
+    bool keepGoing(std::size_t conditionsDone, std::size_t) override {
+        std::size_t reported = reportedDone_.load();
+        while (conditionsDone > reported &&
+               !reportedDone_.compare_exchange_weak(reported, conditionsDone)) {
+        }
         const long call = ++calls_;
         if (call > stopAt_) ++callsAfterStop_;
         return call < stopAt_;
     }
     long callsAfterStop() const { return callsAfterStop_.load(); }
+    std::size_t reportedDone() const { return reportedDone_.load(); }
 
   private:
     const long stopAt_;
     std::atomic<long> calls_{0};
     std::atomic<long> callsAfterStop_{0};
+    std::atomic<std::size_t> reportedDone_{0};
 };
 
 // A stop between conditions leaves the later ones unsolved; a stop during balancings of some
-// 680 000 passes (seconds each) ends them after their pass. The workers ask no more once told
-// to stop, but for the one call each may have begun.
+// 680 000 passes (seconds each) ends them after their pass, and their conditions are neither
+// solved nor counted as done. A worker asks no more once told to stop; each of the others may
+// have begun one call before it saw the stop, whatever the order the threads run in.
 TEST(SolveConditionsThreads, AStopLeavesTheLaterConditionsUnsolved) {
     DiffuserInput endless;
     endless.risers = "14";
@@ -363,6 +385,7 @@ TEST(SolveConditionsThreads, AStopLeavesTheLaterConditionsUnsolved) {
         std::size_t solved;  // the first `solved` conditions are solved, no others
     } cases[] = {
         {"between conditions", worked(), Conditions(10, {0.3528, 0.0307}), 1, 3, 3},
+        {"in a balancing", endless, Conditions(3, {1000.0, 1.0}), 1, 5, 0},
         {"in the balancings", endless, Conditions(8, {1000.0, 1.0}), 4, 1000, 0},
     };
     for (const auto& c : cases) {
@@ -373,7 +396,8 @@ TEST(SolveConditionsThreads, AStopLeavesTheLaterConditionsUnsolved) {
         ASSERT_EQ(results.size(), c.conditions.size());
         for (std::size_t i = 0; i < results.size(); ++i)
             EXPECT_EQ(results[i].solved, i < c.solved) << "condition " << i + 1;
-        EXPECT_LE(stop.callsAfterStop(), static_cast<long>(c.threads));
+        EXPECT_LE(stop.callsAfterStop(), static_cast<long>(c.threads) - 1);
+        EXPECT_EQ(stop.reportedDone(), c.solved);
     }
 }
 
@@ -406,8 +430,9 @@ TEST(SolveConditionsThreads, TheHostBoundsEachBalancing) {
     }
 }
 
-// Designs whose steps fail: every condition is solved, counts its skipped steps and has a line
-// in the table; figures of risers outside 1..101 are not numbers and leave their fields empty.
+// Designs whose steps fail: every condition is solved, counts its skipped steps (each repeat,
+// as the Solve of the condition skips them) and has a line in the table; figures of risers
+// outside 1..101 are not numbers and leave their fields empty.
 TEST(SolveConditionsThreads, DesignsWhoseStepsFail) {
     const auto changed = [](auto change) {
         DiffuserInput in = worked();
@@ -421,6 +446,11 @@ TEST(SolveConditionsThreads, DesignsWhoseStepsFail) {
     } cases[] = {
         {"unreadable Manning number", changed([](DiffuserInput& in) { in.manning = "n"; }), true},
         {"riser beyond every section", changed([](DiffuserInput& in) { in.risers = "15"; }), true},
+        {"riser beyond every section in every pass", changed([](DiffuserInput& in) {
+             in.risers = "15";
+             in.flow_mode = FlowMode::optimised;
+         }),
+         true},
         {"no risers", changed([](DiffuserInput& in) { in.risers = "0"; }), false},
         {"risers beyond the store", changed([](DiffuserInput& in) { in.risers = "120"; }), false},
         {"sections beyond the table", changed([](DiffuserInput& in) { in.sections = "40"; }), true},
@@ -435,6 +465,15 @@ TEST(SolveConditionsThreads, DesignsWhoseStepsFail) {
         for (const ConditionResult& result : results) {
             EXPECT_TRUE(result.solved);
             EXPECT_GT(result.skipped_steps, 0u);
+            // Q differs from every problem's own; Δρ/ρ keeps the typed text where it is the
+            // problem's own.
+            const std::optional<double> ownDrho = readLocaleNumber(c.problem.drho, kGreek);
+            const DiffuserInput input = withTexts(
+                c.problem, formatGeneral(result.condition.q, kGreek),
+                ownDrho == result.condition.drho ? c.problem.drho
+                                                 : formatGeneral(result.condition.drho, kGreek));
+            SharedState state;
+            EXPECT_EQ(result.skipped_steps, computedStepsSkipped(Solve(input, state, kGreek)));
             EXPECT_EQ(result.checks.size(), kCheckCount);
             EXPECT_EQ(std::isnan(result.landward_head), !c.figures);
         }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "thalmuro/engine.h"
@@ -256,6 +257,28 @@ TEST(Failures, StepsThatCannotBeComputedKeepEarlierValues) {
     EXPECT_TRUE(skipped(bellOut, "cd(1)", Fault::negative_fractional_power));
 }
 
+// A value met with several faults tells the first in the order of Fault; a value that is not
+// finite without one is an overflow.
+TEST(Failures, TheFirstFaultIsTold) {
+    const unsigned zero = Num::bit(Fault::division_by_zero);
+    const struct {
+        Num value;
+        Fault expected;
+    } cases[] = {
+        {Num(1.5), Fault::none},
+        {Num(HUGE_VAL), Fault::overflow},
+        {Num::failed(Fault::below_precision), Fault::below_precision},
+        {Num(0.0, zero | Num::bit(Fault::overflow)), Fault::division_by_zero},
+        {Num(0.0, Num::bit(Fault::unreadable_text) | zero), Fault::unreadable_text},
+        {Num(HUGE_VAL, Num::bit(Fault::negative_fractional_power)),
+         Fault::negative_fractional_power},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.value.fault(), c.expected) << describe(c.expected);
+        EXPECT_EQ(c.value.ok(), c.expected == Fault::none) << describe(c.expected);
+    }
+}
+
 TEST(Failures, RisersAndSectionsBeyondTheArrays) {
     SharedState state;
     DiffuserInput in = singleSection("150");
@@ -270,6 +293,19 @@ TEST(Failures, RisersAndSectionsBeyondTheArrays) {
     EXPECT_TRUE(skipped(out, "every step of risers 102 to 150", Fault::index_outside));
     EXPECT_TRUE(skipped(out, "rows 31 to 40", Fault::index_outside));
     EXPECT_TRUE(skipped(out, "friction factor of sections 31 to 40", Fault::index_outside));
+    // The report lines left out are report lines, those beyond the arrays named by the first
+    // riser or section beyond them.
+    long riserLines = 0;
+    long sectionLines = 0;
+    for (const Skip& skip : out.skipped) {
+        const bool reportLine = skip.step.rfind("report: ", 0) == 0;
+        EXPECT_EQ(skip.kind == StepKind::report_line, reportLine) << skip.step;
+        if (!reportLine) continue;
+        if (skip.riser == kMaxRisers + 1) riserLines += skip.count;
+        if (skip.section == kSectionRows + 1) sectionLines += skip.count;
+    }
+    EXPECT_EQ(riserLines, 150 - kMaxRisers);
+    EXPECT_EQ(sectionLines, 6 * (40 - kSectionRows));
     // qcalc adds only the 101 stored risers.
     double sum = 0.0;
     for (double q : state.results.q_riser)

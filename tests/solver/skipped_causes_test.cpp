@@ -87,6 +87,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "τιμές: ο συντελεστής τριβών των τμημάτων 1 έως 5",
                  span(1, 5),
                  {}},
+        // A pasted text is quoted on one line, and only its beginning when it is long.
+        OneCause{"PastedManning",
+                 [](DiffuserInput& in) {
+                     in.manning = "0,013\n0,014\n0,015\n0,016\n0,017\n0,018\n0,019";
+                 },
+                 "Manning number (Text6) \"0,013\\x0A0,014\\x0A0,015\\x0A0,016\\x0A0,017\\x0A0,"
+                 "018\\x0A0,01...\": cannot be read",
+                 "Αριθμός Manning (Text6) "
+                 "«0,013\\x0A0,014\\x0A0,015\\x0A0,016\\x0A0,017\\x0A0,018\\x0A0,01...»",
+                 span(1, 5),
+                 {}},
         OneCause{"ZeroDensityDifference",
                  [](DiffuserInput& in) { in.drho = "0"; },
                  "Δρ/ρ (Text4) \"0\": is zero; earlier values kept: the Froude number of risers 1 "
@@ -170,9 +181,13 @@ INSTANTIATE_TEST_SUITE_P(
                  [](DiffuserInput& in) { in.risers = "120"; },
                  "number of risers (Text1) \"120\": the section table names risers up to 14 only, "
                  "and only risers 1 to 101 are computed, risers 102 to 120 are skipped; earlier "
-                 "values kept: the figures of risers 15 to 101",
+                 "values kept: the figures of risers 15 to 101; 19 report lines left out: the "
+                 "lines of risers 102 to 120",
                  "Πλήθος Ανυψωτήρων (Text1) «120»: ο πίνακας τμημάτων ορίζει ανυψωτήρες μόνο έως "
-                 "τον 14",
+                 "τον 14, και υπολογίζονται μόνο οι ανυψωτήρες 1 έως 101, οι 102 έως 120 "
+                 "παραλείπονται· κρατήθηκαν οι προηγούμενες τιμές: τα μεγέθη των ανυψωτήρων 15 "
+                 "έως 101· παραλείφθηκαν 19 γραμμές της αναφοράς: οι γραμμές των ανυψωτήρων 102 "
+                 "έως 120",
                  {},
                  span(15, 120)},
         OneCause{"NoRisers",
@@ -186,9 +201,12 @@ INSTANTIATE_TEST_SUITE_P(
                  [](DiffuserInput& in) { in.sections = "31"; },
                  "number of sections (Text2) \"31\": rows 6 to 30 of the section table are empty, "
                  "and the table has 30 rows, section 31 is skipped; earlier values kept: the "
-                 "friction factor of sections 6 to 30",
+                 "friction factor of sections 6 to 30; 6 report lines left out: the lines of "
+                 "section 31",
                  "Τμήματα Διαχυτήρα (Text2) «31»: οι γραμμές 6 έως 30 του πίνακα τμημάτων είναι "
-                 "κενές, και ο πίνακας έχει 30 γραμμές, το τμήμα 31 παραλείπεται",
+                 "κενές, και ο πίνακας έχει 30 γραμμές, το τμήμα 31 παραλείπεται· κρατήθηκαν οι "
+                 "προηγούμενες τιμές: ο συντελεστής τριβών των τμημάτων 6 έως 30· παραλείφθηκαν 6 "
+                 "γραμμές της αναφοράς: οι γραμμές του τμήματος 31",
                  span(6, 30),
                  {}},
         OneCause{"RatioCancelled",

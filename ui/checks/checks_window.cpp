@@ -162,7 +162,8 @@ void ChecksWindow::velocityEdited() {
         readLocaleNumber(velocityBox_->text().toStdString(), numberLocale_);
     if (!velocity || !(*velocity > 0.0) || !std::isfinite(*velocity)) {
         velocityHint_->setText(QStringLiteral("Δώστε θετικό αριθμό, π.χ. %1")
-                                   .arg(QString::fromStdString(formatGeneral(0.6, numberLocale_))));
+                                   .arg(QString::fromStdString(formatGeneral(
+                                       kDefaultSelfCleansingVelocity, numberLocale_))));
         return;
     }
     velocityHint_->clear();

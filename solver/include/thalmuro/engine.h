@@ -125,8 +125,11 @@ class Num {
     static constexpr Num failed(Fault fault) { return Num(0.0, bit(fault)); }
 
     bool ok() const { return faults_ == 0 && std::isfinite(value_); }
+    // The first fault met, in the order of Fault: the lowest bit set.
     Fault fault() const {
-        if (faults_ != 0) return static_cast<Fault>(__builtin_ctz(faults_));
+        for (unsigned f = 0; f < 8; ++f) {
+            if ((faults_ >> f) & 1u) return static_cast<Fault>(f);
+        }
         return std::isfinite(value_) ? Fault::none : Fault::overflow;
     }
     // Only meaningful when ok().
@@ -152,13 +155,14 @@ enum class StepKind : std::uint8_t {
     riser_diameter_cell,  // the riser diameter of a section row
     friction,             // the friction factor of a section
     section_copy,         // a section's data copied onto the risers it names
-    sections_beyond,      // any step of the sections beyond the 30 table rows
+    sections_beyond,      // any step of the computation for the sections beyond the 30 rows
     riser,                // a step of the march at a riser (energy, discharge, cd, velocities)
     riser_velocity,       // the velocity in a riser
     froude,               // the densimetric Froude number of a riser
-    risers_beyond,        // any step of the risers beyond 101
+    risers_beyond,        // any step of the computation for the risers beyond 101
     discharge_sum,        // adding a riser's discharge to qcalc
-    report_line,          // a line of the report
+    report_line,          // a line of the report; those of the risers beyond 101 (of the
+                          // sections beyond 30) are one step whose `riser` is 102 (`section` 31)
 };
 
 // One skipped step: which step, why, and how many times it was skipped (the same step is
@@ -175,6 +179,10 @@ struct Skip {
 
 // "<step>: <cause>", with " (xN)" when the step was skipped N > 1 times.
 std::string describe(const Skip& skip);
+
+// How many steps were skipped, each repeat counted: the sum of the skips' counts, which is the
+// number the causes of explainSkipped add up to and the figure of the skipped_steps check.
+long skippedStepCount(const std::vector<Skip>& skipped);
 
 // ---- The problem -----------------------------------------------------------------------------
 
@@ -344,9 +352,13 @@ SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberL
 // skipped a step of the computation (a skipped step leaves an earlier Solve's value in the store,
 // which later steps may have used); its values are then empty. Skipped report lines do not count.
 
+// The self-cleansing pipe velocity of common sewer design practice, m/s: the default of the
+// pipe_velocity check.
+inline constexpr double kDefaultSelfCleansingVelocity = 0.6;
+
 // What the user may set for the checks.
 struct CheckSettings {
-    double min_pipe_velocity = 0.6;  // self-cleansing pipe velocity, m/s
+    double min_pipe_velocity = kDefaultSelfCleansingVelocity;  // self-cleansing velocity, m/s
 };
 
 enum class Verdict {
@@ -392,8 +404,9 @@ const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 //                           its sign (the report prints it rounded and without it)
 //   landward_head           values: E of riser 1, the friction losses, the density terms and E of
 //                           riser N (m)
-//   skipped_steps           values: the number of skipped steps; the rows and risers that
-//                           their causes name, the summary tells the causes (explainSkipped)
+//   skipped_steps           values: the number of skipped steps, each repeat counted
+//                           (skippedStepCount); the rows and risers that their causes name, the
+//                           summary tells the causes (explainSkipped)
 struct CheckResult {
     std::string_view name;
     Verdict verdict = Verdict::not_judged;
@@ -546,6 +559,8 @@ struct ConditionResult {
     double q_max = 0.0;  // largest and smallest riser discharge, m^3/s
     double q_min = 0.0;
     std::vector<CheckResult> checks;  // in the order of checkThresholds()
+    // The steps its Solve skipped, each repeat counted (skippedStepCount); no report is
+    // written, so no report line is among them.
     std::size_t skipped_steps = 0;
     // false: the host stopped the run before this condition's Solve ended (a condition whose
     // balancing the stop cut short is not solved either).
@@ -558,8 +573,9 @@ class ConditionsProgress {
   public:
     virtual ~ConditionsProgress() = default;
     // Asked after every condition solved and after every pass of an optimised balancing that
-    // would be followed by another. False stops the run: conditions not yet begun stay
-    // unsolved, a balancing in progress stops after its pass.
+    // would be followed by another; `conditionsDone` counts the conditions solved so far. False
+    // stops the run: conditions not yet begun stay unsolved, a balancing in progress stops after
+    // its pass.
     virtual bool keepGoing(std::size_t conditionsDone, std::size_t conditionsTotal) = 0;
     // Asked after every such pass of the balancing of condition `condition` (its index in the
     // list) once keepGoing has let the run go on. False stops that balancing alone, as
