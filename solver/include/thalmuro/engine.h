@@ -343,7 +343,8 @@ SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberL
 // typed, the results store and the outcome of the Solve that filled it, and change nothing.
 // A check of the computed figures cannot be judged when N lies outside 1..101 or when the Solve
 // skipped a step of the computation (a skipped step leaves an earlier Solve's value in the store,
-// which later steps may have used); its values are then empty. Skipped report lines do not count.
+// which later steps may have used); its values are then empty, except that the Froude numbers
+// are then estimated without the march (see CheckResult). Skipped report lines do not count.
 
 // What the user may set for the checks.
 struct CheckSettings {
