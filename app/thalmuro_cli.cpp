@@ -55,7 +55,11 @@ constexpr std::string_view kHelp =
     "\n"
     "  --checks       print the design checks: one block per check with its title, rule,\n"
     "                 threshold and source, verdict (holds, warning, not_judged), values and\n"
-    "                 the risers or sections concerned; then the cross-check: the design\n"
+    "                 the risers or sections concerned; a Froude check that could not use\n"
+    "                 the march's figures is estimated from each riser's share Q/N and says\n"
+    "                 \"basis: estimate\". When the march could not compute the discharge\n"
+    "                 of some risers (a bell-mouth design at low flow), a block before the\n"
+    "                 checks says why and what to change. Then the cross-check: the design\n"
     "                 balanced as the program marches and by the classical port formulation,\n"
     "                 a warning when the classical landward head is more than 5 % higher\n"
     "  --conditions SPEC\n"
@@ -321,12 +325,67 @@ std::string joined(const std::vector<T>& items, Write&& write) {
     return text.empty() ? "-" : text;
 }
 
+// "riser 2", "risers 2 to 8", "risers 2, 3, 5".
+std::string risersText(const std::vector<int>& risers) {
+    if (risers.size() == 1) return "riser " + std::to_string(risers.front());
+    const bool run = risers.back() - risers.front() + 1 == static_cast<int>(risers.size());
+    if (run) {
+        return "risers " + std::to_string(risers.front()) + " to " + std::to_string(risers.back());
+    }
+    std::string text;
+    for (const int riser : risers)
+        text += (text.empty() ? "risers " : ", ") + std::to_string(riser);
+    return text;
+}
+
+// Why the march could not compute the discharge of some risers and what would let it, as a
+// block of lines; numbers in the problem's number format.
+std::string dischargeFailureText(const thalmuro::DischargeFailure& failure,
+                                 const thalmuro::NumberLocale& locale) {
+    using Kind = thalmuro::DischargeFailure::Kind;
+    const auto number = [&](double value, std::string_view pattern) {
+        return thalmuro::formatPattern(value, pattern, locale);
+    };
+    const std::string first = std::to_string(failure.risers.front());
+    std::string text = "discharge_failure: the march could not compute the discharge of " +
+                       risersText(failure.risers) + "\n";
+    if (failure.kind == Kind::negative_energy) {
+        text += "  why:    the specific energy at riser " + first +
+                " is negative, E = " + number(failure.specific_energy, "0.000000") +
+                " m, so q = Cd a (2 g E)^0.5 has no value there\n";
+        text +=
+            "  change: the elevation steps (a riser lower than the one seaward of it "
+            "lowers E), or a higher flow\n";
+        return text;
+    }
+    text +=
+        "  why:    the bell-mouth's discharge formula q = 0.975 (1 - X)^0.375 a (2 g E)^0.5 "
+        "has no value where X, the pipe velocity head over the specific energy, exceeds "
+        "1. Each riser's discharge is found starting from a trial discharge of " +
+        number(failure.trial_discharge, "0.0000") + " m^3/s; at riser " + first +
+        " its velocity head in the pipe of D = " + number(failure.pipe_diameter, "0.0000") +
+        " m exceeds the specific energy E = " + number(failure.specific_energy, "0.000000") +
+        " m (X = " + number(failure.x, "0.00") +
+        "). At this flow each riser's share Q/N = " + number(failure.share, "0.00000") +
+        " m^3/s builds up too little specific energy\n";
+    text +=
+        "  change: fewer risers or smaller riser diameters (more head for the same flow), "
+        "or a higher flow\n";
+    return text;
+}
+
 // One block per check; the values in the problem's number format, separated by "; " since the
-// decimal separator may be a comma.
+// decimal separator may be a comma. The block of a failed discharge comes first.
 std::string checksText(const std::vector<thalmuro::CheckResult>& checks,
                        const thalmuro::NumberLocale& locale) {
     const auto count = [](int number) { return std::to_string(number); };
     std::string text;
+    for (const thalmuro::CheckResult& check : checks) {
+        if (check.discharge_failure) {
+            text = dischargeFailureText(*check.discharge_failure, locale);
+            break;
+        }
+    }
     for (const thalmuro::CheckResult& check : checks) {
         const thalmuro::ThresholdInfo& info = infoOf(check);
         if (!text.empty()) text += '\n';
@@ -335,6 +394,9 @@ std::string checksText(const std::vector<thalmuro::CheckResult>& checks,
         text += "  threshold: " + bounds(info) + '\n';
         text += "  source:    " + std::string(info.source) + '\n';
         text += "  verdict:   " + std::string(thalmuro::nameOf(check.verdict)) + '\n';
+        if (check.basis == thalmuro::VerdictBasis::estimate) {
+            text += "  basis:     estimate: each riser's share Q/N, without the march\n";
+        }
         text += "  values:    " +
                 joined(check.values,
                        [&](double value) { return thalmuro::formatGeneral(value, locale); }) +
@@ -382,10 +444,26 @@ std::string crossCheckText(const thalmuro::CrossCheck& check,
     return text;
 }
 
+nlohmann::ordered_json dischargeFailureJson(
+    const std::optional<thalmuro::DischargeFailure>& failure) {
+    if (!failure) return nullptr;
+    using Kind = thalmuro::DischargeFailure::Kind;
+    return {{"kind", failure->kind == Kind::negative_energy ? "negative_energy"
+                                                            : "velocity_head_above_energy"},
+            {"fitting", thalmuro::nameOf(failure->fitting)},
+            {"risers", failure->risers},
+            {"specific_energy", failure->specific_energy},
+            {"pipe_diameter", failure->pipe_diameter},
+            {"trial_discharge", failure->trial_discharge},
+            {"x", failure->x},
+            {"share", failure->share}};
+}
+
 nlohmann::ordered_json marchJson(const thalmuro::MarchSummary& march) {
     return {{"balanced", march.balanced},
             {"reason", march.balanced ? nlohmann::ordered_json(nullptr)
                                       : nlohmann::ordered_json(march.reason)},
+            {"discharge_failure", dischargeFailureJson(march.discharge_failure)},
             {"qc", march.qc},
             {"q_sum", march.q_sum},
             {"landward_head", march.landward_head},
@@ -430,10 +508,12 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                         {"unit", info.unit},
                         {"source", info.source},
                         {"verdict", thalmuro::nameOf(check.verdict)},
+                        {"basis", thalmuro::nameOf(check.basis)},
                         {"values", check.values},
                         {"risers", check.risers},
                         {"sections", check.sections},
-                        {"summary", check.summary}});
+                        {"summary", check.summary},
+                        {"discharge_failure", dischargeFailureJson(check.discharge_failure)}});
     }
     nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
     for (const thalmuro::SkippedCause& cause : causes) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "checked.h"
+#include "discharge_failure.h"
 #include "march.h"
 #include "thalmuro/engine.h"
 #include "wording.h"
@@ -111,7 +112,9 @@ class Checker {
           sectionCount_(state.tmimata),
           drho_(readValue(state.results.drho, locale)),
           risers_(riserSections(input, state.tmimata, locale)),
-          causes_(explainSkipped(input, outcome, locale)) {
+          causes_(explainSkipped(input, outcome, locale)),
+          share_(readValue(input.total_discharge, locale) / Num(static_cast<double>(n_))),
+          typedCount_(leadingCount(input.risers) == std::optional<std::int16_t>(n_)) {
         // A skipped step leaves in the store what an earlier Solve put there, and any later step
         // may have used it: the march's figures are only taken when no step of the computation
         // was skipped. A report line left out changes no figure.
@@ -120,12 +123,13 @@ class Checker {
                    std::to_string(kMaxRisers);
             return;
         }
+        std::vector<Skip> computation;
         for (const Skip& skip : outcome.skipped) {
-            if (skip.kind != StepKind::report_line) {
-                why_ = "the Solve skipped steps";
-                return;
-            }
+            if (skip.kind != StepKind::report_line) computation.push_back(skip);
         }
+        if (computation.empty()) return;
+        failure_ = findDischargeFailure(computation, r_, input.fitting);
+        why_ = failure_ ? describe(*failure_) : "the Solve skipped steps";
     }
 
     std::vector<CheckResult> run() const {
@@ -135,6 +139,54 @@ class Checker {
 
   private:
     bool computed() const { return why_.empty(); }
+
+    // A check that needs the march's figures when the march could not compute them.
+    CheckResult notComputed(std::size_t check) const {
+        CheckResult result = notJudged(check, why_);
+        result.discharge_failure = failure_;
+        return result;
+    }
+
+    // The densimetric Froude number of each riser passing its share Q/N through its riser
+    // diameter, v = 4 (Q/N) / (p d^2) and F = v / (d g Δρ/ρ)^0.5 as the march computes it;
+    // nothing when a figure it needs cannot be read.
+    std::optional<std::vector<double>> estimatedFroudeNumbers() const {
+        if (n_ < 1 || n_ > kMaxRisers || !typedCount_) return std::nullopt;
+        if (!share_.ok() || !(share_.value() > 0.0)) return std::nullopt;
+        std::vector<double> estimates;
+        for (std::size_t i = 0; i < riserCount(); ++i) {
+            if (i > 0 && risers_.section[i] == 0) return std::nullopt;
+            const Num d = risers_.riser_diameter[i];
+            const Num v = Num(4.0) * share_ / (sq(d) * Num(kPi));
+            const Num froude = v / pow(d * Num(kGravity) * drho_, 0.5);
+            if (!froude.ok()) return std::nullopt;
+            estimates.push_back(froude.value());
+        }
+        return estimates;
+    }
+
+    // A Froude check on the estimates, when the march's figures cannot be used: the risers
+    // on the wrong side of the bound go to `risers`.
+    std::optional<CheckResult> estimated(std::size_t check, bool (*outside)(double)) const {
+        const std::optional<std::vector<double>> estimates = estimatedFroudeNumbers();
+        if (!estimates) return std::nullopt;
+        std::vector<int> risers;
+        for (std::size_t i = 0; i < estimates->size(); ++i) {
+            if (outside((*estimates)[i])) risers.push_back(static_cast<int>(i + 1));
+        }
+        CheckResult result = judged(check, risers.empty());
+        result.basis = VerdictBasis::estimate;
+        result.values = *estimates;
+        result.risers = std::move(risers);
+        result.discharge_failure = failure_;
+        return result;
+    }
+
+    std::string estimatePreamble() const {
+        return "Estimated from each riser's share Q/N = " + figure(share_.value(), "0.00000") +
+               " m^3/s, as the march's figures cannot be used: ";
+    }
+
     std::size_t riserCount() const { return static_cast<std::size_t>(n_); }
 
     std::vector<double> froudeNumbers() const {
@@ -142,7 +194,20 @@ class Checker {
     }
 
     CheckResult froudeMin() const {
-        if (!computed()) return notJudged(kFroudeMin, why_);
+        if (!computed()) {
+            std::optional<CheckResult> estimate =
+                estimated(kFroudeMin, [](double f) { return f < *kThresholds[kFroudeMin].lower; });
+            if (!estimate) return notComputed(kFroudeMin);
+            const auto& v = estimate->values;
+            estimate->summary =
+                estimatePreamble() + "the smallest densimetric Froude number is " +
+                figure(*std::min_element(v.begin(), v.end())) +
+                (estimate->risers.empty()
+                     ? "; every riser is at least 1."
+                     : "; below 1 at risers " +
+                           numberRanges({estimate->risers.begin(), estimate->risers.end()}) + ".");
+            return *estimate;
+        }
         const double limit = *kThresholds[kFroudeMin].lower;
         std::vector<int> below;
         for (std::size_t i = 0; i < riserCount(); ++i) {
@@ -160,7 +225,20 @@ class Checker {
     }
 
     CheckResult froudeMax() const {
-        if (!computed()) return notJudged(kFroudeMax, why_);
+        if (!computed()) {
+            std::optional<CheckResult> estimate = estimated(
+                kFroudeMax, [](double f) { return greater(f, *kThresholds[kFroudeMax].upper); });
+            if (!estimate) return notComputed(kFroudeMax);
+            const auto& v = estimate->values;
+            estimate->summary =
+                estimatePreamble() + "the largest densimetric Froude number is " +
+                figure(*std::max_element(v.begin(), v.end())) +
+                (estimate->risers.empty()
+                     ? "; every riser is at most 10."
+                     : "; above 10 at risers " +
+                           numberRanges({estimate->risers.begin(), estimate->risers.end()}) + ".");
+            return *estimate;
+        }
         // Strictly above the limit, as the report lists the risers.
         const Num limit = *kThresholds[kFroudeMax].upper;
         std::vector<int> above;
@@ -179,7 +257,7 @@ class Checker {
     }
 
     CheckResult uniformity() const {
-        if (!computed()) return notJudged(kUniformity, why_);
+        if (!computed()) return notComputed(kUniformity);
         const double q = r_.q_total;
         const double n = static_cast<double>(n_);
         if (!(q > 0.0)) return notJudged(kUniformity, "Q is not positive");
@@ -211,7 +289,7 @@ class Checker {
     }
 
     CheckResult riserArea() const {
-        if (!computed()) return notJudged(kRiserArea, why_);
+        if (!computed()) return notComputed(kRiserArea);
         Num risers = 0.0;
         for (std::size_t i = 0; i < riserCount(); ++i) {
             if (i > 0 && risers_.section[i] == 0) {
@@ -238,7 +316,7 @@ class Checker {
     // diameter of riser k's section, so the largest of a section's risers is the velocity at
     // its landward end.
     CheckResult pipeVelocity() const {
-        if (!computed()) return notJudged(kPipeVelocity, why_);
+        if (!computed()) return notComputed(kPipeVelocity);
         const long sections = std::min<long>(sectionCount_, kSectionRows);
         if (sections < 1) return notJudged(kPipeVelocity, "there are no sections");
         std::vector<double> largest(static_cast<std::size_t>(sections));
@@ -273,7 +351,7 @@ class Checker {
 
     // The figure of the report's line "e=", before it is rounded and made positive.
     CheckResult balanceError() const {
-        if (!computed()) return notJudged(kBalanceError, why_);
+        if (!computed()) return notComputed(kBalanceError);
         const Num qcalc = outcome_.balance.qcalc;
         const Num q = r_.q_total;
         const Num e = (qcalc - q) / qcalc * Num(100.0);
@@ -292,7 +370,7 @@ class Checker {
     // loss f dl V^2 / (2 g D) and the density term drho dz of each reach, with the data of the
     // section holding the reach's seaward riser.
     CheckResult landwardHead() const {
-        if (!computed()) return notJudged(kLandwardHead, why_);
+        if (!computed()) return notComputed(kLandwardHead);
         Num friction = 0.0;
         Num density = 0.0;
         for (std::size_t i = 1; i < riserCount(); ++i) {
@@ -350,10 +428,23 @@ class Checker {
     Num drho_;
     RiserSections risers_;
     std::vector<SkippedCause> causes_;
+    Num share_;        // Q/N read from the typed Q
+    bool typedCount_;  // the store's N is the count typed, not one an earlier Solve left
+    std::optional<DischargeFailure> failure_;
     std::string why_;
 };
 
 }  // namespace
+
+std::string_view nameOf(VerdictBasis basis) {
+    switch (basis) {
+        case VerdictBasis::march:
+            return "march";
+        case VerdictBasis::estimate:
+            return "estimate";
+    }
+    return {};
+}
 
 std::string_view nameOf(Verdict verdict) {
     switch (verdict) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "checked.h"
+#include "discharge_failure.h"
 #include "march.h"
 #include "thalmuro/engine.h"
 
@@ -42,7 +43,7 @@ std::string figure(double value, std::string_view pattern) {
 class BalancedMarch {
   public:
     BalancedMarch(const DiffuserInput& input, const NumberLocale& locale, DischargeX dischargeX)
-        : dischargeX_(dischargeX) {
+        : input_(input), locale_(locale), dischargeX_(dischargeX) {
         gather(input, state_, work_, locale, diagnostics_);
         computeSectionFriction(state_, work_, diagnostics_);
     }
@@ -57,9 +58,7 @@ class BalancedMarch {
         if (!work_.drho.ok()) return failed("the relative density difference cannot be read");
         if (!work_.manning.ok()) return failed("the Manning number cannot be read");
         const std::vector<Skip> unread = diagnostics_.take();
-        if (!unread.empty()) {
-            return failed("a step before the march was skipped: " + describe(unread.front()));
-        }
+        if (!unread.empty()) return failed(inUsersTerms(unread, 0.0));
         const double q = r.q_total;
         if (!(q > 0.0)) return failed("Q is not positive");
 
@@ -142,9 +141,12 @@ class BalancedMarch {
         summary_.qc = qc;
         if (!skipped.empty()) {
             // A skipped step leaves an earlier march's value in the store: no figures.
+            std::optional<DischargeFailure> failure =
+                findDischargeFailure(skipped, state_.results, work_.fitting, dischargeX_);
             clearFigures();
-            failed("the march at qc = " + formatGeneral(qc, kPlain) +
-                   " m^3/s skipped a step: " + describe(skipped.front()));
+            const std::string at = "at qc = " + formatGeneral(qc, kPlain) + " m^3/s ";
+            failed(failure ? at + describe(*failure) : at + inUsersTerms(skipped, qc));
+            summary_.discharge_failure = std::move(failure);
             return std::nullopt;
         }
         summarize();
@@ -196,8 +198,19 @@ class BalancedMarch {
         return summary_;
     }
 
+    // The first cause of skipped steps, told as the Solve's skipped steps are.
+    std::string inUsersTerms(const std::vector<Skip>& skipped, double qc) const {
+        SolveOutcome outcome;
+        outcome.balance.qc = qc;
+        outcome.skipped = skipped;
+        const std::vector<SkippedCause> causes = explainSkipped(input_, outcome, locale_);
+        return "steps were skipped: " + causes.front().english;
+    }
+
     MarchSummary notMonotone() { return failed("the risers' discharge sum does not grow with qc"); }
 
+    const DiffuserInput& input_;
+    const NumberLocale& locale_;
     DischargeX dischargeX_;
     SharedState state_;
     SolveWork work_;

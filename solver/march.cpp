@@ -26,10 +26,10 @@ StepName element(const char* member, long index, StepKind kind = StepKind::riser
             static_cast<int>(index + 1)};
 }
 
-StepName perRiser(const char* what, long riser, int substitution) {
+StepName perRiser(const char* what, long riser, int substitution, StepKind kind) {
     return {std::string(what) + " of riser " + std::to_string(riser) + ", substitution " +
                 std::to_string(substitution),
-            StepKind::riser, static_cast<int>(riser)};
+            kind, static_cast<int>(riser)};
 }
 
 }  // namespace
@@ -135,7 +135,7 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
                 ? qc2 / (sq(Num(0.63) - Num(0.58) * x) * p2 * riserD1Pow4 * g / Num(8.0))
                 : xNumerator / (bellDenominator * pow(Num(1.0) - x, 0.75));
         diagnostics.assign(e[static_cast<std::size_t>(j + 1)], next,
-                           [&] { return perRiser("energy", 1, j + 1); });
+                           [&] { return perRiser("energy", 1, j + 1, StepKind::riser); });
     }
     r.specific_energy[0] = e[9];
 
@@ -188,11 +188,14 @@ void march(double qcValue, SharedState& state, SolveWork& work, Diagnostics& dia
                 dischargeX == DischargeX::riser ? Num(iterate) : seaward + Num(iterate);
             const Num x = Num(8.0) * sq(flow) / xDenominator;
             const Num next = cdLaw<fitting>(x) * area * velocityHead;
-            iterate = diagnostics.assign(
-                          q[j + 1], next,
-                          [&] { return perRiser("discharge", i + 1, static_cast<int>(j) + 1); })
-                          ? next.value()
-                          : q[j + 1];
+            iterate =
+                diagnostics.assign(q[j + 1], next,
+                                   [&] {
+                                       return perRiser("discharge", i + 1, static_cast<int>(j) + 1,
+                                                       StepKind::riser_discharge);
+                                   })
+                    ? next.value()
+                    : q[j + 1];
         }
         r.q_riser[k] = q[9];
 

@@ -343,6 +343,7 @@ class Explainer {
                 cause.rows.insert(skip.section);
                 break;
             case StepKind::riser:
+            case StepKind::riser_discharge:
             case StepKind::riser_velocity:
             case StepKind::froude:
             case StepKind::discharge_sum:

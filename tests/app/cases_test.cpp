@@ -2,11 +2,15 @@
 // built thalmuro-cli and the report it writes must equal NAME.txt byte for byte. A name ending in
 // "_en" is run in the English regional format (--locale en_US), every other in the Greek one
 // (--locale el_GR). The folder is read when the tests start, so that a new case is two new files.
+// A case with expected checks, NAME.checks.json, must have the runner print those checks
+// (--checks --format json): every verdict, basis, riser and section as written there, and every
+// figure within the file's relative tolerance.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -15,6 +19,8 @@
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "cli_process.h"
 #include "windows1253_text.h"
@@ -40,12 +46,15 @@ bool endsWith(std::string_view text, std::string_view end) {
 }
 
 // The cases of the folder in name order; none when it cannot be read (the folder test says so).
+constexpr std::string_view kChecksSuffix = ".checks";
+
 std::vector<Case> casesInFolder() {
     std::vector<Case> cases;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(kCasesDir, error)) {
         if (entry.path().extension() != ".json") continue;
         const std::string name = entry.path().stem().string();
+        if (endsWith(name, kChecksSuffix)) continue;
         cases.push_back({name, endsWith(name, "_en") ? "en_US" : "el_GR"});
     }
     std::sort(cases.begin(), cases.end(),
@@ -128,6 +137,89 @@ TEST_P(CaseRun, WritesTheExpectedReport) {
                                  << (run.err.empty() ? "" : "\nwarnings of the run:\n" + run.err);
 }
 
+// The cases that have expected checks.
+std::vector<Case> casesWithChecks() {
+    std::vector<Case> cases;
+    for (const Case& c : casesInFolder()) {
+        if (fs::is_regular_file(kCasesDir / (c.name + ".checks.json"))) cases.push_back(c);
+    }
+    return cases;
+}
+
+// Where the figures `got` differ from `expected` beyond the relative tolerance; empty when they
+// agree.
+std::string figuresDiffer(const nlohmann::json& expected, const nlohmann::json& got,
+                          double tolerance) {
+    if (!got.is_array() || got.size() != expected.size()) {
+        return "expected " + expected.dump() + ", got " + got.dump();
+    }
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const double e = expected[i].get<double>();
+        const double g = got[i].get<double>();
+        if (!(std::fabs(e - g) <= tolerance * std::max(std::fabs(e), std::fabs(g)))) {
+            return "figure " + std::to_string(i + 1) + ": expected " + expected[i].dump() +
+                   ", got " + got[i].dump();
+        }
+    }
+    return {};
+}
+
+// Where a failed discharge as printed differs from the expected one; empty when they agree.
+std::string failureDiffers(const nlohmann::json& expected, const nlohmann::json& got,
+                           double tolerance) {
+    if (expected.is_null() || got.is_null()) {
+        return expected.is_null() == got.is_null()
+                   ? std::string()
+                   : "expected " + expected.dump() + ", got " + got.dump();
+    }
+    for (const char* key : {"kind", "fitting", "risers"}) {
+        if (got[key] != expected[key]) {
+            return std::string(key) + ": expected " + expected[key].dump() + ", got " +
+                   got[key].dump();
+        }
+    }
+    for (const char* key : {"specific_energy", "pipe_diameter", "trial_discharge", "x", "share"}) {
+        const std::string differ = figuresDiffer(nlohmann::json::array({expected[key]}),
+                                                 nlohmann::json::array({got[key]}), tolerance);
+        if (!differ.empty()) return std::string(key) + ": " + differ;
+    }
+    return {};
+}
+
+class CaseChecks : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CaseChecks, PrintsTheExpectedChecks) {
+    const Case& c = GetParam();
+    const nlohmann::json expected =
+        nlohmann::json::parse(readBytes(kCasesDir / (c.name + ".checks.json")));
+    const double tolerance = expected.at("tolerance").get<double>();
+    const nlohmann::json noFailure;
+    const nlohmann::json& failure =
+        expected.contains("discharge_failure") ? expected["discharge_failure"] : noFailure;
+
+    const ScratchDir dir;
+    const CliRun run = runCli(dir, {"--checks", "--format", "json", "--locale", c.locale,
+                                    (kCasesDir / (c.name + ".json")).string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json printed = nlohmann::json::parse(run.out).at("checks");
+    ASSERT_EQ(printed.size(), expected.at("checks").size());
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        const nlohmann::json& e = expected["checks"][i];
+        const nlohmann::json& got = printed[i];
+        SCOPED_TRACE(e.at("name").get<std::string>());
+        EXPECT_EQ(got.at("name"), e.at("name"));
+        for (const char* key : {"verdict", "basis", "risers", "sections"})
+            EXPECT_EQ(got.at(key), e.at(key)) << key;
+        const std::string figures = figuresDiffer(e.at("values"), got.at("values"), tolerance);
+        EXPECT_TRUE(figures.empty()) << figures;
+        // Every check whose figures the failed discharges left out says so.
+        const bool leftOut = e["name"] != "skipped_steps";
+        const std::string why =
+            failureDiffers(leftOut ? failure : noFailure, got.at("discharge_failure"), tolerance);
+        EXPECT_TRUE(why.empty()) << why;
+    }
+}
+
 // Test names allow letters, digits and underscores only.
 std::string testName(const ::testing::TestParamInfo<Case>& info) {
     std::string name = info.param.name;
@@ -138,16 +230,21 @@ std::string testName(const ::testing::TestParamInfo<Case>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CaseRun, ::testing::ValuesIn(casesInFolder()), testName);
+INSTANTIATE_TEST_SUITE_P(Cases, CaseChecks, ::testing::ValuesIn(casesWithChecks()), testName);
 
-// An expected report whose problem file was renamed or removed would never be compared again.
+// An expected report or expected checks whose problem file was renamed or removed would never be
+// compared again.
 TEST(CasesFolder, EveryExpectedReportHasItsProblem) {
     std::error_code error;
     int reports = 0;
     for (const auto& entry : fs::directory_iterator(kCasesDir, error)) {
-        if (entry.path().extension() != ".txt") continue;
-        ++reports;
-        fs::path problem = entry.path();
-        problem.replace_extension(".json");
+        const std::string stem = entry.path().stem().string();
+        const bool checks = entry.path().extension() == ".json" && endsWith(stem, kChecksSuffix);
+        if (entry.path().extension() != ".txt" && !checks) continue;
+        if (!checks) ++reports;
+        const fs::path problem =
+            kCasesDir /
+            (stem.substr(0, stem.size() - (checks ? kChecksSuffix.size() : 0)) + ".json");
         EXPECT_TRUE(fs::is_regular_file(problem))
             << entry.path() << " has no problem file " << problem.filename();
     }

@@ -595,6 +595,45 @@ TEST(Cli, ChecksAsText) {
     EXPECT_NE(run.out.find("  values:    0,0252; 0,02772; 0,02268; "), std::string::npos);
 }
 
+// A bell-mouthed design at start-up flow: the text tells once, before the checks, which risers
+// were left without a discharge, why in the hydraulics' terms and what to change, and marks the
+// Froude checks as estimates; the cross-check names the risers, not the engine's steps.
+TEST(Cli, ChecksAtStartUpFlowOfABellMouthDesign) {
+    const ScratchDir dir;
+    DiffuserInput in = workedExampleFile(kGreek);
+    in.risers = "10";
+    in.sections = "4";
+    in.total_discharge = "0,01";
+    in.fitting = FittingType::Bell;
+    in.rows[4] = {};
+    for (std::size_t s = 0; s < 4; ++s)
+        in.rows[s].elevation_step = "0";
+    writeBytes(dir / "problem.json", problemJson(in, std::nullopt));
+    const CliRun run = runCli(dir, {"--checks", "--locale", "el_GR", "problem.json"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("discharge_failure: the march could not compute the discharge of "
+                            "risers 2 to 5\n  why:    the bell-mouth's discharge formula",
+                            0),
+              0u)
+        << run.out;
+    for (const char* part :
+         {"a trial discharge of 0,0100 m^3/s; at riser 2 its velocity head in the pipe of "
+          "D = 0,2906 m exceeds the specific energy E = 0,000471 m (X = 2,46). At this flow each "
+          "riser's share Q/N = 0,00100 m^3/s",
+          "\n  change: fewer risers or smaller riser diameters (more head for the same flow), or "
+          "a higher flow\n\nfroude_min: ",
+          "  verdict:   warning\n  basis:     estimate: each riser's share Q/N, without the "
+          "march\n  values:    0,524228455108491; ",
+          "\nuniformity: "}) {
+        EXPECT_NE(run.out.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(run.out.find("substitution"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("  program:    not balanced after 1 marches: at qc = 0.001 m^3/s the "
+                           "discharge of risers 2 to 5 could not be computed"),
+              std::string::npos)
+        << run.out;
+}
+
 // JSON: every field of every check, the numbers exactly as the engine computed them.
 TEST(Cli, ChecksAsJson) {
     const ScratchDir dir;
@@ -626,6 +665,8 @@ TEST(Cli, ChecksAsJson) {
         EXPECT_EQ(p["lower"].is_null(), !info.lower);
         EXPECT_EQ(p["upper"].is_null(), !info.upper);
         EXPECT_EQ(p["verdict"], std::string(nameOf(check.verdict)));
+        EXPECT_EQ(p["basis"], std::string(nameOf(check.basis)));
+        EXPECT_TRUE(p["discharge_failure"].is_null());
         EXPECT_EQ(p["values"].get<std::vector<double>>(), check.values);
         EXPECT_EQ(p["risers"].get<std::vector<int>>(), check.risers);
         EXPECT_EQ(p["sections"].get<std::vector<int>>(), check.sections);

@@ -156,6 +156,54 @@ class ChecksWindowTest : public QObject {
             control<QLabel>(window, "diastavrosi_apotelesma")->text().startsWith("– Δεν κρίνεται"));
     }
 
+    // Ten bell-mouthed risers on a level bed at start-up flow: the march cannot compute the
+    // discharges of risers 2 to 5. The window says why and what to change above the table,
+    // answers the Froude questions with estimates marked as such, and says in the other rows
+    // and in the cross-check which risers were left without a discharge. The worked example
+    // shows no such notice.
+    void lowFlowBellMouth() {
+        ChecksWindow* window = openAfterWorkedExample();
+        auto* notice = control<QLabel>(window, "paroxi_anypologisti");
+        QVERIFY(notice->isHidden());
+
+        thalmuro::DiffuserInput design = form1().input();
+        design.risers = "10";
+        design.sections = "4";
+        design.total_discharge = "0,01";
+        design.fitting = thalmuro::FittingType::Bell;
+        design.rows[4] = {};
+        for (std::size_t s = 0; s < 4; ++s)
+            design.rows[s].elevation_step = "0";
+        form1().showProblem(design);
+        solveWorkedExample(false);
+
+        QVERIFY(!notice->isHidden());
+        QVERIFY2(notice->text().startsWith("Δεν υπολογίστηκε η παροχή των ανυψωτήρων 2–5. "),
+                 qPrintable(notice->text()));
+        QVERIFY(notice->text().contains("συναρμογής Bell"));
+        QVERIFY(notice->text().contains("Q/N = 0,00100 m³/s"));
+        QVERIFY(notice->text().contains("\nΤι να αλλάξετε: λιγότερους ανυψωτήρες"));
+        auto* table = control<QTableWidget>(window, "pinakas_elegxon");
+        const int froude = checkRow("froude_min");
+        QCOMPARE(table->item(froude, kVerdictColumn)->text(),
+                 QString("⚠ Προειδοποίηση (εκτίμηση)"));
+        QVERIFY(table->item(froude, kValuesColumn)->text().startsWith("Ελάχιστος Fr = 0,52 "));
+        QVERIFY(table->item(froude, kValuesColumn)->text().contains("εκτίμηση"));
+        QCOMPARE(table->item(froude, kConcernedColumn)->text(), QString("Ανυψωτήρες 1–10"));
+        QCOMPARE(table->item(checkRow("uniformity"), kVerdictColumn)->text(),
+                 QString("– Δεν κρίνεται"));
+        QCOMPARE(table->item(checkRow("uniformity"), kValuesColumn)->text(),
+                 QString("Δεν υπολογίστηκε η παροχή των ανυψωτήρων 2–5"));
+        const QString crossCheck = control<QLabel>(window, "diastavrosi_diafora")->text();
+        QVERIFY2(crossCheck.contains("\nΠρόγραμμα: Δεν υπολογίστηκε η παροχή των ανυψωτήρων 2–5 "
+                                     "με παροχή ανυψωτήρα 1 qc = 0,00100 m³/s (X = "),
+                 qPrintable(crossCheck));
+
+        form1().showProblem(thalmuro::workedExample(thalmuro::NumberLocale::greek()));
+        solveWorkedExample(false);
+        QVERIFY(notice->isHidden());
+    }
+
     // The window shows each new Solve; what it shows is the store as that Solve left it,
     // whatever a fill aid writes afterwards. Results of operating conditions stay, marked as
     // those of the earlier design, while the untouched list takes the new defaults.

@@ -80,6 +80,12 @@ QString verdictCaption(Verdict verdict) {
     return look.symbol + QLatin1Char(' ') + look.word;
 }
 
+QString resultCaption(const CheckResult& result) {
+    const QString caption = verdictCaption(result.verdict);
+    return result.basis == VerdictBasis::estimate ? caption + QStringLiteral(" (εκτίμηση)")
+                                                  : caption;
+}
+
 void paintVerdict(QTableWidgetItem* item, Verdict verdict) {
     const VerdictLook look = verdictLook(verdict);
     item->setBackground(look.background);
@@ -102,6 +108,50 @@ QString numberRanges(const std::vector<int>& numbers) {
         i = j + 1;
     }
     return parts.join(QStringLiteral(", "));
+}
+
+namespace {
+
+// "του ανυψωτήρα 2", "των ανυψωτήρων 2–5".
+QString ofRisers(const std::vector<int>& risers) {
+    return (risers.size() == 1 ? QStringLiteral("του ανυψωτήρα ")
+                               : QStringLiteral("των ανυψωτήρων ")) +
+           numberRanges(risers);
+}
+
+}  // namespace
+
+QString dischargeFailureBrief(const DischargeFailure& failure) {
+    return QStringLiteral("Δεν υπολογίστηκε η παροχή ") + ofRisers(failure.risers);
+}
+
+QString dischargeFailureText(const DischargeFailure& failure, const NumberLocale& locale) {
+    const auto at = [&](double value, std::string_view pattern) {
+        return number(value, pattern, locale);
+    };
+    const QString first = QString::number(failure.risers.front());
+    const QString head = dischargeFailureBrief(failure) + QStringLiteral(". ");
+    if (failure.kind == DischargeFailure::Kind::negative_energy) {
+        return head + QStringLiteral(
+                          "Η ειδική ενέργεια στον ανυψωτήρα %1 είναι αρνητική, E = %2 m, "
+                          "και ο τύπος q = Cd · a · (2 g E)^0,5 δεν δίνει τιμή.\n"
+                          "Τι να αλλάξετε: τις υψομετρικές διαφορές (ανυψωτήρας χαμηλότερα "
+                          "από τον προηγούμενο μειώνει την E) ή να αυξήσετε την παροχή.")
+                          .arg(first, at(failure.specific_energy, "0.000000"));
+    }
+    return head +
+           QStringLiteral(
+               "Ο τύπος παροχής της συναρμογής Bell, q = 0,975 (1 − X)^0,375 · a · (2 g E)^0,5, "
+               "δεν δίνει τιμή όταν το X, το ύψος ταχύτητας στον αγωγό προς την ειδική ενέργεια, "
+               "ξεπερνά το 1. Η παροχή κάθε ανυψωτήρα αναζητείται από δοκιμαστική παροχή %1 m³/s· "
+               "στον ανυψωτήρα %2 το ύψος ταχύτητάς της στον αγωγό D = %3 m ξεπερνά την ειδική "
+               "ενέργεια E = %4 m (X = %5). Σε αυτή την παροχή το μερίδιο κάθε ανυψωτήρα, "
+               "Q/N = %6 m³/s, δίνει πολύ μικρή ειδική ενέργεια.\n"
+               "Τι να αλλάξετε: λιγότερους ανυψωτήρες ή μικρότερες διαμέτρους ανυψωτήρων "
+               "(μεγαλύτερη ενέργεια για την ίδια παροχή), ή μεγαλύτερη παροχή.")
+               .arg(at(failure.trial_discharge, "0.0000"), first,
+                    at(failure.pipe_diameter, "0.0000"), at(failure.specific_energy, "0.000000"),
+                    at(failure.x, "0.00"), at(failure.share, "0.00000"));
 }
 
 QString ruleText(const ThresholdInfo& info, const CheckSettings& settings,
@@ -154,7 +204,10 @@ QString shortCaption(const ThresholdInfo& info) {
 
 QString valuesText(const CheckResult& result, const NumberLocale& locale) {
     const std::vector<double>& v = result.values;
-    if (v.empty()) return {};
+    if (v.empty()) {
+        return result.discharge_failure ? dischargeFailureBrief(*result.discharge_failure)
+                                        : QString();
+    }
     const std::string_view name = result.name;
     const auto at = [&](std::size_t i, std::string_view pattern) {
         return number(v[i], pattern, locale);
@@ -162,10 +215,15 @@ QString valuesText(const CheckResult& result, const NumberLocale& locale) {
     if (name == "froude_min" || name == "froude_max") {
         const bool lowest = name == "froude_min";
         const std::size_t riser = extremeRiser(v, lowest);
-        return QStringLiteral("%1 Fr = %2 (ανυψωτήρας %3)")
-            .arg(lowest ? QStringLiteral("Ελάχιστος") : QStringLiteral("Μέγιστος"),
-                 at(riser, "0.00"))
-            .arg(riser + 1);
+        const QString figure =
+            QStringLiteral("%1 Fr = %2 (ανυψωτήρας %3)")
+                .arg(lowest ? QStringLiteral("Ελάχιστος") : QStringLiteral("Μέγιστος"),
+                     at(riser, "0.00"))
+                .arg(riser + 1);
+        if (result.basis == VerdictBasis::march) return figure;
+        return figure + QStringLiteral(
+                            ", εκτίμηση με παροχή Q/N σε κάθε ανυψωτήρα, χωρίς την "
+                            "επίλυση");
     }
     if (name == "uniformity" && v.size() >= 6) {
         return QStringLiteral(

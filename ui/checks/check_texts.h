@@ -26,8 +26,19 @@ VerdictLook verdictLook(Verdict verdict);
 // "✔ Ικανοποιείται" and so on.
 QString verdictCaption(Verdict verdict);
 
+// The verdict of `result` as verdictCaption, with " (εκτίμηση)" when it rests on an estimate.
+QString resultCaption(const CheckResult& result);
+
 // Colours `item` as its verdict: background and text.
 void paintVerdict(QTableWidgetItem* item, Verdict verdict);
+
+// Why the march could not compute the discharge of some risers and what to change, in Greek,
+// numbers in the regional format.
+QString dischargeFailureText(const DischargeFailure& failure, const NumberLocale& locale);
+
+// The same in a few words, for a check that it left unjudged: "Δεν υπολογίστηκε η παροχή των
+// ανυψωτήρων 2–5".
+QString dischargeFailureBrief(const DischargeFailure& failure);
 
 // The rule of the check `info` in Greek with its threshold and unit, the self-cleansing
 // velocity taken from `settings`.
@@ -40,8 +51,9 @@ QString sourceText(const ThresholdInfo& info);
 // A short caption of the check for a column header ("Fr ≥ 1").
 QString shortCaption(const ThresholdInfo& info);
 
-// The figures of `result` in Greek with their units, in the regional format; empty when the
-// check could not be judged.
+// The figures of `result` in Greek with their units, in the regional format, an estimate said
+// to be one; when the check could not be judged, why if the march could not compute the
+// discharges, else nothing.
 QString valuesText(const CheckResult& result, const NumberLocale& locale);
 
 // The risers and sections a check names: "ανυψωτήρες 1–14", "τμήματα 2, 4"; empty when none.

@@ -82,6 +82,16 @@ QWidget* ChecksWindow::createChecksTab() {
     layout->addLayout(velocityRow);
     connect(velocityBox_, &QLineEdit::textEdited, this, &ChecksWindow::velocityEdited);
 
+    dischargeFailure_ = named(new QLabel, QStringLiteral("paroxi_anypologisti"));
+    dischargeFailure_->setWordWrap(true);
+    dischargeFailure_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const VerdictLook warning = verdictLook(Verdict::warning);
+    dischargeFailure_->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: %2; padding: 4px 6px; }")
+            .arg(warning.background.name(), warning.text.name()));
+    dischargeFailure_->hide();
+    layout->addWidget(dischargeFailure_);
+
     checksTable_ = named(new QTableWidget(0, kChecksColumns), QStringLiteral("pinakas_elegxon"));
     checksTable_->setHorizontalHeaderLabels(
         {QStringLiteral("Έλεγχος"), QStringLiteral("Κανόνας – όριο"), QStringLiteral("Πηγή"),
@@ -174,9 +184,16 @@ void ChecksWindow::velocityEdited() {
 
 void ChecksWindow::showChecks() {
     checksTable_->setRowCount(0);
+    dischargeFailure_->hide();
     if (!design_) return;
     const std::vector<CheckResult> results =
         checkDesign(design_->problem, design_->state, design_->outcome, numberLocale_, settings_);
+    for (const CheckResult& result : results) {
+        if (!result.discharge_failure) continue;
+        dischargeFailure_->setText(dischargeFailureText(*result.discharge_failure, numberLocale_));
+        dischargeFailure_->show();
+        break;
+    }
     checksTable_->setRowCount(static_cast<int>(results.size()));
     for (std::size_t i = 0; i < results.size(); ++i) {
         const CheckResult& result = results[i];
@@ -193,7 +210,7 @@ void ChecksWindow::showChecks() {
         cell(kTitle, utf8(info.title));
         cell(kRule, ruleText(info, settings_, numberLocale_));
         cell(kSource, sourceText(info));
-        paintVerdict(cell(kVerdict, verdictCaption(result.verdict)), result.verdict);
+        paintVerdict(cell(kVerdict, resultCaption(result)), result.verdict);
         const QString values = valuesText(result, numberLocale_);
         cell(kValues, values.isEmpty() ? QStringLiteral("—") : values);
         cell(kConcerned, concernedText(result));
@@ -252,11 +269,30 @@ void ChecksWindow::showCrossCheck() {
             : !check.program.balanced
                 ? QStringLiteral("ο υπολογισμός του προγράμματος δεν εξισορροπήθηκε")
                 : QStringLiteral("ο υπολογισμός με την κλασική μέθοδο δεν εξισορροπήθηκε");
-        crossCheckDifference_->setText(
-            QStringLiteral("Η διαφορά δεν υπολογίζεται: %1 (δεν βρέθηκε παροχή ανυψωτήρα 1 "
+        QString text = QStringLiteral(
+                           "Η διαφορά δεν υπολογίζεται: %1 (δεν βρέθηκε παροχή ανυψωτήρα 1 "
                            "για την οποία οι παροχές των ανυψωτήρων να αθροίζονται στην ολική "
                            "παροχή Q).")
-                .arg(which));
+                           .arg(which);
+        // A march stopped by a discharge it could not compute says where.
+        const QString names[] = {QStringLiteral("Πρόγραμμα"), QStringLiteral("Κλασική μέθοδος")};
+        for (int column = 0; column < 2; ++column) {
+            const MarchSummary& march = *marches[column];
+            if (!march.discharge_failure) continue;
+            const DischargeFailure& failure = *march.discharge_failure;
+            text += QStringLiteral("\n%1: %2 με παροχή ανυψωτήρα 1 qc = %3 m³/s")
+                        .arg(names[column], dischargeFailureBrief(failure),
+                             number(march.qc, "0.00000", numberLocale_));
+            if (failure.kind == DischargeFailure::Kind::velocity_head_above_energy) {
+                text += QStringLiteral(" (X = %1 > 1 στον ανυψωτήρα %2).")
+                            .arg(number(failure.x, "0.00", numberLocale_))
+                            .arg(failure.risers.front());
+            } else {
+                text += QStringLiteral(" (αρνητική ειδική ενέργεια στον ανυψωτήρα %1).")
+                            .arg(failure.risers.front());
+            }
+        }
+        crossCheckDifference_->setText(text);
     }
     switch (check.verdict) {
         case Verdict::holds:

@@ -63,6 +63,9 @@ class ChecksWindow : public QWidget {
     // The self-cleansing velocity, m/s (taxytita_aftokatharismou), and what is wrong with it.
     QLineEdit* velocityBox_ = nullptr;
     QLabel* velocityHint_ = nullptr;
+    // Why the march could not compute the discharge of some risers and what to change
+    // (paroxi_anypologisti); hidden when it computed them all.
+    QLabel* dischargeFailure_ = nullptr;
     // One row per check (pinakas_elegxon).
     QTableWidget* checksTable_ = nullptr;
     // The skipped steps in the user's terms (paraleifthenta_vimata).

@@ -156,7 +156,8 @@ enum class StepKind : std::uint8_t {
     friction,             // the friction factor of a section
     section_copy,         // a section's data copied onto the risers it names
     sections_beyond,      // any step of the computation for the sections beyond the 30 rows
-    riser,                // a step of the march at a riser (energy, discharge, cd, velocities)
+    riser,                // a step of the march at a riser (energy, cd, velocities)
+    riser_discharge,      // a substitution that fixes the discharge of riser 2 or later
     riser_velocity,       // the velocity in a riser
     froude,               // the densimetric Froude number of a riser
     risers_beyond,        // any step of the computation for the risers beyond 101
@@ -350,7 +351,8 @@ SolveOutcome Solve(const DiffuserInput& input, SharedState& state, const NumberL
 // typed, the results store and the outcome of the Solve that filled it, and change nothing.
 // A check of the computed figures cannot be judged when N lies outside 1..101 or when the Solve
 // skipped a step of the computation (a skipped step leaves an earlier Solve's value in the store,
-// which later steps may have used); its values are then empty. Skipped report lines do not count.
+// which later steps may have used); its values are then empty, except that the Froude numbers
+// are then estimated without the march (see CheckResult). Skipped report lines do not count.
 
 // The self-cleansing pipe velocity of common sewer design practice, m/s: the default of the
 // pipe_velocity check.
@@ -369,6 +371,41 @@ enum class Verdict {
 
 // "holds", "warning", "not_judged".
 std::string_view nameOf(Verdict verdict);
+
+// What a verdict rests on: the figures of the march, or an estimate that needs no march.
+enum class VerdictBasis {
+    march,
+    estimate,
+};
+
+// "march", "estimate".
+std::string_view nameOf(VerdictBasis basis);
+
+// Risers whose discharge the march could not compute. The march fixes the discharge of each
+// riser from 2 on by substitutions of q = Cd(X) a (2 g E)^0.5, started from a trial discharge,
+// with X = 8 q^2 / (p^2 D^4 g E) the pipe velocity head of q over the specific energy E at the
+// riser. A substitution cannot be taken where the bell-mouth's Cd = 0.975 (1 - X)^0.375 meets
+// X > 1 (at low flow E is so small that the pipe velocity head of the trial discharge exceeds
+// it), or where E is negative; the riser then keeps an earlier value. The figures are those of
+// the first riser concerned.
+struct DischargeFailure {
+    enum class Kind {
+        velocity_head_above_energy,  // X > 1 under the bell-mouth law
+        negative_energy,             // E < 0
+    };
+    Kind kind = Kind::velocity_head_above_energy;
+    FittingType fitting = FittingType::Bell;
+    std::vector<int> risers;       // the risers concerned, numbered from 1
+    double specific_energy = 0.0;  // E at the first of them, m
+    double pipe_diameter = 0.0;    // D of the section holding it, m
+    // The discharge X is formed from in the first substitution at the first riser, m^3/s: the
+    // trial discharge the substitutions start from (in the classical march of the cross-check,
+    // with the pipe flow seaward of the riser added), and its X, more than 1 for
+    // velocity_head_above_energy.
+    double trial_discharge = 0.0;
+    double x = 0.0;
+    double share = 0.0;  // each riser's share Q/N of the total discharge, m^3/s
+};
 
 // One row of the table of checks: the check's name, its title in the windows, its rule, the
 // bounds it holds the values to (none for an informative check) and where the rule comes from.
@@ -407,13 +444,26 @@ const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 //   skipped_steps           values: the number of skipped steps, each repeat counted
 //                           (skippedStepCount); the rows and risers that their causes name, the
 //                           summary tells the causes (explainSkipped)
+//
+// When the march could not compute the discharges (a skipped step), the densimetric Froude
+// numbers are estimated instead, without the march: each riser passes its share Q/N through its
+// riser diameter d, v = 4 (Q/N) / (p d^2) and F = v / (d g Δρ/ρ)^0.5 as the march defines it.
+// Such a result's basis is `estimate`, its values are the estimates of risers 1..N and its
+// verdict follows the same bounds. Risers that pass Q in all cannot all pass more than Q/N
+// (nor all less), so a Froude number estimated below 1 at every riser of one diameter means a
+// riser below 1, and one above 10 at every riser a riser above 10.
 struct CheckResult {
     std::string_view name;
     Verdict verdict = Verdict::not_judged;
+    VerdictBasis basis = VerdictBasis::march;
     std::vector<double> values;
     std::vector<int> risers;
     std::vector<int> sections;
     std::string summary;
+    // Why the march's figures could not be used, when the march could not compute the
+    // discharge of some risers: the verdict is then not_judged or, for the Froude numbers, an
+    // estimate.
+    std::optional<DischargeFailure> discharge_failure;
 };
 
 // Runs every check of the table on a solved design: `input` and `locale` as given to Solve,
@@ -461,6 +511,9 @@ inline constexpr double kCrossCheckHeadLimit = 5.0;
 struct MarchSummary {
     bool balanced = false;
     std::string reason;
+    // Set when the march could not be balanced because it could not compute the discharge of
+    // some risers at the last qc tried.
+    std::optional<DischargeFailure> discharge_failure;
     double qc = 0.0;             // discharge of riser 1, m^3/s
     double q_sum = 0.0;          // the risers' discharges added up, m^3/s
     double landward_head = 0.0;  // E of riser N, m
