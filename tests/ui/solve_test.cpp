@@ -353,7 +353,8 @@ class SolveTest : public QObject {
                 return;
             }
             name = box->objectName();
-            text = box->text();
+            // Numbers and units are joined by no-break spaces.
+            text = box->text().replace(QChar(0x00A0), ' ');
             QAbstractButton* chosen = nullptr;
             for (QAbstractButton* b : box->buttons()) {
                 buttons << b->text();

@@ -22,7 +22,8 @@ QString number(double value, const NumberLocale& locale) {
 QString withUnit(double value, const PlausibleRange& range, const NumberLocale& locale) {
     const QString text = number(value, locale);
     if (range.unit == "-") return text;
-    return text + QLatin1Char(' ') +
+    // A no-break space keeps the unit on the line of its number.
+    return text + QChar(0x00A0) +
            utf8(range.unit).replace(QStringLiteral("^3"), QStringLiteral("³"));
 }
 
@@ -93,6 +94,8 @@ NumberAnswer askAboutNumbers(QWidget* parent, const std::vector<NumberFinding>& 
     box.setWindowTitle(QStringLiteral("Έλεγχος αριθμών"));
     box.setIcon(QMessageBox::Warning);
     box.setText(text);
+    // Wide enough that most lines of the list fit on one line of the screen.
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 46em; }"));
     box.setWindowModality(Qt::ApplicationModal);
     QPushButton* correct = nullptr;
     if (correctable) correct = box.addButton(QStringLiteral("Διόρθωση"), QMessageBox::AcceptRole);
