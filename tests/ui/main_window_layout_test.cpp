@@ -381,7 +381,11 @@ class MainWindowLayoutTest : public QObject {
     void plausibleRangeTips() {
         QFETCH(QString, box);
         QFETCH(QString, range);
-        const QStringList tip = control<QLineEdit>(window_.get(), box)->toolTip().split('\n');
+        // A number and its unit are joined by a no-break space.
+        const QStringList tip = control<QLineEdit>(window_.get(), box)
+                                    ->toolTip()
+                                    .replace(QChar(0x00A0), ' ')
+                                    .split('\n');
         QCOMPARE(tip.size(), 2);
         QCOMPARE(tip[0], "Εύλογο εύρος: " + range);
         QVERIFY(!tip[1].isEmpty());
