@@ -91,6 +91,12 @@ constexpr std::string_view kHelp =
     "  -h, --help     show this help and exit\n"
     "  --version      show the program's version and exit\n"
     "\n"
+    "Numbers that may not read as meant are told on standard error first, one warning each:\n"
+    "a grouping character where no thousands grouping stands (\"0.105\" reads 105 where \".\"\n"
+    "groups thousands, \"0,2\" reads 2 where \",\" does), with the value the other separator\n"
+    "would give, or a value outside the plausible range of its quantity (a Manning number of\n"
+    "15, a Q of 30 m^3/s). The run goes on with the numbers as they read. With --format json\n"
+    "they are also printed under the key \"number_findings\".\n"
     "Steps that could not be computed are told on standard error as warnings, one line per\n"
     "cause: the box, the section row or the risers at fault, why, and which figures kept the\n"
     "values of an earlier Solve. With --format json the causes are also printed under the key\n"
@@ -493,7 +499,8 @@ nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
 
 std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                        const std::vector<thalmuro::SkippedCause>& causes,
-                       const thalmuro::CrossCheck& crossCheck) {
+                       const thalmuro::CrossCheck& crossCheck,
+                       const nlohmann::ordered_json& numberFindings) {
     const auto optional = [](const std::optional<double>& value) {
         return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
     };
@@ -524,10 +531,68 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                            {"steps", cause.steps}});
     }
     return nlohmann::ordered_json{{"checks", list},
+                                  {"number_findings", numberFindings},
                                   {"skipped_causes", skipped},
                                   {"cross_check", crossCheckJson(crossCheck)}}
                .dump(2) +
            '\n';
+}
+
+// The box or cell of a finding: "total discharge Q (Text5)", "row 3, pipe diameter D".
+std::string findingPlace(const thalmuro::NumberFinding& finding) {
+    const std::string label(thalmuro::plausibleRange(finding.quantity).label);
+    return finding.row == 0 ? label : "row " + std::to_string(finding.row) + ", " + label;
+}
+
+// A number with the unit of its quantity, in the problem's number format.
+std::string withUnit(double value, const thalmuro::PlausibleRange& range,
+                     const thalmuro::NumberLocale& locale) {
+    const std::string text = thalmuro::formatGeneral(value, locale);
+    return range.unit == "-" ? text : text + " " + std::string(range.unit);
+}
+
+// One line for a number that may not read as meant: where, what it reads, and what the other
+// separator would give or the range it falls outside.
+std::string numberWarning(const thalmuro::NumberFinding& finding,
+                          const thalmuro::NumberLocale& locale) {
+    const thalmuro::PlausibleRange& range = thalmuro::plausibleRange(finding.quantity);
+    std::string line = findingPlace(finding) + ": \"" + finding.text + "\" reads " +
+                       withUnit(finding.value, range, locale);
+    if (finding.kind == thalmuro::NumberFindingKind::grouping_slip) {
+        line += ", \"" + locale.grouping + "\" taken as a thousands grouping where none stands";
+    }
+    if (finding.value < range.lower || finding.value > range.upper) {
+        line += ", outside the plausible range " + thalmuro::formatGeneral(range.lower, locale) +
+                " to " + withUnit(range.upper, range, locale);
+    }
+    if (finding.alternative) {
+        line += "; with \"" + locale.grouping + "\" as the decimal separator it would be " +
+                withUnit(*finding.alternative, range, locale);
+    }
+    return line;
+}
+
+nlohmann::ordered_json numberFindingsJson(const std::vector<thalmuro::NumberFinding>& findings,
+                                          const thalmuro::NumberLocale& locale) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const thalmuro::NumberFinding& finding : findings) {
+        const thalmuro::PlausibleRange& range = thalmuro::plausibleRange(finding.quantity);
+        list.push_back(
+            {{"kind", finding.kind == thalmuro::NumberFindingKind::grouping_slip ? "grouping_slip"
+                                                                                 : "implausible"},
+             {"quantity", range.name},
+             {"row", finding.row == 0 ? nlohmann::ordered_json(nullptr)
+                                      : nlohmann::ordered_json(finding.row)},
+             {"text", finding.text},
+             {"value", finding.value},
+             {"alternative", finding.alternative ? nlohmann::ordered_json(*finding.alternative)
+                                                 : nlohmann::ordered_json(nullptr)},
+             {"lower", range.lower},
+             {"upper", range.upper},
+             {"unit", range.unit},
+             {"message", numberWarning(finding, locale)}});
+    }
+    return list;
 }
 
 int usageError(const std::string& reason) {
@@ -603,6 +668,13 @@ int run(const std::vector<std::string>& args) {
         numberLocale = thalmuro::numberLocaleFor(*input.decimal_separator);
     }
     if (!numberLocale) numberLocale = userNumberLocale();
+    // Numbers that may not read as meant are told, never asked about: the run goes on with
+    // them as they read.
+    const std::vector<thalmuro::NumberFinding> findings =
+        thalmuro::findNumberSlips(input, *numberLocale);
+    for (const thalmuro::NumberFinding& finding : findings) {
+        std::cerr << "thalmuro-cli: warning: " << numberWarning(finding, *numberLocale) << '\n';
+    }
     if (arguments.conditions) {
         return printConditions(input, *arguments.conditions, *numberLocale, arguments.max_passes);
     }
@@ -633,7 +705,8 @@ int run(const std::vector<std::string>& args) {
             thalmuro::checkDesign(input, state, outcome, *numberLocale);
         const thalmuro::CrossCheck crossCheck = thalmuro::crossCheck(input, *numberLocale);
         std::cout << (arguments.format == CheckFormat::json
-                          ? checksJson(checks, causes, crossCheck)
+                          ? checksJson(checks, causes, crossCheck,
+                                       numberFindingsJson(findings, *numberLocale))
                           : checksText(checks, *numberLocale) + '\n' +
                                 crossCheckText(crossCheck, *numberLocale));
         if (!std::cout.flush()) return failure("cannot write the checks");

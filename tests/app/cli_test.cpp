@@ -88,7 +88,18 @@ TEST_P(CliRoundTrip, WritesTheReportSolveWrites) {
 
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, expected.warnings);
+    // The numbers that may not read as meant come first, one warning each, then the causes of
+    // the skipped steps.
+    std::size_t at = 0;
+    for (const NumberFinding& finding : findNumberSlips(c.input, c.locale)) {
+        const std::size_t end = run.err.find('\n', at);
+        ASSERT_NE(end, std::string::npos) << run.err;
+        const std::string line = run.err.substr(at, end - at);
+        EXPECT_EQ(line.rfind("thalmuro-cli: warning: ", 0), 0u) << line;
+        EXPECT_NE(line.find("\"" + finding.text + "\" reads "), std::string::npos) << line;
+        at = end + 1;
+    }
+    EXPECT_EQ(run.err.substr(at), expected.warnings);
     EXPECT_TRUE(readBytes(fs::u8path(report)) == expected.report) << "the reports differ";
 }
 
@@ -258,6 +269,117 @@ TEST(Cli, WritesTheGoldenReportsOfTheWorkedExample) {
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "");
         EXPECT_TRUE(readBytes(report) == readBytes(golden)) << "the report differs from " << golden;
+    }
+}
+
+// A text typed into the worked example, in a regional format: the warning it gives, or none.
+struct NumberCase {
+    std::string name;
+    std::string text;
+    InputQuantity quantity;  // a general box, or the column of row 1
+    std::string locale;
+    std::string warning;  // the first line of standard error; empty: no warning
+};
+
+void PrintTo(const NumberCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+DiffuserInput withNumber(const NumberCase& c) {
+    DiffuserInput in = workedExampleFile(c.locale == "el_GR" ? kGreek : kEnglish);
+    if (c.quantity == InputQuantity::total_discharge) {
+        in.total_discharge = c.text;
+    } else {
+        in.rows[0].*kRowCells[static_cast<std::size_t>(c.quantity) -
+                              static_cast<std::size_t>(InputQuantity::first_riser)] = c.text;
+    }
+    return in;
+}
+
+class CliNumberWarnings : public ::testing::TestWithParam<NumberCase> {};
+
+// The runner warns of a number that may not read as meant, in every mode, and goes on.
+TEST_P(CliNumberWarnings, ComeFirstInEveryMode) {
+    const NumberCase& c = GetParam();
+    const ScratchDir dir;
+    writeBytes(dir / "problem.json", problemText(withNumber(c)));
+    const std::string expected = c.warning.empty() ? "" : "thalmuro-cli: warning: " + c.warning;
+    for (const std::vector<std::string>& mode :
+         {std::vector<std::string>{"problem.json", "r.txt"},
+          std::vector<std::string>{"--checks", "problem.json"},
+          std::vector<std::string>{"--conditions", "Q=1x", "problem.json"}}) {
+        SCOPED_TRACE(mode.front());
+        std::vector<std::string> args{"--locale", c.locale};
+        args.insert(args.end(), mode.begin(), mode.end());
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::string first = run.err.substr(0, run.err.find('\n'));
+        if (c.warning.empty()) {
+            EXPECT_EQ(first.find("\" reads "), std::string::npos) << run.err;
+        } else {
+            EXPECT_EQ(first, expected);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextsAndFormats, CliNumberWarnings,
+    ::testing::Values(
+        NumberCase{"LeadingZeroGroupGreek", "0.105", InputQuantity::total_discharge, "el_GR",
+                   "total discharge Q (Text5): \"0.105\" reads 105 m^3/s, \".\" taken as a "
+                   "thousands grouping where none stands, outside the plausible range 0,001 to "
+                   "20 m^3/s; with \".\" as the decimal separator it would be 0,105 m^3/s"},
+        NumberCase{"OneDigitGroupGreek", "1.5", InputQuantity::spacing, "el_GR",
+                   "row 1, riser spacing: \"1.5\" reads 15 m, \".\" taken as a thousands "
+                   "grouping where none stands; with \".\" as the decimal separator it would be "
+                   "1,5 m"},
+        NumberCase{"ThousandsGreek", "1.234", InputQuantity::total_discharge, "el_GR",
+                   "total discharge Q (Text5): \"1.234\" reads 1234 m^3/s, outside the "
+                   "plausible range 0,001 to 20 m^3/s; with \".\" as the decimal separator it "
+                   "would be 1,234 m^3/s"},
+        NumberCase{"LeadingZeroGroupEnglish", "0,2", InputQuantity::riser_diameter, "en_US",
+                   "row 1, riser diameter d: \"0,2\" reads 2 m, \",\" taken as a thousands "
+                   "grouping where none stands, outside the plausible range 0.02 to 1 m; with "
+                   "\",\" as the decimal separator it would be 0.2 m"},
+        NumberCase{"ThousandsEnglish", "2,000", InputQuantity::spacing, "en_US",
+                   "row 1, riser spacing: \"2,000\" reads 2000 m, outside the plausible range "
+                   "0.5 to 50 m; with \",\" as the decimal separator it would be 2 m"},
+        NumberCase{"ThousandsWithDecimalsGreek", "1.234,5", InputQuantity::spacing, "el_GR",
+                   "row 1, riser spacing: \"1.234,5\" reads 1234,5 m, outside the plausible "
+                   "range 0,5 to 50 m"},
+        NumberCase{"DecimalCommaGreek", "0,105", InputQuantity::total_discharge, "el_GR", ""},
+        NumberCase{"DecimalPointEnglish", "0.2", InputQuantity::riser_diameter, "en_US", ""}),
+    [](const ::testing::TestParamInfo<NumberCase>& info) { return info.param.name; });
+
+// --format json gives the findings as data beside the checks.
+TEST(Cli, ChecksAsJsonListTheNumberFindings) {
+    const ScratchDir dir;
+    DiffuserInput in = workedExampleFile(kGreek);
+    in.total_discharge = "0.105";
+    in.manning = "15";
+    writeBytes(dir / "problem.json", problemText(in));
+    const CliRun run =
+        runCli(dir, {"--checks", "--format", "json", "--locale", "el_GR", "problem.json"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const nlohmann::json findings = nlohmann::json::parse(run.out)["number_findings"];
+    ASSERT_EQ(findings.size(), 2u) << findings.dump();
+    EXPECT_EQ(findings[0]["kind"], "grouping_slip");
+    EXPECT_EQ(findings[0]["quantity"], "total_discharge");
+    EXPECT_TRUE(findings[0]["row"].is_null());
+    EXPECT_EQ(findings[0]["text"], "0.105");
+    EXPECT_EQ(findings[0]["value"], 105.0);
+    EXPECT_EQ(findings[0]["alternative"], 0.105);
+    EXPECT_EQ(findings[0]["upper"], 20.0);
+    EXPECT_EQ(findings[0]["unit"], "m^3/s");
+    EXPECT_EQ(findings[1]["kind"], "implausible");
+    EXPECT_EQ(findings[1]["quantity"], "manning");
+    EXPECT_TRUE(findings[1]["alternative"].is_null());
+    // The same lines as the warnings.
+    for (const nlohmann::json& finding : findings) {
+        EXPECT_NE(
+            run.err.find("thalmuro-cli: warning: " + finding["message"].get<std::string>() + "\n"),
+            std::string::npos)
+            << run.err;
     }
 }
 

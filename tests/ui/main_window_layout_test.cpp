@@ -350,6 +350,47 @@ class MainWindowLayoutTest : public QObject {
         QCOMPARE(frame->geometry(), startFrame);
     }
 
+    // Every general box and every cell of a column tells its plausible range with the unit,
+    // in the window's number format, and why.
+    void plausibleRangeTips_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("range");
+        QTest::newRow("Text1") << "Text1"
+                               << "1 έως 101";
+        QTest::newRow("Text2") << "Text2"
+                               << "1 έως 30";
+        QTest::newRow("Text4") << "Text4"
+                               << "0,001 έως 0,05";
+        QTest::newRow("Text5") << "Text5"
+                               << "0,001 έως 20 m³/s";
+        QTest::newRow("Text6") << "Text6"
+                               << "0,008 έως 0,03";
+        QTest::newRow("textfn_0") << "textfn_0"
+                                  << "1 έως 101";
+        QTest::newRow("textln_29") << "textln_29"
+                                   << "1 έως 101";
+        QTest::newRow("textdr_thalmuro_12") << "textdr_thalmuro_12"
+                                            << "0,1 έως 4 m";
+        QTest::newRow("textdxanipsotiror_0") << "textdxanipsotiror_0"
+                                             << "0,5 έως 50 m";
+        QTest::newRow("textdz_anipsotiron_29") << "textdz_anipsotiron_29"
+                                               << "-5 έως 5 m";
+        QTest::newRow("textdr_anipsotiron_5") << "textdr_anipsotiron_5"
+                                              << "0,02 έως 1 m";
+    }
+    void plausibleRangeTips() {
+        QFETCH(QString, box);
+        QFETCH(QString, range);
+        // A number and its unit are joined by a no-break space.
+        const QStringList tip = control<QLineEdit>(window_.get(), box)
+                                    ->toolTip()
+                                    .replace(QChar(0x00A0), ' ')
+                                    .split('\n');
+        QCOMPARE(tip.size(), 2);
+        QCOMPARE(tip[0], "Εύλογο εύρος: " + range);
+        QVERIFY(!tip[1].isEmpty());
+    }
+
   private:
     std::unique_ptr<thalmuro::SharedState> state_;
     std::unique_ptr<MainWindow> window_;

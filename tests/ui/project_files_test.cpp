@@ -277,6 +277,55 @@ class ProjectFilesTest : public QObject {
                  readFile(QString(THALMURO_TEST_DATA "/") + golden));
     }
 
+    // A file that records no format opens in the other one when only that one reads its
+    // numbers sensibly: converted to the user's, with a message saying so, and it solves with no
+    // question about its numbers. Otherwise it opens as typed, silently.
+    void unrecordedFormat_data() {
+        QTest::addColumn<NumberLocale>("typed");
+        QTest::addColumn<NumberLocale>("opened");
+        QTest::addColumn<bool>("converted");
+        QTest::addColumn<QString>("drho");
+        QTest::addColumn<QString>("golden");
+        const NumberLocale greek = NumberLocale::greek();
+        const NumberLocale english = NumberLocale::english();
+        QTest::newRow("points on a Greek system") << english << greek << true << "0,0307"
+                                                  << "cases/worked_example_el.txt";
+        QTest::newRow("commas on an English system") << greek << english << true << "0.0307"
+                                                     << "cases/worked_example_en.txt";
+        QTest::newRow("commas on a Greek system") << greek << greek << false << "0,0307"
+                                                  << "cases/worked_example_el.txt";
+    }
+    void unrecordedFormat() {
+        QFETCH(NumberLocale, typed);
+        QFETCH(NumberLocale, opened);
+        QFETCH(bool, converted);
+        QFETCH(QString, drho);
+        QFETCH(QString, golden);
+        DiffuserInput problem = thalmuro::workedExample(typed);
+        problem.flow_mode = thalmuro::FlowMode::standard;
+        writeFile(path("p.json"), QByteArray::fromStdString(thalmuro::problemText(problem)));
+        open(opened);
+
+        QString text;
+        {
+            ModalAnswerer answerer;
+            if (converted) answerer.then(pressButton("OK", &text));
+            QVERIFY(window_->projectFiles().openFile(path("p.json")));
+            QVERIFY(answerer.allAnswered());
+            QCOMPARE(answerer.unexpected(), 0);
+        }
+        QCOMPARE(box("Text4")->text(), drho);
+        QCOMPARE(box("textdr_anipsotiron_4")->text(), QString(drho).replace("0307", "1144"));
+        if (converted) {
+            QVERIFY2(text.contains("«p.json»"), qPrintable(text));
+            QVERIFY2(text.contains(QString("με το «%1» ως υποδιαστολή")
+                                       .arg(QString::fromStdString(typed.decimal_separator))),
+                     qPrintable(text));
+        }
+        QCOMPARE(solve(path("report.txt"), false),
+                 readFile(QString(THALMURO_TEST_DATA "/") + golden));
+    }
+
     void regionalFormatOfATextAlone_data() {
         QTest::addColumn<NumberLocale>("from");
         QTest::addColumn<QString>("text");

@@ -427,6 +427,115 @@ class SolveTest : public QObject {
         QCOMPARE(third.initial, offer);
     }
 
+    // Numbers that may not read as meant are asked about once, before the ratio question:
+    // each box or cell with its text, the value it reads and the value meant. «Διόρθωση»
+    // writes the values meant and solves with them, «Επίλυση ως έχει» solves as typed, «Άκυρο»
+    // does not solve and goes back to the first box.
+    void numberQuestion_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("userMode");
+        QTest::addColumn<bool>("solves");
+        QTest::addColumn<QString>("discharge");  // Text5 afterwards
+        QTest::addColumn<QString>("spacing");    // row 2's spacing afterwards
+        QTest::addColumn<double>("q");           // Q of the results store afterwards
+        QTest::newRow("Διόρθωση") << "Διόρθωση" << false << true << "0,105"
+                                  << "1,5" << 0.105;
+        QTest::newRow("Διόρθωση, user flow mode") << "Διόρθωση" << true << true << "0,105"
+                                                  << "1,5" << 0.105;
+        QTest::newRow("Επίλυση ως έχει") << "Επίλυση ως έχει" << false << true << "0.105"
+                                         << "1.5" << 105.0;
+        QTest::newRow("Άκυρο") << "Άκυρο" << false << false << "0.105"
+                               << "1.5" << 0.0;
+    }
+    void numberQuestion() {
+        QFETCH(QString, button);
+        QFETCH(bool, userMode);
+        QFETCH(bool, solves);
+        QFETCH(QString, discharge);
+        QFETCH(QString, spacing);
+        QFETCH(double, q);
+        loadExample(userMode ? "paroxi_kathorismeni" : nullptr);
+        control<QLineEdit>(window_.get(), "Text5")->setText("0.105");
+        control<QLineEdit>(window_.get(), "Text6")->setText("15");
+        control<QLineEdit>(window_.get(), "textdxanipsotiror_1")->setText("1.5");
+
+        QString name, text;
+        QStringList buttons;
+        PromptSeen ratioSeen, fileSeen;
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) {
+                modal->close();
+                return;
+            }
+            name = box->objectName();
+            // Numbers and units are joined by no-break spaces.
+            text = box->text().replace(QChar(0x00A0), ' ');
+            QAbstractButton* chosen = nullptr;
+            for (QAbstractButton* b : box->buttons()) {
+                buttons << b->text();
+                if (b->text() == button) chosen = b;
+            }
+            if (chosen != nullptr) chosen->click();
+        });
+        if (userMode) answerer.then(answerPrompt(ratioSeen, QString("0,90")));
+        if (solves) answerer.then(answerPrompt(fileSeen, std::nullopt));
+        solve();
+
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        QCOMPARE(name, QString("numberQuestion"));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"Άκυρο", "Διόρθωση", "Επίλυση ως έχει"}));
+        for (const char* line :
+             {"• Ολική Παροχή: «0.105» διαβάζεται 105 m³/s, έξω από το εύλογο εύρος 0,001 έως "
+              "20 m³/s· με το «.» ως υποδιαστολή θα ήταν 0,105 m³/s.",
+              "• Αριθμός Manning: «15» διαβάζεται 15, έξω από το εύλογο εύρος 0,008 έως 0,03.",
+              "• Γραμμή 2, απόσταση ανυψωτήρων: «1.5» διαβάζεται 15 m· με το «.» ως υποδιαστολή "
+              "θα ήταν 1,5 m."}) {
+            QVERIFY2(text.contains(QString(line)), qPrintable(text));
+        }
+        // Listed in the order of the boxes, then the rows.
+        QVERIFY(text.indexOf("Ολική Παροχή") < text.indexOf("Αριθμός Manning"));
+        QVERIFY(text.indexOf("Αριθμός Manning") < text.indexOf("Γραμμή 2"));
+        if (userMode) QCOMPARE(ratioSeen.name, QString("ratioPrompt"));
+        QCOMPARE(fileSeen.name, solves ? QString("fileNamePrompt") : QString());
+
+        QCOMPARE(control<QLineEdit>(window_.get(), "Text5")->text(), discharge);
+        QCOMPARE(control<QLineEdit>(window_.get(), "textdxanipsotiror_1")->text(), spacing);
+        // A value with nothing to correct to stays as typed.
+        QCOMPARE(control<QLineEdit>(window_.get(), "Text6")->text(), QString("15"));
+        QCOMPARE(state_->results.q_total, q);
+        QCOMPARE(buttonsEnabled(), solves);
+        if (!solves) {
+            QCOMPARE(window_->focusWidget(), control<QLineEdit>(window_.get(), "Text5"));
+        }
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    // Nothing to correct to: the question offers no «Διόρθωση».
+    void numberQuestionWithoutCorrection() {
+        loadExample(nullptr);
+        control<QLineEdit>(window_.get(), "Text6")->setText("15");
+        QStringList buttons;
+        PromptSeen fileSeen;
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text();
+            box->reject();
+        });
+        solve();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"Άκυρο", "Επίλυση ως έχει"}));
+        QVERIFY(!buttonsEnabled());
+    }
+
     // A balancing that outlasts the delay opens a modal progress window; its stop button ends
     // the balancing, and the results are those of the pass at which it stopped.
     void stopBalancing() {

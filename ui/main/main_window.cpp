@@ -28,6 +28,7 @@
 #include "controls.h"
 #include "file_saving.h"
 #include "messages.h"
+#include "number_question.h"
 #include "project_files.h"
 #include "report_failure.h"
 #include "screen_fit.h"
@@ -155,6 +156,7 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     createMenus();
     createControls(client);
     createStatusLine();
+    showPlausibleRanges();
     arrangeFocusOrder();
     followFocusInTable();
 
@@ -548,6 +550,10 @@ void MainWindow::solve() {
     {
         const BusyPointer busy;
         problem = input();
+        if (!confirmNumbers(problem)) {
+            solving_ = false;
+            return;
+        }
         // In the user flow mode the ratio is asked first; the engine reads the answer.
         if (problem.flow_mode == FlowMode::user) {
             const std::string offer = ratioOffer(lastRatio_, numberLocale_);
@@ -610,6 +616,61 @@ void MainWindow::showSkippedSteps(const DiffuserInput& problem, const SolveOutco
         QStringLiteral("%1 <a href=\"#paraleifthenta_vimata\">%2</a>").arg(text, link));
     skippedStepsText_->setAccessibleName(text + QLatin1Char(' ') + link);
     statusLine_->show();
+}
+
+bool MainWindow::confirmNumbers(DiffuserInput& problem) {
+    const std::vector<NumberFinding> findings = findNumberSlips(problem, numberLocale_);
+    if (findings.empty()) return true;
+    switch (askAboutNumbers(this, findings, numberLocale_)) {
+        case NumberAnswer::correct:
+            // The value meant, in the user's format, where there is one; the other boxes
+            // keep their texts.
+            for (const NumberFinding& finding : findings) {
+                if (!finding.alternative) continue;
+                boxOf(finding.quantity, finding.row)
+                    ->setText(
+                        QString::fromStdString(formatGeneral(*finding.alternative, numberLocale_)));
+            }
+            problem = input();
+            return true;
+        case NumberAnswer::solveAsTyped:
+            return true;
+        case NumberAnswer::cancel:
+            break;
+    }
+    boxOf(findings.front().quantity, findings.front().row)->setFocus();
+    return false;
+}
+
+QLineEdit* MainWindow::boxOf(InputQuantity quantity, int row) const {
+    switch (quantity) {
+        case InputQuantity::risers:
+            return risersBox_;
+        case InputQuantity::sections:
+            return sectionsBox_;
+        case InputQuantity::drho:
+            return drhoBox_;
+        case InputQuantity::total_discharge:
+            return totalDischargeBox_;
+        case InputQuantity::manning:
+            return manningBox_;
+        default:
+            return cell(static_cast<Column>(static_cast<int>(quantity) -
+                                            static_cast<int>(InputQuantity::first_riser)),
+                        row);
+    }
+}
+
+void MainWindow::showPlausibleRanges() {
+    for (const InputQuantity quantity :
+         {InputQuantity::risers, InputQuantity::sections, InputQuantity::drho,
+          InputQuantity::total_discharge, InputQuantity::manning})
+        boxOf(quantity, 0)->setToolTip(plausibleRangeTip(quantity, numberLocale_));
+    for (std::size_t column = 0; column < kRowCells.size(); ++column) {
+        const QString tip = plausibleRangeTip(columnQuantity(column), numberLocale_);
+        for (int row = 1; row <= kSectionRows; ++row)
+            boxOf(columnQuantity(column), row)->setToolTip(tip);
+    }
 }
 
 void MainWindow::exportResults() {

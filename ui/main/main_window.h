@@ -109,6 +109,14 @@ class MainWindow : public QMainWindow {
     void chooseFlowMode(QAction* chosen);
     FlowMode flowMode() const;
     void solve();
+    // Before a Solve: asks about the numbers of `problem` that may not read as meant, and
+    // writes the values meant into their boxes (and into `problem`) when the user wants them
+    // corrected. False when the user cancelled the Solve.
+    bool confirmNumbers(DiffuserInput& problem);
+    // The box of a general quantity (row 0) or the cell of a table column in row 1..30.
+    QLineEdit* boxOf(InputQuantity quantity, int row) const;
+    // Gives every general box and table cell its plausible range as a tooltip.
+    void showPlausibleRanges();
     // Saves the per-riser results of the last Solve as CSV in a file the user names.
     void exportResults();
     // After a Solve that skipped steps, shows the status line with the number of their causes;

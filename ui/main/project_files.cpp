@@ -305,9 +305,25 @@ std::optional<DiffuserInput> ProjectFiles::load(const QString& fileName) {
 }
 
 void ProjectFiles::show(const DiffuserInput& problem, const QString& fileName) {
-    window_.showProblem(inRegionalFormat(problem, numberLocale_));
+    // A file that does not record its format is read in the user's, unless its numbers read
+    // sensibly only in the other one: then it was typed there, and is shown converted.
+    DiffuserInput typed = problem;
+    const std::optional<NumberLocale> meant = meantNumberLocale(problem, numberLocale_);
+    if (meant) typed.decimal_separator = meant->decimal_separator;
+    window_.showProblem(inRegionalFormat(typed, numberLocale_));
     setFileName(QFileInfo(fileName).absoluteFilePath());
     rememberRecent(fileName_);
+    if (meant) {
+        showInformation(
+            &window_,
+            QStringLiteral("Οι αριθμοί του αρχείου «%1» είναι γραμμένοι με το «%2» ως "
+                           "υποδιαστολή, ενώ ο υπολογιστής χρησιμοποιεί το «%3»· με τις ρυθμίσεις "
+                           "του υπολογιστή θα διαβάζονταν λάθος.\nΤο αρχείο δεν σημειώνει σε ποια "
+                           "μορφή γράφτηκε· οι αριθμοί μετατράπηκαν ώστε να έχουν το «%3» ως "
+                           "υποδιαστολή.")
+                .arg(shownName(fileName), QString::fromStdString(meant->decimal_separator),
+                     QString::fromStdString(numberLocale_.decimal_separator)));
+    }
 }
 
 bool ProjectFiles::save() {

@@ -255,6 +255,99 @@ inline bool operator!=(const DiffuserInput& a, const DiffuserInput& b) {
 // (0,0307 with a decimal comma) and the counts as plain digits. Sharp fitting, no flow mark.
 DiffuserInput workedExample(const NumberLocale& locale);
 
+// ---- Numbers that read as something else than meant --------------------------------------------
+//
+// The reading rule of the boxes stays as it is: in a regional format whose grouping character is
+// "." (Greek), "0.105" reads 105, and in one whose grouping is "," (English), "0,2" reads 2. The
+// program cannot tell from the value alone that this was not meant, but it can tell when the
+// grouping character does not stand where a thousands grouping would, and when a value lies far
+// outside what the quantity takes in a sea outfall. These findings let the hosts ask before a
+// Solve (the windows) or warn (the runner); they change nothing that Solve reads.
+
+// The quantities of the boxes and of the section table's columns.
+enum class InputQuantity : std::uint8_t {
+    risers,           // Text1, N
+    sections,         // Text2
+    drho,             // Text4, Δρ/ρ
+    total_discharge,  // Text5, Q
+    manning,          // Text6, n
+    first_riser,      // column textfn
+    last_riser,       // column textln
+    pipe_diameter,    // column textdr_thalmuro, D
+    spacing,          // column textdxanipsotiror, Δl
+    elevation_step,   // column textdz_anipsotiron, Δz
+    riser_diameter,   // column textdr_anipsotiron, d
+};
+
+inline constexpr std::size_t kInputQuantityCount = 11;
+
+// The quantity of the section table's column `column` (0..5, in the order of kRowCells).
+inline constexpr InputQuantity columnQuantity(std::size_t column) {
+    return static_cast<InputQuantity>(static_cast<std::size_t>(InputQuantity::first_riser) +
+                                      column);
+}
+
+// The values a quantity plausibly takes in the design of a sea-outfall diffuser, with its unit
+// and why the bounds stand where they do. A value outside [lower, upper] is not refused: it is
+// told, since it is far more often a slip of typing than a design.
+struct PlausibleRange {
+    InputQuantity quantity;
+    std::string_view name;   // "total_discharge", the key of the runner's JSON
+    std::string_view label;  // English, for the runner: "total discharge Q (Text5)"
+    std::string_view title;  // Greek, as the window names the box or column
+    double lower;
+    double upper;
+    std::string_view unit;          // "m^3/s", "m", "-" for a pure number or a count
+    std::string_view reason;        // English
+    std::string_view reason_greek;  // the same, Greek, for the windows' tooltips
+};
+
+// One row per quantity, in the order of InputQuantity.
+const std::array<PlausibleRange, kInputQuantityCount>& plausibleRanges();
+
+inline const PlausibleRange& plausibleRange(InputQuantity quantity) {
+    return plausibleRanges()[static_cast<std::size_t>(quantity)];
+}
+
+enum class NumberFindingKind : std::uint8_t {
+    // The text reads with its grouping character where no thousands grouping stands: a group of
+    // other than three digits after the first, a first group of more than three digits or one
+    // that begins with 0 ("0.105", "1.5" and "12.34" with the grouping "."; "0,2" with ",").
+    // "1.234" and "1.234,5" with the grouping "." are real groupings and no slip.
+    grouping_slip,
+    // The value read lies outside the plausible range of its quantity.
+    implausible,
+};
+
+// One box or cell whose number may not be the one meant. A text that is a grouping slip gives
+// that finding alone, whether or not its value also lies outside the range.
+struct NumberFinding {
+    NumberFindingKind kind;
+    InputQuantity quantity;
+    int row = 0;       // the section table's row, numbered from 1; 0 for a general box
+    std::string text;  // as typed
+    double value = 0;  // what the program reads (a count: the whole number it takes)
+    // The value the text reads with the decimal separator and the grouping character exchanged
+    // ("0.105" read with a decimal point): for a grouping slip whenever that reading exists, for
+    // an implausible value only when that reading exists and lies within the range. Never for the
+    // counts of risers and sections, which are read with "." as the decimal point whatever the
+    // format.
+    std::optional<double> alternative;
+};
+
+// The findings of the texts that Solve reads under `locale`: the five general boxes, then rows
+// 1..S of the section table (S the number of sections as Solve reads it, at most 30), row by
+// row in the order of the columns. Blank texts and texts that cannot be read as numbers give no
+// finding (Solve tells of them as skipped steps).
+std::vector<NumberFinding> findNumberSlips(const DiffuserInput& input, const NumberLocale& locale);
+
+// The regional format in which a problem typed without a record of its format was evidently
+// meant, when it is the other one of `user`'s (decimal point for a decimal comma and the other
+// way round): every number of the problem reads without findings and readable in that format,
+// while in `user`'s some give findings or cannot be read at all. Nothing otherwise, and nothing
+// for a problem that records its format.
+std::optional<NumberLocale> meantNumberLocale(const DiffuserInput& input, const NumberLocale& user);
+
 // ---- The results store -----------------------------------------------------------------------
 
 using RiserArray = std::array<double, kMaxRisers>;
