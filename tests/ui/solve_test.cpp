@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <QSettings>
 #include <QtTest>
 #include <cerrno>
 #include <memory>
@@ -16,6 +16,7 @@
 
 #include "main_window.h"
 #include "report_failure.h"
+#include "report_files.h"
 #include "thalmuro/engine.h"
 #include "ui_test_support.h"
 #include "window_prompts.h"
@@ -24,6 +25,7 @@ using thalmuro::MainWindow;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
 using thalmuro::testing::readFile;
+using thalmuro::testing::TemporaryHome;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
 Q_DECLARE_METATYPE(std::error_code)
@@ -125,23 +127,24 @@ class SolveTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        // A name without a folder is written to the current folder.
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        // A name without a folder is written to the documents folder.
+        home_ = std::make_unique<TemporaryHome>();
+        QVERIFY(home_->isValid());
+        QSettings("thalmuro", "thalmuro").remove(thalmuro::ReportFiles::kReportFolderKey);
         state_ = std::make_unique<thalmuro::SharedState>();
         open(thalmuro::NumberLocale::greek());
     }
     void cleanup() {
         window_.reset();
         state_.reset();
-        QDir::setCurrent(previousFolder_);
-        QDir(folder_.path()).removeRecursively();
-        QDir().mkpath(folder_.path());
+        home_.reset();
+    }
+    QString documents(const QString& name = QString()) const {
+        return QDir::cleanPath(home_->documents() + "/" + name);
     }
 
     // The worked example solved with "Υπολογισμος με qc=0.95qtotal" and the offered name
-    // writes the engine's golden report into the current folder, byte for byte.
+    // writes the engine's golden report into the documents folder, byte for byte.
     void goldenReport_data() {
         QTest::addColumn<thalmuro::NumberLocale>("locale");
         QTest::addColumn<QString>("golden");
@@ -170,7 +173,7 @@ class SolveTest : public QObject {
         QCOMPARE(prompt.cursor, std::optional(Qt::ArrowCursor));
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
-        const QByteArray written = readFile(folder_.filePath("Δοκιμή1.txt"));
+        const QByteArray written = readFile(documents("Δοκιμή1.txt"));
         const QByteArray expected = readFile(QString(THALMURO_TEST_DATA "/") + golden);
         QVERIFY(!expected.isEmpty());
         QVERIFY2(written == expected, qPrintable(firstDifference(written, expected)));
@@ -193,7 +196,7 @@ class SolveTest : public QObject {
         solve();
         QCOMPARE(answerer.answered(), 1);
         QCOMPARE(answerer.unexpected(), 0);
-        QVERIFY(QDir(folder_.path()).isEmpty());
+        QVERIFY(QDir(documents()).isEmpty());
         QVERIFY(buttonsEnabled());
 
         // Emptying the inputs does not take the buttons back.
@@ -205,7 +208,8 @@ class SolveTest : public QObject {
         QCOMPARE(answerer.unexpected(), 0);
     }
 
-    // A report that cannot be written is told in an information message naming the file.
+    // A report that cannot be written is told in an information message naming the file with
+    // its folder.
     void unwritableName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
@@ -240,7 +244,7 @@ class SolveTest : public QObject {
         QVERIFY(answerer.allAnswered());
         QCOMPARE(title, QString("Πληροφορία"));
         QCOMPARE(buttons, QStringList{"OK"});
-        QVERIFY2(text.contains("«" + name + "»"), qPrintable(text));
+        QVERIFY2(text.contains("«" + documents(name) + "»"), qPrintable(text));
         QVERIFY2(text.endsWith(reason), qPrintable(text));
         QVERIFY(buttonsEnabled());
     }
@@ -361,8 +365,7 @@ class SolveTest : public QObject {
     }
 
   private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    std::unique_ptr<TemporaryHome> home_;
     std::unique_ptr<thalmuro::SharedState> state_;
     std::unique_ptr<MainWindow> window_;
 };

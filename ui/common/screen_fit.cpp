@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QWindow>
 #include <algorithm>
@@ -123,15 +124,21 @@ class ScreenFit : public QObject {
         return main != nullptr ? main->centralWidget() : window_;
     }
 
-    int menuHeight(int width) const {
+    // The height of a main window's bars at `width`: the menu bar above the client area and
+    // the status bar, where there is one, below it.
+    int barsHeight(int width) const {
         const auto* main = qobject_cast<const QMainWindow*>(window_);
-        const QWidget* menu = main != nullptr ? main->menuWidget() : nullptr;
-        return menu != nullptr ? menu->heightForWidth(width) : 0;
+        if (main == nullptr) return 0;
+        const QWidget* menu = main->menuWidget();
+        // QMainWindow::statusBar() would make one.
+        const auto* status = main->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+        return (menu != nullptr ? menu->heightForWidth(width) : 0) +
+               (status != nullptr ? status->sizeHint().height() : 0);
     }
 
-    // The window's size for a client area of `client`, below the menu bar at that width.
+    // The window's size for a client area of `client`, between the bars at that width.
     QSize windowSizeFor(QSize client) const {
-        return {client.width(), client.height() + menuHeight(client.width())};
+        return {client.width(), client.height() + barsHeight(client.width())};
     }
 
     void setWindowSize(QSize size) {
@@ -199,13 +206,13 @@ class ScreenFit : public QObject {
         for (int round = 0; round < 2; ++round) {
             const bool needsAcross = widthWith(down) - (down ? bar : 0) < clientSize_.width();
             const bool needsDown =
-                room.height() - menuHeight(widthWith(down)) - (across ? bar : 0) <
+                room.height() - barsHeight(widthWith(down)) - (across ? bar : 0) <
                 clientSize_.height();
             across = needsAcross;
             down = needsDown;
         }
         const int width = widthWith(down);
-        return {width, std::min(clientSize_.height() + menuHeight(width) + (across ? bar : 0),
+        return {width, std::min(clientSize_.height() + barsHeight(width) + (across ? bar : 0),
                                 room.height())};
     }
 

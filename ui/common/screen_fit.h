@@ -16,10 +16,10 @@ enum class WindowSizing { fixed, resizable };
 // client area: for the windows that draw a picture there rather than fill it with a colour.
 using BackgroundPainter = std::function<void(QWidget* target)>;
 
-// Gives `window` a client area of `widthTwips` x `heightTwips`: the window itself, or below the
-// menu bar the central widget of a QMainWindow.
+// Gives `window` a client area of `widthTwips` x `heightTwips`: the window itself, or between the
+// menu bar and the status bar (where it has one) the central widget of a QMainWindow.
 //
-// Where the window, with its frame and menu bar, fits the available area of its screen, it
+// Where the window, with its frame and bars, fits the available area of its screen, it
 // opens at that size and nothing else changes. Where it does not, it opens at the largest size
 // that fits, and its client area scrolls: the controls, at the same places and sizes, move into
 // a frameless scroll area that fills the client area, over a background painted as the client

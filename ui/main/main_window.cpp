@@ -28,6 +28,7 @@
 #include "messages.h"
 #include "project_files.h"
 #include "report_failure.h"
+#include "report_files.h"
 #include "screen_fit.h"
 #include "thalmuro/engine.h"
 #include "twips.h"
@@ -154,6 +155,8 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     createControls(client);
     arrangeFocusOrder();
     followFocusInTable();
+    // Before the window takes its size: its status bar stands below the client area.
+    reportFiles_ = new ReportFiles(*this);
 
     // The opening size gives the client area below the menu bar its 13665 x 9675 twips. No
     // layout manager is used: a larger window shows more of the picture and of the table,
@@ -512,9 +515,7 @@ void MainWindow::solve() {
     // Solve runs; the guard keeps it so should that ever change.
     if (solving_) return;
     solving_ = true;
-    std::optional<std::string> fileName;
-    std::error_code writeError;
-    bool written = false;
+    ReportFiles::Outcome saved;
     DiffuserInput problem;
     SolveOutcome outcome;
     SharedState solvedState;
@@ -534,15 +535,10 @@ void MainWindow::solve() {
             outcome = Solve(problem, state_, numberLocale_, &balancing);
         }
         solvedState = state_;
-        // Cancel or an empty name asks for no report.
-        fileName = askLine(this, kFileNamePrompt);
-        if (fileName && !fileName->empty()) {
-            writeError = writeReport(*fileName, outcome.report);
-            written = !writeError;
-        }
-        if (written) {
+        saved = reportFiles_->save(outcome.report);
+        if (saved.written()) {
             lastReport_ = outcome.report;
-            lastReportFile_ = QFileInfo(QString::fromStdString(*fileName)).absoluteFilePath();
+            lastReportFile_ = saved.file;
         }
     }
     solving_ = false;
@@ -552,7 +548,7 @@ void MainWindow::solve() {
     graphsButton_->setEnabled(true);
     loadingShaftButton_->setEnabled(true);
     resultsExportEntry_->setEnabled(true);
-    if (written) {
+    if (saved.written()) {
         reportViewEntry_->setEnabled(true);
         emit reportWritten();
     }
@@ -560,16 +556,19 @@ void MainWindow::solve() {
 
     // A report that could not be written is the one failure the user needs to hear about,
     // since nothing else would tell.
-    if (writeError) showInformation(this, reportFailureText(*fileName, writeError));
+    if (saved.error) {
+        showInformation(this, reportFailureText(QDir::toNativeSeparators(saved.file).toStdString(),
+                                                saved.error));
+    }
 }
 
 void MainWindow::exportResults() {
-    // Beside the last report, under its name, or in the current folder, where a report named
-    // without a folder goes.
+    // Beside the last report, under its name, or in the folder where a report named without a
+    // folder goes.
     const QFileInfo report(lastReportFile_);
     const QString suggested =
         lastReportFile_.isEmpty()
-            ? QDir::current().filePath(utf8("Αποτελέσματα.csv"))
+            ? QDir(reportFiles_->reportFolder()).filePath(utf8("Αποτελέσματα.csv"))
             : report.absoluteDir().filePath(report.completeBaseName() + QStringLiteral(".csv"));
     saveFile(this,
              {QStringLiteral("exportResultsDialog"), utf8("Εξαγωγή αποτελεσμάτων (CSV)"),

@@ -24,6 +24,7 @@ class QScrollBar;
 namespace thalmuro {
 
 class ProjectFiles;
+class ReportFiles;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -163,6 +164,7 @@ class MainWindow : public QMainWindow {
     // The answer to the ratio question last given in this session or read from a file.
     std::optional<std::string> lastRatio_;
     ProjectFiles* projectFiles_ = nullptr;
+    ReportFiles* reportFiles_ = nullptr;
     Report lastReport_;
     QString lastReportFile_;
 };
