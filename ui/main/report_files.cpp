@@ -93,7 +93,9 @@ bool ReportFiles::mayWrite(const QString& file) {
         return true;
     }
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const bool replace = mayReplace(&window_, utf8(kFileNamePrompt.title), file);
+    // The folder is named too: a name typed without one does not show where it goes.
+    const bool replace =
+        mayReplace(&window_, utf8(kFileNamePrompt.title), file, ShownName::withFolder);
     QGuiApplication::restoreOverrideCursor();
     return replace;
 }
