@@ -212,16 +212,25 @@ class SolveTest : public QObject {
     // its folder.
     void unwritableName_data() {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");  // in the documents folder
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing folder") << "χωρίς φάκελο/Δοκιμή1.txt"
+                                        << "/χωρίς φάκελο/Δοκιμή1.txt"
                                         << "Ο φάκελος που δόθηκε δεν υπάρχει.";
         QTest::newRow("a folder") << "."
+                                  << ""
                                   << "Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.";
+        QTest::newRow("a missing folder ending in a separator")
+            << "αναφορές/"
+            << "/αναφορές/"
+            << "Ο φάκελος που δόθηκε δεν υπάρχει.";
         QTest::newRow("name too long") << QString(300, 'a') + ".txt"
+                                       << "/" + QString(300, 'a') + ".txt"
                                        << "Το όνομα του αρχείου είναι πολύ μεγάλο.";
     }
     void unwritableName() {
         QFETCH(QString, name);
+        QFETCH(QString, shown);
         QFETCH(QString, reason);
         loadExample(nullptr);
         PromptSeen prompt;
@@ -244,7 +253,7 @@ class SolveTest : public QObject {
         QVERIFY(answerer.allAnswered());
         QCOMPARE(title, QString("Πληροφορία"));
         QCOMPARE(buttons, QStringList{"OK"});
-        QVERIFY2(text.contains("«" + documents(name) + "»"), qPrintable(text));
+        QVERIFY2(text.contains("«" + home_->documents() + shown + "»"), qPrintable(text));
         QVERIFY2(text.endsWith(reason), qPrintable(text));
         QVERIFY(buttonsEnabled());
     }

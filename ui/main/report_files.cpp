@@ -65,8 +65,11 @@ QString ReportFiles::reportFolder() const {
 
 QString ReportFiles::resolve(const QString& typed) const {
     if (typed.isEmpty()) return {};
-    // QDir::filePath keeps an absolute name as it is.
-    return QDir::cleanPath(QDir(reportFolder()).filePath(typed));
+    // QDir::filePath keeps an absolute name as it is. A name that ends in a separator names a
+    // folder, and keeps its separator so that the writer says so rather than make a file of it.
+    const QString file = QDir::cleanPath(QDir(reportFolder()).filePath(typed));
+    const bool folder = typed.endsWith(QLatin1Char('/')) || typed.endsWith(QDir::separator());
+    return folder && !file.endsWith(QLatin1Char('/')) ? file + QLatin1Char('/') : file;
 }
 
 std::optional<QString> ReportFiles::browse(const QString& typed) const {
