@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <system_error>
 
 #include "thalmuro/engine.h"
