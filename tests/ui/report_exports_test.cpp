@@ -8,11 +8,13 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <QSettings>
 #include <QtTest>
+#include <memory>
 #include <optional>
 
 #include "program.h"
+#include "report_files.h"
 #include "thalmuro/engine.h"
 #include "ui_test_support.h"
 
@@ -20,6 +22,7 @@ using thalmuro::Program;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
 using thalmuro::testing::readFile;
+using thalmuro::testing::TemporaryHome;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
 
@@ -72,11 +75,13 @@ class ReportExportsTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        // Reports named without a folder go to the documents folder.
+        home_ = std::make_unique<TemporaryHome>();
+        QVERIFY(home_->isValid());
+        QSettings("thalmuro", "thalmuro").remove(thalmuro::ReportFiles::kReportFolderKey);
     }
-    void cleanup() { QDir::setCurrent(previousFolder_); }
+    void cleanup() { home_.reset(); }
+    QString documents(const QString& name) const { return home_->documents() + "/" + name; }
 
     // Both entries are disabled at start; the first Solve enables the CSV export, and the
     // viewer waits for a Solve that writes its report.
@@ -107,7 +112,7 @@ class ReportExportsTest : public QObject {
         thalmuro::MainWindow& form1 = program.mainWindow();
         loadExample(program);
         solve(program, QString("Δοκιμή1.txt"));
-        const QByteArray written = readFile(folder_.filePath("Δοκιμή1.txt"));
+        const QByteArray written = readFile(documents("Δοκιμή1.txt"));
         QVERIFY(!written.isEmpty());
 
         control<QAction>(&form1, "provoli_anaforas")->trigger();
@@ -127,7 +132,7 @@ class ReportExportsTest : public QObject {
         QVERIFY(viewer->text() != first);
         QVERIFY(viewer->text().contains("0,5"));
         QCOMPARE(viewer->windowTitle(), QString("Προβολή Αναφοράς — Δοκιμή2.txt"));
-        QCOMPARE(readFile(folder_.filePath("Δοκιμή1.txt")), written);
+        QCOMPARE(readFile(documents("Δοκιμή1.txt")), written);
     }
 
     // The CSV written is the engine's table of the store, in the window's number format,
@@ -149,13 +154,13 @@ class ReportExportsTest : public QObject {
         QString suggested;
         ModalAnswerer answerer;
         const QString name = QString("ανυψωτήρες ") + QTest::currentDataTag();
-        answerer.then(chooseFile(folder_.filePath(name), &suggested));
+        answerer.then(chooseFile(documents(name), &suggested));
         control<QAction>(&program.mainWindow(), "exagogi_apotelesmaton")->trigger();
         QVERIFY(answerer.allAnswered());
         QCOMPARE(answerer.unexpected(), 0);
-        QCOMPARE(suggested, folder_.filePath("Δοκιμή1.csv"));
+        QCOMPARE(suggested, documents("Δοκιμή1.csv"));
 
-        const QByteArray csv = readFile(folder_.filePath(name + ".csv"));
+        const QByteArray csv = readFile(documents(name + ".csv"));
         QCOMPARE(csv,
                  QByteArray::fromStdString(thalmuro::resultsCsv(program.state().results, locale)));
         const QList<QByteArray> lines = csv.split('\n');
@@ -165,8 +170,7 @@ class ReportExportsTest : public QObject {
     }
 
   private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    std::unique_ptr<TemporaryHome> home_;
 };
 
 QTEST_MAIN(ReportExportsTest)

@@ -8,8 +8,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QSettings>
 #include <QtTest>
 #include <cerrno>
 #include <memory>
@@ -18,6 +17,7 @@
 #include "main_window.h"
 #include "project_files.h"
 #include "report_failure.h"
+#include "report_files.h"
 #include "thalmuro/engine.h"
 #include "ui_test_support.h"
 #include "window_prompts.h"
@@ -26,6 +26,7 @@ using thalmuro::MainWindow;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
 using thalmuro::testing::readFile;
+using thalmuro::testing::TemporaryHome;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
 Q_DECLARE_METATYPE(std::error_code)
@@ -144,27 +145,25 @@ class SolveTest : public QObject {
     }
 
   private slots:
-    // Opening a problem file records it among the recent files: in a settings file of the
-    // test's own.
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        // A name without a folder is written to the current folder.
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        // A name without a folder is written to the documents folder.
+        home_ = std::make_unique<TemporaryHome>();
+        QVERIFY(home_->isValid());
+        QSettings("thalmuro", "thalmuro").remove(thalmuro::ReportFiles::kReportFolderKey);
         state_ = std::make_unique<thalmuro::SharedState>();
         open(thalmuro::NumberLocale::greek());
     }
     void cleanup() {
         window_.reset();
         state_.reset();
-        QDir::setCurrent(previousFolder_);
-        QDir(folder_.path()).removeRecursively();
-        QDir().mkpath(folder_.path());
+        home_.reset();
+    }
+    QString documents(const QString& name = QString()) const {
+        return QDir::cleanPath(home_->documents() + "/" + name);
     }
 
     // The worked example solved with "Υπολογισμος με qc=0.95qtotal" and the offered name
-    // writes the engine's golden report into the current folder, byte for byte.
+    // writes the engine's golden report into the documents folder, byte for byte.
     void goldenReport_data() {
         QTest::addColumn<thalmuro::NumberLocale>("locale");
         QTest::addColumn<QString>("golden");
@@ -193,7 +192,7 @@ class SolveTest : public QObject {
         QCOMPARE(prompt.cursor, std::optional(Qt::ArrowCursor));
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
-        const QByteArray written = readFile(folder_.filePath("Δοκιμή1.txt"));
+        const QByteArray written = readFile(documents("Δοκιμή1.txt"));
         const QByteArray expected = readFile(QString(THALMURO_TEST_DATA "/") + golden);
         QVERIFY(!expected.isEmpty());
         QVERIFY2(written == expected, qPrintable(firstDifference(written, expected)));
@@ -216,7 +215,7 @@ class SolveTest : public QObject {
         solve();
         QCOMPARE(answerer.answered(), 1);
         QCOMPARE(answerer.unexpected(), 0);
-        QVERIFY(QDir(folder_.path()).isEmpty());
+        QVERIFY(QDir(documents()).isEmpty());
         QVERIFY(buttonsEnabled());
 
         // Emptying the inputs does not take the buttons back.
@@ -228,19 +227,29 @@ class SolveTest : public QObject {
         QCOMPARE(answerer.unexpected(), 0);
     }
 
-    // A report that cannot be written is told in an information message naming the file.
+    // A report that cannot be written is told in an information message naming the file with
+    // its folder.
     void unwritableName_data() {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");  // in the documents folder
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing folder") << "χωρίς φάκελο/Δοκιμή1.txt"
+                                        << "/χωρίς φάκελο/Δοκιμή1.txt"
                                         << "Ο φάκελος που δόθηκε δεν υπάρχει.";
         QTest::newRow("a folder") << "."
+                                  << ""
                                   << "Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.";
+        QTest::newRow("a missing folder ending in a separator")
+            << "αναφορές/"
+            << "/αναφορές/"
+            << "Ο φάκελος που δόθηκε δεν υπάρχει.";
         QTest::newRow("name too long") << QString(300, 'a') + ".txt"
+                                       << "/" + QString(300, 'a') + ".txt"
                                        << "Το όνομα του αρχείου είναι πολύ μεγάλο.";
     }
     void unwritableName() {
         QFETCH(QString, name);
+        QFETCH(QString, shown);
         QFETCH(QString, reason);
         loadExample(nullptr);
         PromptSeen prompt;
@@ -263,7 +272,7 @@ class SolveTest : public QObject {
         QVERIFY(answerer.allAnswered());
         QCOMPARE(title, QString("Πληροφορία"));
         QCOMPARE(buttons, QStringList{"OK"});
-        QVERIFY2(text.contains("«" + name + "»"), qPrintable(text));
+        QVERIFY2(text.contains("«" + home_->documents() + shown + "»"), qPrintable(text));
         QVERIFY2(text.endsWith(reason), qPrintable(text));
         QVERIFY(buttonsEnabled());
     }
@@ -372,7 +381,7 @@ class SolveTest : public QObject {
             problem.flow_mode = thalmuro::FlowMode::user;
             problem.decimal_separator = fileLocale.decimal_separator;
             if (fileRatio) problem.ratio = fileRatio->toStdString();
-            const QString file = folder_.filePath("πρόβλημα.json");
+            const QString file = home_->documents() + "/πρόβλημα.json";
             QVERIFY(writeProblem(file, problem));
             QVERIFY(window_->projectFiles().openFile(file));
         } else {
@@ -587,8 +596,7 @@ class SolveTest : public QObject {
     }
 
   private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    std::unique_ptr<TemporaryHome> home_;
     std::unique_ptr<thalmuro::SharedState> state_;
     std::unique_ptr<MainWindow> window_;
 };

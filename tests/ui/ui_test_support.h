@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -71,6 +75,32 @@ class ModalAnswerer : public QObject {
     QPointer<QWidget> last_;
     int answered_ = 0;
     int unexpected_ = 0;
+};
+
+// A home folder of the test's own, with an empty documents folder, for as long as it exists: the
+// folder where the main window writes a report named without a folder when no problem file is
+// open and no report folder is remembered. The program's settings stay in Qt's test location.
+class TemporaryHome {
+  public:
+    TemporaryHome() : previous_(qgetenv("HOME")) {
+        QStandardPaths::setTestModeEnabled(true);
+        // Qt finds the settings file once in a process: found before HOME changes, it stays in
+        // the test location of the real home for every test of the program.
+        QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro")).sync();
+        qputenv("HOME", QFile::encodeName(folder_.path()));
+        QDir(folder_.path()).mkdir(QStringLiteral("Documents"));
+    }
+    ~TemporaryHome() { qputenv("HOME", previous_); }
+    TemporaryHome(const TemporaryHome&) = delete;
+    TemporaryHome& operator=(const TemporaryHome&) = delete;
+
+    bool isValid() const { return folder_.isValid(); }
+    QString path() const { return folder_.path(); }
+    QString documents() const { return folder_.filePath(QStringLiteral("Documents")); }
+
+  private:
+    QTemporaryDir folder_;
+    QByteArray previous_;
 };
 
 }  // namespace thalmuro::testing

@@ -1,5 +1,6 @@
 #include "file_saving.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -79,10 +80,11 @@ QMessageBox::ButtonRole askQuestion(
     return box.clickedButton() ? box.buttonRole(box.clickedButton()) : QMessageBox::RejectRole;
 }
 
-bool mayReplace(QWidget* parent, const QString& title, const QString& fileName) {
+bool mayReplace(QWidget* parent, const QString& title, const QString& fileName, ShownName shown) {
+    const QString name = shown == ShownName::file ? QFileInfo(fileName).fileName()
+                                                  : QDir::toNativeSeparators(fileName);
     return askQuestion(parent, QStringLiteral("replaceFileQuestion"), title,
-                       QStringLiteral("Το αρχείο «%1» υπάρχει ήδη.\nΝα αντικατασταθεί;")
-                           .arg(QFileInfo(fileName).fileName()),
+                       QStringLiteral("Το αρχείο «%1» υπάρχει ήδη.\nΝα αντικατασταθεί;").arg(name),
                        {{QStringLiteral("Αντικατάσταση"), QMessageBox::AcceptRole},
                         {QStringLiteral("Άκυρο"), QMessageBox::RejectRole}}) ==
            QMessageBox::AcceptRole;

@@ -36,9 +36,14 @@ QMessageBox::ButtonRole askQuestion(
     QWidget* parent, const QString& name, const QString& title, const QString& text,
     const std::vector<std::pair<QString, QMessageBox::ButtonRole>>& buttons);
 
+// How a question names a file: by its name alone (the user has just seen its folder in a file
+// dialog) or with its folder.
+enum class ShownName { file, withFolder };
+
 // Asks whether the existing file `fileName` may be replaced (question "replaceFileQuestion");
 // true for "Αντικατάσταση".
-bool mayReplace(QWidget* parent, const QString& title, const QString& fileName);
+bool mayReplace(QWidget* parent, const QString& title, const QString& fileName,
+                ShownName shown = ShownName::file);
 
 // The reason a file could not be written, one Greek sentence, for the usual causes (missing
 // folder, no permission, a folder of that name, full or read-only disk, a name too long, the

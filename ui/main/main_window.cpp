@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +32,7 @@
 #include "number_question.h"
 #include "project_files.h"
 #include "report_failure.h"
+#include "report_files.h"
 #include "screen_fit.h"
 #include "thalmuro/engine.h"
 #include "twips.h"
@@ -159,6 +161,8 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     showPlausibleRanges();
     arrangeFocusOrder();
     followFocusInTable();
+    // Before the window takes its size: its status bar stands below the client area.
+    reportFiles_ = new ReportFiles(*this);
 
     // The opening size gives the client area below the menu bar its 13665 x 9675 twips. No
     // layout manager is used: a larger window shows more of the picture and of the table,
@@ -357,8 +361,10 @@ QAction* MainWindow::addSolvedDesignEntry(const QString& caption, const QString&
 void MainWindow::createStatusLine() {
     statusLine_ = named(statusBar(), QStringLiteral("grammi_katastasis"));
     statusLine_->setFont(QApplication::font(statusLine_));
-    // Pale amber: a notice that the report holds values it could not compute, not an error.
-    setBackground(statusLine_, QColor(255, 243, 205));
+    // The notice of skipped steps: a warning sign and the text with its link, on pale amber, a
+    // notice that the report holds values it could not compute, not an error.
+    skippedStepsNotice_ = new QWidget;
+    setBackground(skippedStepsNotice_, QColor(255, 243, 205));
     auto* sign = new QLabel;
     const int signSize = statusLine_->style()->pixelMetric(QStyle::PM_SmallIconSize);
     sign->setPixmap(
@@ -368,12 +374,16 @@ void MainWindow::createStatusLine() {
     skippedStepsText_->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
                                                Qt::LinksAccessibleByKeyboard);
     connect(skippedStepsText_, &QLabel::linkActivated, this, &MainWindow::skippedStepsRequested);
-    statusLine_->addWidget(sign);
-    statusLine_->addWidget(skippedStepsText_, 1);
+    auto* notice = new QHBoxLayout(skippedStepsNotice_);
+    notice->setContentsMargins(4, 0, 4, 0);
+    notice->addWidget(sign);
+    notice->addWidget(skippedStepsText_);
+    statusLine_->addWidget(skippedStepsNotice_);
+    skippedStepsNotice_->hide();
     statusLine_->hide();
     connect(this, &MainWindow::solved, this,
             [this](const DiffuserInput& problem, const SolveOutcome& outcome) {
-                showSkippedSteps(problem, outcome);
+                showStatusLine(problem, outcome);
             });
 }
 
@@ -541,9 +551,7 @@ void MainWindow::solve() {
     // Solve runs; the guard keeps it so should that ever change.
     if (solving_) return;
     solving_ = true;
-    std::optional<std::string> fileName;
-    std::error_code writeError;
-    bool written = false;
+    ReportFiles::Outcome saved;
     DiffuserInput problem;
     SolveOutcome outcome;
     SharedState solvedState;
@@ -570,15 +578,10 @@ void MainWindow::solve() {
             outcome = Solve(problem, state_, numberLocale_, &balancing);
         }
         solvedState = state_;
-        // Cancel or an empty name asks for no report.
-        fileName = askLine(this, kFileNamePrompt);
-        if (fileName && !fileName->empty()) {
-            writeError = writeReport(*fileName, outcome.report);
-            written = !writeError;
-        }
-        if (written) {
+        saved = reportFiles_->save(outcome.report);
+        if (saved.written()) {
             lastReport_ = outcome.report;
-            lastReportFile_ = QFileInfo(QString::fromStdString(*fileName)).absoluteFilePath();
+            lastReportFile_ = saved.file;
         }
     }
     solving_ = false;
@@ -588,7 +591,7 @@ void MainWindow::solve() {
     graphsButton_->setEnabled(true);
     loadingShaftButton_->setEnabled(true);
     resultsExportEntry_->setEnabled(true);
-    if (written) {
+    if (saved.written()) {
         reportViewEntry_->setEnabled(true);
         emit reportWritten();
     }
@@ -596,26 +599,29 @@ void MainWindow::solve() {
 
     // A report that could not be written is the one failure the user needs to hear about,
     // since nothing else would tell.
-    if (writeError) showInformation(this, reportFailureText(*fileName, writeError));
+    if (saved.error) {
+        showInformation(this, reportFailureText(QDir::toNativeSeparators(saved.file).toStdString(),
+                                                saved.error));
+    }
 }
 
-void MainWindow::showSkippedSteps(const DiffuserInput& problem, const SolveOutcome& outcome) {
+void MainWindow::showStatusLine(const DiffuserInput& problem, const SolveOutcome& outcome) {
     const std::size_t causes = explainSkipped(problem, outcome, numberLocale_).size();
-    if (causes == 0) {
-        statusLine_->hide();
-        return;
+    if (causes > 0) {
+        const QString count =
+            causes == 1 ? QStringLiteral("1 αιτία") : QStringLiteral("%1 αιτίες").arg(causes);
+        const QString text = QStringLiteral(
+                                 "Η επίλυση παρέλειψε βήματα (%1)· κρατήθηκαν προηγούμενες "
+                                 "τιμές στα αποτελέσματα και στην αναφορά.")
+                                 .arg(count);
+        const QString link = QStringLiteral("Δείτε τις αιτίες");
+        skippedStepsText_->setText(
+            QStringLiteral("%1 <a href=\"#paraleifthenta_vimata\">%2</a>").arg(text, link));
+        skippedStepsText_->setAccessibleName(text + QLatin1Char(' ') + link);
     }
-    const QString count =
-        causes == 1 ? QStringLiteral("1 αιτία") : QStringLiteral("%1 αιτίες").arg(causes);
-    const QString text = QStringLiteral(
-                             "Η επίλυση παρέλειψε βήματα (%1)· κρατήθηκαν προηγούμενες τιμές "
-                             "στα αποτελέσματα και στην αναφορά.")
-                             .arg(count);
-    const QString link = QStringLiteral("Δείτε τις αιτίες");
-    skippedStepsText_->setText(
-        QStringLiteral("%1 <a href=\"#paraleifthenta_vimata\">%2</a>").arg(text, link));
-    skippedStepsText_->setAccessibleName(text + QLatin1Char(' ') + link);
-    statusLine_->show();
+    skippedStepsNotice_->setVisible(causes > 0);
+    // The bar shows while it has something to tell: the skipped steps or the report written.
+    statusLine_->setVisible(causes > 0 || reportFiles_->namesReport());
 }
 
 bool MainWindow::confirmNumbers(DiffuserInput& problem) {
@@ -674,12 +680,12 @@ void MainWindow::showPlausibleRanges() {
 }
 
 void MainWindow::exportResults() {
-    // Beside the last report, under its name, or in the current folder, where a report named
-    // without a folder goes.
+    // Beside the last report, under its name, or in the folder where a report named without a
+    // folder goes.
     const QFileInfo report(lastReportFile_);
     const QString suggested =
         lastReportFile_.isEmpty()
-            ? QDir::current().filePath(utf8("Αποτελέσματα.csv"))
+            ? QDir(reportFiles_->reportFolder()).filePath(utf8("Αποτελέσματα.csv"))
             : report.absoluteDir().filePath(report.completeBaseName() + QStringLiteral(".csv"));
     saveFile(this,
              {QStringLiteral("exportResultsDialog"), utf8("Εξαγωγή αποτελεσμάτων (CSV)"),

@@ -26,6 +26,7 @@ class QStatusBar;
 namespace thalmuro {
 
 class ProjectFiles;
+class ReportFiles;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -121,7 +122,7 @@ class MainWindow : public QMainWindow {
     void exportResults();
     // After a Solve that skipped steps, shows the status line with the number of their causes;
     // after one that skipped none, hides it.
-    void showSkippedSteps(const DiffuserInput& problem, const SolveOutcome& outcome);
+    void showStatusLine(const DiffuserInput& problem, const SolveOutcome& outcome);
 
     // Reads the section count N from Text2 into tmimata and returns how many rows of the
     // table the fill aids may touch.
@@ -176,14 +177,17 @@ class MainWindow : public QMainWindow {
     // (exagogi_apotelesmaton), enabled by the first Solve.
     QAction* reportViewEntry_ = nullptr;
     QAction* resultsExportEntry_ = nullptr;
-    // The status bar (grammi_katastasis), shown only while it tells that the last Solve skipped
-    // steps, and its text with the link to the design checks (paraleifthenta_vimata).
+    // The status bar (grammi_katastasis), shown only while it tells something of the last
+    // Solve: that it skipped steps (the notice, with its text and the link to the design checks,
+    // paraleifthenta_vimata) or where its report went (a line of ReportFiles).
     QStatusBar* statusLine_ = nullptr;
+    QWidget* skippedStepsNotice_ = nullptr;
     QLabel* skippedStepsText_ = nullptr;
 
     // The answer to the ratio question last given in this session or read from a file.
     std::optional<std::string> lastRatio_;
     ProjectFiles* projectFiles_ = nullptr;
+    ReportFiles* reportFiles_ = nullptr;
     Report lastReport_;
     QString lastReportFile_;
 };

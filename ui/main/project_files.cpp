@@ -31,11 +31,6 @@ namespace {
 
 const char kFilter[] = "Αρχεία προβλήματος (*.json)";
 
-// The program's settings (organisation and program "thalmuro").
-QSettings programSettings() {
-    return QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"));
-}
-
 // The local file that a drag carries, when it is one problem file.
 QString droppedProblemFile(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
@@ -101,6 +96,10 @@ std::optional<QString> askProblemFile(QWidget* parent, bool saving, const QStrin
 }
 
 }  // namespace
+
+QSettings programSettings() {
+    return QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"));
+}
 
 std::string inRegionalFormat(const std::string& text, const NumberLocale& from,
                              const NumberLocale& to) {

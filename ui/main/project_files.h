@@ -15,6 +15,7 @@
 class QAction;
 class QEvent;
 class QMenu;
+class QSettings;
 
 namespace thalmuro {
 
@@ -33,6 +34,9 @@ std::string inRegionalFormat(const std::string& text, const NumberLocale& from,
 // format the file records; the counts of risers and sections, read by the leading-number rule
 // whatever the format, and every text of a file that records no format, are kept as typed.
 DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to);
+
+// The program's settings (organisation and program "thalmuro"), kept between runs.
+QSettings programSettings();
 
 class ProjectFiles : public QObject {
     Q_OBJECT

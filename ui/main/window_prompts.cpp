@@ -1,9 +1,12 @@
 #include "window_prompts.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QProgressDialog>
+#include <QPushButton>
 
 #include "window_controls.h"
 
@@ -20,26 +23,52 @@ QString balancingText(long passesRun) {
         .arg(passesRun);
 }
 
-}  // namespace
-
-std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt) {
-    QInputDialog dialog(parent);
+void setUpLine(QInputDialog& dialog, const Prompt& prompt, const QString& initialText) {
     dialog.setObjectName(utf8(prompt.name));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(utf8(prompt.title));
     dialog.setLabelText(utf8(prompt.text));
-    dialog.setTextValue(utf8(prompt.initial_text));
+    dialog.setTextValue(initialText);
     // Qt has no Greek translation of its own buttons.
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
+}
 
+// Shows the dialog and gives the text of its box, nothing for Cancel.
+std::optional<std::string> runLine(QInputDialog& dialog) {
     // The user is asked, not kept waiting: the ordinary pointer while the box is open.
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = dialog.exec();
     QGuiApplication::restoreOverrideCursor();
     if (answer != QDialog::Accepted) return std::nullopt;
     return dialog.textValue().toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt) {
+    QInputDialog dialog(parent);
+    setUpLine(dialog, prompt, utf8(prompt.initial_text));
+    return runLine(dialog);
+}
+
+std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt,
+                                   const QString& initialText, const LineFiller& filler) {
+    QInputDialog dialog(parent);
+    setUpLine(dialog, prompt, initialText);
+    // The input dialog builds its button box with its texts; the filler's button joins OK and
+    // "Άκυρο" there, in the action role, so that it does not close the dialog.
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QPushButton* button = buttons->addButton(filler.caption, QDialogButtonBox::ActionRole);
+    button->setObjectName(filler.name);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &filler] {
+        if (const std::optional<QString> text = filler.fill(dialog.textValue()))
+            dialog.setTextValue(*text);
+        if (auto* box = dialog.findChild<QLineEdit*>()) box->setFocus();
+    });
+    return runLine(dialog);
 }
 
 std::string ratioOffer(const std::optional<std::string>& lastAnswer, const NumberLocale& locale) {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QString>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +50,20 @@ inline constexpr Prompt kFileNamePrompt{"Δώστε το όνομα της δο�
 // buttons OK and "Άκυρο", under the ordinary pointer. Cancel gives nothing; OK gives the text
 // as typed.
 std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt);
+
+// A button of a single-line question that fills its box, as a file dialog does with the file
+// chosen: its caption, its objectName, and what it puts into the box given the box's text
+// (nothing leaves the box as it stands).
+struct LineFiller {
+    QString caption;
+    QString name;
+    std::function<std::optional<QString>(const QString& text)> fill;
+};
+
+// As askLine, offering `initialText` instead of the prompt's answer, with `filler`'s button
+// beside OK and "Άκυρο"; the button leaves the box open.
+std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt,
+                                   const QString& initialText, const LineFiller& filler);
 
 // The busy pointer for as long as it exists.
 class BusyPointer {
