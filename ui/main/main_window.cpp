@@ -610,10 +610,8 @@ void MainWindow::showStatusLine(const DiffuserInput& problem, const SolveOutcome
     if (causes > 0) {
         const QString count =
             causes == 1 ? QStringLiteral("1 αιτία") : QStringLiteral("%1 αιτίες").arg(causes);
-        const QString text = QStringLiteral(
-                                 "Η επίλυση παρέλειψε βήματα (%1)· κρατήθηκαν προηγούμενες "
-                                 "τιμές στα αποτελέσματα και στην αναφορά.")
-                                 .arg(count);
+        const QString text =
+            QStringLiteral("Παραλείφθηκαν βήματα (%1)· κρατήθηκαν προηγούμενες τιμές.").arg(count);
         const QString link = QStringLiteral("Δείτε τις αιτίες");
         skippedStepsText_->setText(
             QStringLiteral("%1 <a href=\"#paraleifthenta_vimata\">%2</a>").arg(text, link));

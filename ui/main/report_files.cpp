@@ -132,9 +132,9 @@ bool ReportFiles::namesReport() const {
 void ReportFiles::remember(const QString& file) {
     lastWritten_ = file;
     lastWrittenChange_ = file.isEmpty() ? QDateTime() : QFileInfo(file).lastModified();
-    fileLine_->setText(file.isEmpty() ? QString()
-                                      : QStringLiteral("Η αναφορά γράφτηκε στο αρχείο %1")
-                                            .arg(QDir::toNativeSeparators(file)));
+    fileLine_->setText(file.isEmpty()
+                           ? QString()
+                           : QStringLiteral("Αναφορά: %1").arg(QDir::toNativeSeparators(file)));
     fileLine_->setToolTip(QDir::toNativeSeparators(file));
     if (file.isEmpty()) return;
     lastFolder_ = QFileInfo(file).absolutePath();
