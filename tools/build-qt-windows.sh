@@ -134,14 +134,19 @@ fetch_module() {
 }
 
 # The cross toolchain: posix-thread MinGW-w64; the modules after qtbase find Qt in the install.
+# The file is rewritten only when it changes, so that a build that continues does not configure
+# again.
 write_toolchain() {
-    cat >"$1" <<EOF
+    toolchain_text "$2" | cmp -s - "$1" 2>/dev/null || toolchain_text "$2" >"$1"
+}
+toolchain_text() {
+    cat <<EOF
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER $target-gcc-posix)
 set(CMAKE_CXX_COMPILER $target-g++-posix)
 set(CMAKE_RC_COMPILER $target-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/$target $2)
+set(CMAKE_FIND_ROOT_PATH /usr/$target $1)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
@@ -195,8 +200,16 @@ qtbase_options=(
     -DFEATURE_direct2d=OFF
 )
 
+# The CPU seconds (user and system) of the script's finished child processes in FILE, the output
+# of the shell's `times` (which must run in the script's own shell, not in a subshell).
+cpu_seconds() {
+    tail -n1 "$1" | awk '{ split($1, u, /[ms]/); split($2, s, /[ms]/)
+                            printf "%d\n", u[1] * 60 + u[2] + s[1] * 60 + s[2] }'
+}
+
 # Configures (once: the build continues in an existing folder), builds and installs a module
-# into DIR/install, with its licence texts.
+# into DIR/install, with its licence texts. DIR/build-times keeps the wall and CPU seconds of
+# every run that built in it to the end or to a failure (not of one that was killed).
 build_module() {
     local name=$1 dir=$2
     shift 2
@@ -207,9 +220,15 @@ build_module() {
             -DCMAKE_INSTALL_PREFIX="$dir/install" "$@" >&2
     fi
     log "building $name with $jobs jobs"
-    local start=$SECONDS
-    cmake --build "$dir/build" --parallel "$jobs" >&2
-    log "$name built in $((SECONDS - start)) s"
+    local start=$SECONDS cpu status=0
+    times >"$dir/times"
+    cpu=$(cpu_seconds "$dir/times")
+    cmake --build "$dir/build" --parallel "$jobs" >&2 || status=$?
+    times >"$dir/times"
+    echo "$((SECONDS - start)) $(($(cpu_seconds "$dir/times") - cpu))" >>"$dir/build-times"
+    [ $status -eq 0 ] || exit $status
+    log "$name built: $(awk '{ wall += $1; cpu += $2 } END {
+        printf "%d s wall, %d s CPU in %d runs", wall, cpu, NR }' "$dir/build-times")"
     cmake --install "$dir/build" >/dev/null
     local licenses="$dir/install/licenses/$name"
     mkdir -p "$licenses"
@@ -222,7 +241,7 @@ build_module() {
 # qtbase, the hour of the build, has a build folder named after what it is built from, so that
 # a change of the script elsewhere reuses it; Qt's install is relocatable and is copied.
 qtbase_key=$(printf '%s\n' "$version" "${common_options[@]}" "${qtbase_options[@]}" \
-    "$(cat "${patches[@]}")" "$(write_toolchain /dev/stdout "")" | sha256sum | cut -c1-12)
+    "$(cat "${patches[@]}")" "$(toolchain_text "")" | sha256sum | cut -c1-12)
 base="$cache_root/qtbase-$version-mingw-$qtbase_key-build"
 work="$cache_root/qt-$version-mingw-$hash-build"
 mkdir -p "$base" "$work"
