@@ -4,6 +4,11 @@
 #
 #   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 #       -DTHALMURO_ENGINE_ONLY=ON
+#
+# The desktop program links the Qt DLLs of tools/build-qt-windows.sh:
+#
+#   cmake -S . -B build-windows-desktop -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+#       -DTHALMURO_WINDOWS_DESKTOP=ON -DCMAKE_PREFIX_PATH="$(tools/build-qt-windows.sh)"
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -11,7 +16,9 @@ set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# Libraries built for Windows are looked for in MinGW-w64's folder and in the prefixes given,
+# such as the Qt install: the build machine's own are never taken.
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -15,6 +15,7 @@ packages=(
     dpkg-dev lintian                                  # the Debian package: shlibdeps, checks
     desktop-file-utils appstream                      # checks of the desktop entry and metadata
     g++-mingw-w64-x86-64 wine wine64                  # the Windows build, its tests under Wine
+    ninja-build                                       # Qt cross-built for Windows
 )
 
 missing=()

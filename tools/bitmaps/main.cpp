@@ -1,5 +1,6 @@
 // thalmuro_draw_bitmaps PAGES_DIR OUT_DIR
 // thalmuro_draw_bitmaps --icons NAME THEME_DIR
+// thalmuro_draw_bitmaps --windows-icon FILE.ico
 //
 // Draws the program's eleven pictures and writes them to OUT_DIR as <id>.bmp: uncompressed
 // 24-bit BMP files, rows bottom-up, without palette, each at the exact pixel size its window is
@@ -8,9 +9,12 @@
 // the files in the program.
 //
 // With --icons it draws the icon for the desktop instead, at the usual sizes of an icon theme,
-// as THEME_DIR/<size>x<size>/apps/NAME.png: the files installed in the hicolor theme.
+// as THEME_DIR/<size>x<size>/apps/NAME.png: the files installed in the hicolor theme. With
+// --windows-icon it writes the same sizes into one Windows icon file, for the program's .exe.
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -80,9 +84,12 @@ bool writePicture(const Picture& picture, const QDir& outDir) {
     return true;
 }
 
+// The sizes an icon theme offers for programs, which Windows also picks from.
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
 // Writes the icon at every size an icon theme offers for programs.
 int writeThemeIcons(const QString& name, const QDir& themeDir) {
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : kIconSizes) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         if (!themeDir.mkpath(folder)) {
             fail(QStringLiteral("cannot create %1").arg(themeDir.filePath(folder)));
@@ -98,6 +105,54 @@ int writeThemeIcons(const QString& name, const QDir& themeDir) {
     return 0;
 }
 
+void appendLittleEndian(QByteArray& bytes, quint32 value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
+}
+
+// Writes the icon at every size into one Windows icon file: a directory of the images, each
+// stored as PNG (which Windows reads in icon files since Vista), with its size and its offset.
+int writeWindowsIcon(const QString& path) {
+    QList<QByteArray> images;
+    for (const int size : kIconSizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!drawProgramIcon(size).save(&buffer, "PNG")) {
+            fail(QStringLiteral("cannot draw the icon at %1 pixels").arg(size));
+            return 1;
+        }
+        images.append(png);
+    }
+    constexpr int kHeaderSize = 6;
+    constexpr int kEntrySize = 16;
+    QByteArray icon;
+    appendLittleEndian(icon, 0, 2);  // reserved
+    appendLittleEndian(icon, 1, 2);  // an icon, not a cursor
+    appendLittleEndian(icon, images.size(), 2);
+    quint32 offset = kHeaderSize + kEntrySize * images.size();
+    for (int i = 0; i < images.size(); ++i) {
+        const int size = kIconSizes[i];
+        icon.append(static_cast<char>(size % 256));  // 256 pixels are written as 0
+        icon.append(static_cast<char>(size % 256));
+        icon.append('\0');                // no palette
+        icon.append('\0');                // reserved
+        appendLittleEndian(icon, 1, 2);   // colour planes
+        appendLittleEndian(icon, 32, 2);  // bits per pixel
+        appendLittleEndian(icon, images[i].size(), 4);
+        appendLittleEndian(icon, offset, 4);
+        offset += images[i].size();
+    }
+    for (const QByteArray& png : images)
+        icon.append(png);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(icon) != icon.size() || !file.flush()) {
+        fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -107,10 +162,13 @@ int main(int argc, char* argv[]) {
     const QStringList args = QGuiApplication::arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("--icons"))
         return writeThemeIcons(args.at(2), QDir(args.at(3)));
+    if (args.size() == 3 && args.at(1) == QLatin1String("--windows-icon"))
+        return writeWindowsIcon(args.at(2));
     if (args.size() != 3) {
         std::fprintf(stderr,
                      "usage: thalmuro_draw_bitmaps PAGES_DIR OUT_DIR\n"
-                     "       thalmuro_draw_bitmaps --icons NAME THEME_DIR\n");
+                     "       thalmuro_draw_bitmaps --icons NAME THEME_DIR\n"
+                     "       thalmuro_draw_bitmaps --windows-icon FILE.ico\n");
         return 2;
     }
     const QString pagesDir = args.at(1);
