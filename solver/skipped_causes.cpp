@@ -564,10 +564,16 @@ class Explainer {
                                  "αριθμός πολύ μεγάλος για τον υπολογισμό"};
                     break;
                 case Fault::negative_fractional_power:
+                    // The bell's discharge law 0.975 (1 - X)^0.375 has no value where the
+                    // pipe's velocity head exceeds the specific energy (X > 1), and no riser
+                    // velocity follows from a negative specific energy.
                     cause.why = {
-                        "(1 - X)^0.375 with X > 1, or the square root of a negative "
-                        "specific energy",
-                        "(1 - X)^0,375 με X > 1, ή ρίζα αρνητικής ειδικής ενέργειας"};
+                        "the fitting's discharge law has no value there: the pipe's velocity "
+                        "head exceeds the specific energy (X > 1) or the specific energy is "
+                        "negative",
+                        "ο νόμος παροχής της συναρμογής δεν δίνει τιμή: το ύψος ταχύτητας στον "
+                        "αγωγό ξεπερνά την ειδική ενέργεια (X > 1) ή η ειδική ενέργεια είναι "
+                        "αρνητική"};
                     break;
                 case Fault::division_by_zero:
                     cause.why = {"division by zero", "διαίρεση με το μηδέν"};

@@ -224,8 +224,10 @@ INSTANTIATE_TEST_SUITE_P(
                      in.fitting = FittingType::Bell;
                      in.total_discharge = "30";
                  },
-                 "the march at risers 1, 2: (1 - X)^0.375 with X > 1",
-                 "Υπολογισμός των ανυψωτήρων 1, 2: (1 - X)^0,375 με X > 1",
+                 "the march at risers 1, 2: the fitting's discharge law has no value there: "
+                 "the pipe's velocity head exceeds the specific energy (X > 1)",
+                 "Υπολογισμός των ανυψωτήρων 1, 2: ο νόμος παροχής της συναρμογής δεν δίνει "
+                 "τιμή: το ύψος ταχύτητας στον αγωγό ξεπερνά την ειδική ενέργεια (X > 1)",
                  {},
                  {1, 2}}),
     [](const ::testing::TestParamInfo<OneCause>& info) { return info.param.name; });
