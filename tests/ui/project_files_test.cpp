@@ -34,16 +34,11 @@ using thalmuro::NumberLocale;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
 using thalmuro::testing::readFile;
+using thalmuro::testing::writeFile;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Chooses `path` in the program's file dialog, or presses "Άκυρο" when there is none.
 ModalAnswerer::Handler chooseFile(std::optional<QString> path, QString* dialogName = nullptr) {

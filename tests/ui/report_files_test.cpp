@@ -30,16 +30,11 @@ using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
 using thalmuro::testing::readFile;
 using thalmuro::testing::TemporaryHome;
+using thalmuro::testing::writeFile;
 
 namespace {
 
 constexpr char kOther[] = "ένα άλλο αρχείο\n";
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Answers the file-name prompt with `name`, or presses "Άκυρο"; `offered` receives the name
 // the box held.
