@@ -233,7 +233,7 @@ build_module() {
     local licenses="$dir/install/licenses/$name"
     mkdir -p "$licenses"
     cp "$dir/origin" "$licenses/SOURCE"
-    find "$dir/src" -maxdepth 1 -name 'LICENSE*' -exec cp {} "$licenses/" \;
+    find "$dir/src" -maxdepth 1 -type f -name 'LICENSE*' -exec cp {} "$licenses/" \;
     if [ -d "$dir/src/LICENSES" ]; then cp -r "$dir/src/LICENSES" "$licenses/"; fi
     if [ -f "$dir/src/debian/copyright" ]; then cp "$dir/src/debian/copyright" "$licenses/"; fi
 }
