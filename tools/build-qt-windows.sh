@@ -15,9 +15,17 @@
 # --sources folder (default ../shared/qt-sources beside the repository, when present), checked
 # against its SHA256SUMS, or else from `apt-get source qt6-svg qt6-charts`.
 #
-# The build folders stay in the cache folder until the install is complete, so a run that was
-# stopped continues where it stopped. The first run costs about an hour of CPU time (qtbase 55
-# minutes, qtsvg 1.5, qtcharts 5) and about 3 GB of disk while it builds.
+# qtbase, the hour of the build, is installed into a cache folder of its own,
+# qtbase-6.4.2-mingw-KEY, where KEY is taken from what qtbase is built from (the version, the
+# options, the patches and the toolchain): a script changed elsewhere rebuilds only qtsvg and
+# qtcharts (a few minutes) and assembles the install afresh from the qtbase install it finds.
+#
+# The build folders (the names above with -build) stay in the cache folder until the install is
+# complete, so a run that was stopped continues where it stopped, and are then deleted (kept
+# with --keep-build); the installs stay. A qtbase build folder whose qtbase install is not in
+# the cache yet, such as one kept by --keep-build, gives its install to the cache instead of
+# being built again. The first run costs about an hour of CPU time (qtbase 55 minutes, qtsvg
+# 1.5, qtcharts 5) and about 3 GB of disk while it builds.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -238,22 +246,34 @@ build_module() {
     if [ -f "$dir/src/debian/copyright" ]; then cp "$dir/src/debian/copyright" "$licenses/"; fi
 }
 
-# qtbase, the hour of the build, has a build folder named after what it is built from, so that
-# a change of the script elsewhere reuses it; Qt's install is relocatable and is copied.
+# qtbase's install and build folders are named after what qtbase is built from, so that a change
+# of the script elsewhere reuses them; Qt's install is relocatable and is copied.
 qtbase_key=$(printf '%s\n' "$version" "${common_options[@]}" "${qtbase_options[@]}" \
     "$(cat "${patches[@]}")" "$(toolchain_text "")" | sha256sum | cut -c1-12)
-base="$cache_root/qtbase-$version-mingw-$qtbase_key-build"
+qtbase="$cache_root/qtbase-$version-mingw-$qtbase_key"
+qtbase_complete="$qtbase/thalmuro-qtbase-complete"
+base="$qtbase-build"
 work="$cache_root/qt-$version-mingw-$hash-build"
-mkdir -p "$base" "$work"
-write_toolchain "$base/toolchain.cmake" ""
-write_toolchain "$work/toolchain.cmake" "$prefix"
 
-fetch_module qtbase qt6-base "$base"
+if [ -f "$qtbase_complete" ]; then
+    log "qtbase from $qtbase"
+else
+    mkdir -p "$base"
+    write_toolchain "$base/toolchain.cmake" ""
+    fetch_module qtbase qt6-base "$base"
+    build_module qtbase "$base" -DCMAKE_TOOLCHAIN_FILE="$base/toolchain.cmake" "${qtbase_options[@]}"
+    rm -rf "$qtbase"
+    mv "$base/install" "$qtbase"
+    touch "$qtbase_complete"
+fi
+
+mkdir -p "$work"
+write_toolchain "$work/toolchain.cmake" "$prefix"
 fetch_module qtsvg qt6-svg "$work/qtsvg"
 fetch_module qtcharts qt6-charts "$work/qtcharts"
-build_module qtbase "$base" -DCMAKE_TOOLCHAIN_FILE="$base/toolchain.cmake" "${qtbase_options[@]}"
 rm -rf "$prefix"
-cp -a "$base/install" "$prefix"
+cp -a "$qtbase" "$prefix"
+rm "$prefix/$(basename "$qtbase_complete")"
 for module in qtsvg qtcharts; do
     build_module $module "$work/$module" -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
         -DCMAKE_PREFIX_PATH="$prefix"
