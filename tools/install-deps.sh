@@ -16,6 +16,7 @@ packages=(
     desktop-file-utils appstream                      # checks of the desktop entry and metadata
     g++-mingw-w64-x86-64 wine wine64                  # the Windows build, its tests under Wine
     ninja-build                                       # Qt cross-built for Windows
+    nsis                                              # the Windows installer
 )
 
 missing=()
