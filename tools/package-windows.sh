@@ -13,7 +13,8 @@
 # The DLLs are found from the import tables of the programs and of Qt's plugins the program
 # loads, followed through every DLL taken: each name is looked up in Qt's bin folder (which also
 # holds the MinGW-w64 runtime) and else in the system folder of the Wine prefix (WINEPREFIX),
-# whose DLLs Windows itself provides. A DLL found in neither stops the packaging. VERSION is the
+# whose DLLs Windows itself provides, as it provides the API sets (api-ms-win-*). A DLL found in
+# neither stops the packaging. VERSION is the
 # project's version from the build's CMake cache.
 set -euo pipefail
 
@@ -80,6 +81,8 @@ while [ ${#pending[@]} -gt 0 ]; do
         key=${dll,,}
         [ -n "${seen[$key]:-}" ] && continue
         seen[$key]=1
+        # API sets (api-ms-win-*, ext-ms-*) are names Windows's loader maps to its own DLLs.
+        case $key in api-ms-win-* | ext-ms-*) continue ;; esac
         source=$(find_dll "$qt/bin" "$dll")
         if [ -n "$source" ]; then
             take "$source" "$(basename "$source")"
@@ -90,7 +93,8 @@ while [ ${#pending[@]} -gt 0 ]; do
     done < <(imports "$file")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    printf '%s: a DLL found neither with Qt nor in Windows: %s\n' "$0" "${missing[@]}" >&2
+    echo "$0: DLLs found neither with Qt nor in Windows:" >&2
+    printf '  %s\n' "${missing[@]}" >&2
     exit 1
 fi
 

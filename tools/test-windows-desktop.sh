@@ -150,24 +150,46 @@ screenshot() {
     import -window root "$file"
 }
 
-# Clicks at the centre of a control of the main window, given in twips (15 to the pixel) on
-# its client area, which starts below the menu bar: the window's height less the client
-# area's (9675 twips) is the menu bar's.
-click_control() {
-    local window=$1 left=$2 top=$3 width=$4 height=$5 WIDTH HEIGHT X Y SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    local menu=$((HEIGHT - 9675 / 15))
-    xdotool mousemove --window "$window" --sync $(((left + width / 2) / 15)) \
-        $((menu + (top + height / 2) / 15)) click 1
+# The height of the main window's menu bar, from the window as it opens: the window's height
+# less its client area's (9675 twips, 15 to the pixel), before a Solve shows the status bar.
+# The window's width, its client area's 13665 twips, shows that 15 twips make a pixel.
+menu_bar_height() {
+    local WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    [ "$WIDTH" -eq $((13665 / 15)) ] || fail "the main window is $WIDTH pixels wide, not 911"
+    echo $((HEIGHT - 9675 / 15))
 }
+
+# Clicks at the centre of a control given in twips on the client area of a window, which starts
+# OFFSET pixels below the window's top (the main window's menu bar; no frame is drawn without a
+# window manager).
+click_control() {
+    local window=$1 offset=$2 left=$3 top=$4 width=$5 height=$6
+    xdotool mousemove --window "$window" --sync $(((left + width / 2) / 15)) \
+        $((offset + (top + height / 2) / 15)) click 1
+}
+
+# Makes the main window the active one, as a click on it does: a click on its menu bar right of
+# the menus (a window opened since may cover the rest of it). Keys go to the active window.
+activate_main() {
+    xdotool mousemove --window "$1" --sync $((13665 / 15 - 6)) $((menu_bar / 2)) click 1
+}
+
+# Closes the active window as Alt+F4 does, and waits for it to go.
+close_window() {
+    keys_to "$1" alt+F4
+    wait_for 30 gone "$1" || fail "the window $(xdotool getwindowname "$1") did not close"
+}
+gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1 || ! visible "$1"; }
+visible() { xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1"; }
 
 ended() { ! kill -0 "$1" 2>/dev/null; }
 
 # The shipped program opens a copy of the worked example's problem file, is solved with
 # "Επίλυση" (Command1) and writes its report under the name it offers, "Δοκιμή1.txt", which goes
-# to the problem file's folder; then opens the graph window (Command2) and the design checks
-# (the fourth entry of the menu "Διαχυτήρας") and ends with "Έξοδος" (Ctrl+Q). Each step waits
-# for the window it opens.
+# to the problem file's folder. It opens the design checks (the fourth entry of the menu
+# "Διαχυτήρας") and the graph window (Command2) with the discharge of the risers plotted, each
+# closed again, and ends on "Έξοδος" (Ctrl+Q). Each step waits for the window it opens.
 end_to_end() {
     local work="$PWD/$build/end-to-end" shots="$PWD/$build/screenshots"
     rm -rf "$work" "$shots"
@@ -177,30 +199,37 @@ end_to_end() {
     LC_ALL=el_GR.UTF-8 WINEDEBUG=+loaddll wine "$shipped/thalmuro.exe" \
         "Z:$work/worked_example.json" </dev/null >/dev/null 2>"$work/wine.log" &
     local program=$!
-    local main prompt graphs checks
+    local main prompt graphs checks menu_bar
     main=$(window_named '^ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ — worked_example.json') ||
         fail "the main window did not open"
+    menu_bar=$(menu_bar_height "$main")
     screenshot "$shots/main-window.png"
 
-    click_control "$main" 11280 840 1695 615
+    click_control "$main" "$menu_bar" 11280 840 1695 615
     prompt=$(window_named '^Εισαγωγή ονόματος αρχείου$') || fail "Solve asked for no report name"
     keys_to "$prompt" Return
     wait_for 60 test -f "$work/Δοκιμή1.txt" || fail "no report was written"
-    wait_for 10 ended_prompt "$prompt" || fail "the report-name prompt stayed open"
+    wait_for 30 gone "$prompt" || fail "the report-name prompt stayed open"
     cmp "$work/Δοκιμή1.txt" tests/data/cases/worked_example_el.txt ||
         fail "the report differs from the runner's (tests/data/cases/worked_example_el.txt)"
     screenshot "$shots/main-window-solved.png"
 
-    click_control "$main" 11280 1680 1695 615
-    graphs=$(window_named '^ΓΡΑΦΙΚΕΣ ΠΑΡΑΣΤΑΣΕΙΣ$') || fail "the graph window did not open"
-    screenshot "$shots/graph-window.png"
-
     # The menu bar by the keyboard: Alt selects its first menu, "Αρχείο"; the next is
     # "Διαχυτήρας", whose fourth entry is "Έλεγχος Σχεδιασμού".
+    activate_main "$main"
     keys_to "$main" alt Right Down Down Down Down Return
     checks=$(window_named '^ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ$') || fail "the design-check window did not open"
     screenshot "$shots/checks-window.png"
+    close_window "$checks"
 
+    click_control "$main" "$menu_bar" 11280 1680 1695 615
+    graphs=$(window_named '^ΓΡΑΦΙΚΕΣ ΠΑΡΑΣΤΑΣΕΙΣ$') || fail "the graph window did not open"
+    # "Παροχή Ανυψωτήρα" (Command5) plots the discharge of every riser.
+    click_control "$graphs" 0 6600 8160 1335 495
+    screenshot "$shots/graph-window.png"
+    close_window "$graphs"
+
+    activate_main "$main"
     keys_to "$main" ctrl+q
     wait_for 30 ended "$program" || fail "the program did not end on Έξοδος (Ctrl+Q)"
     wait "$program" || fail "the program ended with status $?"
@@ -214,7 +243,6 @@ end_to_end() {
     done < <(cd "$shipped" && find . -iname '*.dll' | sed 's|^\./||')
     echo "screenshots: $shots" >&2
 }
-ended_prompt() { ! xdotool search --onlyvisible --name '^Εισαγωγή ονόματος αρχείου$' >/dev/null; }
 
 # A value of a registry key as `reg query` shows it (REG_SZ, or REG_DWORD as 0x…); empty when
 # the key or the value is missing.
@@ -223,12 +251,14 @@ registry_value() {
         sed -n "s/^ *$2 \{1,\}REG_[A-Z_]* \{1,\}//p"
 }
 
+unregistered() { [ -z "$(registry_value "$1" DisplayName)" ]; }
+
 # The installer's silent run for the users of MODE (AllUsers, CurrentUser) in the regional
 # settings of LOCALE, which choose its language and so the name of the uninstaller's Start-menu
 # entry, UNINSTALL_ENTRY.
 installs() {
     local mode=$1 locale=$2 uninstall_entry=$3
-    local folder="C:\\Thalmuro $mode" unix="$WINEPREFIX/drive_c/Thalmuro $mode"
+    local folder="C:\\Thalmuro-$mode" unix="$WINEPREFIX/drive_c/Thalmuro-$mode"
     local user=${USER:-$(id -un)} key menu root
     if [ "$mode" = AllUsers ]; then
         root=HKLM
@@ -261,9 +291,11 @@ installs() {
 
     # The installed program opens its main window and ends on "Έξοδος".
     wine "$unix/thalmuro.exe" </dev/null >/dev/null 2>&1 &
-    local program=$! main
+    local program=$! main menu_bar
     main=$(window_named '^ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ') ||
         fail "the installed program opened no main window ($mode)"
+    menu_bar=$(menu_bar_height "$main")
+    activate_main "$main"
     keys_to "$main" ctrl+q
     wait_for 30 ended "$program" || fail "the installed program did not end ($mode)"
     wait "$program" || fail "the installed program ended with status $? ($mode)"
@@ -283,7 +315,7 @@ installs() {
     # shellcheck disable=SC2046 # the arguments after the quoted program are separate words
     wine "$(sed 's/^"\([^"]*\)".*/\1/' <<<"$uninstall")" $(sed 's/^"[^"]*" *//' <<<"$uninstall") \
         </dev/null >/dev/null 2>&1 || fail "the uninstaller failed ($mode)"
-    wait_for 60 test -z "$(registry_value "$key" DisplayName)" ||
+    wait_for 60 unregistered "$key" ||
         fail "the uninstaller left $key ($mode)"
     [ ! -e "$unix" ] || fail "the uninstaller left $unix: $(find "$unix" | head -n 5)"
     [ ! -e "$menu" ] || fail "the uninstaller left $menu ($mode)"

@@ -69,19 +69,18 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "© 2026 ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
+; NSIS's Greek texts lack those of the page that chooses the users: defined before the language
+; is added, they take the place of the English ones it would fall back to.
+!define MULTIUSER_TEXT_INSTALLMODE_TITLE "Επιλογή χρηστών"
+!define MULTIUSER_TEXT_INSTALLMODE_SUBTITLE "Επιλέξτε για ποιους χρήστες θα εγκατασταθεί το $(^NameDA)."
+!define MULTIUSER_INNERTEXT_INSTALLMODE_TOP \
+    "Επιλέξτε αν το $(^NameDA) θα εγκατασταθεί μόνο για εσάς ή για όλους τους χρήστες του υπολογιστή. $(^ClickNext)"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_ALLUSERS "Εγκατάσταση για όλους τους χρήστες του υπολογιστή"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_CURRENTUSER "Εγκατάσταση μόνο για εμένα"
 !insertmacro MUI_LANGUAGE "Greek"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_RESERVEFILE_LANGDLL
 
-; NSIS's Greek texts lack those of the page that chooses the users.
-LangString MULTIUSER_TEXT_INSTALLMODE_TITLE ${LANG_GREEK} "Επιλογή χρηστών"
-LangString MULTIUSER_TEXT_INSTALLMODE_SUBTITLE ${LANG_GREEK} \
-    "Επιλέξτε για ποιους χρήστες θα εγκατασταθεί το $(^NameDA)."
-LangString MULTIUSER_INNERTEXT_INSTALLMODE_TOP ${LANG_GREEK} \
-    "Επιλέξτε αν το $(^NameDA) θα εγκατασταθεί μόνο για εσάς ή για όλους τους χρήστες του υπολογιστή. $(^ClickNext)"
-LangString MULTIUSER_INNERTEXT_INSTALLMODE_ALLUSERS ${LANG_GREEK} \
-    "Εγκατάσταση για όλους τους χρήστες του υπολογιστή"
-LangString MULTIUSER_INNERTEXT_INSTALLMODE_CURRENTUSER ${LANG_GREEK} "Εγκατάσταση μόνο για εμένα"
 LangString UNINSTALL_ENTRY ${LANG_GREEK} "${UNINSTALL_ENTRY_GREEK}"
 LangString UNINSTALL_ENTRY ${LANG_ENGLISH} "${UNINSTALL_ENTRY_ENGLISH}"
 
