@@ -38,6 +38,7 @@ step() {
 summary() {
     echo "Windows desktop program, wall time of each step:" >&2
     printf '  %s\n' "${steps[@]}" >&2
+    printf '  %5d s  all\n' $SECONDS >&2
 }
 
 fail() {
@@ -69,6 +70,7 @@ start_wine() {
 }
 xvfb_pid=""
 stop_all() {
+    [ ${#steps[@]} -eq 0 ] || summary
     wineserver --kill 2>/dev/null || true
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
@@ -81,8 +83,16 @@ build_qt() {
 build_program() {
     mkdir -p "$WINEPREFIX"
     start_wine
+    # A build configured against another Qt (an earlier state of the Qt build) keeps that Qt's
+    # packages in its cache whatever the prefix path says: it is configured afresh.
+    if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^Qt6_DIR:PATH=$qt/" "$build/CMakeCache.txt"; then
+        rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+    fi
+    local launcher=()
+    if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-        -DTHALMURO_WINDOWS_DESKTOP=ON -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        -DTHALMURO_WINDOWS_DESKTOP=ON -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "${launcher[@]}"
     # The build draws the pictures and lists the tests by running programs under Wine.
     cmake --build "$build" -j"$jobs"
 }
@@ -333,5 +343,4 @@ step "program folder, installer and zip" package
 step "display" start_display
 step "the program on the display" end_to_end
 step "installer and uninstaller" install_test
-summary
 [ $tests_status -eq 0 ] || fail "tests failed"

@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test: the tests of a normal build and the
 # checks of the Debian package made from it, then the same tests under AddressSanitizer +
 # UndefinedBehaviorSanitizer (clang) with each fuzz target running for a bounded time, then the
-# engine's and the runner's tests built for Windows and run under Wine.
+# engine's and the runner's tests built for Windows and run under Wine, and the desktop program
+# for Windows: its window tests, a run on a virtual display, its installer and zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -21,3 +22,4 @@ cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 
 tools/test-windows.sh
+tools/test-windows-desktop.sh
