@@ -18,7 +18,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build-windows-desktop
+build="build-windows-desktop"
 jobs=$(nproc)
 export WINEPREFIX="$PWD/$build/wine-prefix"
 export WINEDEBUG=-all
@@ -164,10 +164,12 @@ screenshot() {
 # less its client area's (9675 twips, 15 to the pixel), before a Solve shows the status bar.
 # The window's width, its client area's 13665 twips, shows that 15 twips make a pixel.
 menu_bar_height() {
-    local WIDTH HEIGHT X Y SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    [ "$WIDTH" -eq $((13665 / 15)) ] || fail "the main window is $WIDTH pixels wide, not 911"
-    echo $((HEIGHT - 9675 / 15))
+    local geometry width height
+    geometry=$(xdotool getwindowgeometry --shell "$1")
+    width=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
+    height=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
+    [ "$width" -eq $((13665 / 15)) ] || fail "the main window is $width pixels wide, not 911"
+    echo $((height - 9675 / 15))
 }
 
 # Clicks at the centre of a control given in twips on the client area of a window, which starts
@@ -322,9 +324,12 @@ installs() {
     local uninstall
     uninstall=$(registry_value "$key" QuietUninstallString)
     [ -n "$uninstall" ] || fail "$key has no QuietUninstallString"
-    # shellcheck disable=SC2046 # the arguments after the quoted program are separate words
-    wine "$(sed 's/^"\([^"]*\)".*/\1/' <<<"$uninstall")" $(sed 's/^"[^"]*" *//' <<<"$uninstall") \
-        </dev/null >/dev/null 2>&1 || fail "the uninstaller failed ($mode)"
+    # The quoted program, then its arguments as separate words.
+    local program_file=${uninstall#\"} arguments
+    program_file=${program_file%%\"*}
+    read -r -a arguments <<<"${uninstall#\""$program_file"\"}"
+    wine "$program_file" "${arguments[@]}" </dev/null >/dev/null 2>&1 ||
+        fail "the uninstaller failed ($mode)"
     wait_for 60 unregistered "$key" ||
         fail "the uninstaller left $key ($mode)"
     [ ! -e "$unix" ] || fail "the uninstaller left $unix: $(find "$unix" | head -n 5)"
