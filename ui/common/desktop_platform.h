@@ -2,16 +2,17 @@
 // and desktop_platform_windows.cpp, chosen by the build.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <string>
 
 namespace thalmuro {
 
-// The families the windows' captions and boxes are asked in, first choice first. The windows are
-// laid out for "MS Sans Serif", 8.25 pt; where the system has no font of that name that it can
-// scale, one of about its width that covers Greek takes its place.
-QStringList windowFontFamilies();
+// The face of the windows' captions and boxes, without its size. The windows are laid out for
+// "MS Sans Serif", 8.25 pt; where the system has no font of that name that it can scale, one of
+// about its width that covers Greek takes its place.
+QFont windowFontFace();
 
 // Fixed-width families that cover Greek, first choice first, for text laid out in columns of
 // characters such as the report's.

@@ -9,11 +9,13 @@
 
 namespace thalmuro {
 
-QStringList windowFontFamilies() {
+QFont windowFontFace() {
     // "MS Sans Serif" where a user has it; DejaVu Sans Condensed is about as narrow, where the
     // ordinary DejaVu Sans would wrap or cut the captions. Without either, fontconfig
     // substitutes a font that covers Greek.
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")};
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
+    return font;
 }
 
 QStringList fixedWidthFontFamilies() {

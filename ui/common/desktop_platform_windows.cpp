@@ -1,18 +1,31 @@
 // The windows on Windows: fonts that every Windows has, the user's known folder "Documents".
 #include <QDir>
+#include <QFontDatabase>
 #include <QStandardPaths>
 
 #include "desktop_platform.h"
 
 namespace thalmuro {
 
-QStringList windowFontFamilies() {
+QFont windowFontFace() {
     // "MS Sans Serif" is a bitmap font on Windows, which does not scale with the screen:
     // Microsoft Sans Serif is its outline form, of the same widths and with Greek, and Tahoma
-    // and Segoe UI are about as wide. DejaVu Sans Condensed is for Qt's offscreen platform,
-    // which sees only the fonts of its font folder.
-    return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
-            QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans Condensed")};
+    // and Segoe UI are about as wide. DejaVu Sans Condensed is for Wine, which sees the fonts
+    // of fontconfig.
+    QFont font;
+    for (const QString& family :
+         {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
+          QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans Condensed")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            font.setFamily(family);
+            return font;
+        }
+    }
+    // Qt's offscreen platform reads the fonts of its font folder from their files, where
+    // DejaVu Sans Condensed is the condensed face of the family DejaVu Sans.
+    font.setFamily(QStringLiteral("DejaVu Sans"));
+    font.setStretch(QFont::Condensed);
+    return font;
 }
 
 QStringList fixedWidthFontFamilies() {

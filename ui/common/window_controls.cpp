@@ -8,8 +8,7 @@
 namespace thalmuro {
 
 QFont windowFont(double points, bool bold, bool italic) {
-    QFont font;
-    font.setFamilies(windowFontFamilies());
+    QFont font = windowFontFace();
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);

@@ -21,7 +21,7 @@ inline QString utf8(std::string_view text) {
 
 // The windows are laid out for "MS Sans Serif", 8.25 pt unless a control says otherwise, which
 // the program does not ship. Where it is missing, a font of about its width that covers Greek
-// takes its place (windowFontFamilies()).
+// takes its place (windowFontFace()).
 QFont windowFont(double points = 8.25, bool bold = false, bool italic = false);
 
 // Gives `widget` its name, also as its accessible description so that assistive technology
