@@ -81,6 +81,22 @@ std::error_code lastError() {
     return systemError(GetLastError());
 }
 
+// The longest name of one file or folder that Windows' file systems (NTFS, FAT32, exFAT) keep,
+// in UTF-16 units.
+constexpr std::size_t kLongestNameInFolder = 255;
+
+// Whether a file or folder of `name` is named beyond what a file system keeps. Windows then
+// says the path was not found, which would tell the user of a missing folder.
+bool nameTooLong(const std::wstring& name) {
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        const std::size_t end = std::min(name.find_first_of(L"\\/", start), name.size());
+        if (end - start > kLongestNameInFolder) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 // Closes a handle when it goes.
 class Handle {
   public:
@@ -208,6 +224,7 @@ std::error_code writeFileSafely(const std::string& path, std::string_view bytes)
     if (path.empty()) return systemError(ERROR_PATH_NOT_FOUND);
     const std::optional<std::wstring> wide = wideName(path);
     if (!wide) return systemError(ERROR_INVALID_NAME);
+    if (nameTooLong(*wide)) return systemError(ERROR_FILENAME_EXCED_RANGE);
     // What the name is: opened without access, following links, folders included.
     Handle existing(CreateFileW(wide->c_str(), 0,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

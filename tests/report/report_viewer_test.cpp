@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <optional>
 
 #include "report_viewer.h"
@@ -78,6 +80,56 @@ class ReportViewerTest : public QObject {
         QCOMPARE(control<QPushButton>(&viewer, "printReport")->text(), QString("Εκτύπωση…"));
         QCOMPARE(control<QPushButton>(&viewer, "saveReportUtf8")->text(),
                  QString("Αποθήκευση ως UTF-8…"));
+    }
+
+    // The report's columns line up on the screen: the font is fixed-pitch and has the Greek
+    // letters of the headings at the width of the digits, so that a heading starts where its
+    // column of numbers starts. A proportional font, or Greek letters taken from another font,
+    // moves the columns of one line against the other's.
+    void columnsLineUp_data() {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("numbers");
+        QTest::newRow("first heading line") << "Αριθμός"
+                                            << " 1 ";
+        QTest::newRow("second heading line") << "Ανυψωτήρα"
+                                             << " 1 ";
+    }
+    void columnsLineUp() {
+        QFETCH(QString, heading);
+        QFETCH(QString, numbers);
+        ReportViewer viewer;
+        viewer.showReport(solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek())),
+                          "Δοκιμή1.txt");
+        viewer.show();
+        const QStringList lines = viewer.text().split("\r\n");
+        const auto lineStarting = [&](const QString& start) {
+            const auto found = std::find_if(lines.begin(), lines.end(), [&](const QString& line) {
+                return line.startsWith(start);
+            });
+            return found == lines.end() ? QString() : *found;
+        };
+        const QString headingLine = lineStarting(heading);
+        const QString numbersLine = lineStarting(numbers);
+        QVERIFY(!headingLine.isEmpty() && !numbersLine.isEmpty());
+
+        const QFont font = control<QPlainTextEdit>(&viewer, "reportText")->font();
+        QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
+        const QFontMetricsF metrics(font);
+        const double character = metrics.horizontalAdvance(QLatin1Char('0'));
+        QVERIFY(character > 0);
+        // Where each column of the heading starts, in characters and on the screen.
+        for (int i = 1; i < std::min(headingLine.size(), numbersLine.size()); ++i) {
+            if (headingLine[i - 1] != ' ' || headingLine[i] == ' ') continue;
+            const double headingStart = metrics.horizontalAdvance(headingLine.left(i));
+            const double numbersStart = metrics.horizontalAdvance(numbersLine.left(i));
+            QVERIFY2(qAbs(headingStart - i * character) < 0.5 &&
+                         qAbs(numbersStart - i * character) < 0.5,
+                     qPrintable(QString("column %1: %2 and %3 pixels, %4 expected")
+                                    .arg(i)
+                                    .arg(headingStart)
+                                    .arg(numbersStart)
+                                    .arg(i * character)));
+        }
     }
 
     // Printed to a PDF file on A4, a report fills pages: its widest line fits across the page

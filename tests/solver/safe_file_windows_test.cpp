@@ -126,6 +126,12 @@ INSTANTIATE_TEST_SUITE_P(
              },
              std::errc::is_a_directory,
              {"old.txt", "sub"}},
+        // Windows says the path was not found for a name longer than its file systems keep.
+        Case{"NameTooLong",
+             [](const ScratchFolder& dir) {
+                 return (dir / (std::string(256, 'a') + ".txt")).u8string();
+             },
+             std::errc::filename_too_long, std::vector<std::string>{"old.txt"}},
         Case{"EmptyName", [](const ScratchFolder&) { return std::string(); },
              std::errc::no_such_file_or_directory, std::vector<std::string>{"old.txt"}},
         // A device takes the bytes in place: no file appears.

@@ -166,14 +166,32 @@ class ProjectFilesTest : public QObject {
     }
 
     QStringList recentFiles() const {
-        return QSettings("thalmuro", "thalmuro").value("recentFiles").toStringList();
+        return thalmuro::programSettings().value("recentFiles").toStringList();
+    }
+
+    // Where the settings of `program` are kept: on Windows its key of the registry, elsewhere
+    // its file in the user's configuration folder (Qt's test folder for it here).
+    static QString usersSettings(const QString& program) {
+#ifdef Q_OS_WIN
+        return "\\HKEY_CURRENT_USER\\Software\\thalmuro\\" + program;
+#else
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               "/thalmuro/" + program + ".conf";
+#endif
+    }
+    // The name that opens the settings at `place` on their own: a key of the registry is opened
+    // without the "\\" of QSettings::fileName.
+    static QString openedPlace(const QString& place) {
+        return place.startsWith("\\") ? place.mid(1) : place;
     }
 
   private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+    }
     void init() {
         QVERIFY(folder_.isValid());
-        QSettings("thalmuro", "thalmuro").remove("recentFiles");
+        thalmuro::programSettings().remove("recentFiles");
         state_ = std::make_unique<thalmuro::SharedState>();
         open(NumberLocale::greek());
     }
@@ -541,6 +559,25 @@ class ProjectFilesTest : public QObject {
         trigger("arxeio_prosfato_2");  // f10
         QCOMPARE(window_->windowTitle(), QString("ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ — f10.json[*]"));
         QCOMPARE(QFileInfo(recentFiles().value(0)).fileName(), QString("f10.json"));
+    }
+
+    // The recent files are kept where the system keeps a user's settings, under the
+    // organisation "thalmuro" and the program's name: the program's as "thalmuro", this test's
+    // under its own name, where the program never looks.
+    void recentFilesInTheUsersSettings() {
+        fillForm(nullptr, false);
+        saveAs(path("design.json"));
+        const QString testName = QCoreApplication::applicationName();
+        QCOMPARE(testName, QString("project_files_test"));
+        const QString place = thalmuro::programSettings().fileName();
+        QCOMPARE(place, usersSettings(testName));
+        QCOMPARE(QSettings(openedPlace(place), QSettings::NativeFormat).value("recentFiles"),
+                 QVariant(QStringList{path("design.json")}));
+
+        QCoreApplication::setApplicationName("thalmuro");
+        const QString programPlace = thalmuro::programSettings().fileName();
+        QCoreApplication::setApplicationName(testName);
+        QCOMPARE(programPlace, usersSettings("thalmuro"));
     }
 
     // The menu, its order, its shortcuts; every kind of edit marks the problem modified.

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "program.h"
+#include "project_files.h"
 #include "report_files.h"
 #include "thalmuro/engine.h"
 #include "ui_test_support.h"
@@ -78,7 +79,7 @@ class ReportExportsTest : public QObject {
         // Reports named without a folder go to the documents folder.
         home_ = std::make_unique<TemporaryHome>();
         QVERIFY(home_->isValid());
-        QSettings("thalmuro", "thalmuro").remove(thalmuro::ReportFiles::kReportFolderKey);
+        thalmuro::programSettings().remove(thalmuro::ReportFiles::kReportFolderKey);
     }
     void cleanup() { home_.reset(); }
     QString documents(const QString& name) const { return home_->documents() + "/" + name; }

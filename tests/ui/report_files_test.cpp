@@ -111,7 +111,7 @@ class ReportFilesTest : public QObject {
     void init() {
         home_ = std::make_unique<TemporaryHome>();
         QVERIFY(home_->isValid());
-        QSettings("thalmuro", "thalmuro").remove(ReportFiles::kReportFolderKey);
+        thalmuro::programSettings().remove(ReportFiles::kReportFolderKey);
         // The working folder is never where a report goes.
         QVERIFY(workingFolder_.isValid());
         previousFolder_ = QDir::currentPath();
@@ -170,8 +170,7 @@ class ReportFilesTest : public QObject {
         for (const QString& folder : folders)
             QVERIFY(QDir().mkpath(home(folder)));
         if (!remembered.isEmpty()) {
-            QSettings("thalmuro", "thalmuro")
-                .setValue(ReportFiles::kReportFolderKey, home(remembered));
+            thalmuro::programSettings().setValue(ReportFiles::kReportFolderKey, home(remembered));
         }
         if (!documents) QVERIFY(QDir(home_->documents()).removeRecursively());
         open(problem);
@@ -186,7 +185,7 @@ class ReportFilesTest : public QObject {
         QCOMPARE(readFile(file), lastReportBytes());
         QCOMPARE(statusLine(), "Αναφορά: " + QDir::toNativeSeparators(file));
         // The folder is remembered for the next run.
-        QCOMPARE(QSettings("thalmuro", "thalmuro").value(ReportFiles::kReportFolderKey).toString(),
+        QCOMPARE(thalmuro::programSettings().value(ReportFiles::kReportFolderKey).toString(),
                  QFileInfo(file).absolutePath());
     }
 
@@ -283,7 +282,7 @@ class ReportFilesTest : public QObject {
             solve({namePrompt(nameAgain)});
             QVERIFY(readFile(file) != first);
             QCOMPARE(readFile(file), lastReportBytes());
-            QCOMPARE(statusLine(), "Αναφορά: " + file);
+            QCOMPARE(statusLine(), "Αναφορά: " + QDir::toNativeSeparators(file));
         }
     }
 

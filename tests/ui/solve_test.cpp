@@ -13,8 +13,10 @@
 #include <cerrno>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "main_window.h"
+#include "number_locale.h"
 #include "project_files.h"
 #include "report_failure.h"
 #include "report_files.h"
@@ -149,7 +151,7 @@ class SolveTest : public QObject {
         // A name without a folder is written to the documents folder.
         home_ = std::make_unique<TemporaryHome>();
         QVERIFY(home_->isValid());
-        QSettings("thalmuro", "thalmuro").remove(thalmuro::ReportFiles::kReportFolderKey);
+        thalmuro::programSettings().remove(thalmuro::ReportFiles::kReportFolderKey);
         state_ = std::make_unique<thalmuro::SharedState>();
         open(thalmuro::NumberLocale::greek());
     }
@@ -163,17 +165,35 @@ class SolveTest : public QObject {
     }
 
     // The worked example solved with "Υπολογισμος με qc=0.95qtotal" and the offered name
-    // writes the engine's golden report into the documents folder, byte for byte.
+    // writes the engine's golden report into the documents folder, byte for byte: typed and
+    // written in Greek, in English, and in the user's regional settings, as the program starts
+    // with them (on Windows from the system's regional settings, elsewhere from LC_ALL,
+    // LC_NUMERIC and LANG), when they are one of the two.
     void goldenReport_data() {
         QTest::addColumn<thalmuro::NumberLocale>("locale");
         QTest::addColumn<QString>("golden");
-        QTest::newRow("Greek") << thalmuro::NumberLocale::greek() << "cases/worked_example_el.txt";
-        QTest::newRow("English") << thalmuro::NumberLocale::english()
-                                 << "cases/worked_example_en.txt";
+        const auto golden = [](const thalmuro::NumberLocale& locale) {
+            for (const auto& [known, file] :
+                 {std::pair(thalmuro::NumberLocale::greek(), "cases/worked_example_el.txt"),
+                  std::pair(thalmuro::NumberLocale::english(), "cases/worked_example_en.txt")}) {
+                if (locale.decimal_separator == known.decimal_separator &&
+                    locale.grouping == known.grouping) {
+                    return QString(file);
+                }
+            }
+            return QString();
+        };
+        for (const auto& [row, locale] :
+             {std::pair("Greek", thalmuro::NumberLocale::greek()),
+              std::pair("English", thalmuro::NumberLocale::english()),
+              std::pair("the user's regional settings", thalmuro::systemNumberLocale())}) {
+            QTest::newRow(row) << locale << golden(locale);
+        }
     }
     void goldenReport() {
         QFETCH(thalmuro::NumberLocale, locale);
         QFETCH(QString, golden);
+        if (golden.isEmpty()) QSKIP("the user's regional settings are neither Greek nor English");
         open(locale);
         loadExample("paroxi_me_stantar");
         PromptSeen prompt;
@@ -197,6 +217,17 @@ class SolveTest : public QObject {
         QVERIFY(!expected.isEmpty());
         QVERIFY2(written == expected, qPrintable(firstDifference(written, expected)));
         QVERIFY(buttonsEnabled());
+    }
+
+    // The test scripts run the window tests in English and then in Greek regional settings,
+    // and name the decimal separator each must give: settings that did not take would test one
+    // format twice.
+    void userSettingsAreTheRunsOwn() {
+        const QByteArray decimal = qgetenv("THALMURO_USER_DECIMAL");
+        if (decimal.isEmpty()) {
+            QSKIP("THALMURO_USER_DECIMAL names the decimal separator of the user's settings");
+        }
+        QCOMPARE(thalmuro::systemNumberLocale().decimal_separator, decimal.toStdString());
     }
 
     // Cancel or an empty name writes nothing and says nothing; the buttons are enabled all
@@ -272,7 +303,8 @@ class SolveTest : public QObject {
         QVERIFY(answerer.allAnswered());
         QCOMPARE(title, QString("Πληροφορία"));
         QCOMPARE(buttons, QStringList{"OK"});
-        QVERIFY2(text.contains("«" + home_->documents() + shown + "»"), qPrintable(text));
+        QVERIFY2(text.contains("«" + QDir::toNativeSeparators(home_->documents() + shown) + "»"),
+                 qPrintable(text));
         QVERIFY2(text.endsWith(reason), qPrintable(text));
         QVERIFY(buttonsEnabled());
     }

@@ -89,17 +89,23 @@ class ModalAnswerer : public QObject {
 // A home folder of the test's own, with an empty documents folder, for as long as it exists: the
 // folder where the main window writes a report named without a folder when no problem file is
 // open and no report folder is remembered. The program's settings stay in Qt's test location.
+// HOME names it on POSIX systems; on Windows, where the user's folders come from the profile,
+// THALMURO_TEST_HOME does.
 class TemporaryHome {
   public:
-    TemporaryHome() : previous_(qgetenv("HOME")) {
+    TemporaryHome() : previous_(qgetenv("HOME")), previousTest_(qgetenv("THALMURO_TEST_HOME")) {
         QStandardPaths::setTestModeEnabled(true);
         // Qt finds the settings file once in a process: found before HOME changes, it stays in
         // the test location of the real home for every test of the program.
-        QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro")).sync();
+        QSettings(QStringLiteral("thalmuro"), QCoreApplication::applicationName()).sync();
         qputenv("HOME", QFile::encodeName(folder_.path()));
+        qputenv("THALMURO_TEST_HOME", QFile::encodeName(folder_.path()));
         QDir(folder_.path()).mkdir(QStringLiteral("Documents"));
     }
-    ~TemporaryHome() { qputenv("HOME", previous_); }
+    ~TemporaryHome() {
+        qputenv("HOME", previous_);
+        qputenv("THALMURO_TEST_HOME", previousTest_);
+    }
     TemporaryHome(const TemporaryHome&) = delete;
     TemporaryHome& operator=(const TemporaryHome&) = delete;
 
@@ -110,6 +116,7 @@ class TemporaryHome {
   private:
     QTemporaryDir folder_;
     QByteArray previous_;
+    QByteArray previousTest_;
 };
 
 }  // namespace thalmuro::testing

@@ -1,13 +1,13 @@
 #include "file_saving.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIdentityProxyModel>
 #include <QPushButton>
 #include <iterator>
 
+#include "desktop_platform.h"
 #include "messages.h"
 #include "thalmuro/engine.h"
 #include "window_controls.h"
@@ -136,8 +136,7 @@ std::optional<QString> saveFile(QWidget* parent, const FileChoice& choice, const
     if (QFileInfo::exists(*chosen) && !mayReplace(parent, choice.title, *chosen)) {
         return std::nullopt;
     }
-    if (const std::error_code error =
-            writeFileSafely(QFile::encodeName(*chosen).toStdString(), bytes)) {
+    if (const std::error_code error = writeFileSafely(engineFileName(*chosen), bytes)) {
         showInformation(parent, QStringLiteral("Το αρχείο «%1» δεν γράφτηκε.\n%2")
                                     .arg(QFileInfo(*chosen).fileName(), writeFailureReason(error)));
         return std::nullopt;

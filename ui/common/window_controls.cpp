@@ -3,11 +3,12 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "desktop_platform.h"
+
 namespace thalmuro {
 
 QFont windowFont(double points, bool bold, bool italic) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
+    QFont font = windowFontFace();
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);

@@ -20,9 +20,8 @@ inline QString utf8(std::string_view text) {
 }
 
 // The windows are laid out for "MS Sans Serif", 8.25 pt unless a control says otherwise, which
-// the program does not ship. Where it is missing, DejaVu Sans Condensed takes its place: it
-// covers Greek and is about as narrow, where the ordinary DejaVu Sans would wrap or cut the
-// captions; without either, fontconfig substitutes a font that covers Greek.
+// the program does not ship. Where it is missing, a font of about its width that covers Greek
+// takes its place (windowFontFace()).
 QFont windowFont(double points = 8.25, bool bold = false, bool italic = false);
 
 // Gives `widget` its name, also as its accessible description so that assistive technology

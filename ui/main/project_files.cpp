@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +20,7 @@
 #include <variant>
 #include <vector>
 
+#include "desktop_platform.h"
 #include "file_saving.h"
 #include "main_window.h"
 #include "messages.h"
@@ -38,10 +38,6 @@ QString droppedProblemFile(const QMimeData* data) {
     if (!url.isLocalFile()) return {};
     const QString path = url.toLocalFile();
     return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? path : QString();
-}
-
-std::string localName(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
 }
 
 QString shownName(const QString& fileName) {
@@ -98,7 +94,7 @@ std::optional<QString> askProblemFile(QWidget* parent, bool saving, const QStrin
 }  // namespace
 
 QSettings programSettings() {
-    return QSettings(QStringLiteral("thalmuro"), QStringLiteral("thalmuro"));
+    return QSettings(QStringLiteral("thalmuro"), QCoreApplication::applicationName());
 }
 
 std::string inRegionalFormat(const std::string& text, const NumberLocale& from,
@@ -295,7 +291,7 @@ std::optional<DiffuserInput> ProjectFiles::load(const QString& fileName) {
             QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2").arg(shownName(fileName), *reason));
         return std::nullopt;
     }
-    std::variant<DiffuserInput, std::string> read = readProblemFile(localName(fileName));
+    std::variant<DiffuserInput, std::string> read = readProblemFile(engineFileName(fileName));
     if (const auto* error = std::get_if<std::string>(&read)) {
         showInformation(&window_, openFailureText(fileName, *error));
         return std::nullopt;
@@ -348,7 +344,7 @@ bool ProjectFiles::saveTo(const QString& fileName) {
     if (numberLocaleFor(numberLocale_.decimal_separator)) {
         problem.decimal_separator = numberLocale_.decimal_separator;
     }
-    if (const std::error_code error = writeProblemFile(localName(fileName), problem)) {
+    if (const std::error_code error = writeProblemFile(engineFileName(fileName), problem)) {
         showInformation(&window_,
                         QStringLiteral("Το πρόβλημα δεν αποθηκεύτηκε στο αρχείο «%1».\n%2")
                             .arg(shownName(fileName), writeFailureReason(error)));
@@ -422,7 +418,7 @@ void ProjectFiles::updateRecentEntries() {
 QString ProjectFiles::startFolder() const {
     const QString last = fileName_.isEmpty() ? recentFiles().value(0) : fileName_;
     if (!last.isEmpty()) return QFileInfo(last).absolutePath();
-    return QDir::homePath();
+    return homeFolder();
 }
 
 }  // namespace thalmuro

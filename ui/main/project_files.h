@@ -35,15 +35,19 @@ std::string inRegionalFormat(const std::string& text, const NumberLocale& from,
 // whatever the format, and every text of a file that records no format, are kept as typed.
 DiffuserInput inRegionalFormat(DiffuserInput problem, const NumberLocale& to);
 
-// The program's settings (organisation and program "thalmuro"), kept between runs.
+// The program's settings, kept between runs in the system's own place for a user's settings
+// (native format): on Windows the registry key HKEY_CURRENT_USER\Software\thalmuro\thalmuro,
+// elsewhere the file thalmuro/thalmuro.conf of the user's configuration folder. The program's
+// name (QCoreApplication::applicationName, "thalmuro") names them under the organisation
+// "thalmuro": a test program, named after itself, keeps settings of its own beside them and
+// never reads or changes the program's, nor another test's, also in a registry that they share.
 QSettings programSettings();
 
 class ProjectFiles : public QObject {
     Q_OBJECT
   public:
     static constexpr int kMaxRecentFiles = 8;
-    // Where the recently opened files are kept (QSettings of organisation and program
-    // "thalmuro"), most recent first.
+    // Where the recently opened files are kept (programSettings()), most recent first.
     static constexpr char kRecentFilesKey[] = "recentFiles";
 
     // Adds the menu "Αρχείο" in front of the window's menus and follows every edit of its form.

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <optional>
 #include <string>
 
+#include "desktop_platform.h"
 #include "file_saving.h"
 #include "main_window.h"
 #include "project_files.h"
@@ -59,8 +59,8 @@ QString ReportFiles::reportFolder() const {
     const QString problem = window_.projectFiles().fileName();
     if (!problem.isEmpty()) return QFileInfo(problem).absolutePath();
     if (isFolder(lastFolder_)) return lastFolder_;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return isFolder(documents) ? documents : QDir::homePath();
+    const QString documents = documentsFolder();
+    return isFolder(documents) ? documents : homeFolder();
 }
 
 QString ReportFiles::resolve(const QString& typed) const {
@@ -118,7 +118,7 @@ ReportFiles::Outcome ReportFiles::save(const Report& report) {
         const QString file = resolve(offered);
         if (!mayWrite(file)) continue;
         outcome.file = file;
-        outcome.error = writeReport(file.toStdString(), report);
+        outcome.error = writeReport(engineFileName(file), report);
         break;
     }
     remember(outcome.written() ? outcome.file : QString());

@@ -21,8 +21,8 @@ class MainWindow;
 class ReportFiles : public QObject {
     Q_OBJECT
   public:
-    // Where the folder of the last report written is kept (QSettings of organisation and
-    // program "thalmuro"), so that the next run starts there.
+    // Where the folder of the last report written is kept (programSettings()), so that the next
+    // run starts there.
     static constexpr char kReportFolderKey[] = "reportFolder";
 
     // What became of the report of one Solve.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPagedPaintDevice>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "desktop_platform.h"
 #include "file_saving.h"
 #include "secondary_window.h"
 #include "window_controls.h"
@@ -32,8 +34,22 @@ constexpr double kPrintMarginPoints = 2.0 / 2.54 * 72.0;
 
 const char kCaption[] = "Προβολή Αναφοράς";
 
+// The first of the system's fixed-width families that it has, that is fixed-pitch and that covers
+// Greek: a family the system lacks is replaced by another, which may be proportional and would
+// lose the columns, and Greek letters taken from another font would be of another width. The
+// system's own fixed-width font when none is.
 QFont reportFont() {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont systemFixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (const QString& family : fixedWidthFontFamilies()) {
+        QFont font = systemFixed;
+        font.setFamilies({family});
+        const QFontInfo shown(font);
+        if (shown.fixedPitch() &&
+            QFontDatabase::writingSystems(shown.family()).contains(QFontDatabase::Greek)) {
+            return font;
+        }
+    }
+    return systemFixed;
 }
 
 }  // namespace
