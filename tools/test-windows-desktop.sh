@@ -64,9 +64,28 @@ wait_for() {
 start_wine() {
     wineserver --kill 2>/dev/null || true  # one may be left from an earlier run
     wineserver --wait
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        new_prefix
+        wineserver --kill 2>/dev/null || true
+        wineserver --wait
+    fi
     wineserver --persistent
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot --init </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+# A new prefix. Wine links the user's Documents, Desktop and other folders to the home folder of
+# this machine: they become folders of the prefix, so that nothing the programs write there
+# leaves the build folder. The server that made the prefix is stopped afterwards: left running,
+# a second set of Wine's services starts beside the first, and every program then waits about
+# 20 s for the RPC service at its start.
+new_prefix() {
+    wineboot --init </dev/null >/dev/null 2>&1
+    local folder
+    for folder in "$WINEPREFIX"/drive_c/users/*/{Desktop,Documents,Downloads,Music,Pictures,Videos}; do
+        if [ -L "$folder" ]; then
+            rm "$folder"
+            mkdir "$folder"
+        fi
+    done
 }
 xvfb_pid=""
 stop_all() {
@@ -101,8 +120,11 @@ build_program() {
 # the tests run whatever their outcome; the run fails at its end.
 tests_status=0
 run_tests() {
-    LC_ALL=C.UTF-8 THALMURO_USER_DECIMAL=. \
-        ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 120 || tests_status=$?
+    local ctest=(ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 120)
+    LC_ALL=C.UTF-8 THALMURO_USER_DECIMAL=. "${ctest[@]}" || tests_status=$?
+    # Again with Greek regional settings, the tests whose numbers follow the user's format.
+    LC_ALL=el_GR.UTF-8 THALMURO_USER_DECIMAL=, "${ctest[@]}" -R 'CliOnWindows|solve_test' ||
+        tests_status=$?
 }
 
 package() {
