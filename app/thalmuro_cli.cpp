@@ -28,6 +28,7 @@
 
 #include "cli_platform.h"
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace {
 
@@ -314,11 +315,16 @@ std::string bounds(const thalmuro::ThresholdInfo& info) {
     return "none (informative)";
 }
 
-const thalmuro::ThresholdInfo& infoOf(const thalmuro::CheckResult& check) {
-    for (const thalmuro::ThresholdInfo& info : thalmuro::checkThresholds()) {
-        if (info.name == check.name) return info;
-    }
-    return thalmuro::checkThresholds().front();
+constexpr auto kEnglish = thalmuro::Language::english;
+
+// A check's title: the runner gives the windows' (Greek) title, as it always has.
+std::string title(thalmuro::CheckId check) {
+    return thalmuro::checkTitle(check, thalmuro::Language::greek);
+}
+
+// A check's rule in English; its bounds are printed apart.
+std::string rule(thalmuro::CheckId check, const thalmuro::NumberLocale& locale) {
+    return thalmuro::checkRule(check, kEnglish, {}, locale);
 }
 
 template <class T, class Write>
@@ -331,53 +337,14 @@ std::string joined(const std::vector<T>& items, Write&& write) {
     return text.empty() ? "-" : text;
 }
 
-// "riser 2", "risers 2 to 8", "risers 2, 3, 5".
-std::string risersText(const std::vector<int>& risers) {
-    if (risers.size() == 1) return "riser " + std::to_string(risers.front());
-    const bool run = risers.back() - risers.front() + 1 == static_cast<int>(risers.size());
-    if (run) {
-        return "risers " + std::to_string(risers.front()) + " to " + std::to_string(risers.back());
-    }
-    std::string text;
-    for (const int riser : risers)
-        text += (text.empty() ? "risers " : ", ") + std::to_string(riser);
-    return text;
-}
-
 // Why the march could not compute the discharge of some risers and what would let it, as a
 // block of lines; numbers in the problem's number format.
 std::string dischargeFailureText(const thalmuro::DischargeFailure& failure,
                                  const thalmuro::NumberLocale& locale) {
-    using Kind = thalmuro::DischargeFailure::Kind;
-    const auto number = [&](double value, std::string_view pattern) {
-        return thalmuro::formatPattern(value, pattern, locale);
-    };
-    const std::string first = std::to_string(failure.risers.front());
-    std::string text = "discharge_failure: the march could not compute the discharge of " +
-                       risersText(failure.risers) + "\n";
-    if (failure.kind == Kind::negative_energy) {
-        text += "  why:    the specific energy at riser " + first +
-                " is negative, E = " + number(failure.specific_energy, "0.000000") +
-                " m, so q = Cd a (2 g E)^0.5 has no value there\n";
-        text +=
-            "  change: the elevation steps (a riser lower than the one seaward of it "
-            "lowers E), or a higher flow\n";
-        return text;
-    }
-    text +=
-        "  why:    the bell-mouth's discharge formula q = 0.975 (1 - X)^0.375 a (2 g E)^0.5 "
-        "has no value where X, the pipe velocity head over the specific energy, exceeds "
-        "1. Each riser's discharge is found starting from a trial discharge of " +
-        number(failure.trial_discharge, "0.0000") + " m^3/s; at riser " + first +
-        " its velocity head in the pipe of D = " + number(failure.pipe_diameter, "0.0000") +
-        " m exceeds the specific energy E = " + number(failure.specific_energy, "0.000000") +
-        " m (X = " + number(failure.x, "0.00") +
-        "). At this flow each riser's share Q/N = " + number(failure.share, "0.00000") +
-        " m^3/s builds up too little specific energy\n";
-    text +=
-        "  change: fewer risers or smaller riser diameters (more head for the same flow), "
-        "or a higher flow\n";
-    return text;
+    constexpr auto kEnglish = thalmuro::Language::english;
+    return "discharge_failure: " + thalmuro::dischargeFailureBrief(failure, kEnglish) +
+           "\n  why:    " + thalmuro::dischargeFailureWhy(failure, kEnglish, locale) +
+           "\n  change: " + thalmuro::dischargeFailureChange(failure, kEnglish) + '\n';
 }
 
 // One block per check; the values in the problem's number format, separated by "; " since the
@@ -393,23 +360,22 @@ std::string checksText(const std::vector<thalmuro::CheckResult>& checks,
         }
     }
     for (const thalmuro::CheckResult& check : checks) {
-        const thalmuro::ThresholdInfo& info = infoOf(check);
         if (!text.empty()) text += '\n';
-        text += std::string(check.name) + ": " + std::string(info.title) + '\n';
-        text += "  rule:      " + std::string(info.rule) + '\n';
-        text += "  threshold: " + bounds(info) + '\n';
-        text += "  source:    " + std::string(info.source) + '\n';
+        text += std::string(thalmuro::nameOf(check.id)) + ": " + title(check.id) + '\n';
+        text += "  rule:      " + rule(check.id, locale) + '\n';
+        text += "  threshold: " + bounds(thalmuro::thresholdOf(check.id)) + '\n';
+        text += "  source:    " + thalmuro::checkSource(check.id, kEnglish) + '\n';
         text += "  verdict:   " + std::string(thalmuro::nameOf(check.verdict)) + '\n';
         if (check.basis == thalmuro::VerdictBasis::estimate) {
             text += "  basis:     estimate: each riser's share Q/N, without the march\n";
         }
         text += "  values:    " +
-                joined(check.values,
+                joined(thalmuro::checkValues(check),
                        [&](double value) { return thalmuro::formatGeneral(value, locale); }) +
                 '\n';
         text += "  risers:    " + joined(check.risers, count) + '\n';
         text += "  sections:  " + joined(check.sections, count) + '\n';
-        text += "  " + check.summary + '\n';
+        text += "  " + thalmuro::checkSummary(check, kEnglish, locale) + '\n';
     }
     return text;
 }
@@ -498,6 +464,7 @@ nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
 }
 
 std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
+                       const thalmuro::NumberLocale& locale,
                        const std::vector<thalmuro::SkippedCause>& causes,
                        const thalmuro::CrossCheck& crossCheck,
                        const nlohmann::ordered_json& numberFindings) {
@@ -506,20 +473,20 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
     };
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const thalmuro::CheckResult& check : checks) {
-        const thalmuro::ThresholdInfo& info = infoOf(check);
-        list.push_back({{"name", check.name},
-                        {"title", info.title},
-                        {"rule", info.rule},
+        const thalmuro::ThresholdInfo& info = thalmuro::thresholdOf(check.id);
+        list.push_back({{"name", info.name},
+                        {"title", title(check.id)},
+                        {"rule", rule(check.id, locale)},
                         {"lower", optional(info.lower)},
                         {"upper", optional(info.upper)},
                         {"unit", info.unit},
-                        {"source", info.source},
+                        {"source", thalmuro::checkSource(check.id, kEnglish)},
                         {"verdict", thalmuro::nameOf(check.verdict)},
                         {"basis", thalmuro::nameOf(check.basis)},
-                        {"values", check.values},
+                        {"values", thalmuro::checkValues(check)},
                         {"risers", check.risers},
                         {"sections", check.sections},
-                        {"summary", check.summary},
+                        {"summary", thalmuro::checkSummary(check, kEnglish, locale)},
                         {"discharge_failure", dischargeFailureJson(check.discharge_failure)}});
     }
     nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
@@ -705,7 +672,7 @@ int run(const std::vector<std::string>& args) {
             thalmuro::checkDesign(input, state, outcome, *numberLocale);
         const thalmuro::CrossCheck crossCheck = thalmuro::crossCheck(input, *numberLocale);
         std::cout << (arguments.format == CheckFormat::json
-                          ? checksJson(checks, causes, crossCheck,
+                          ? checksJson(checks, *numberLocale, causes, crossCheck,
                                        numberFindingsJson(findings, *numberLocale))
                           : checksText(checks, *numberLocale) + '\n' +
                                 crossCheckText(crossCheck, *numberLocale));

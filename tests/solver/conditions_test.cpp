@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace thalmuro {
 namespace {
@@ -58,11 +59,13 @@ void expectSameResult(const ConditionResult& a, const ConditionResult& b) {
     EXPECT_EQ(a.skipped_steps, b.skipped_steps);
     ASSERT_EQ(a.checks.size(), b.checks.size());
     for (std::size_t i = 0; i < a.checks.size(); ++i) {
-        SCOPED_TRACE(std::string(a.checks[i].name));
-        EXPECT_EQ(a.checks[i].name, b.checks[i].name);
+        SCOPED_TRACE(nameOf(a.checks[i].id));
+        EXPECT_EQ(a.checks[i].id, b.checks[i].id);
         EXPECT_EQ(a.checks[i].verdict, b.checks[i].verdict);
-        EXPECT_EQ(a.checks[i].values, b.checks[i].values);
-        EXPECT_EQ(a.checks[i].summary, b.checks[i].summary);
+        EXPECT_EQ(checkValues(a.checks[i]), checkValues(b.checks[i]));
+        const NumberLocale plain = NumberLocale::english();
+        EXPECT_EQ(checkSummary(a.checks[i], Language::english, plain),
+                  checkSummary(b.checks[i], Language::english, plain));
     }
 }
 
@@ -497,8 +500,8 @@ TEST(ConditionsCsv, WritesTheSolvedConditionsInTheLocalesFormat) {
     first.q_min = 0.0125;
     for (const ThresholdInfo& info : checkThresholds()) {
         CheckResult check;
-        check.name = info.name;
-        check.verdict = info.name == "froude_max" ? Verdict::warning : Verdict::holds;
+        check.id = info.id;
+        check.verdict = info.id == CheckId::froude_max ? Verdict::warning : Verdict::holds;
         first.checks.push_back(check);
     }
     first.solved = true;
@@ -511,8 +514,8 @@ TEST(ConditionsCsv, WritesTheSolvedConditionsInTheLocalesFormat) {
     failed.froude_max = failed.q_max = failed.q_min = kNaN;
     for (const ThresholdInfo& info : checkThresholds()) {
         CheckResult check;
-        check.name = info.name;
-        check.verdict = info.name == "skipped_steps" ? Verdict::warning : Verdict::not_judged;
+        check.id = info.id;
+        check.verdict = info.id == CheckId::skipped_steps ? Verdict::warning : Verdict::not_judged;
         failed.checks.push_back(check);
     }
     failed.skipped_steps = 12;

@@ -157,11 +157,11 @@ QWidget* ConditionsTab::createResultsPanel() {
     for (const char* caption : kResultColumns)
         headers << utf8(caption);
     for (const ThresholdInfo& info : thresholds)
-        headers << shortCaption(info);
+        headers << shortCaption(info.id);
     resultsTable_->setHorizontalHeaderLabels(headers);
     for (std::size_t i = 0; i < thresholds.size(); ++i) {
         resultsTable_->horizontalHeaderItem(kFirstCheckColumn + static_cast<int>(i))
-            ->setToolTip(utf8(thresholds[i].title));
+            ->setToolTip(titleText(thresholds[i].id));
     }
     resultsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultsTable_->verticalHeader()->setDefaultSectionSize(24);
@@ -428,7 +428,7 @@ void ConditionsTab::showResults() {
             auto* item = readOnlyItem(verdictLook(verdict).symbol);
             item->setTextAlignment(Qt::AlignCenter);
             paintVerdict(item, verdict);
-            item->setToolTip(utf8(thresholds[c].title) + QStringLiteral(": ") +
+            item->setToolTip(titleText(thresholds[c].id) + QStringLiteral(": ") +
                              verdictLook(verdict).word);
             resultsTable_->setItem(row, kFirstCheckColumn + static_cast<int>(c), item);
         }

@@ -500,64 +500,165 @@ struct DischargeFailure {
     double share = 0.0;  // each riser's share Q/N of the total discharge, m^3/s
 };
 
-// One row of the table of checks: the check's name, its title in the windows, its rule, the
-// bounds it holds the values to (none for an informative check) and where the rule comes from.
-// The pipe velocity's lower bound is the default of CheckSettings.
-struct ThresholdInfo {
-    std::string_view name;
-    std::string_view title;  // Greek
-    std::string_view rule;   // English
-    std::optional<double> lower;
-    std::optional<double> upper;
-    std::string_view unit;
-    std::string_view source;
+// ---- Messages ----------------------------------------------------------------------------------
+//
+// What the engine has to tell the user, a failure or a finding, is data: a kind and the figures,
+// places and texts it names. The hosts word it in the user's language through the wording
+// library (wording/include/thalmuro/wording.h), one catalogue per language; the engine itself
+// words nothing for the user.
+
+enum class MessageKind : std::uint8_t {
+    // Why a design check cannot be judged.
+    risers_outside_range,          // `count`, the number of risers, lies outside 1..101
+    discharge_not_computed,        // `discharge_failure` tells which risers and why
+    solve_skipped_steps,           // a step of the computation was skipped
+    q_not_positive,                // Q is zero or negative
+    riser_discharge_not_positive,  // a riser passes no flow
+    riser_without_section,         // no section holds `riser`
+    diameter_unreadable,           // a riser or pipe diameter cannot be read
+    no_sections,                   // the number of sections is below 1
+    section_without_riser,         // `section` holds no riser
+    qcalc_zero,                    // the risers pass nothing in all
+    reach_unreadable,              // the spacing or elevation step of a reach cannot be read
+};
+
+// How many kinds there are: the last kind above plus one.
+inline constexpr std::size_t kMessageKindCount =
+    static_cast<std::size_t>(MessageKind::reach_unreadable) + 1;
+
+// One message: its kind and what it names. A parameter that the kind does not name is left at
+// its default.
+struct Message {
+    MessageKind kind = MessageKind::solve_skipped_steps;
+    long count = 0;
+    int riser = 0;    // numbered from 1
+    int section = 0;  // numbered from 1
+    std::optional<DischargeFailure> discharge_failure;
+};
+
+// ---- The checks
+// ----------------------------------------------------------------------------------
+
+// The checks, in the order checkDesign returns them.
+enum class CheckId : std::uint8_t {
+    froude_min,
+    froude_max,
+    uniformity,
+    riser_area,
+    pipe_velocity,
+    balance_error,
+    landward_head,
+    skipped_steps,
 };
 
 inline constexpr std::size_t kCheckCount = 8;
 
-// The table of checks, in the order checkDesign returns them.
+// "froude_min", "uniformity", ...: the check's key in the runner's output and the table of
+// conditions.
+std::string_view nameOf(CheckId check);
+
+// One row of the table of checks: the check, its key, the bounds it holds the values to (none
+// for an informative check) and their unit. The pipe velocity's lower bound is the default of
+// CheckSettings. Titles, rules and sources are worded by the hosts' catalogues.
+struct ThresholdInfo {
+    CheckId id;
+    std::string_view name;  // nameOf(id)
+    std::optional<double> lower;
+    std::optional<double> upper;
+    std::string_view unit;
+};
+
+// The table of checks, in the order of CheckId.
 const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 
-// The outcome of one check. `values` are its figures (which ones, per check, below); `risers`
-// the risers concerned, numbered from 1; `sections` the sections concerned, numbered from 1;
-// `summary` an English sentence with the figures.
-//
-//   froude_min, froude_max  values: the densimetric Froude number of risers 1..N; risers below 1,
-//                           above 10
-//   uniformity              values: Q/N, Q/N + 10 %, Q/N - 10 %, the largest and the smallest
-//                           riser discharge (m^3/s) and their ratio; risers outside the band
-//   riser_area              values: the risers' total area, the pipe's area at riser N (m^2) and
-//                           their ratio
-//   pipe_velocity           values: the largest pipe velocity of each section 1..S (m/s);
-//                           sections below the minimum
-//   balance_error           values: Qcalc, Q (m^3/s) and e = (Qcalc - Q) / Qcalc in %, with
-//                           its sign (the report prints it rounded and without it)
-//   landward_head           values: E of riser 1, the friction losses, the density terms and E of
-//                           riser N (m)
-//   skipped_steps           values: the number of skipped steps, each repeat counted
-//                           (skippedStepCount); the rows and risers that their causes name, the
-//                           summary tells the causes (explainSkipped)
+inline const ThresholdInfo& thresholdOf(CheckId check) {
+    return checkThresholds()[static_cast<std::size_t>(check)];
+}
+
+// One cause of skipped steps: what the user can mend, the rows and risers it names and how many
+// skipped steps it explains (see explainSkipped).
+struct SkippedCause {
+    std::string english;      // one line for the runner, e.g. "Manning number (Text6) ..."
+    std::string greek;        // the same line in Greek, for the windows
+    std::vector<int> rows;    // section rows concerned, numbered from 1
+    std::vector<int> risers;  // risers concerned, numbered from 1
+    long steps = 0;           // how many skipped steps (counting repeats) this cause explains
+};
+
+// The figures of a judged check, by name; each check fills those of its own.
+struct CheckFigures {
+    // froude_min, froude_max: the densimetric Froude number of risers 1..N, and each riser's
+    // share Q/N (m^3/s) when they are estimated without the march.
+    std::vector<double> froude;
+    double share = 0.0;
+    // uniformity: Q/N, the band Q/N - 10 % to Q/N + 10 %, the largest and the smallest riser
+    // discharge (m^3/s) and their ratio.
+    double mean = 0.0;
+    double band_lower = 0.0;
+    double band_upper = 0.0;
+    double q_largest = 0.0;
+    double q_smallest = 0.0;
+    double q_ratio = 0.0;
+    // riser_area: the risers' total area, the pipe's area at riser N (m^2) and their ratio.
+    double risers_area = 0.0;
+    double pipe_area = 0.0;
+    double area_ratio = 0.0;
+    // riser_area, landward_head: N, the landward riser.
+    int landward_riser = 0;
+    // pipe_velocity: the largest pipe velocity of each section 1..S and the self-cleansing
+    // velocity they are held to (m/s).
+    std::vector<double> section_velocity;
+    double min_velocity = 0.0;
+    // balance_error: Qcalc, Q (m^3/s) and e = (Qcalc - Q) / Qcalc in %, with its sign (the
+    // report prints it rounded and without it).
+    double qcalc = 0.0;
+    double q = 0.0;
+    double e = 0.0;
+    // landward_head: E of riser 1, the friction losses, the density terms and E of riser N (m).
+    double head_seaward = 0.0;
+    double friction_losses = 0.0;
+    double density_terms = 0.0;
+    double head_landward = 0.0;
+    // skipped_steps: the number of skipped steps, each repeat counted (skippedStepCount), and
+    // their causes (explainSkipped).
+    long skipped_steps = 0;
+    std::vector<SkippedCause> causes;
+};
+
+// The outcome of one check. `figures` are its figures (none when it could not be judged);
+// `risers` the risers concerned, numbered from 1; `sections` the sections concerned, numbered
+// from 1: the Froude numbers' risers below 1 (above 10), the uniformity's risers outside the
+// band, the pipe velocity's sections below the minimum, the rows and risers that the causes of
+// skipped steps name.
 //
 // When the march could not compute the discharges (a skipped step), the densimetric Froude
 // numbers are estimated instead, without the march: each riser passes its share Q/N through its
 // riser diameter d, v = 4 (Q/N) / (p d^2) and F = v / (d g Δρ/ρ)^0.5 as the march defines it.
-// Such a result's basis is `estimate`, its values are the estimates of risers 1..N and its
-// verdict follows the same bounds. Risers that pass Q in all cannot all pass more than Q/N
-// (nor all less), so a Froude number estimated below 1 at every riser of one diameter means a
-// riser below 1, and one above 10 at every riser a riser above 10.
+// Such a result's basis is `estimate`, its figures the estimates of risers 1..N and its verdict
+// follows the same bounds. Risers that pass Q in all cannot all pass more than Q/N (nor all
+// less), so a Froude number estimated below 1 at every riser of one diameter means a riser
+// below 1, and one above 10 at every riser a riser above 10.
 struct CheckResult {
-    std::string_view name;
+    CheckId id = CheckId::froude_min;
     Verdict verdict = Verdict::not_judged;
     VerdictBasis basis = VerdictBasis::march;
-    std::vector<double> values;
+    std::optional<CheckFigures> figures;
     std::vector<int> risers;
     std::vector<int> sections;
-    std::string summary;
+    // Why the check could not be judged, when its verdict is not_judged.
+    std::optional<Message> not_judged;
     // Why the march's figures could not be used, when the march could not compute the
     // discharge of some risers: the verdict is then not_judged or, for the Froude numbers, an
     // estimate.
     std::optional<DischargeFailure> discharge_failure;
 };
+
+// The figures of `result` as one list, in the order the runner's output gives them: the Froude
+// numbers; Q/N, Q/N + 10 %, Q/N - 10 %, the largest and smallest discharge and their ratio; the
+// areas and their ratio; the sections' velocities; Qcalc, Q and e; E of riser 1, the friction
+// losses, the density terms and E of riser N; the number of skipped steps. Empty when the check
+// could not be judged.
+std::vector<double> checkValues(const CheckResult& result);
 
 // Runs every check of the table on a solved design: `input` and `locale` as given to Solve,
 // `solvedState` the shared variables after it and `outcome` what it returned.
@@ -572,13 +673,6 @@ std::vector<CheckResult> checkDesign(const DiffuserInput& input, const SharedSta
 // kept the value of an earlier Solve. An unreadable Manning number is one cause (not one
 // skipped friction factor per section), a riser that no section names is one cause for all its
 // steps, and one bad cell is one cause however many passes and risers it touched.
-struct SkippedCause {
-    std::string english;      // one line for the runner, e.g. "Manning number (Text6) ..."
-    std::string greek;        // the same line in Greek, for the windows
-    std::vector<int> rows;    // section rows concerned, numbered from 1
-    std::vector<int> risers;  // risers concerned, numbered from 1
-    long steps = 0;           // how many skipped steps (counting repeats) this cause explains
-};
 
 // The causes of `outcome.skipped`, in the order their first step was met. `input` and `locale`
 // as given to the Solve that returned `outcome`. Empty when nothing was skipped.

@@ -1,0 +1,314 @@
+// The English catalogue: the runner's wording of the engine's messages and checks.
+
+#include <algorithm>
+
+#include "catalogues.h"
+#include "phrases.h"
+#include "thalmuro/wording.h"
+
+namespace thalmuro {
+namespace {
+
+using phrases::figure;
+
+// The runner's English sentences write their figures with a decimal point whatever the
+// problem's format.
+const NumberLocale kPlain = NumberLocale::english();
+
+std::string plain(double value, std::string_view pattern = "0.000") {
+    return figure(value, pattern, kPlain);
+}
+
+std::string ranges(const std::vector<int>& numbers) {
+    return phrases::numberRanges(numbers, "to");
+}
+
+// "riser 2", "risers 2 to 8", or for risers with gaps between them "7 risers from 2 to 9".
+std::string risersSpan(const std::vector<int>& risers) {
+    if (risers.size() == 1) return "riser " + formatCount(risers.front());
+    const int first = risers.front();
+    const int last = risers.back();
+    const std::string span = formatCount(first) + " to " + formatCount(last);
+    if (last - first + 1 == static_cast<int>(risers.size())) return "risers " + span;
+    return formatCount(static_cast<long>(risers.size())) + " risers from " + span;
+}
+
+// "riser 2", "risers 2 to 8", "risers 2, 3, 5".
+std::string risersList(const std::vector<int>& risers) {
+    if (risers.size() == 1) return "riser " + formatCount(risers.front());
+    const bool run = risers.back() - risers.front() + 1 == static_cast<int>(risers.size());
+    if (run) return "risers " + formatCount(risers.front()) + " to " + formatCount(risers.back());
+    std::string text;
+    for (const int riser : risers)
+        text += (text.empty() ? "risers " : ", ") + formatCount(riser);
+    return text;
+}
+
+// "the discharge of risers 2 to 8 could not be computed: at riser 2 the pipe velocity head of
+// the trial discharge 0.01 m^3/s exceeds the specific energy E = 0.00047 m (X = 1.714), where
+// the bell-mouth's Cd = 0.975 (1 - X)^0.375 cannot be taken".
+std::string dischargeReason(const DischargeFailure& failure) {
+    const std::string first = formatCount(failure.risers.front());
+    const std::string text = "the discharge of " + risersSpan(failure.risers) +
+                             " could not be computed: at riser " + first;
+    switch (failure.kind) {
+        case DischargeFailure::Kind::negative_energy:
+            return text + " the specific energy E = " + plain(failure.specific_energy, "0.000000") +
+                   " m is negative, and q = Cd a (2 g E)^0.5 cannot be taken";
+        case DischargeFailure::Kind::velocity_head_above_energy:
+            break;
+    }
+    return text + " the pipe velocity head of the trial discharge " +
+           plain(failure.trial_discharge, "0.0000") +
+           " m^3/s exceeds the specific energy E = " + plain(failure.specific_energy, "0.000000") +
+           " m (X = " + plain(failure.x) +
+           "), where the bell-mouth's Cd = 0.975 (1 - X)^0.375 cannot be taken";
+}
+
+std::string froudeSummary(const CheckResult& result) {
+    const CheckFigures& f = *result.figures;
+    const bool lowest = result.id == CheckId::froude_min;
+    const auto [least, largest] = std::minmax_element(f.froude.begin(), f.froude.end());
+    const std::string which = lowest ? "smallest" : "largest";
+    const std::string extreme = plain(lowest ? *least : *largest);
+    const std::string risers =
+        result.risers.empty()
+            ? (lowest ? "; every riser is at least 1." : "; every riser is at most 10.")
+            : std::string(lowest ? "; below 1" : "; above 10") + " at risers " +
+                  ranges(result.risers) + ".";
+    if (result.basis == VerdictBasis::march) {
+        return "The " + which + " densimetric Froude number is " + extreme + risers;
+    }
+    return "Estimated from each riser's share Q/N = " + plain(f.share, "0.00000") +
+           " m^3/s, as the march's figures cannot be used: the " + which +
+           " densimetric Froude number is " + extreme + risers;
+}
+
+std::string skippedSummary(const CheckFigures& f) {
+    if (f.skipped_steps == 0) return "Every step was computed.";
+    std::string text = "Skipped steps (" + formatCount(f.skipped_steps) + ") from " +
+                       formatCount(static_cast<long>(f.causes.size())) +
+                       (f.causes.size() == 1 ? " cause:" : " causes:");
+    for (std::size_t i = 0; i < f.causes.size(); ++i) {
+        text += (i == 0 ? " (" : "; (") + formatCount(static_cast<long>(i + 1)) + ") " +
+                f.causes[i].english;
+    }
+    return text + '.';
+}
+
+std::string judgedSummary(const CheckResult& result) {
+    const CheckFigures& f = *result.figures;
+    switch (result.id) {
+        case CheckId::froude_min:
+        case CheckId::froude_max:
+            return froudeSummary(result);
+        case CheckId::uniformity:
+            return "Riser discharges from " + plain(f.q_smallest, "0.00000") + " to " +
+                   plain(f.q_largest, "0.00000") + " m^3/s (ratio " + plain(f.q_ratio) +
+                   ") against the band " + plain(f.band_lower, "0.00000") + " to " +
+                   plain(f.band_upper, "0.00000") + " m^3/s" +
+                   (result.risers.empty() ? "."
+                                          : "; outside at risers " + ranges(result.risers) + ".");
+        case CheckId::riser_area:
+            return "The risers' total area " + plain(f.risers_area, "0.00000") + " m^2 is " +
+                   plain(f.area_ratio) + " of the pipe area " + plain(f.pipe_area, "0.00000") +
+                   " m^2 at riser " + formatCount(f.landward_riser) + " (1/3 to 2/3 recommended).";
+        case CheckId::pipe_velocity:
+            return "The slowest section's largest pipe velocity is " +
+                   plain(*std::min_element(f.section_velocity.begin(), f.section_velocity.end())) +
+                   " m/s against " + plain(f.min_velocity) + " m/s" +
+                   (result.sections.empty()
+                        ? "."
+                        : "; below it in sections " + ranges(result.sections) + ".");
+        case CheckId::balance_error:
+            return "The risers pass Qcalc = " + plain(f.qcalc, "0.00000") +
+                   " m^3/s against Q = " + plain(f.q, "0.00000") + " m^3/s: e = " + plain(f.e) +
+                   " %.";
+        case CheckId::landward_head:
+            return "E of riser " + formatCount(f.landward_riser) + " = " +
+                   plain(f.head_landward, "0.00000") + " m: " + plain(f.head_seaward, "0.00000") +
+                   " m at riser 1, " + plain(f.friction_losses, "0.00000") +
+                   " m of friction losses and " + plain(f.density_terms, "0.00000") +
+                   " m of density terms.";
+        case CheckId::skipped_steps:
+            return skippedSummary(f);
+    }
+    return {};
+}
+
+}  // namespace
+
+namespace english {
+
+std::string message(const Message& m) {
+    switch (m.kind) {
+        case MessageKind::risers_outside_range:
+            return "the number of risers " + formatCount(m.count) + " is outside 1 to " +
+                   formatCount(kMaxRisers);
+        case MessageKind::discharge_not_computed:
+            return m.discharge_failure ? dischargeReason(*m.discharge_failure)
+                                       : "the discharge of some risers could not be computed";
+        case MessageKind::solve_skipped_steps:
+            return "the Solve skipped steps";
+        case MessageKind::q_not_positive:
+            return "Q is not positive";
+        case MessageKind::riser_discharge_not_positive:
+            return "a riser's discharge is not positive";
+        case MessageKind::riser_without_section:
+            return "no section holds riser " + formatCount(m.riser);
+        case MessageKind::diameter_unreadable:
+            return "a diameter cannot be read";
+        case MessageKind::no_sections:
+            return "there are no sections";
+        case MessageKind::section_without_riser:
+            return "section " + formatCount(m.section) + " holds no riser";
+        case MessageKind::qcalc_zero:
+            return "Qcalc is zero";
+        case MessageKind::reach_unreadable:
+            return "a reach's data cannot be read";
+    }
+    return {};
+}
+
+std::string title(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "Smallest densimetric Froude number";
+        case CheckId::froude_max:
+            return "Largest densimetric Froude number";
+        case CheckId::uniformity:
+            return "Uniformity of the riser discharges";
+        case CheckId::riser_area:
+            return "Riser area over pipe area";
+        case CheckId::pipe_velocity:
+            return "Self-cleansing velocity in the pipe";
+        case CheckId::balance_error:
+            return "Discharge balance error";
+        case CheckId::landward_head:
+            return "Energy at the landward end";
+        case CheckId::skipped_steps:
+            return "Skipped steps";
+    }
+    return {};
+}
+
+std::string rule(CheckId check, const CheckSettings&, const NumberLocale&) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "densimetric Froude number of every riser at least 1 (below 1 seawater can "
+                   "enter the port)";
+        case CheckId::froude_max:
+            return "densimetric Froude number of every riser at most 10 (the range of the "
+                   "nomograph)";
+        case CheckId::uniformity:
+            return "discharge of every riser within Q/N - 10 % and Q/N + 10 %";
+        case CheckId::riser_area:
+            return "total riser area over the pipe area at riser N between 1/3 and 2/3";
+        case CheckId::pipe_velocity:
+            return "largest pipe velocity of every section at least the self-cleansing velocity "
+                   "(settable)";
+        case CheckId::balance_error:
+            return "e = (Qcalc - Q) / Qcalc within 5 % either way";
+        case CheckId::landward_head:
+            return "E of riser N = E of riser 1 + friction losses + density terms (informative)";
+        case CheckId::skipped_steps:
+            return "every step of the Solve computed";
+    }
+    return {};
+}
+
+std::string source(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "Fischer et al. (1979), Mixing in Inland and Coastal Waters: outfall design";
+        case CheckId::froude_max:
+            return "Abraham's nomograph";
+        case CheckId::uniformity:
+            return "uniform discharge along the diffuser, as in outfall design practice; the band "
+                   "of the graph window";
+        case CheckId::riser_area:
+            return "Rawn, Bowerman and Brooks (1961); Fischer et al. (1979)";
+        case CheckId::pipe_velocity:
+            return "common sewer design practice";
+        case CheckId::balance_error:
+            return "the program's own tolerance";
+        case CheckId::landward_head:
+            return "the march's energy balance";
+        case CheckId::skipped_steps:
+            return "the program's own rule";
+    }
+    return {};
+}
+
+std::string caption(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "Fr ≥ 1";
+        case CheckId::froude_max:
+            return "Fr ≤ 10";
+        case CheckId::uniformity:
+            return "q: Q/N ±10 %";
+        case CheckId::riser_area:
+            return "Areas";
+        case CheckId::pipe_velocity:
+            return "Self-cleansing";
+        case CheckId::balance_error:
+            return "|e| ≤ 5 %";
+        case CheckId::landward_head:
+            return "E balance";
+        case CheckId::skipped_steps:
+            return "Steps";
+    }
+    return {};
+}
+
+std::string summary(const CheckResult& result, const NumberLocale&) {
+    if (!result.figures) {
+        return "Cannot be judged: " +
+               (result.not_judged ? message(*result.not_judged) : std::string("no figures")) + ".";
+    }
+    return judgedSummary(result);
+}
+
+std::string dischargeBrief(const DischargeFailure& failure) {
+    return "the march could not compute the discharge of " + risersList(failure.risers);
+}
+
+std::string dischargeWhy(const DischargeFailure& failure, const NumberLocale& locale) {
+    const auto number = [&](double value, std::string_view pattern) {
+        return figure(value, pattern, locale);
+    };
+    const std::string first = formatCount(failure.risers.front());
+    switch (failure.kind) {
+        case DischargeFailure::Kind::negative_energy:
+            return "the specific energy at riser " + first +
+                   " is negative, E = " + number(failure.specific_energy, "0.000000") +
+                   " m, so q = Cd a (2 g E)^0.5 has no value there";
+        case DischargeFailure::Kind::velocity_head_above_energy:
+            break;
+    }
+    return "the bell-mouth's discharge formula q = 0.975 (1 - X)^0.375 a (2 g E)^0.5 has no "
+           "value where X, the pipe velocity head over the specific energy, exceeds 1. Each "
+           "riser's discharge is found starting from a trial discharge of " +
+           number(failure.trial_discharge, "0.0000") + " m^3/s; at riser " + first +
+           " its velocity head in the pipe of D = " + number(failure.pipe_diameter, "0.0000") +
+           " m exceeds the specific energy E = " + number(failure.specific_energy, "0.000000") +
+           " m (X = " + number(failure.x, "0.00") +
+           "). At this flow each riser's share Q/N = " + number(failure.share, "0.00000") +
+           " m^3/s builds up too little specific energy";
+}
+
+std::string dischargeChange(const DischargeFailure& failure) {
+    switch (failure.kind) {
+        case DischargeFailure::Kind::negative_energy:
+            return "the elevation steps (a riser lower than the one seaward of it lowers E), or a "
+                   "higher flow";
+        case DischargeFailure::Kind::velocity_head_above_energy:
+            break;
+    }
+    return "fewer risers or smaller riser diameters (more head for the same flow), or a higher "
+           "flow";
+}
+
+}  // namespace english
+}  // namespace thalmuro

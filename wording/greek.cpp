@@ -1,0 +1,269 @@
+// The Greek catalogue: the windows' wording of the engine's messages and checks.
+
+#include <cmath>
+
+#include "catalogues.h"
+#include "phrases.h"
+#include "thalmuro/wording.h"
+
+namespace thalmuro {
+namespace {
+
+using phrases::dashedRanges;
+using phrases::figure;
+
+std::string general(double value, const NumberLocale& locale) {
+    return formatGeneral(value, locale);
+}
+
+// A bound written as a third when it is one (the riser-area rule's 1/3 and 2/3), else in the
+// general format.
+std::string bound(const std::optional<double>& value, const NumberLocale& locale) {
+    if (!value) return {};
+    const double thirds = *value * 3.0;
+    if (std::fabs(thirds - std::round(thirds)) < 1e-9 && std::fmod(std::round(thirds), 3.0) != 0) {
+        return formatCount(static_cast<long>(std::round(thirds))) + "/3";
+    }
+    return general(*value, locale);
+}
+
+// The riser with the lowest (or highest) of the per-riser figures, numbered from 0.
+std::size_t extremeRiser(const std::vector<double>& values, bool lowest) {
+    std::size_t at = 0;
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        if (lowest ? values[i] < values[at] : values[i] > values[at]) at = i;
+    }
+    return at;
+}
+
+// "του ανυψωτήρα 2", "των ανυψωτήρων 2–5".
+std::string ofRisers(const std::vector<int>& risers) {
+    return (risers.size() == 1 ? "του ανυψωτήρα " : "των ανυψωτήρων ") + dashedRanges(risers);
+}
+
+std::string figures(const CheckResult& result, const NumberLocale& locale) {
+    const CheckFigures& f = *result.figures;
+    const auto at = [&](double value, std::string_view pattern) {
+        return figure(value, pattern, locale);
+    };
+    switch (result.id) {
+        case CheckId::froude_min:
+        case CheckId::froude_max: {
+            const bool lowest = result.id == CheckId::froude_min;
+            const std::size_t riser = extremeRiser(f.froude, lowest);
+            const std::string text = std::string(lowest ? "Ελάχιστος" : "Μέγιστος") +
+                                     " Fr = " + at(f.froude[riser], "0.00") + " (ανυψωτήρας " +
+                                     formatCount(static_cast<long>(riser + 1)) + ")";
+            if (result.basis == VerdictBasis::march) return text;
+            return text + ", εκτίμηση με παροχή Q/N σε κάθε ανυψωτήρα, χωρίς την επίλυση";
+        }
+        case CheckId::uniformity:
+            return "Q/N = " + at(f.mean, "0.00000") + " m³/s, ζώνη " + at(f.band_lower, "0.00000") +
+                   " έως " + at(f.band_upper, "0.00000") + " m³/s· παροχές από " +
+                   at(f.q_smallest, "0.00000") + " έως " + at(f.q_largest, "0.00000") +
+                   " m³/s, λόγος " + at(f.q_ratio, "0.000");
+        case CheckId::riser_area:
+            return "Ανυψωτήρες " + at(f.risers_area, "0.00000") + " m², αγωγός " +
+                   at(f.pipe_area, "0.00000") + " m², λόγος " + at(f.area_ratio, "0.000");
+        case CheckId::pipe_velocity: {
+            std::string text = "Ανά τμήμα (m/s): ";
+            for (std::size_t s = 0; s < f.section_velocity.size(); ++s) {
+                if (s > 0) text += " · ";
+                text += formatCount(static_cast<long>(s + 1)) + ": " +
+                        at(f.section_velocity[s], "0.00");
+            }
+            return text;
+        }
+        case CheckId::balance_error:
+            return "Qcalc = " + at(f.qcalc, "0.00000") + " m³/s, Q = " + at(f.q, "0.00000") +
+                   " m³/s, e = " + at(f.e, "0.00") + " %";
+        case CheckId::landward_head:
+            return at(f.head_seaward, "0.0000") + " m (ανυψωτήρας 1) + " +
+                   at(f.friction_losses, "0.0000") + " m τριβές + " +
+                   at(f.density_terms, "0.0000") +
+                   " m όροι πυκνότητας = " + at(f.head_landward, "0.0000") + " m";
+        case CheckId::skipped_steps:
+            return formatCount(f.skipped_steps) + (f.skipped_steps == 1 ? " βήμα" : " βήματα");
+    }
+    return {};
+}
+
+}  // namespace
+
+namespace greek {
+
+std::string message(const Message& m) {
+    switch (m.kind) {
+        case MessageKind::risers_outside_range:
+            return "ο αριθμός ανυψωτήρων " + formatCount(m.count) +
+                   " είναι εκτός των ορίων 1 έως " + formatCount(kMaxRisers);
+        case MessageKind::discharge_not_computed:
+            return m.discharge_failure ? dischargeBrief(*m.discharge_failure)
+                                       : "Δεν υπολογίστηκε η παροχή κάποιων ανυψωτήρων";
+        case MessageKind::solve_skipped_steps:
+            return "η επίλυση παρέλειψε βήματα";
+        case MessageKind::q_not_positive:
+            return "η παροχή Q δεν είναι θετική";
+        case MessageKind::riser_discharge_not_positive:
+            return "η παροχή ενός ανυψωτήρα δεν είναι θετική";
+        case MessageKind::riser_without_section:
+            return "κανένα τμήμα δεν περιέχει τον ανυψωτήρα " + formatCount(m.riser);
+        case MessageKind::diameter_unreadable:
+            return "μια διάμετρος δεν διαβάζεται";
+        case MessageKind::no_sections:
+            return "δεν υπάρχουν τμήματα";
+        case MessageKind::section_without_riser:
+            return "το τμήμα " + formatCount(m.section) + " δεν περιέχει ανυψωτήρα";
+        case MessageKind::qcalc_zero:
+            return "η Qcalc είναι μηδέν";
+        case MessageKind::reach_unreadable:
+            return "τα στοιχεία ενός διαστήματος μεταξύ ανυψωτήρων δεν διαβάζονται";
+    }
+    return {};
+}
+
+std::string title(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "Ελάχιστος πυκνομετρικός αριθμός Froude";
+        case CheckId::froude_max:
+            return "Μέγιστος πυκνομετρικός αριθμός Froude";
+        case CheckId::uniformity:
+            return "Ομοιομορφία παροχών ανυψωτήρων";
+        case CheckId::riser_area:
+            return "Εμβαδόν ανυψωτήρων προς εμβαδόν αγωγού";
+        case CheckId::pipe_velocity:
+            return "Ταχύτητα αυτοκαθαρισμού στον αγωγό";
+        case CheckId::balance_error:
+            return "Σφάλμα ισοζυγίου παροχών";
+        case CheckId::landward_head:
+            return "Ενέργεια στο χερσαίο άκρο";
+        case CheckId::skipped_steps:
+            return "Βήματα που παραλείφθηκαν";
+    }
+    return {};
+}
+
+std::string rule(CheckId check, const CheckSettings& settings, const NumberLocale& locale) {
+    const ThresholdInfo& info = thresholdOf(check);
+    const std::string lower = bound(info.lower, locale);
+    const std::string upper = bound(info.upper, locale);
+    switch (check) {
+        case CheckId::froude_min:
+            return "Fr ≥ " + lower + " σε κάθε ανυψωτήρα (αδιάστατος)";
+        case CheckId::froude_max:
+            return "Fr ≤ " + upper + " σε κάθε ανυψωτήρα (αδιάστατος)";
+        case CheckId::uniformity:
+            return "Παροχή κάθε ανυψωτήρα από Q/N − " + general(std::fabs(*info.lower), locale) +
+                   " % έως Q/N + " + upper + " %";
+        case CheckId::riser_area:
+            return "Εμβαδόν ανυψωτήρων / εμβαδόν αγωγού στον ανυψωτήρα N από " + lower + " έως " +
+                   upper + " (αδιάστατος)";
+        case CheckId::pipe_velocity:
+            return "Μέγιστη ταχύτητα αγωγού κάθε τμήματος ≥ " +
+                   general(settings.min_pipe_velocity, locale) + " m/s";
+        case CheckId::balance_error:
+            return lower + " % ≤ e ≤ " + upper + " %, όπου e = (Qcalc − Q) / Qcalc";
+        case CheckId::landward_head:
+            return "E ανυψωτήρα N = E ανυψωτήρα 1 + απώλειες τριβής + όροι πυκνότητας "
+                   "(ενημερωτικός, m)";
+        case CheckId::skipped_steps:
+            return "Κανένα βήμα της επίλυσης δεν παραλείπεται";
+    }
+    return {};
+}
+
+std::string source(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "Fischer κ.ά. (1979), Mixing in Inland and Coastal Waters";
+        case CheckId::froude_max:
+            return "Νομογράφημα του Abraham";
+        case CheckId::uniformity:
+            return "Πρακτική σχεδιασμού διαχυτήρων· η ζώνη ±10 % του παραθύρου γραφικών";
+        case CheckId::riser_area:
+            return "Rawn, Bowerman και Brooks (1961)· Fischer κ.ά. (1979)";
+        case CheckId::pipe_velocity:
+            return "Πρακτική σχεδιασμού αγωγών ακαθάρτων";
+        case CheckId::balance_error:
+            return "Ανοχή του προγράμματος";
+        case CheckId::landward_head:
+            return "Ισοζύγιο ενέργειας της επίλυσης";
+        case CheckId::skipped_steps:
+            return "Κανόνας του προγράμματος";
+    }
+    return {};
+}
+
+std::string caption(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "Fr ≥ 1";
+        case CheckId::froude_max:
+            return "Fr ≤ 10";
+        case CheckId::uniformity:
+            return "q: Q/N ±10 %";
+        case CheckId::riser_area:
+            return "Εμβαδά";
+        case CheckId::pipe_velocity:
+            return "Αυτοκαθαρισμός";
+        case CheckId::balance_error:
+            return "|e| ≤ 5 %";
+        case CheckId::landward_head:
+            return "Ισοζύγιο E";
+        case CheckId::skipped_steps:
+            return "Βήματα";
+    }
+    return {};
+}
+
+std::string summary(const CheckResult& result, const NumberLocale& locale) {
+    if (!result.figures) {
+        return "Δεν κρίνεται: " +
+               (result.not_judged ? message(*result.not_judged) : std::string("χωρίς τιμές"));
+    }
+    return figures(result, locale);
+}
+
+std::string dischargeBrief(const DischargeFailure& failure) {
+    return "Δεν υπολογίστηκε η παροχή " + ofRisers(failure.risers);
+}
+
+std::string dischargeWhy(const DischargeFailure& failure, const NumberLocale& locale) {
+    const auto at = [&](double value, std::string_view pattern) {
+        return figure(value, pattern, locale);
+    };
+    const std::string first = formatCount(failure.risers.front());
+    switch (failure.kind) {
+        case DischargeFailure::Kind::negative_energy:
+            return "Η ειδική ενέργεια στον ανυψωτήρα " + first +
+                   " είναι αρνητική, E = " + at(failure.specific_energy, "0.000000") +
+                   " m, και ο τύπος q = Cd · a · (2 g E)^0,5 δεν δίνει τιμή.";
+        case DischargeFailure::Kind::velocity_head_above_energy:
+            break;
+    }
+    return "Ο τύπος παροχής της συναρμογής Bell, q = 0,975 (1 − X)^0,375 · a · (2 g E)^0,5, δεν "
+           "δίνει τιμή όταν το X, το ύψος ταχύτητας στον αγωγό προς την ειδική ενέργεια, ξεπερνά "
+           "το 1. Η παροχή κάθε ανυψωτήρα αναζητείται από δοκιμαστική παροχή " +
+           at(failure.trial_discharge, "0.0000") + " m³/s· στον ανυψωτήρα " + first +
+           " το ύψος ταχύτητάς της στον αγωγό D = " + at(failure.pipe_diameter, "0.0000") +
+           " m ξεπερνά την ειδική ενέργεια E = " + at(failure.specific_energy, "0.000000") +
+           " m (X = " + at(failure.x, "0.00") +
+           "). Σε αυτή την παροχή το μερίδιο κάθε ανυψωτήρα, Q/N = " +
+           at(failure.share, "0.00000") + " m³/s, δίνει πολύ μικρή ειδική ενέργεια.";
+}
+
+std::string dischargeChange(const DischargeFailure& failure) {
+    switch (failure.kind) {
+        case DischargeFailure::Kind::negative_energy:
+            return "τις υψομετρικές διαφορές (ανυψωτήρας χαμηλότερα από τον προηγούμενο μειώνει "
+                   "την E) ή να αυξήσετε την παροχή.";
+        case DischargeFailure::Kind::velocity_head_above_energy:
+            break;
+    }
+    return "λιγότερους ανυψωτήρες ή μικρότερες διαμέτρους ανυψωτήρων (μεγαλύτερη ενέργεια για την "
+           "ίδια παροχή), ή μεγαλύτερη παροχή.";
+}
+
+}  // namespace greek
+}  // namespace thalmuro

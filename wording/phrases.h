@@ -1,0 +1,26 @@
+// What the catalogues share: numbers by the engine's rules and lists of riser and section
+// numbers.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "thalmuro/engine.h"
+
+namespace thalmuro::phrases {
+
+// `value` written with a pattern of the number rules ("0.000") in `locale`'s format.
+std::string figure(double value, std::string_view pattern, const NumberLocale& locale);
+
+// The numbers `first` to `last` as one run: "5", "5, 6" or "5 to 14". `to` is the word between
+// the ends of a run ("to", "έως").
+std::string numberRange(long first, long last, std::string_view to);
+
+// Ascending numbers as runs, each as numberRange writes it: "1, 3 to 5, 9".
+std::string numberRanges(const std::vector<int>& numbers, std::string_view to);
+
+// Ascending numbers as runs joined by a dash: "1–3, 5, 7–9".
+std::string dashedRanges(const std::vector<int>& numbers);
+
+}  // namespace thalmuro::phrases
