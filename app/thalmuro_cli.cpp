@@ -628,7 +628,9 @@ int run(const std::vector<std::string>& args) {
     }
 
     auto read = thalmuro::readProblemFile(arguments.problem);
-    if (const auto* error = std::get_if<std::string>(&read)) return failure(*error);
+    if (const auto* error = std::get_if<thalmuro::Message>(&read)) {
+        return failure(thalmuro::wordMessage(*error, kEnglish));
+    }
     const thalmuro::DiffuserInput input = std::get<thalmuro::DiffuserInput>(std::move(read));
     // Without --locale, the format the file records it was typed in, else the user's.
     if (!numberLocale && input.decimal_separator) {

@@ -1,6 +1,7 @@
 // The English catalogue: the runner's wording of the engine's messages and checks.
 
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 #include "catalogues.h"
 #include "phrases.h"
@@ -136,6 +137,81 @@ std::string judgedSummary(const CheckResult& result) {
     return {};
 }
 
+// A text from a problem file, quoted and escaped as JSON, so that a message stays on one line.
+std::string quotedText(std::string_view text) {
+    using Json = nlohmann::json;
+    return Json(phrases::shortened(text, 40)).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string describe(JsonValue value) {
+    switch (value) {
+        case JsonValue::null:
+            return "null";
+        case JsonValue::boolean:
+            return "a boolean";
+        case JsonValue::number:
+            return "a number";
+        case JsonValue::string:
+            return "a string";
+        case JsonValue::object:
+            return "an object";
+        case JsonValue::array:
+            return "an array";
+        case JsonValue::binary:
+            return "binary data";
+    }
+    return "a value";
+}
+
+// The names a key of the problem file takes: "\"Sharp\" or \"Bell\"".
+std::string allowedNames(const std::string& key) {
+    if (key == "fitting") return "\"Sharp\" or \"Bell\"";
+    if (key == "flow_mode") return "\"none\", \"standard\", \"optimised\" or \"user\"";
+    return "\",\" or \".\"";
+}
+
+// What is wrong inside a problem's text, without the file's name.
+std::string problemFault(const Message& m) {
+    const std::string row = "key \"rows\": row " + formatCount(m.row);
+    switch (m.kind) {
+        case MessageKind::invalid_utf8:
+            return "invalid UTF-8 at line " + formatCount(m.line) + ", column " +
+                   formatCount(m.column);
+        case MessageKind::nul_byte:
+            return "invalid JSON at line " + formatCount(m.line) + ", column " +
+                   formatCount(m.column) + ": NUL byte";
+        case MessageKind::invalid_json:
+            // The parser escapes control characters, but the text it last read may be a part
+            // of a character, and a long one need not be shown whole.
+            return phrases::shortened("invalid JSON" + m.detail, 200);
+        case MessageKind::not_an_object:
+            return "the problem must be a JSON object, not " + describe(m.found);
+        case MessageKind::unknown_key:
+            return "unknown key " + quotedText(m.text);
+        case MessageKind::repeated_key:
+            return "key " + quotedText(m.text) + " appears more than once";
+        case MessageKind::too_many_rows:
+            return "key \"rows\" has more than " + formatCount(m.count) + " rows";
+        case MessageKind::rows_not_an_array:
+            return "key \"rows\" must be an array of rows, not " + describe(m.found);
+        case MessageKind::row_not_an_array:
+            return row + " must be an array of texts, not " + describe(m.found);
+        case MessageKind::cell_not_a_string:
+            return row + ", cell " + formatCount(m.cell) + " must be a string, not " +
+                   describe(m.found);
+        case MessageKind::too_many_cells:
+            return row + " has more than " + formatCount(m.count) + " cells";
+        case MessageKind::value_not_a_string:
+            return "key \"" + m.key + "\" must be a string" + (m.key == "ratio" ? " or null" : "") +
+                   ", not " + describe(m.found);
+        case MessageKind::unknown_name:
+            return "key \"" + m.key + "\" must be " + allowedNames(m.key) + ", not " +
+                   quotedText(m.text);
+        default:
+            return {};
+    }
+}
+
 }  // namespace
 
 namespace english {
@@ -166,6 +242,34 @@ std::string message(const Message& m) {
             return "Qcalc is zero";
         case MessageKind::reach_unreadable:
             return "a reach's data cannot be read";
+        case MessageKind::file_cannot_open:
+            return "cannot open \"" + m.file + "\": " + m.detail;
+        case MessageKind::file_cannot_read:
+            return "cannot read \"" + m.file + "\": " + m.detail;
+        case MessageKind::file_too_large:
+            return "cannot read \"" + m.file + "\": larger than " + formatCount(m.count) +
+                   " KiB, not a problem file";
+        case MessageKind::invalid_utf8:
+        case MessageKind::nul_byte:
+        case MessageKind::invalid_json:
+        case MessageKind::not_an_object:
+        case MessageKind::unknown_key:
+        case MessageKind::repeated_key:
+        case MessageKind::too_many_rows:
+        case MessageKind::rows_not_an_array:
+        case MessageKind::row_not_an_array:
+        case MessageKind::cell_not_a_string:
+        case MessageKind::too_many_cells:
+        case MessageKind::value_not_a_string:
+        case MessageKind::unknown_name:
+            return m.file.empty() ? problemFault(m) : m.file + ": " + problemFault(m);
+        case MessageKind::out_of_memory:
+            return m.file.empty() ? "out of memory while reading the problem"
+                                  : "\"" + m.file + "\": out of memory while reading the problem";
+        case MessageKind::reading_failed:
+            return (m.file.empty() ? "cannot read the problem: "
+                                   : "cannot read \"" + m.file + "\": ") +
+                   phrases::shortened(m.detail, 200);
     }
     return {};
 }

@@ -118,6 +118,30 @@ std::string message(const Message& m) {
             return "η Qcalc είναι μηδέν";
         case MessageKind::reach_unreadable:
             return "τα στοιχεία ενός διαστήματος μεταξύ ανυψωτήρων δεν διαβάζονται";
+        case MessageKind::file_too_large:
+            return "Το αρχείο είναι πολύ μεγάλο για πρόβλημα";
+        case MessageKind::invalid_utf8:
+            return "Το αρχείο δεν είναι κείμενο με κωδικοποίηση UTF-8";
+        case MessageKind::unknown_key:
+            return "Το αρχείο περιέχει στοιχείο που δεν ανήκει σε αρχείο προβλήματος";
+        case MessageKind::nul_byte:
+        case MessageKind::invalid_json:
+        case MessageKind::not_an_object:
+            return "Το αρχείο δεν έχει τη μορφή αρχείου προβλήματος (JSON)";
+        case MessageKind::repeated_key:
+        case MessageKind::too_many_rows:
+        case MessageKind::rows_not_an_array:
+        case MessageKind::row_not_an_array:
+        case MessageKind::cell_not_a_string:
+        case MessageKind::too_many_cells:
+        case MessageKind::value_not_a_string:
+        case MessageKind::unknown_name:
+            return "Μια τιμή του αρχείου δεν έχει τη μορφή που περιμένει το πρόγραμμα";
+        case MessageKind::file_cannot_open:
+        case MessageKind::file_cannot_read:
+        case MessageKind::out_of_memory:
+        case MessageKind::reading_failed:
+            return "Το αρχείο δεν ήταν δυνατό να διαβαστεί";
     }
     return {};
 }

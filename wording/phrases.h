@@ -23,4 +23,8 @@ std::string numberRanges(const std::vector<int>& numbers, std::string_view to);
 // Ascending numbers as runs joined by a dash: "1–3, 5, 7–9".
 std::string dashedRanges(const std::vector<int>& numbers);
 
+// At most `limit` bytes of `text`, cut at a character boundary, with "..." when cut; a byte
+// that is not well-formed UTF-8 becomes "?".
+std::string shortened(std::string_view text, std::size_t limit);
+
 }  // namespace thalmuro::phrases

@@ -520,11 +520,34 @@ enum class MessageKind : std::uint8_t {
     section_without_riser,         // `section` holds no riser
     qcalc_zero,                    // the risers pass nothing in all
     reach_unreadable,              // the spacing or elevation step of a reach cannot be read
+
+    // Why a problem file or text cannot be read: `file` names the file (empty for a text).
+    file_cannot_open,    // `detail`: the system's reason
+    file_cannot_read,    // `detail`: the system's reason
+    file_too_large,      // `count`: the largest size read, KiB
+    invalid_utf8,        // at `line`, `column` (in bytes, from 1)
+    nul_byte,            // at `line`, `column`
+    invalid_json,        // `detail`: the JSON parser's words, from " at line ..." on
+    not_an_object,       // the document is `found`
+    unknown_key,         // `text`: the key
+    repeated_key,        // `text`: the key
+    too_many_rows,       // `count`: the most rows a problem has
+    rows_not_an_array,   // the value of "rows" is `found`
+    row_not_an_array,    // `row` is `found`
+    cell_not_a_string,   // `row`, `cell` is `found`
+    too_many_cells,      // `row` has more than `count` cells
+    value_not_a_string,  // the value of `key` is `found` (null is allowed for "ratio")
+    unknown_name,        // `key` ("fitting", "flow_mode", "decimal_separator") is `text`
+    out_of_memory,       // reading the problem ran out of memory
+    reading_failed,      // `detail`: what stopped the reader
 };
 
 // How many kinds there are: the last kind above plus one.
 inline constexpr std::size_t kMessageKindCount =
     static_cast<std::size_t>(MessageKind::reach_unreadable) + 1;
+
+// What a JSON value is, for the messages of problem files.
+enum class JsonValue : std::uint8_t { null, boolean, number, string, object, array, binary };
 
 // One message: its kind and what it names. A parameter that the kind does not name is left at
 // its default.
@@ -534,6 +557,15 @@ struct Message {
     int riser = 0;    // numbered from 1
     int section = 0;  // numbered from 1
     std::optional<DischargeFailure> discharge_failure;
+    std::string file;    // a file name as given
+    std::string key;     // a key of a problem file
+    std::string text;    // a text of the user's, whole (the wording shortens it)
+    std::string detail;  // words of the system or of a library, passed on as they are
+    long line = 0;       // a place in a text, numbered from 1
+    long column = 0;
+    int row = 0;  // a row and a cell of the section table, numbered from 1
+    int cell = 0;
+    JsonValue found = JsonValue::null;
 };
 
 // ---- The checks
@@ -919,12 +951,13 @@ std::optional<NumberLocale> numberLocaleFor(std::string_view decimalSeparator);
 inline constexpr std::size_t kMaxProblemFileBytes = 1024 * 1024;
 
 // Reads a problem from the text of a problem file (UTF-8, a leading byte-order mark allowed).
-// On failure, a one-line message naming the offending key, row or cell. Never throws.
-std::variant<DiffuserInput, std::string> parseProblem(std::string_view jsonText);
+// On failure, the message (kinds file_too_large to reading_failed) names the offending key, row
+// or cell. Never throws.
+std::variant<DiffuserInput, Message> parseProblem(std::string_view jsonText);
 
-// Reads and parses the file `fileName`. On failure, a one-line message that names the file and
-// gives the system's reason when it could not be read. Never throws.
-std::variant<DiffuserInput, std::string> readProblemFile(const std::string& fileName);
+// Reads and parses the file `fileName`. On failure, the message names the file and gives the
+// system's reason when it could not be read. Never throws.
+std::variant<DiffuserInput, Message> readProblemFile(const std::string& fileName);
 
 // The text of a problem file holding `input`: parseProblem gives `input` back, field for field.
 std::string problemText(const DiffuserInput& input);

@@ -21,7 +21,9 @@ enum class Language {
     greek,    // the windows'
 };
 
-// The message on one line, without a capital or a closing full stop: "Q is not positive".
+// The message on one line, without a closing full stop: "Q is not positive". The Greek words
+// of a problem file that cannot be read tell what kind of fault it is, for the windows, which
+// give the English line beneath it for whoever mends the file.
 std::string wordMessage(const Message& message, Language language);
 
 // ---- The design checks ---------------------------------------------------------------------
