@@ -391,7 +391,8 @@ constexpr std::string_view kCrossCheckRule =
 std::string marchText(const thalmuro::MarchSummary& march, const thalmuro::NumberLocale& locale) {
     const auto number = [&](double value) { return thalmuro::formatGeneral(value, locale); };
     const std::string marches = std::to_string(march.marches) + " marches";
-    if (!march.balanced) return "not balanced after " + marches + ": " + march.reason;
+    if (!march.balanced)
+        return "not balanced after " + marches + ": " + thalmuro::wordMarchReason(march, kEnglish);
     return "balanced in " + marches + ": qc " + number(march.qc) + " m^3/s; discharge sum " +
            number(march.q_sum) + " m^3/s; landward head " + number(march.landward_head) +
            " m; riser discharges " + number(march.q_min) + " (riser " +
@@ -412,7 +413,7 @@ std::string crossCheckText(const thalmuro::CrossCheck& check,
             (check.head_difference ? thalmuro::formatGeneral(*check.head_difference, locale) + " %"
                                    : std::string("-")) +
             '\n';
-    text += "  " + check.summary + '\n';
+    text += "  " + thalmuro::wordCrossCheckSummary(check, kEnglish) + '\n';
     return text;
 }
 
@@ -433,8 +434,9 @@ nlohmann::ordered_json dischargeFailureJson(
 
 nlohmann::ordered_json marchJson(const thalmuro::MarchSummary& march) {
     return {{"balanced", march.balanced},
-            {"reason", march.balanced ? nlohmann::ordered_json(nullptr)
-                                      : nlohmann::ordered_json(march.reason)},
+            {"reason", march.balanced
+                           ? nlohmann::ordered_json(nullptr)
+                           : nlohmann::ordered_json(thalmuro::wordMarchReason(march, kEnglish))},
             {"discharge_failure", dischargeFailureJson(march.discharge_failure)},
             {"qc", march.qc},
             {"q_sum", march.q_sum},
@@ -460,7 +462,7 @@ nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
                                                   : nlohmann::ordered_json(nullptr)},
         {"program", marchJson(check.program)},
         {"classical", marchJson(check.classical)},
-        {"summary", check.summary}};
+        {"summary", thalmuro::wordCrossCheckSummary(check, kEnglish)}};
 }
 
 std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
@@ -491,8 +493,8 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
     }
     nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
     for (const thalmuro::SkippedCause& cause : causes) {
-        skipped.push_back({{"english", cause.english},
-                           {"greek", cause.greek},
+        skipped.push_back({{"english", thalmuro::wordSkippedCause(cause, kEnglish)},
+                           {"greek", thalmuro::wordSkippedCause(cause, thalmuro::Language::greek)},
                            {"rows", cause.rows},
                            {"risers", cause.risers},
                            {"steps", cause.steps}});
@@ -659,7 +661,8 @@ int run(const std::vector<std::string>& args) {
     const std::vector<thalmuro::SkippedCause> causes =
         thalmuro::explainSkipped(input, outcome, *numberLocale);
     for (const thalmuro::SkippedCause& cause : causes) {
-        std::cerr << "thalmuro-cli: warning: " << cause.english << '\n';
+        std::cerr << "thalmuro-cli: warning: " << thalmuro::wordSkippedCause(cause, kEnglish)
+                  << '\n';
     }
     const thalmuro::Balance& balance = outcome.balance;
     if (balance.stopped_by_host) {

@@ -18,6 +18,9 @@ std::string summary(const CheckResult& result, const NumberLocale& locale);
 std::string dischargeBrief(const DischargeFailure& failure);
 std::string dischargeWhy(const DischargeFailure& failure, const NumberLocale& locale);
 std::string dischargeChange(const DischargeFailure& failure);
+std::string cause(const SkippedCause& cause);
+std::string marchReason(const MarchSummary& march);
+std::string crossCheckSummary(const CrossCheck& check);
 }  // namespace english
 
 namespace greek {
@@ -30,6 +33,9 @@ std::string summary(const CheckResult& result, const NumberLocale& locale);
 std::string dischargeBrief(const DischargeFailure& failure);
 std::string dischargeWhy(const DischargeFailure& failure, const NumberLocale& locale);
 std::string dischargeChange(const DischargeFailure& failure);
+std::string cause(const SkippedCause& cause);
+std::string marchReason(const MarchSummary& march);
+std::string crossCheckSummary(const CrossCheck& check);
 }  // namespace greek
 
 }  // namespace thalmuro

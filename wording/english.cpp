@@ -1,6 +1,7 @@
 // The English catalogue: the runner's wording of the engine's messages and checks.
 
 #include <algorithm>
+#include <array>
 #include <nlohmann/json.hpp>
 
 #include "catalogues.h"
@@ -43,6 +44,100 @@ std::string risersList(const std::vector<int>& risers) {
     for (const int riser : risers)
         text += (text.empty() ? "risers " : ", ") + formatCount(riser);
     return text;
+}
+
+// "riser 5", "risers 5 to 14".
+std::string risersNamed(const std::vector<int>& risers) {
+    return (risers.size() == 1 ? "riser " : "risers ") + ranges(risers);
+}
+
+std::string sectionsNamed(const std::vector<int>& sections) {
+    return (sections.size() == 1 ? "section " : "sections ") + ranges(sections);
+}
+
+std::vector<int> span(int first, int last) {
+    std::vector<int> numbers;
+    for (int k = first; k <= last; ++k)
+        numbers.push_back(k);
+    return numbers;
+}
+
+// The columns of the section table, in the order of kRowCells, and their controls.
+constexpr std::array<const char*, kRowCells.size()> kColumns{"first riser",    "last riser",
+                                                             "pipe diameter",  "riser spacing",
+                                                             "elevation step", "riser diameter"};
+constexpr std::array<const char*, kRowCells.size()> kCellNames{"textfn",
+                                                               "textln",
+                                                               "textdr_thalmuro",
+                                                               "textdxanipsotiror",
+                                                               "textdz_anipsotiron",
+                                                               "textdr_anipsotiron"};
+
+// "riser diameter (textdr_anipsotiron_2) "0" is zero".
+std::string cellFault(const Message& m, std::string_view why) {
+    const auto column = static_cast<std::size_t>(m.cell - 1);
+    return std::string(kColumns[column]) + " (" + kCellNames[column] + "_" +
+           formatCount(m.row - 1) + ") " +
+           (m.kind == MessageKind::cell_empty ? "" : phrases::quoted(m.text, "\"", "\"") + " ") +
+           std::string(why);
+}
+
+std::string arithmeticFault(Fault fault) {
+    switch (fault) {
+        case Fault::overflow:
+            return "a figure too large for a 64-bit float";
+        case Fault::negative_fractional_power:
+            // The bell's discharge law 0.975 (1 - X)^0.375 has no value where the pipe's
+            // velocity head exceeds the specific energy (X > 1), and no riser velocity follows
+            // from a negative specific energy.
+            return "the fitting's discharge law has no value there: the pipe's velocity head "
+                   "exceeds the specific energy (X > 1) or the specific energy is negative";
+        case Fault::division_by_zero:
+            return "division by zero";
+        case Fault::none:
+            return "no fault";
+        case Fault::unreadable_text:
+            return "unreadable number";
+        case Fault::index_outside:
+            return "outside the 101 risers or the 30 sections";
+        case Fault::below_precision:
+            return "step below the precision of the value";
+    }
+    return {};
+}
+
+// "number of risers (Text1) "0"": a box, with its text unless blank.
+std::string box(std::string_view name, std::string_view control, const std::string& typed) {
+    std::string out = std::string(name) + " (" + std::string(control) + ")";
+    if (!phrases::blank(typed)) out += " " + phrases::quoted(typed, "\"", "\"");
+    return out;
+}
+
+std::string subject(const SkippedCause& cause) {
+    switch (cause.subject) {
+        case CauseSubject::risers_box:
+            return box("number of risers", "Text1", cause.typed);
+        case CauseSubject::sections_box:
+            return box("number of sections", "Text2", cause.typed);
+        case CauseSubject::drho_box:
+            return box("Δρ/ρ", "Text4", cause.typed);
+        case CauseSubject::total_discharge_box:
+            return box("total discharge Q", "Text5", cause.typed);
+        case CauseSubject::manning_box:
+            return box("Manning number", "Text6", cause.typed);
+        case CauseSubject::ratio_box:
+            return box("ratio x of the user flow mode", "qc = x Q / N", cause.typed);
+        case CauseSubject::ratio_question:
+            return "ratio x of the user flow mode";
+        case CauseSubject::section_row:
+            return "section table, row " + formatCount(cause.row);
+        case CauseSubject::section_table:
+            return "section table";
+        case CauseSubject::computation:
+            return cause.march_risers.empty() ? "the computation"
+                                              : "the march at " + risersNamed(cause.march_risers);
+    }
+    return {};
 }
 
 // "the discharge of risers 2 to 8 could not be computed: at riser 2 the pipe velocity head of
@@ -92,7 +187,7 @@ std::string skippedSummary(const CheckFigures& f) {
                        (f.causes.size() == 1 ? " cause:" : " causes:");
     for (std::size_t i = 0; i < f.causes.size(); ++i) {
         text += (i == 0 ? " (" : "; (") + formatCount(static_cast<long>(i + 1)) + ") " +
-                f.causes[i].english;
+                english::cause(f.causes[i]);
     }
     return text + '.';
 }
@@ -270,8 +365,168 @@ std::string message(const Message& m) {
             return (m.file.empty() ? "cannot read the problem: "
                                    : "cannot read \"" + m.file + "\": ") +
                    phrases::shortened(m.detail, 200);
+        case MessageKind::count_unreadable:
+            return "is not a count from -32768 to 32767";
+        case MessageKind::risers_not_positive:
+            return "is not a positive number of risers";
+        case MessageKind::no_row_names_a_riser:
+            return "no row of the section table names a riser";
+        case MessageKind::risers_named_up_to:
+            return "the section table names risers up to " + formatCount(m.count) + " only";
+        case MessageKind::risers_beyond_computed:
+            return "only risers 1 to 101 are computed, risers " +
+                   phrases::numberRange(kMaxRisers + 1, m.count, "to") + " are skipped";
+        case MessageKind::riser_1_without_discharge:
+            return "leaves riser 1 without a discharge";
+        case MessageKind::rows_empty:
+            return m.numbers.size() == 1
+                       ? "row " + ranges(m.numbers) + " of the section table is empty"
+                       : "rows " + ranges(m.numbers) + " of the section table are empty";
+        case MessageKind::sections_beyond_table: {
+            const std::string beyond = phrases::numberRange(kSectionRows + 1, m.count, "to");
+            return "the table has 30 rows, " + (m.count == kSectionRows + 1
+                                                    ? "section " + beyond + " is skipped"
+                                                    : "sections " + beyond + " are skipped");
+        }
+        case MessageKind::box_empty:
+        case MessageKind::row_empty:
+            return "is empty";
+        case MessageKind::box_unreadable:
+            return "cannot be read";
+        case MessageKind::box_zero:
+            return "is zero";
+        case MessageKind::box_negative:
+            return "is negative";
+        case MessageKind::box_unusable:
+            return "cannot be used";
+        case MessageKind::q_too_large_to_balance:
+            return "is so large that lowering qc by 0.0001 m^3/s no longer changes it";
+        case MessageKind::manning_too_large:
+            return "is too large";
+        case MessageKind::question_cancelled:
+            return "the question was cancelled";
+        case MessageKind::cell_empty:
+            return cellFault(m, "is empty");
+        case MessageKind::cell_unreadable:
+            return cellFault(m, "cannot be read");
+        case MessageKind::cell_zero:
+            return cellFault(m, "is zero");
+        case MessageKind::cell_negative:
+            return cellFault(m, "is negative");
+        case MessageKind::row_outside_risers:
+            return "names risers outside 1 to 101";
+        case MessageKind::row_not_computed:
+            return "its figures could not be computed";
+        case MessageKind::risers_not_named:
+            return "no row names " + risersNamed(m.numbers) + " (N = " + formatCount(m.count) +
+                   " in Text1)";
+        case MessageKind::arithmetic_fault:
+            return arithmeticFault(m.fault);
+        case MessageKind::x_taken_as_zero:
+            return "so x = 0";
+        case MessageKind::riser_1_gets_no_discharge:
+            return "so riser 1 gets no discharge";
+        case MessageKind::leaves_risers_unnamed:
+            return "so no row names " + risersNamed(m.numbers);
+        case MessageKind::kept_risers_count:
+            return "the number of risers";
+        case MessageKind::kept_sections_count:
+            return "the number of sections";
+        case MessageKind::kept_q:
+            return "Q";
+        case MessageKind::kept_qc:
+            return "qc";
+        case MessageKind::kept_friction:
+            return "the friction factor of " + sectionsNamed(m.numbers);
+        case MessageKind::kept_froude:
+            return "the Froude number of " + risersNamed(m.numbers);
+        case MessageKind::kept_velocity_and_froude:
+            return "the riser velocity and Froude number of " + risersNamed(m.numbers);
+        case MessageKind::kept_figures:
+            return "the figures of " + risersNamed(m.numbers);
+        case MessageKind::drho_unreadable:
+            return "the relative density difference cannot be read";
+        case MessageKind::manning_unreadable:
+            return "the Manning number cannot be read";
+        case MessageKind::steps_skipped:
+            return "steps were skipped";
+        case MessageKind::no_qc_passes_q:
+            return "no qc up to Q makes the risers pass Q: at qc = Q they pass " +
+                   formatGeneral(m.discharge, kPlain) + " m^3/s";
+        case MessageKind::risers_pass_more_than_q:
+            return "the risers pass " + formatGeneral(m.discharge, kPlain) +
+                   " m^3/s, more than Q, even at qc = " + formatGeneral(m.qc, kPlain) + " m^3/s";
+        case MessageKind::sum_jumps_across_q:
+            return "the risers' discharge sum jumps across Q at qc = " +
+                   formatGeneral(m.qc, kPlain) + " m^3/s";
+        case MessageKind::sum_not_monotone:
+            return "the risers' discharge sum does not grow with qc";
+        case MessageKind::marches_spent:
+            return "not balanced within " + formatCount(m.count) + " marches";
+        case MessageKind::discharge_not_computed_at_qc:
+            return "at qc = " + formatGeneral(m.qc, kPlain) + " m^3/s " +
+                   (m.discharge_failure ? dischargeReason(*m.discharge_failure)
+                                        : "the discharge of some risers could not be computed");
+        case MessageKind::steps_skipped_at_qc:
+            return "at qc = " + formatGeneral(m.qc, kPlain) + " m^3/s steps were skipped";
+        case MessageKind::discharges_overflow:
+            return "the risers' discharges overflow at qc = " + formatGeneral(m.qc, kPlain) +
+                   " m^3/s";
     }
     return {};
+}
+
+std::string marchReason(const MarchSummary& march) {
+    std::string text = message(march.reason);
+    if (march.skipped_cause) text += ": " + cause(*march.skipped_cause);
+    return text;
+}
+
+std::string crossCheckSummary(const CrossCheck& check) {
+    if (!check.program.balanced) {
+        return "Cannot be judged: the program's march cannot be balanced: " +
+               marchReason(check.program) + ".";
+    }
+    if (!check.classical.balanced) {
+        return "Cannot be judged: the classical march cannot be balanced: " +
+               marchReason(check.classical) + ".";
+    }
+    if (!check.head_difference) return "Cannot be judged: the program's landward head is zero.";
+    const double difference = *check.head_difference;
+    return "E of riser " + formatCount(check.landward_riser) + " = " +
+           plain(check.classical.landward_head, "0.00000") +
+           " m by the classical port formulation against " +
+           plain(check.program.landward_head, "0.00000") +
+           " m as the program marches: " + (difference < 0.0 ? "" : "+") +
+           plain(difference, "0.0") + " %, " +
+           (difference > kCrossCheckHeadLimit ? "above" : "within") + " the " +
+           plain(kCrossCheckHeadLimit, "0") + " % limit.";
+}
+
+std::string cause(const SkippedCause& c) {
+    std::string line = subject(c) + ": ";
+    for (std::size_t i = 0; i < c.reasons.size(); ++i) {
+        if (i > 0) line += phrases::followsFromTheLast(c.reasons[i].kind) ? ", " : ", and ";
+        line += message(c.reasons[i]);
+    }
+    for (std::size_t i = 0; i < c.kept.size(); ++i)
+        line += (i == 0 ? "; earlier values kept: " : ", ") + message(c.kept[i]);
+    if (c.report_lines > 0) {
+        const bool one = c.report_lines == 1;
+        line += "; " + formatCount(c.report_lines) + (one ? " report line" : " report lines") +
+                " left out";
+        std::vector<std::string> beyond;
+        const std::string lines = one ? "the line of " : "the lines of ";
+        if (c.lines_risers_to > 0) {
+            beyond.push_back(lines + risersNamed(span(kMaxRisers + 1, c.lines_risers_to)));
+        }
+        if (c.lines_sections_to > 0) {
+            beyond.push_back(lines + sectionsNamed(span(kSectionRows + 1, c.lines_sections_to)));
+        }
+        for (std::size_t i = 0; i < beyond.size(); ++i)
+            line += (i == 0 ? ": " : ", ") + beyond[i];
+    }
+    return line;
 }
 
 std::string title(CheckId check) {

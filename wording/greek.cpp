@@ -1,5 +1,6 @@
 // The Greek catalogue: the windows' wording of the engine's messages and checks.
 
+#include <array>
 #include <cmath>
 
 #include "catalogues.h"
@@ -11,6 +12,9 @@ namespace {
 
 using phrases::dashedRanges;
 using phrases::figure;
+
+// The figures of the messages that name no number format are written in the windows' own.
+const NumberLocale kGreekNumbers = NumberLocale::greek();
 
 std::string general(double value, const NumberLocale& locale) {
     return formatGeneral(value, locale);
@@ -25,6 +29,104 @@ std::string bound(const std::optional<double>& value, const NumberLocale& locale
         return formatCount(static_cast<long>(std::round(thirds))) + "/3";
     }
     return general(*value, locale);
+}
+
+std::string ranges(const std::vector<int>& numbers) {
+    return phrases::numberRanges(numbers, "έως");
+}
+
+// "του ανυψωτήρα 5", "των ανυψωτήρων 5 έως 14": risers in the genitive.
+std::string risersNamed(const std::vector<int>& risers) {
+    return (risers.size() == 1 ? "του ανυψωτήρα " : "των ανυψωτήρων ") + ranges(risers);
+}
+
+// "τον ανυψωτήρα 5", "τους ανυψωτήρες 5 έως 14": risers in the accusative.
+std::string risersObject(const std::vector<int>& risers) {
+    return (risers.size() == 1 ? "τον ανυψωτήρα " : "τους ανυψωτήρες ") + ranges(risers);
+}
+
+std::string sectionsNamed(const std::vector<int>& sections) {
+    return (sections.size() == 1 ? "του τμήματος " : "των τμημάτων ") + ranges(sections);
+}
+
+std::vector<int> span(int first, int last) {
+    std::vector<int> numbers;
+    for (int k = first; k <= last; ++k)
+        numbers.push_back(k);
+    return numbers;
+}
+
+// The columns of the section table, in the order of kRowCells, and their controls.
+constexpr std::array<const char*, kRowCells.size()> kColumns{
+    "πρώτος ανυψωτήρας",   "τελευταίος ανυψωτήρας", "διάμετρος τμήματος",
+    "απόσταση ανυψωτήρων", "υψομετρική διαφορά",    "διάμετρος ανυψωτήρων"};
+constexpr std::array<const char*, kRowCells.size()> kCellNames{"textfn",
+                                                               "textln",
+                                                               "textdr_thalmuro",
+                                                               "textdxanipsotiror",
+                                                               "textdz_anipsotiron",
+                                                               "textdr_anipsotiron"};
+
+// "διάμετρος ανυψωτήρων (textdr_anipsotiron_2) «0»: μηδενική τιμή".
+std::string cellFault(const Message& m, std::string_view why) {
+    const auto column = static_cast<std::size_t>(m.cell - 1);
+    return std::string(kColumns[column]) + " (" + kCellNames[column] + "_" +
+           formatCount(m.row - 1) + ")" +
+           (m.kind == MessageKind::cell_empty ? "" : " " + phrases::quoted(m.text, "«", "»")) +
+           ": " + std::string(why);
+}
+
+std::string arithmeticFault(Fault fault) {
+    switch (fault) {
+        case Fault::overflow:
+            return "αριθμός πολύ μεγάλος για τον υπολογισμό";
+        case Fault::negative_fractional_power:
+            return "ο νόμος παροχής της συναρμογής δεν δίνει τιμή: το ύψος ταχύτητας στον "
+                   "αγωγό ξεπερνά την ειδική ενέργεια (X > 1) ή η ειδική ενέργεια είναι "
+                   "αρνητική";
+        case Fault::division_by_zero:
+            return "διαίρεση με το μηδέν";
+        case Fault::none:
+        case Fault::unreadable_text:
+        case Fault::index_outside:
+        case Fault::below_precision:
+            return "αδύνατος υπολογισμός";
+    }
+    return {};
+}
+
+// "Πλήθος Ανυψωτήρων (Text1) «0»": a box, with its text unless blank.
+std::string box(std::string_view name, std::string_view control, const std::string& typed) {
+    std::string out = std::string(name) + " (" + std::string(control) + ")";
+    if (!phrases::blank(typed)) out += " " + phrases::quoted(typed, "«", "»");
+    return out;
+}
+
+std::string subject(const SkippedCause& cause) {
+    switch (cause.subject) {
+        case CauseSubject::risers_box:
+            return box("Πλήθος Ανυψωτήρων", "Text1", cause.typed);
+        case CauseSubject::sections_box:
+            return box("Τμήματα Διαχυτήρα", "Text2", cause.typed);
+        case CauseSubject::drho_box:
+            return box("Δρ/ρ", "Text4", cause.typed);
+        case CauseSubject::total_discharge_box:
+            return box("Ολική Παροχή", "Text5", cause.typed);
+        case CauseSubject::manning_box:
+            return box("Αριθμός Manning", "Text6", cause.typed);
+        case CauseSubject::ratio_box:
+            return box("Αναλογία x", "qc = x Q / N", cause.typed);
+        case CauseSubject::ratio_question:
+            return "Αναλογία x (qc = x Q / N)";
+        case CauseSubject::section_row:
+            return "Πίνακας τμημάτων, γραμμή " + formatCount(cause.row);
+        case CauseSubject::section_table:
+            return "Πίνακας τμημάτων";
+        case CauseSubject::computation:
+            return cause.march_risers.empty() ? "Υπολογισμός"
+                                              : "Υπολογισμός " + risersNamed(cause.march_risers);
+    }
+    return {};
 }
 
 // The riser with the lowest (or highest) of the per-riser figures, numbered from 0.
@@ -142,8 +244,172 @@ std::string message(const Message& m) {
         case MessageKind::out_of_memory:
         case MessageKind::reading_failed:
             return "Το αρχείο δεν ήταν δυνατό να διαβαστεί";
+        case MessageKind::count_unreadable:
+            return "δεν είναι πλήθος από -32768 έως 32767";
+        case MessageKind::risers_not_positive:
+            return "δεν είναι θετικό πλήθος ανυψωτήρων";
+        case MessageKind::no_row_names_a_riser:
+            return "καμία γραμμή του πίνακα τμημάτων δεν ορίζει ανυψωτήρα";
+        case MessageKind::risers_named_up_to:
+            return "ο πίνακας τμημάτων ορίζει ανυψωτήρες μόνο έως τον " + formatCount(m.count);
+        case MessageKind::risers_beyond_computed:
+            return "υπολογίζονται μόνο οι ανυψωτήρες 1 έως 101, οι " +
+                   phrases::numberRange(kMaxRisers + 1, m.count, "έως") + " παραλείπονται";
+        case MessageKind::riser_1_without_discharge:
+            return "αφήνει τον ανυψωτήρα 1 χωρίς παροχή";
+        case MessageKind::rows_empty:
+            return m.numbers.size() == 1
+                       ? "η γραμμή " + ranges(m.numbers) + " του πίνακα τμημάτων είναι κενή"
+                       : "οι γραμμές " + ranges(m.numbers) + " του πίνακα τμημάτων είναι κενές";
+        case MessageKind::sections_beyond_table: {
+            const std::string beyond = phrases::numberRange(kSectionRows + 1, m.count, "έως");
+            return "ο πίνακας έχει 30 γραμμές, " +
+                   (m.count == kSectionRows + 1 ? "το τμήμα " + beyond + " παραλείπεται"
+                                                : "τα τμήματα " + beyond + " παραλείπονται");
+        }
+        case MessageKind::box_empty:
+            return "είναι κενό";
+        case MessageKind::box_unreadable:
+            return "δεν διαβάζεται";
+        case MessageKind::box_zero:
+            return "είναι μηδέν";
+        case MessageKind::box_negative:
+            return "είναι αρνητικό";
+        case MessageKind::box_unusable:
+            return "δεν χρησιμοποιείται";
+        case MessageKind::q_too_large_to_balance:
+            return "είναι τόσο μεγάλη που η μείωση της qc κατά 0,0001 m^3/s δεν την αλλάζει";
+        case MessageKind::manning_too_large:
+            return "είναι πολύ μεγάλος";
+        case MessageKind::question_cancelled:
+            return "η ερώτηση ακυρώθηκε";
+        case MessageKind::row_empty:
+            return "είναι κενή";
+        case MessageKind::cell_empty:
+            return cellFault(m, "κενό κελί");
+        case MessageKind::cell_unreadable:
+            return cellFault(m, "δεν διαβάζεται");
+        case MessageKind::cell_zero:
+            return cellFault(m, "μηδενική τιμή");
+        case MessageKind::cell_negative:
+            return cellFault(m, "αρνητική τιμή");
+        case MessageKind::row_outside_risers:
+            return "ορίζει ανυψωτήρες εκτός των 1 έως 101";
+        case MessageKind::row_not_computed:
+            return "τα μεγέθη της δεν υπολογίζονται";
+        case MessageKind::risers_not_named:
+            return "καμία γραμμή δεν ορίζει " + risersObject(m.numbers) + " (Πλήθος Ανυψωτήρων " +
+                   formatCount(m.count) + ")";
+        case MessageKind::arithmetic_fault:
+            return arithmeticFault(m.fault);
+        case MessageKind::x_taken_as_zero:
+            return "άρα x = 0";
+        case MessageKind::riser_1_gets_no_discharge:
+            return "άρα ο ανυψωτήρας 1 δεν παίρνει παροχή";
+        case MessageKind::leaves_risers_unnamed:
+            return "άρα καμία γραμμή δεν ορίζει " + risersObject(m.numbers);
+        case MessageKind::kept_risers_count:
+            return "το πλήθος ανυψωτήρων";
+        case MessageKind::kept_sections_count:
+            return "το πλήθος τμημάτων";
+        case MessageKind::kept_q:
+            return "η Q";
+        case MessageKind::kept_qc:
+            return "η qc";
+        case MessageKind::kept_friction:
+            return "ο συντελεστής τριβών " + sectionsNamed(m.numbers);
+        case MessageKind::kept_froude:
+            return "ο αριθμός Froude " + risersNamed(m.numbers);
+        case MessageKind::kept_velocity_and_froude:
+            return "η ταχύτητα ανυψωτήρα και ο αριθμός Froude " + risersNamed(m.numbers);
+        case MessageKind::kept_figures:
+            return "τα μεγέθη " + risersNamed(m.numbers);
+        case MessageKind::drho_unreadable:
+            return "η σχετική διαφορά πυκνότητας Δρ/ρ δεν διαβάζεται";
+        case MessageKind::manning_unreadable:
+            return "ο αριθμός Manning δεν διαβάζεται";
+        case MessageKind::steps_skipped:
+            return "παραλείφθηκαν βήματα";
+        case MessageKind::no_qc_passes_q:
+            return "καμία qc έως την Q δεν δίνει στους ανυψωτήρες την Q: με qc = Q δίνουν " +
+                   general(m.discharge, kGreekNumbers) + " m^3/s";
+        case MessageKind::risers_pass_more_than_q:
+            return "οι ανυψωτήρες δίνουν " + general(m.discharge, kGreekNumbers) +
+                   " m^3/s, περισσότερα από την Q, ακόμη και με qc = " +
+                   general(m.qc, kGreekNumbers) + " m^3/s";
+        case MessageKind::sum_jumps_across_q:
+            return "το άθροισμα των παροχών των ανυψωτήρων περνά την Q με ένα άλμα στην qc = " +
+                   general(m.qc, kGreekNumbers) + " m^3/s";
+        case MessageKind::sum_not_monotone:
+            return "το άθροισμα των παροχών των ανυψωτήρων δεν αυξάνει με την qc";
+        case MessageKind::marches_spent:
+            return "δεν εξισορροπήθηκε μέσα σε " + formatCount(m.count) + " υπολογισμούς";
+        case MessageKind::discharge_not_computed_at_qc:
+            return "με qc = " + general(m.qc, kGreekNumbers) + " m^3/s: " +
+                   (m.discharge_failure ? dischargeBrief(*m.discharge_failure)
+                                        : "Δεν υπολογίστηκε η παροχή κάποιων ανυψωτήρων");
+        case MessageKind::steps_skipped_at_qc:
+            return "με qc = " + general(m.qc, kGreekNumbers) + " m^3/s παραλείφθηκαν βήματα";
+        case MessageKind::discharges_overflow:
+            return "οι παροχές των ανυψωτήρων υπερχειλίζουν με qc = " +
+                   general(m.qc, kGreekNumbers) + " m^3/s";
     }
     return {};
+}
+
+std::string marchReason(const MarchSummary& march) {
+    std::string text = message(march.reason);
+    if (march.skipped_cause) text += ": " + cause(*march.skipped_cause);
+    return text;
+}
+
+std::string crossCheckSummary(const CrossCheck& check) {
+    if (!check.program.balanced) {
+        return "Δεν κρίνεται: ο υπολογισμός του προγράμματος δεν εξισορροπείται: " +
+               marchReason(check.program) + ".";
+    }
+    if (!check.classical.balanced) {
+        return "Δεν κρίνεται: ο υπολογισμός με την κλασική μέθοδο δεν εξισορροπείται: " +
+               marchReason(check.classical) + ".";
+    }
+    if (!check.head_difference) {
+        return "Δεν κρίνεται: η ενέργεια στο χερσαίο άκρο κατά το πρόγραμμα είναι μηδέν.";
+    }
+    const double difference = *check.head_difference;
+    return "E του ανυψωτήρα " + formatCount(check.landward_riser) + " = " +
+           figure(check.classical.landward_head, "0.00000", kGreekNumbers) +
+           " m με την κλασική μέθοδο έναντι " +
+           figure(check.program.landward_head, "0.00000", kGreekNumbers) +
+           " m κατά το πρόγραμμα: " + (difference < 0.0 ? "" : "+") +
+           figure(difference, "0.0", kGreekNumbers) + " %, " +
+           (difference > kCrossCheckHeadLimit ? "πάνω από το" : "εντός του") + " όριο " +
+           figure(kCrossCheckHeadLimit, "0", kGreekNumbers) + " %.";
+}
+
+std::string cause(const SkippedCause& c) {
+    std::string line = subject(c) + ": ";
+    for (std::size_t i = 0; i < c.reasons.size(); ++i) {
+        if (i > 0) line += phrases::followsFromTheLast(c.reasons[i].kind) ? ", " : ", και ";
+        line += message(c.reasons[i]);
+    }
+    for (std::size_t i = 0; i < c.kept.size(); ++i)
+        line += (i == 0 ? "· κρατήθηκαν οι προηγούμενες τιμές: " : ", ") + message(c.kept[i]);
+    if (c.report_lines > 0) {
+        const bool one = c.report_lines == 1;
+        line += one ? "· παραλείφθηκε 1 γραμμή της αναφοράς"
+                    : "· παραλείφθηκαν " + formatCount(c.report_lines) + " γραμμές της αναφοράς";
+        std::vector<std::string> beyond;
+        const std::string lines = one ? "η γραμμή " : "οι γραμμές ";
+        if (c.lines_risers_to > 0) {
+            beyond.push_back(lines + risersNamed(span(kMaxRisers + 1, c.lines_risers_to)));
+        }
+        if (c.lines_sections_to > 0) {
+            beyond.push_back(lines + sectionsNamed(span(kSectionRows + 1, c.lines_sections_to)));
+        }
+        for (std::size_t i = 0; i < beyond.size(); ++i)
+            line += (i == 0 ? ": " : ", ") + beyond[i];
+    }
+    return line;
 }
 
 std::string title(CheckId check) {

@@ -104,4 +104,38 @@ std::string dashedRanges(const std::vector<int>& numbers) {
     return out;
 }
 
+std::string quoted(std::string_view text, std::string_view open, std::string_view close) {
+    constexpr std::size_t kLongest = 40;
+    std::size_t end = text.size();
+    if (end > kLongest) {
+        end = kLongest;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            --end;
+    }
+    std::string out(open);
+    for (const char c : text.substr(0, end)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            out += c;
+        } else {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xf];
+        }
+    }
+    if (end < text.size()) out += "...";
+    out += close;
+    return out;
+}
+
+bool blank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+bool followsFromTheLast(MessageKind kind) {
+    return kind == MessageKind::x_taken_as_zero || kind == MessageKind::riser_1_gets_no_discharge ||
+           kind == MessageKind::leaves_risers_unnamed;
+}
+
 }  // namespace thalmuro::phrases

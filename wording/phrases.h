@@ -27,4 +27,16 @@ std::string dashedRanges(const std::vector<int>& numbers);
 // that is not well-formed UTF-8 becomes "?".
 std::string shortened(std::string_view text, std::size_t limit);
 
+// A typed text as a line quotes it, between `open` and `close` and on one line: a control
+// character (a line feed pasted into a box) is written as the escape \xHH, and a text longer
+// than 40 bytes is cut between two UTF-8 characters and ends in "...".
+std::string quoted(std::string_view text, std::string_view open, std::string_view close);
+
+// Whether a box holds nothing but blanks.
+bool blank(std::string_view text);
+
+// Whether a reason of a skipped step follows from the one before it ("so ..."), rather than
+// being another reason (joined by "and").
+bool followsFromTheLast(MessageKind kind);
+
 }  // namespace thalmuro::phrases

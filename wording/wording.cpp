@@ -8,6 +8,19 @@ std::string wordMessage(const Message& message, Language language) {
     return language == Language::greek ? greek::message(message) : english::message(message);
 }
 
+std::string wordSkippedCause(const SkippedCause& cause, Language language) {
+    return language == Language::greek ? greek::cause(cause) : english::cause(cause);
+}
+
+std::string wordMarchReason(const MarchSummary& march, Language language) {
+    return language == Language::greek ? greek::marchReason(march) : english::marchReason(march);
+}
+
+std::string wordCrossCheckSummary(const CrossCheck& check, Language language) {
+    return language == Language::greek ? greek::crossCheckSummary(check)
+                                       : english::crossCheckSummary(check);
+}
+
 std::string checkTitle(CheckId check, Language language) {
     return language == Language::greek ? greek::title(check) : english::title(check);
 }

@@ -34,6 +34,11 @@ Message sample(MessageKind kind) {
     message.riser = 3;
     message.section = 2;
     message.discharge_failure = bellFailure();
+    message.row = 2;
+    message.cell = 3;
+    message.text = "0,2";
+    message.numbers = {4, 5, 6};
+    message.fault = Fault::overflow;
     return message;
 }
 

@@ -223,7 +223,8 @@ void ChecksWindow::showSkippedSteps() {
     }
     QStringList lines;
     for (const SkippedCause& cause : causes)
-        lines << QStringLiteral("• ") + QString::fromStdString(cause.greek);
+        lines << QStringLiteral("• ") +
+                     QString::fromStdString(wordSkippedCause(cause, Language::greek));
     skippedSteps_->setText(lines.join(QLatin1Char('\n')));
 }
 

@@ -113,8 +113,6 @@ enum class Fault : std::uint8_t {
     below_precision,            // a change too small to alter a value that large
 };
 
-const char* describe(Fault fault);
-
 // A computed value, or the fault met while computing it. A value that overflowed on the way is
 // infinite or not a number and counts as an overflow.
 class Num {
@@ -177,9 +175,6 @@ struct Skip {
     int riser = 0;    // the riser it belongs to, numbered from 1 (the first of a range); 0: none
     int section = 0;  // the section or table row, numbered from 1 (the first of a range); 0: none
 };
-
-// "<step>: <cause>", with " (xN)" when the step was skipped N > 1 times.
-std::string describe(const Skip& skip);
 
 // How many steps were skipped, each repeat counted: the sum of the skips' counts, which is the
 // number the causes of explainSkipped add up to and the figure of the skipped_steps check.
@@ -540,11 +535,65 @@ enum class MessageKind : std::uint8_t {
     unknown_name,        // `key` ("fitting", "flow_mode", "decimal_separator") is `text`
     out_of_memory,       // reading the problem ran out of memory
     reading_failed,      // `detail`: what stopped the reader
+
+    // Why steps of a Solve were skipped, after the box, row or computation the cause names
+    // (SkippedCause): "is empty", "cannot be read".
+    count_unreadable,           // the box is not a count from -32768 to 32767
+    risers_not_positive,        // N is zero or negative
+    no_row_names_a_riser,       // no row of the section table names a riser
+    risers_named_up_to,         // the section table names risers 1..`count` only
+    risers_beyond_computed,     // N = `count` > 101: risers 102..N are not computed
+    riser_1_without_discharge,  // the box leaves riser 1 without a discharge
+    rows_empty,                 // the section table's rows `numbers` are empty
+    sections_beyond_table,      // `count` > 30 sections: sections 31..count are not read
+    box_empty,                  // the box is empty
+    box_unreadable,             // the box cannot be read
+    box_zero,                   // the box is zero
+    box_negative,               // the box is negative
+    box_unusable,               // the box reads but its value cannot be used
+    q_too_large_to_balance,     // lowering qc by 0.0001 m^3/s no longer changes Q's sums
+    manning_too_large,          // the Manning number is too large
+    question_cancelled,         // the question for the ratio x was cancelled
+    row_empty,                  // the row is empty
+    cell_empty,                 // `cell` (1..6, the columns of kRowCells) of `row` is empty
+    cell_unreadable,            // `cell` of `row`, `text` as typed, cannot be read
+    cell_zero,                  // `cell` of `row`, `text`, is zero
+    cell_negative,              // `cell` of `row`, `text`, is negative
+    row_outside_risers,         // the row names risers outside 1..101
+    row_not_computed,           // the row's figures could not be computed
+    risers_not_named,           // no row names the risers `numbers` (N = `count` in Text1)
+    arithmetic_fault,           // the march met `fault`
+    // What follows from the reason before it: "so ...".
+    x_taken_as_zero,            // so the ratio x is taken as 0
+    riser_1_gets_no_discharge,  // so riser 1 gets no discharge
+    leaves_risers_unnamed,      // so no row names the risers `numbers`
+    // What kept the value of an earlier Solve.
+    kept_risers_count,         // the number of risers
+    kept_sections_count,       // the number of sections
+    kept_q,                    // Q
+    kept_qc,                   // qc
+    kept_friction,             // the friction factor of the sections `numbers`
+    kept_froude,               // the Froude number of the risers `numbers`
+    kept_velocity_and_froude,  // the riser velocity and Froude number of the risers `numbers`
+    kept_figures,              // the figures of the risers `numbers`
+
+    // Why a march of the cross-check could not be balanced.
+    drho_unreadable,               // Δρ/ρ cannot be read
+    manning_unreadable,            // the Manning number cannot be read
+    steps_skipped,                 // steps were skipped (MarchSummary::skipped_cause says why)
+    no_qc_passes_q,                // even at qc = Q the risers pass only `discharge`
+    risers_pass_more_than_q,       // the risers pass `discharge` > Q even at `qc`
+    sum_jumps_across_q,            // the discharge sum jumps across Q at `qc`
+    sum_not_monotone,              // the discharge sum does not grow with qc
+    marches_spent,                 // not balanced within `count` marches
+    discharge_not_computed_at_qc,  // at `qc`, `discharge_failure`
+    steps_skipped_at_qc,           // at `qc`, steps were skipped (skipped_cause says why)
+    discharges_overflow,           // the risers' discharges overflow at `qc`
 };
 
 // How many kinds there are: the last kind above plus one.
 inline constexpr std::size_t kMessageKindCount =
-    static_cast<std::size_t>(MessageKind::reach_unreadable) + 1;
+    static_cast<std::size_t>(MessageKind::discharges_overflow) + 1;
 
 // What a JSON value is, for the messages of problem files.
 enum class JsonValue : std::uint8_t { null, boolean, number, string, object, array, binary };
@@ -566,6 +615,10 @@ struct Message {
     int row = 0;  // a row and a cell of the section table, numbered from 1
     int cell = 0;
     JsonValue found = JsonValue::null;
+    std::vector<int> numbers;  // risers, sections or rows, ascending, numbered from 1
+    Fault fault = Fault::none;
+    double qc = 0.0;         // a discharge of riser 1, m^3/s
+    double discharge = 0.0;  // the risers' discharges added up, m^3/s
 };
 
 // ---- The checks
@@ -607,14 +660,37 @@ inline const ThresholdInfo& thresholdOf(CheckId check) {
     return checkThresholds()[static_cast<std::size_t>(check)];
 }
 
-// One cause of skipped steps: what the user can mend, the rows and risers it names and how many
-// skipped steps it explains (see explainSkipped).
+// What a cause of skipped steps names first: a box, with the text typed in it; a row of the
+// section table; the table as a whole; or the computation itself.
+enum class CauseSubject : std::uint8_t {
+    risers_box,           // Text1
+    sections_box,         // Text2
+    drho_box,             // Text4
+    total_discharge_box,  // Text5
+    manning_box,          // Text6
+    ratio_box,            // the ratio x of the user flow mode
+    ratio_question,       // the question for x, cancelled
+    section_row,          // `row` of the section table
+    section_table,
+    computation,  // the march, at `march_risers` (none: the computation as a whole)
+};
+
+// One cause of skipped steps: what the user can mend, why, what kept the value of an earlier
+// Solve, the rows and risers it names and how many skipped steps it explains (see
+// explainSkipped). The hosts word it on one line (wording.h: wordSkippedCause).
 struct SkippedCause {
-    std::string english;      // one line for the runner, e.g. "Manning number (Text6) ..."
-    std::string greek;        // the same line in Greek, for the windows
-    std::vector<int> rows;    // section rows concerned, numbered from 1
-    std::vector<int> risers;  // risers concerned, numbered from 1
-    long steps = 0;           // how many skipped steps (counting repeats) this cause explains
+    CauseSubject subject = CauseSubject::computation;
+    std::string typed;              // the box's text as typed, for a box
+    int row = 0;                    // section_row: the row, numbered from 1
+    std::vector<int> march_risers;  // computation: the risers where the march failed
+    std::vector<Message> reasons;   // why, in order
+    std::vector<Message> kept;      // the values an earlier Solve left, in order
+    long report_lines = 0;          // how many report lines were left out
+    int lines_risers_to = 0;        // N when those lines include those of risers 102..N, else 0
+    int lines_sections_to = 0;      // the same for sections 31..S
+    std::vector<int> rows;          // section rows concerned, numbered from 1
+    std::vector<int> risers;        // risers concerned, numbered from 1
+    long steps = 0;                 // how many skipped steps (counting repeats) this cause explains
 };
 
 // The figures of a judged check, by name; each check fills those of its own.
@@ -726,10 +802,12 @@ std::vector<SkippedCause> explainSkipped(const DiffuserInput& input, const Solve
 inline constexpr double kCrossCheckHeadLimit = 5.0;
 
 // One balanced march. When it could not be balanced, `balanced` is false, `reason` says why
-// (English) and the figures are those of the last march tried, or zero.
+// and the figures are those of the last march tried, or zero.
 struct MarchSummary {
     bool balanced = false;
-    std::string reason;
+    Message reason;
+    // The first cause of the skipped steps, when the reason is that steps were skipped.
+    std::optional<SkippedCause> skipped_cause;
     // Set when the march could not be balanced because it could not compute the discharge of
     // some risers at the last qc tried.
     std::optional<DischargeFailure> discharge_failure;
@@ -753,7 +831,7 @@ struct CrossCheck {
     // warning: the classical head exceeds the program's by more than kCrossCheckHeadLimit %;
     // not_judged: either march could not be balanced.
     Verdict verdict = Verdict::not_judged;
-    std::string summary;  // English, with the figures
+    int landward_riser = 0;  // N, when both marches were balanced
 };
 
 CrossCheck crossCheck(const DiffuserInput& input, const NumberLocale& locale);

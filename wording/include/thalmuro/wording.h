@@ -26,6 +26,20 @@ enum class Language {
 // give the English line beneath it for whoever mends the file.
 std::string wordMessage(const Message& message, Language language);
 
+// A cause of skipped steps on one line: "Manning number (Text6): is empty; earlier values kept:
+// the friction factor of sections 1 to 5".
+std::string wordSkippedCause(const SkippedCause& cause, Language language);
+
+// ---- The cross-check ------------------------------------------------------------------------
+
+// Why a march could not be balanced, with the first cause of its skipped steps when that is
+// why: "at qc = 0.001 m^3/s steps were skipped: Manning number (Text6): is empty".
+std::string wordMarchReason(const MarchSummary& march, Language language);
+
+// The cross-check's verdict in a sentence with its figures, or why it cannot be judged. The
+// English sentence writes its figures with a decimal point, the Greek with a comma.
+std::string wordCrossCheckSummary(const CrossCheck& check, Language language);
+
 // ---- The design checks ---------------------------------------------------------------------
 
 // The check's title: "Smallest densimetric Froude number", "Ελάχιστος πυκνομετρικός αριθμός
