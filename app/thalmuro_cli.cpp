@@ -578,8 +578,8 @@ int failure(const std::string& reason) {
 int printConditions(const thalmuro::DiffuserInput& input, const std::string& spec,
                     const thalmuro::NumberLocale& locale, long maxPasses) {
     auto parsed = thalmuro::parseConditionSpec(spec, input, locale);
-    if (const auto* error = std::get_if<std::string>(&parsed)) {
-        return usageError("--conditions: " + *error);
+    if (const auto* error = std::get_if<thalmuro::Message>(&parsed)) {
+        return usageError("--conditions: " + thalmuro::wordMessage(*error, kEnglish));
     }
     const auto conditions = std::get<std::vector<thalmuro::OperatingCondition>>(std::move(parsed));
     std::vector<thalmuro::ConditionResult> results;

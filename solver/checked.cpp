@@ -2,6 +2,17 @@
 
 namespace thalmuro {
 
+std::string namedRange(std::string_view one, std::string_view many, long first, long last) {
+    std::string out(first == last ? one : many);
+    out += ' ' + formatCount(first);
+    if (last == first + 1) {
+        out += ", " + formatCount(last);
+    } else if (last != first) {
+        out += " to " + formatCount(last);
+    }
+    return out;
+}
+
 void Diagnostics::record(const StepName& step, Fault cause, long times) {
     std::string key = step.text;
     key += '\0';

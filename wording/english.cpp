@@ -106,6 +106,11 @@ std::string arithmeticFault(Fault fault) {
     return {};
 }
 
+// "Q item "0.1..x": what": an item of a list of conditions and what is wrong with it.
+std::string conditionItem(const Message& m, const std::string& what) {
+    return m.key + " item " + phrases::quoted(m.text, "\"", "\"") + ": " + what;
+}
+
 // "number of risers (Text1) "0"": a box, with its text unless blank.
 std::string box(std::string_view name, std::string_view control, const std::string& typed) {
     std::string out = std::string(name) + " (" + std::string(control) + ")";
@@ -469,6 +474,49 @@ std::string message(const Message& m) {
                                         : "the discharge of some risers could not be computed");
         case MessageKind::steps_skipped_at_qc:
             return "at qc = " + formatGeneral(m.qc, kPlain) + " m^3/s steps were skipped";
+        case MessageKind::conditions_empty:
+            return "the list of conditions is empty";
+        case MessageKind::conditions_too_many:
+            return "the list holds more than " + formatCount(kMaxConditions) + " conditions";
+        case MessageKind::condition_q_not_positive:
+            return "condition " + formatCount(m.row) + ": Q is not a positive number";
+        case MessageKind::condition_drho_not_positive:
+            return "condition " + formatCount(m.row) + ": drho is not a positive number";
+        case MessageKind::condition_part_empty:
+            return "part " + formatCount(m.count) + " is empty";
+        case MessageKind::condition_part_unknown:
+            return "unknown part " + phrases::quoted(m.text, "\"", "\"") +
+                   " (the parts are Q=... and drho=...)";
+        case MessageKind::condition_part_repeated:
+            return m.key + "= is given twice";
+        case MessageKind::condition_item_empty:
+            return m.key + ": item " + formatCount(m.count) + " is empty";
+        case MessageKind::condition_own_unreadable:
+            return "no " + m.key + "= part is given and the problem's " + m.key + " cannot be read";
+        case MessageKind::condition_defaults_not_positive:
+            return "no " + m.key + "= part is given, and its default multiples of the problem's " +
+                   m.key + " " + formatGeneral(m.value, phrases::kListNumbers) +
+                   " are not all positive numbers";
+        case MessageKind::condition_item_unreadable:
+            return conditionItem(
+                m, "not a number, a multiple such as 0.5x or a range such as 0.1..0.5/5");
+        case MessageKind::condition_count_not_whole:
+            return conditionItem(m, "the count after \"/\" must be a whole number");
+        case MessageKind::condition_count_below_two:
+            return conditionItem(m, "a range needs a count of at least 2");
+        case MessageKind::condition_values_too_many:
+            return conditionItem(
+                m, "more than " + formatCount(kMaxConditions) + " values of " + m.key);
+        case MessageKind::condition_multiple_unreadable:
+            return conditionItem(m,
+                                 "a multiple of the problem's " + m.key + ", which cannot be read");
+        case MessageKind::condition_value_not_positive:
+            return conditionItem(m, m.key + " must be positive, not " +
+                                        formatGeneral(m.value, phrases::kListNumbers));
+        case MessageKind::conditions_product_too_many:
+            return "the " + formatCount(m.numbers.at(0)) + " values of Q and " +
+                   formatCount(m.numbers.at(1)) + " of drho give " + formatCount(m.count) +
+                   " conditions, more than " + formatCount(kMaxConditions);
         case MessageKind::discharges_overflow:
             return "the risers' discharges overflow at qc = " + formatGeneral(m.qc, kPlain) +
                    " m^3/s";

@@ -95,6 +95,11 @@ std::string arithmeticFault(Fault fault) {
     return {};
 }
 
+// "Q στοιχείο «0.1..x»: what": an item of a list of conditions and what is wrong with it.
+std::string conditionItem(const Message& m, const std::string& what) {
+    return m.key + " στοιχείο " + phrases::quoted(m.text, "«", "»") + ": " + what;
+}
+
 // "Πλήθος Ανυψωτήρων (Text1) «0»": a box, with its text unless blank.
 std::string box(std::string_view name, std::string_view control, const std::string& typed) {
     std::string out = std::string(name) + " (" + std::string(control) + ")";
@@ -350,6 +355,51 @@ std::string message(const Message& m) {
                                         : "Δεν υπολογίστηκε η παροχή κάποιων ανυψωτήρων");
         case MessageKind::steps_skipped_at_qc:
             return "με qc = " + general(m.qc, kGreekNumbers) + " m^3/s παραλείφθηκαν βήματα";
+        case MessageKind::conditions_empty:
+            return "Ο κατάλογος των συνθηκών είναι κενός";
+        case MessageKind::conditions_too_many:
+            return "Ο κατάλογος έχει περισσότερες από " + formatCount(kMaxConditions) + " συνθήκες";
+        case MessageKind::condition_q_not_positive:
+            return "Γραμμή " + formatCount(m.row) +
+                   ": η ολική παροχή Q πρέπει να είναι θετικός αριθμός";
+        case MessageKind::condition_drho_not_positive:
+            return "Γραμμή " + formatCount(m.row) + ": το Δρ/ρ πρέπει να είναι θετικός αριθμός";
+        case MessageKind::condition_part_empty:
+            return "το μέρος " + formatCount(m.count) + " είναι κενό";
+        case MessageKind::condition_part_unknown:
+            return "άγνωστο μέρος " + phrases::quoted(m.text, "«", "»") +
+                   " (τα μέρη είναι Q=... και drho=...)";
+        case MessageKind::condition_part_repeated:
+            return "το " + m.key + "= δίνεται δύο φορές";
+        case MessageKind::condition_item_empty:
+            return m.key + ": το στοιχείο " + formatCount(m.count) + " είναι κενό";
+        case MessageKind::condition_own_unreadable:
+            return "δεν δίνεται μέρος " + m.key + "= και η τιμή " + m.key +
+                   " του προβλήματος δεν διαβάζεται";
+        case MessageKind::condition_defaults_not_positive:
+            return "δεν δίνεται μέρος " + m.key + "= και τα προεπιλεγμένα πολλαπλάσια της τιμής " +
+                   m.key + " του προβλήματος " + formatGeneral(m.value, phrases::kListNumbers) +
+                   " δεν είναι όλα θετικοί αριθμοί";
+        case MessageKind::condition_item_unreadable:
+            return conditionItem(
+                m, "δεν είναι αριθμός, πολλαπλάσιο όπως 0.5x ή διάστημα όπως 0.1..0.5/5");
+        case MessageKind::condition_count_not_whole:
+            return conditionItem(m, "το πλήθος μετά το «/» πρέπει να είναι ακέραιος αριθμός");
+        case MessageKind::condition_count_below_two:
+            return conditionItem(m, "ένα διάστημα χρειάζεται πλήθος τουλάχιστον 2");
+        case MessageKind::condition_values_too_many:
+            return conditionItem(
+                m, "περισσότερες από " + formatCount(kMaxConditions) + " τιμές για " + m.key);
+        case MessageKind::condition_multiple_unreadable:
+            return conditionItem(
+                m, "πολλαπλάσιο της τιμής " + m.key + " του προβλήματος, που δεν διαβάζεται");
+        case MessageKind::condition_value_not_positive:
+            return conditionItem(m, "το " + m.key + " πρέπει να είναι θετικό, όχι " +
+                                        formatGeneral(m.value, phrases::kListNumbers));
+        case MessageKind::conditions_product_too_many:
+            return "οι " + formatCount(m.numbers.at(0)) + " τιμές της Q και οι " +
+                   formatCount(m.numbers.at(1)) + " του drho δίνουν " + formatCount(m.count) +
+                   " συνθήκες, περισσότερες από " + formatCount(kMaxConditions);
         case MessageKind::discharges_overflow:
             return "οι παροχές των ανυψωτήρων υπερχειλίζουν με qc = " +
                    general(m.qc, kGreekNumbers) + " m^3/s";

@@ -10,6 +10,10 @@
 
 namespace thalmuro::phrases {
 
+// The numbers of a list of conditions are written with "." and no grouping, whatever the
+// problem's format.
+inline const NumberLocale kListNumbers{".", ""};
+
 // `value` written with a pattern of the number rules ("0.000") in `locale`'s format.
 std::string figure(double value, std::string_view pattern, const NumberLocale& locale);
 

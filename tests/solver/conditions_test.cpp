@@ -133,30 +133,36 @@ TEST(DefaultConditions, AreMultiplesOfTheProblemsDischarge) {
 }
 
 TEST(CheckConditions, FindsTheFirstFault) {
-    using Kind = ConditionFault::Kind;
     const double inf = std::numeric_limits<double>::infinity();
+    struct Fault {
+        MessageKind kind;
+        int row;  // the condition, from 1; 0: the list as a whole
+    };
     const struct {
         const char* name;
         Conditions conditions;
-        std::optional<ConditionFault> fault;
+        std::optional<Fault> fault;
     } cases[] = {
         {"good", {{0.1, 0.03}, {0.2, 0.02}}, std::nullopt},
         {"as many as allowed", Conditions(kMaxConditions, {0.1, 0.03}), std::nullopt},
-        {"empty", {}, ConditionFault{Kind::empty, 0}},
-        {"too many", Conditions(kMaxConditions + 1, {0.1, 0.03}), ConditionFault{Kind::too_many}},
-        {"zero Q", {{0.1, 0.03}, {0.0, 0.03}}, ConditionFault{Kind::q_not_positive, 2}},
-        {"NaN Q", {{0.1, 0.03}, {kNaN, 0.03}}, ConditionFault{Kind::q_not_positive, 2}},
-        {"infinite Q", {{inf, 0.03}}, ConditionFault{Kind::q_not_positive, 1}},
-        {"negative drho", {{0.1, 0.03}, {0.1, -0.01}}, ConditionFault{Kind::drho_not_positive, 2}},
-        {"Q before drho", {{-1.0, -1.0}}, ConditionFault{Kind::q_not_positive, 1}},
+        {"empty", {}, Fault{MessageKind::conditions_empty, 0}},
+        {"too many", Conditions(kMaxConditions + 1, {0.1, 0.03}),
+         Fault{MessageKind::conditions_too_many, 0}},
+        {"zero Q", {{0.1, 0.03}, {0.0, 0.03}}, Fault{MessageKind::condition_q_not_positive, 2}},
+        {"NaN Q", {{0.1, 0.03}, {kNaN, 0.03}}, Fault{MessageKind::condition_q_not_positive, 2}},
+        {"infinite Q", {{inf, 0.03}}, Fault{MessageKind::condition_q_not_positive, 1}},
+        {"negative drho",
+         {{0.1, 0.03}, {0.1, -0.01}},
+         Fault{MessageKind::condition_drho_not_positive, 2}},
+        {"Q before drho", {{-1.0, -1.0}}, Fault{MessageKind::condition_q_not_positive, 1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<ConditionFault> fault = checkConditions(c.conditions);
+        const std::optional<Message> fault = checkConditions(c.conditions);
         ASSERT_EQ(fault.has_value(), c.fault.has_value());
         if (!fault) continue;
         EXPECT_EQ(fault->kind, c.fault->kind);
-        EXPECT_EQ(fault->entry, c.fault->entry);
+        EXPECT_EQ(fault->row, c.fault->row);
     }
 }
 
@@ -190,8 +196,8 @@ TEST(ParseConditionSpec, ReadsGoodLists) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.spec);
         const auto parsed = parseConditionSpec(c.spec, worked(), kGreek);
-        if (const auto* error = std::get_if<std::string>(&parsed)) {
-            ADD_FAILURE() << *error;
+        if (const auto* error = std::get_if<Message>(&parsed)) {
+            ADD_FAILURE() << wordMessage(*error, Language::english);
             continue;
         }
         expectConditions(std::get<Conditions>(parsed), c.expected);
@@ -246,10 +252,11 @@ TEST(ParseConditionSpec, NamesWhatIsWrong) {
         SCOPED_TRACE(c.spec);
         const auto parsed =
             parseConditionSpec(c.spec, withTexts(worked(), c.problemQ, "0,0307"), kGreek);
-        const auto* error = std::get_if<std::string>(&parsed);
+        const auto* error = std::get_if<Message>(&parsed);
         ASSERT_NE(error, nullptr);
-        EXPECT_NE(error->find(c.says), std::string::npos) << *error;
-        EXPECT_EQ(error->find('\n'), std::string::npos) << *error;
+        const std::string said = wordMessage(*error, Language::english);
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        EXPECT_EQ(said.find('\n'), std::string::npos) << said;
     }
 }
 

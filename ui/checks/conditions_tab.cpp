@@ -312,23 +312,12 @@ std::optional<std::vector<OperatingCondition>> ConditionsTab::readConditions() {
             (column == 0 ? condition.q : condition.drho) = *value;
         }
     }
-    if (const std::optional<ConditionFault> fault = checkConditions(conditions)) {
-        const int row = static_cast<int>(fault->entry) - 1;
-        switch (fault->kind) {
-            case ConditionFault::Kind::q_not_positive:
-                return refuse(
-                    QStringLiteral("Γραμμή %1: η ολική παροχή Q πρέπει να είναι θετικός αριθμός.")
-                        .arg(row + 1),
-                    row, 0);
-            case ConditionFault::Kind::drho_not_positive:
-                return refuse(QStringLiteral("Γραμμή %1: το Δρ/ρ πρέπει να είναι θετικός αριθμός.")
-                                  .arg(row + 1),
-                              row, 1);
-            case ConditionFault::Kind::empty:
-            case ConditionFault::Kind::too_many:
-                break;
-        }
-        return refuse(QStringLiteral("Ο κατάλογος των συνθηκών δεν μπορεί να επιλυθεί."), -1, 0);
+    if (const std::optional<Message> fault = checkConditions(conditions)) {
+        // A condition whose Q or Δρ/ρ is not positive is shown in its cell.
+        const int column = fault->kind == MessageKind::condition_drho_not_positive ? 1 : 0;
+        return refuse(
+            QString::fromStdString(wordMessage(*fault, Language::greek)) + QLatin1Char('.'),
+            fault->row - 1, column);
     }
     return conditions;
 }

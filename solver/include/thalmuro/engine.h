@@ -589,11 +589,30 @@ enum class MessageKind : std::uint8_t {
     discharge_not_computed_at_qc,  // at `qc`, `discharge_failure`
     steps_skipped_at_qc,           // at `qc`, steps were skipped (skipped_cause says why)
     discharges_overflow,           // the risers' discharges overflow at `qc`
+    // What is wrong with a list of operating conditions: `key` names its quantity ("Q", "drho"),
+    // `text` an item as typed.
+    conditions_empty,                 // the list holds no condition
+    conditions_too_many,              // it holds more than kMaxConditions
+    condition_q_not_positive,         // condition `row`'s Q is zero, negative or not finite
+    condition_drho_not_positive,      // the same for its Δρ/ρ
+    condition_part_empty,             // part `count` of the list is empty
+    condition_part_unknown,           // `text` is neither Q=... nor drho=...
+    condition_part_repeated,          // `key`= is given twice
+    condition_item_empty,             // item `count` of `key` is empty
+    condition_own_unreadable,         // no `key`= part and the problem's own cannot be read
+    condition_defaults_not_positive,  // no `key`= part and multiples of `value` are not all > 0
+    condition_item_unreadable,        // `text` is not a number, a multiple or a range
+    condition_count_not_whole,        // the count after "/" in `text` is not a whole number
+    condition_count_below_two,        // the range `text` has a count below 2
+    condition_values_too_many,        // `text` brings more than kMaxConditions values of `key`
+    condition_multiple_unreadable,    // `text` is a multiple of the problem's unreadable `key`
+    condition_value_not_positive,     // `text` gives `value`, which is not positive
+    conditions_product_too_many,      // `numbers` {Q's values, drho's} give `count` conditions
 };
 
 // How many kinds there are: the last kind above plus one.
 inline constexpr std::size_t kMessageKindCount =
-    static_cast<std::size_t>(MessageKind::discharges_overflow) + 1;
+    static_cast<std::size_t>(MessageKind::conditions_product_too_many) + 1;
 
 // What a JSON value is, for the messages of problem files.
 enum class JsonValue : std::uint8_t { null, boolean, number, string, object, array, binary };
@@ -619,6 +638,7 @@ struct Message {
     Fault fault = Fault::none;
     double qc = 0.0;         // a discharge of riser 1, m^3/s
     double discharge = 0.0;  // the risers' discharges added up, m^3/s
+    double value = 0.0;      // a value typed or computed
 };
 
 // ---- The checks
@@ -858,21 +878,10 @@ inline constexpr std::size_t kMaxConditions = 10000;
 std::optional<std::vector<OperatingCondition>> defaultConditions(const DiffuserInput& problem,
                                                                  const NumberLocale& locale);
 
-// What is wrong with a list of conditions, for the host to phrase: `entry` numbers the
-// conditions from 1 (0: the list as a whole).
-struct ConditionFault {
-    enum class Kind {
-        empty,           // no condition
-        too_many,        // more than kMaxConditions
-        q_not_positive,  // Q is zero, negative or not finite
-        drho_not_positive,
-    };
-    Kind kind;
-    std::size_t entry = 0;
-};
-
-// The first fault of `conditions`, or nothing when they can be solved.
-std::optional<ConditionFault> checkConditions(const std::vector<OperatingCondition>& conditions);
+// The first fault of `conditions` (conditions_empty, conditions_too_many or a condition whose
+// Q or Δρ/ρ is not positive, `row` numbering the conditions from 1), or nothing when they can
+// be solved.
+std::optional<Message> checkConditions(const std::vector<OperatingCondition>& conditions);
 
 // A list of conditions as the runner takes it, numbers always with "." as decimal point
 // whatever the locale:
@@ -891,9 +900,9 @@ std::optional<ConditionFault> checkConditions(const std::vector<OperatingConditi
 // (Q: 0.25x,0.5x,0.75x,1x,1.25x; drho: 1x). "Q=0.1..0.5/5;drho=0.02,0.03" gives ten
 // conditions. A value that is computed (a multiple other than 1x, a point inside a range) is
 // rounded to 15 significant digits, as its box is written. Every value must be positive, and
-// the list at most kMaxConditions long. On failure a one-line English message naming the
-// offending part or item.
-std::variant<std::vector<OperatingCondition>, std::string> parseConditionSpec(
+// the list at most kMaxConditions long. On failure the message names the offending part or
+// item.
+std::variant<std::vector<OperatingCondition>, Message> parseConditionSpec(
     std::string_view spec, const DiffuserInput& problem, const NumberLocale& locale);
 
 // The outcome of one condition.
