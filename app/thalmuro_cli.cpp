@@ -507,40 +507,6 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
            '\n';
 }
 
-// The box or cell of a finding: "total discharge Q (Text5)", "row 3, pipe diameter D".
-std::string findingPlace(const thalmuro::NumberFinding& finding) {
-    const std::string label(thalmuro::plausibleRange(finding.quantity).label);
-    return finding.row == 0 ? label : "row " + std::to_string(finding.row) + ", " + label;
-}
-
-// A number with the unit of its quantity, in the problem's number format.
-std::string withUnit(double value, const thalmuro::PlausibleRange& range,
-                     const thalmuro::NumberLocale& locale) {
-    const std::string text = thalmuro::formatGeneral(value, locale);
-    return range.unit == "-" ? text : text + " " + std::string(range.unit);
-}
-
-// One line for a number that may not read as meant: where, what it reads, and what the other
-// separator would give or the range it falls outside.
-std::string numberWarning(const thalmuro::NumberFinding& finding,
-                          const thalmuro::NumberLocale& locale) {
-    const thalmuro::PlausibleRange& range = thalmuro::plausibleRange(finding.quantity);
-    std::string line = findingPlace(finding) + ": \"" + finding.text + "\" reads " +
-                       withUnit(finding.value, range, locale);
-    if (finding.kind == thalmuro::NumberFindingKind::grouping_slip) {
-        line += ", \"" + locale.grouping + "\" taken as a thousands grouping where none stands";
-    }
-    if (finding.value < range.lower || finding.value > range.upper) {
-        line += ", outside the plausible range " + thalmuro::formatGeneral(range.lower, locale) +
-                " to " + withUnit(range.upper, range, locale);
-    }
-    if (finding.alternative) {
-        line += "; with \"" + locale.grouping + "\" as the decimal separator it would be " +
-                withUnit(*finding.alternative, range, locale);
-    }
-    return line;
-}
-
 nlohmann::ordered_json numberFindingsJson(const std::vector<thalmuro::NumberFinding>& findings,
                                           const thalmuro::NumberLocale& locale) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -559,7 +525,7 @@ nlohmann::ordered_json numberFindingsJson(const std::vector<thalmuro::NumberFind
              {"lower", range.lower},
              {"upper", range.upper},
              {"unit", range.unit},
-             {"message", numberWarning(finding, locale)}});
+             {"message", thalmuro::wordNumberFinding(finding, kEnglish, locale)}});
     }
     return list;
 }
@@ -644,7 +610,8 @@ int run(const std::vector<std::string>& args) {
     const std::vector<thalmuro::NumberFinding> findings =
         thalmuro::findNumberSlips(input, *numberLocale);
     for (const thalmuro::NumberFinding& finding : findings) {
-        std::cerr << "thalmuro-cli: warning: " << numberWarning(finding, *numberLocale) << '\n';
+        std::cerr << "thalmuro-cli: warning: "
+                  << thalmuro::wordNumberFinding(finding, kEnglish, *numberLocale) << '\n';
     }
     if (arguments.conditions) {
         return printConditions(input, *arguments.conditions, *numberLocale, arguments.max_passes);

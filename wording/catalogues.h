@@ -21,6 +21,10 @@ std::string dischargeChange(const DischargeFailure& failure);
 std::string cause(const SkippedCause& cause);
 std::string marchReason(const MarchSummary& march);
 std::string crossCheckSummary(const CrossCheck& check);
+std::string quantityName(InputQuantity quantity);
+std::string plausibleReason(InputQuantity quantity);
+std::string rangeText(InputQuantity quantity, const NumberLocale& locale);
+std::string numberFinding(const NumberFinding& finding, const NumberLocale& locale);
 }  // namespace english
 
 namespace greek {
@@ -36,6 +40,10 @@ std::string dischargeChange(const DischargeFailure& failure);
 std::string cause(const SkippedCause& cause);
 std::string marchReason(const MarchSummary& march);
 std::string crossCheckSummary(const CrossCheck& check);
+std::string quantityName(InputQuantity quantity);
+std::string plausibleReason(InputQuantity quantity);
+std::string rangeText(InputQuantity quantity, const NumberLocale& locale);
+std::string numberFinding(const NumberFinding& finding, const NumberLocale& locale);
 }  // namespace greek
 
 }  // namespace thalmuro

@@ -551,6 +551,102 @@ std::string crossCheckSummary(const CrossCheck& check) {
            plain(kCrossCheckHeadLimit, "0") + " % limit.";
 }
 
+std::string quantityName(InputQuantity quantity) {
+    switch (quantity) {
+        case InputQuantity::risers:
+            return "number of risers N (Text1)";
+        case InputQuantity::sections:
+            return "number of sections (Text2)";
+        case InputQuantity::drho:
+            return "relative density difference drho (Text4)";
+        case InputQuantity::total_discharge:
+            return "total discharge Q (Text5)";
+        case InputQuantity::manning:
+            return "Manning number n (Text6)";
+        case InputQuantity::first_riser:
+            return "first riser";
+        case InputQuantity::last_riser:
+            return "last riser";
+        case InputQuantity::pipe_diameter:
+            return "pipe diameter D";
+        case InputQuantity::spacing:
+            return "riser spacing";
+        case InputQuantity::elevation_step:
+            return "elevation step";
+        case InputQuantity::riser_diameter:
+            return "riser diameter d";
+    }
+    return {};
+}
+
+std::string plausibleReason(InputQuantity quantity) {
+    switch (quantity) {
+        case InputQuantity::risers:
+            return "at least one riser; the program holds at most 101 risers";
+        case InputQuantity::sections:
+            return "at least one section; the section table has 30 rows";
+        case InputQuantity::drho:
+            return "treated sewage in seawater gives about 0.025 to 0.03; brackish water or a warm "
+                   "effluent "
+                   "less, never above a few hundredths";
+        case InputQuantity::total_discharge:
+            return "from a small settlement (1 l/s) to the largest city outfalls; the help pages "
+                   "give 30 m³/s "
+                   "as a value of the wrong order";
+        case InputQuantity::manning:
+            return "smooth plastic pipe about 0.009, concrete 0.012 to 0.015, an old fouled pipe "
+                   "up to 0.025; "
+                   "the help pages give 15 as a value of the wrong order";
+        case InputQuantity::first_riser:
+            return "risers are numbered from 1; the program holds at most 101 risers";
+        case InputQuantity::last_riser:
+            return "risers are numbered from 1; the program holds at most 101 risers";
+        case InputQuantity::pipe_diameter:
+            return "diffuser pipes run from 0.1 m for a small settlement to about 4 m for the "
+                   "largest outfalls";
+        case InputQuantity::spacing:
+            return "risers stand from about a metre apart to a few tens of metres, so that their "
+                   "plumes merge "
+                   "late";
+        case InputQuantity::elevation_step:
+            return "the rise of the pipe from one riser to the next: over at most 50 m of spacing "
+                   "a sea bed "
+                   "seldom climbs more than a few metres";
+        case InputQuantity::riser_diameter:
+            return "ports and risers run from a few centimetres to about a metre";
+    }
+    return {};
+}
+
+// A value with its quantity's unit, when it has one.
+std::string withUnit(double value, const PlausibleRange& range, const NumberLocale& locale) {
+    const std::string text = formatGeneral(value, locale);
+    return range.unit == "-" ? text : text + " " + std::string(range.unit);
+}
+
+std::string rangeText(InputQuantity quantity, const NumberLocale& locale) {
+    const PlausibleRange& range = plausibleRange(quantity);
+    return formatGeneral(range.lower, locale) + " to " + withUnit(range.upper, range, locale);
+}
+
+std::string numberFinding(const NumberFinding& finding, const NumberLocale& locale) {
+    const PlausibleRange& range = plausibleRange(finding.quantity);
+    const std::string name = quantityName(finding.quantity);
+    std::string line = finding.row == 0 ? name : "row " + formatCount(finding.row) + ", " + name;
+    line += ": \"" + finding.text + "\" reads " + withUnit(finding.value, range, locale);
+    if (finding.kind == NumberFindingKind::grouping_slip) {
+        line += ", \"" + locale.grouping + "\" taken as a thousands grouping where none stands";
+    }
+    if (finding.value < range.lower || finding.value > range.upper) {
+        line += ", outside the plausible range " + rangeText(finding.quantity, locale);
+    }
+    if (finding.alternative) {
+        line += "; with \"" + locale.grouping + "\" as the decimal separator it would be " +
+                withUnit(*finding.alternative, range, locale);
+    }
+    return line;
+}
+
 std::string cause(const SkippedCause& c) {
     std::string line = subject(c) + ": ";
     for (std::size_t i = 0; i < c.reasons.size(); ++i) {

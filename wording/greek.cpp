@@ -436,6 +436,107 @@ std::string crossCheckSummary(const CrossCheck& check) {
            figure(kCrossCheckHeadLimit, "0", kGreekNumbers) + " %.";
 }
 
+std::string quantityName(InputQuantity quantity) {
+    switch (quantity) {
+        case InputQuantity::risers:
+            return "Πλήθος Ανυψωτήρων";
+        case InputQuantity::sections:
+            return "Τμήματα Διαχυτήρα";
+        case InputQuantity::drho:
+            return "Δρ/ρ";
+        case InputQuantity::total_discharge:
+            return "Ολική Παροχή";
+        case InputQuantity::manning:
+            return "Αριθμός Manning";
+        case InputQuantity::first_riser:
+            return "πρώτος ανυψωτήρας";
+        case InputQuantity::last_riser:
+            return "τελευταίος ανυψωτήρας";
+        case InputQuantity::pipe_diameter:
+            return "διάμετρος αγωγού";
+        case InputQuantity::spacing:
+            return "απόσταση ανυψωτήρων";
+        case InputQuantity::elevation_step:
+            return "υψομετρική διαφορά";
+        case InputQuantity::riser_diameter:
+            return "διάμετρος ανυψωτήρα";
+    }
+    return {};
+}
+
+std::string plausibleReason(InputQuantity quantity) {
+    switch (quantity) {
+        case InputQuantity::risers:
+            return "τουλάχιστον ένας ανυψωτήρας· το πρόγραμμα δέχεται έως 101 ανυψωτήρες";
+        case InputQuantity::sections:
+            return "τουλάχιστον ένα τμήμα· ο πίνακας τμημάτων έχει 30 γραμμές";
+        case InputQuantity::drho:
+            return "λύματα σε θαλασσινό νερό δίνουν περίπου 0,025 έως 0,03· υφάλμυρο νερό ή θερμή "
+                   "εκροή "
+                   "λιγότερο, ποτέ πάνω από μερικά εκατοστά";
+        case InputQuantity::total_discharge:
+            return "από μικρό οικισμό (1 l/s) έως τους μεγαλύτερους αγωγούς πόλεων· οι οδηγίες "
+                   "δίνουν τα "
+                   "30 m³/s ως τιμή λάθους τάξης μεγέθους";
+        case InputQuantity::manning:
+            return "λείος πλαστικός αγωγός περίπου 0,009, σκυρόδεμα 0,012 έως 0,015, παλαιός "
+                   "αγωγός με "
+                   "επικαθίσεις έως 0,025· οι οδηγίες δίνουν το 15 ως τιμή λάθους τάξης μεγέθους";
+        case InputQuantity::first_riser:
+            return "οι ανυψωτήρες αριθμούνται από το 1· το πρόγραμμα δέχεται έως 101 ανυψωτήρες";
+        case InputQuantity::last_riser:
+            return "οι ανυψωτήρες αριθμούνται από το 1· το πρόγραμμα δέχεται έως 101 ανυψωτήρες";
+        case InputQuantity::pipe_diameter:
+            return "οι αγωγοί διαχυτήρων έχουν διάμετρο από 0,1 m σε μικρό οικισμό έως περίπου 4 m "
+                   "στους "
+                   "μεγαλύτερους";
+        case InputQuantity::spacing:
+            return "οι ανυψωτήρες απέχουν από περίπου ένα μέτρο έως μερικές δεκάδες μέτρα, ώστε οι "
+                   "πλούμιες "
+                   "να ενώνονται αργά";
+        case InputQuantity::elevation_step:
+            return "η ανύψωση του αγωγού από ανυψωτήρα σε ανυψωτήρα: σε απόσταση έως 50 m ο "
+                   "πυθμένας σπάνια "
+                   "ανεβαίνει πάνω από μερικά μέτρα";
+        case InputQuantity::riser_diameter:
+            return "τα στόμια και οι ανυψωτήρες έχουν διάμετρο από λίγα εκατοστά έως περίπου ένα "
+                   "μέτρο";
+    }
+    return {};
+}
+
+// A value with its quantity's unit, when it has one, "m^3/s" written as "m³/s" and a no-break
+// space keeping the unit on the line of its number.
+std::string withUnit(double value, const PlausibleRange& range, const NumberLocale& locale) {
+    const std::string text = formatGeneral(value, locale);
+    if (range.unit == "-") return text;
+    std::string unit(range.unit);
+    if (const std::size_t cube = unit.find("^3"); cube != std::string::npos) {
+        unit.replace(cube, 2, "³");
+    }
+    return text + "\u00a0" + unit;
+}
+
+std::string rangeText(InputQuantity quantity, const NumberLocale& locale) {
+    const PlausibleRange& range = plausibleRange(quantity);
+    return formatGeneral(range.lower, locale) + " έως " + withUnit(range.upper, range, locale);
+}
+
+std::string numberFinding(const NumberFinding& finding, const NumberLocale& locale) {
+    const PlausibleRange& range = plausibleRange(finding.quantity);
+    const std::string name = quantityName(finding.quantity);
+    std::string line = finding.row == 0 ? name : "Γραμμή " + formatCount(finding.row) + ", " + name;
+    line += ": «" + finding.text + "» διαβάζεται " + withUnit(finding.value, range, locale);
+    if (finding.value < range.lower || finding.value > range.upper) {
+        line += ", έξω από το εύλογο εύρος " + rangeText(finding.quantity, locale);
+    }
+    if (finding.alternative) {
+        line += "· με το «" + locale.grouping + "» ως υποδιαστολή θα ήταν " +
+                withUnit(*finding.alternative, range, locale);
+    }
+    return line;
+}
+
 std::string cause(const SkippedCause& c) {
     std::string line = subject(c) + ": ";
     for (std::size_t i = 0; i < c.reasons.size(); ++i) {

@@ -12,6 +12,28 @@ std::string wordSkippedCause(const SkippedCause& cause, Language language) {
     return language == Language::greek ? greek::cause(cause) : english::cause(cause);
 }
 
+std::string quantityName(InputQuantity quantity, Language language) {
+    return language == Language::greek ? greek::quantityName(quantity)
+                                       : english::quantityName(quantity);
+}
+
+std::string plausibleReason(InputQuantity quantity, Language language) {
+    return language == Language::greek ? greek::plausibleReason(quantity)
+                                       : english::plausibleReason(quantity);
+}
+
+std::string plausibleRangeText(InputQuantity quantity, Language language,
+                               const NumberLocale& locale) {
+    return language == Language::greek ? greek::rangeText(quantity, locale)
+                                       : english::rangeText(quantity, locale);
+}
+
+std::string wordNumberFinding(const NumberFinding& finding, Language language,
+                              const NumberLocale& locale) {
+    return language == Language::greek ? greek::numberFinding(finding, locale)
+                                       : english::numberFinding(finding, locale);
+}
+
 std::string wordMarchReason(const MarchSummary& march, Language language) {
     return language == Language::greek ? greek::marchReason(march) : english::marchReason(march);
 }

@@ -54,6 +54,20 @@ TEST(Catalogues, WordEveryMessageKindInBothLanguages) {
     }
 }
 
+TEST(Catalogues, NameEveryQuantityAndItsRangeInBothLanguages) {
+    for (const PlausibleRange& range : plausibleRanges()) {
+        SCOPED_TRACE(range.name);
+        EXPECT_NE(quantityName(range.quantity, Language::english),
+                  quantityName(range.quantity, Language::greek));
+        EXPECT_NE(plausibleReason(range.quantity, Language::english),
+                  plausibleReason(range.quantity, Language::greek));
+        for (const Language language : kLanguages) {
+            EXPECT_FALSE(quantityName(range.quantity, language).empty());
+            EXPECT_FALSE(plausibleReason(range.quantity, language).empty());
+        }
+    }
+}
+
 TEST(Catalogues, WordEveryCheckInBothLanguages) {
     for (const ThresholdInfo& info : checkThresholds()) {
         SCOPED_TRACE(info.name);

@@ -282,19 +282,16 @@ inline constexpr InputQuantity columnQuantity(std::size_t column) {
                                       column);
 }
 
-// The values a quantity plausibly takes in the design of a sea-outfall diffuser, with its unit
-// and why the bounds stand where they do. A value outside [lower, upper] is not refused: it is
-// told, since it is far more often a slip of typing than a design.
+// The values a quantity plausibly takes in the design of a sea-outfall diffuser, with its unit.
+// A value outside [lower, upper] is not refused: it is told, since it is far more often a slip
+// of typing than a design. The hosts' catalogues name the quantity and say why the bounds stand
+// where they do.
 struct PlausibleRange {
     InputQuantity quantity;
-    std::string_view name;   // "total_discharge", the key of the runner's JSON
-    std::string_view label;  // English, for the runner: "total discharge Q (Text5)"
-    std::string_view title;  // Greek, as the window names the box or column
+    std::string_view name;  // "total_discharge", the key of the runner's JSON
     double lower;
     double upper;
-    std::string_view unit;          // "m^3/s", "m", "-" for a pure number or a count
-    std::string_view reason;        // English
-    std::string_view reason_greek;  // the same, Greek, for the windows' tooltips
+    std::string_view unit;  // "m^3/s", "m", "-" for a pure number or a count
 };
 
 // One row per quantity, in the order of InputQuantity.

@@ -30,6 +30,24 @@ std::string wordMessage(const Message& message, Language language);
 // the friction factor of sections 1 to 5".
 std::string wordSkippedCause(const SkippedCause& cause, Language language);
 
+// ---- Numbers that may not read as meant --------------------------------------------------------
+
+// The box or column of a quantity: "total discharge Q (Text5)", "Ολική Παροχή".
+std::string quantityName(InputQuantity quantity, Language language);
+
+// Why the plausible range of a quantity stands where it does.
+std::string plausibleReason(InputQuantity quantity, Language language);
+
+// The plausible range with its unit in `locale`'s format: "0.001 to 20 m^3/s", "0,001 έως
+// 20 m³/s" (a no-break space before the Greek unit).
+std::string plausibleRangeText(InputQuantity quantity, Language language,
+                               const NumberLocale& locale);
+
+// One finding on a line, without a closing full stop: the place, the text, the value it reads
+// in `locale`'s format, the range it falls outside and what the other separator would give.
+std::string wordNumberFinding(const NumberFinding& finding, Language language,
+                              const NumberLocale& locale);
+
 // ---- The cross-check ------------------------------------------------------------------------
 
 // Why a march could not be balanced, with the first cause of its skipped steps when that is
