@@ -76,7 +76,7 @@ constexpr std::array<const char*, kRowCells.size()> kCellNames{"textfn",
 // "riser diameter (textdr_anipsotiron_2) "0" is zero".
 std::string cellFault(const Message& m, std::string_view why) {
     const auto column = static_cast<std::size_t>(m.cell - 1);
-    return std::string(kColumns[column]) + " (" + kCellNames[column] + "_" +
+    return std::string(kColumns.at(column)) + " (" + kCellNames.at(column) + "_" +
            formatCount(m.row - 1) + ") " +
            (m.kind == MessageKind::cell_empty ? "" : phrases::quoted(m.text, "\"", "\"") + " ") +
            std::string(why);
