@@ -28,6 +28,7 @@
 
 #include "cli_platform.h"
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace {
 
@@ -314,11 +315,16 @@ std::string bounds(const thalmuro::ThresholdInfo& info) {
     return "none (informative)";
 }
 
-const thalmuro::ThresholdInfo& infoOf(const thalmuro::CheckResult& check) {
-    for (const thalmuro::ThresholdInfo& info : thalmuro::checkThresholds()) {
-        if (info.name == check.name) return info;
-    }
-    return thalmuro::checkThresholds().front();
+constexpr auto kEnglish = thalmuro::Language::english;
+
+// A check's title: the runner gives the windows' (Greek) title, as it always has.
+std::string title(thalmuro::CheckId check) {
+    return thalmuro::checkTitle(check, thalmuro::Language::greek);
+}
+
+// A check's rule in English; its bounds are printed apart.
+std::string rule(thalmuro::CheckId check, const thalmuro::NumberLocale& locale) {
+    return thalmuro::checkRule(check, kEnglish, {}, locale);
 }
 
 template <class T, class Write>
@@ -331,53 +337,14 @@ std::string joined(const std::vector<T>& items, Write&& write) {
     return text.empty() ? "-" : text;
 }
 
-// "riser 2", "risers 2 to 8", "risers 2, 3, 5".
-std::string risersText(const std::vector<int>& risers) {
-    if (risers.size() == 1) return "riser " + std::to_string(risers.front());
-    const bool run = risers.back() - risers.front() + 1 == static_cast<int>(risers.size());
-    if (run) {
-        return "risers " + std::to_string(risers.front()) + " to " + std::to_string(risers.back());
-    }
-    std::string text;
-    for (const int riser : risers)
-        text += (text.empty() ? "risers " : ", ") + std::to_string(riser);
-    return text;
-}
-
 // Why the march could not compute the discharge of some risers and what would let it, as a
 // block of lines; numbers in the problem's number format.
 std::string dischargeFailureText(const thalmuro::DischargeFailure& failure,
                                  const thalmuro::NumberLocale& locale) {
-    using Kind = thalmuro::DischargeFailure::Kind;
-    const auto number = [&](double value, std::string_view pattern) {
-        return thalmuro::formatPattern(value, pattern, locale);
-    };
-    const std::string first = std::to_string(failure.risers.front());
-    std::string text = "discharge_failure: the march could not compute the discharge of " +
-                       risersText(failure.risers) + "\n";
-    if (failure.kind == Kind::negative_energy) {
-        text += "  why:    the specific energy at riser " + first +
-                " is negative, E = " + number(failure.specific_energy, "0.000000") +
-                " m, so q = Cd a (2 g E)^0.5 has no value there\n";
-        text +=
-            "  change: the elevation steps (a riser lower than the one seaward of it "
-            "lowers E), or a higher flow\n";
-        return text;
-    }
-    text +=
-        "  why:    the bell-mouth's discharge formula q = 0.975 (1 - X)^0.375 a (2 g E)^0.5 "
-        "has no value where X, the pipe velocity head over the specific energy, exceeds "
-        "1. Each riser's discharge is found starting from a trial discharge of " +
-        number(failure.trial_discharge, "0.0000") + " m^3/s; at riser " + first +
-        " its velocity head in the pipe of D = " + number(failure.pipe_diameter, "0.0000") +
-        " m exceeds the specific energy E = " + number(failure.specific_energy, "0.000000") +
-        " m (X = " + number(failure.x, "0.00") +
-        "). At this flow each riser's share Q/N = " + number(failure.share, "0.00000") +
-        " m^3/s builds up too little specific energy\n";
-    text +=
-        "  change: fewer risers or smaller riser diameters (more head for the same flow), "
-        "or a higher flow\n";
-    return text;
+    constexpr auto kEnglish = thalmuro::Language::english;
+    return "discharge_failure: " + thalmuro::dischargeFailureBrief(failure, kEnglish) +
+           "\n  why:    " + thalmuro::dischargeFailureWhy(failure, kEnglish, locale) +
+           "\n  change: " + thalmuro::dischargeFailureChange(failure, kEnglish) + '\n';
 }
 
 // One block per check; the values in the problem's number format, separated by "; " since the
@@ -393,23 +360,22 @@ std::string checksText(const std::vector<thalmuro::CheckResult>& checks,
         }
     }
     for (const thalmuro::CheckResult& check : checks) {
-        const thalmuro::ThresholdInfo& info = infoOf(check);
         if (!text.empty()) text += '\n';
-        text += std::string(check.name) + ": " + std::string(info.title) + '\n';
-        text += "  rule:      " + std::string(info.rule) + '\n';
-        text += "  threshold: " + bounds(info) + '\n';
-        text += "  source:    " + std::string(info.source) + '\n';
+        text += std::string(thalmuro::nameOf(check.id)) + ": " + title(check.id) + '\n';
+        text += "  rule:      " + rule(check.id, locale) + '\n';
+        text += "  threshold: " + bounds(thalmuro::thresholdOf(check.id)) + '\n';
+        text += "  source:    " + thalmuro::checkSource(check.id, kEnglish) + '\n';
         text += "  verdict:   " + std::string(thalmuro::nameOf(check.verdict)) + '\n';
         if (check.basis == thalmuro::VerdictBasis::estimate) {
             text += "  basis:     estimate: each riser's share Q/N, without the march\n";
         }
         text += "  values:    " +
-                joined(check.values,
+                joined(thalmuro::checkValues(check),
                        [&](double value) { return thalmuro::formatGeneral(value, locale); }) +
                 '\n';
         text += "  risers:    " + joined(check.risers, count) + '\n';
         text += "  sections:  " + joined(check.sections, count) + '\n';
-        text += "  " + check.summary + '\n';
+        text += "  " + thalmuro::checkSummary(check, kEnglish, locale) + '\n';
     }
     return text;
 }
@@ -425,7 +391,8 @@ constexpr std::string_view kCrossCheckRule =
 std::string marchText(const thalmuro::MarchSummary& march, const thalmuro::NumberLocale& locale) {
     const auto number = [&](double value) { return thalmuro::formatGeneral(value, locale); };
     const std::string marches = std::to_string(march.marches) + " marches";
-    if (!march.balanced) return "not balanced after " + marches + ": " + march.reason;
+    if (!march.balanced)
+        return "not balanced after " + marches + ": " + thalmuro::wordMarchReason(march, kEnglish);
     return "balanced in " + marches + ": qc " + number(march.qc) + " m^3/s; discharge sum " +
            number(march.q_sum) + " m^3/s; landward head " + number(march.landward_head) +
            " m; riser discharges " + number(march.q_min) + " (riser " +
@@ -446,7 +413,7 @@ std::string crossCheckText(const thalmuro::CrossCheck& check,
             (check.head_difference ? thalmuro::formatGeneral(*check.head_difference, locale) + " %"
                                    : std::string("-")) +
             '\n';
-    text += "  " + check.summary + '\n';
+    text += "  " + thalmuro::wordCrossCheckSummary(check, kEnglish) + '\n';
     return text;
 }
 
@@ -467,8 +434,9 @@ nlohmann::ordered_json dischargeFailureJson(
 
 nlohmann::ordered_json marchJson(const thalmuro::MarchSummary& march) {
     return {{"balanced", march.balanced},
-            {"reason", march.balanced ? nlohmann::ordered_json(nullptr)
-                                      : nlohmann::ordered_json(march.reason)},
+            {"reason", march.balanced
+                           ? nlohmann::ordered_json(nullptr)
+                           : nlohmann::ordered_json(thalmuro::wordMarchReason(march, kEnglish))},
             {"discharge_failure", dischargeFailureJson(march.discharge_failure)},
             {"qc", march.qc},
             {"q_sum", march.q_sum},
@@ -494,10 +462,11 @@ nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
                                                   : nlohmann::ordered_json(nullptr)},
         {"program", marchJson(check.program)},
         {"classical", marchJson(check.classical)},
-        {"summary", check.summary}};
+        {"summary", thalmuro::wordCrossCheckSummary(check, kEnglish)}};
 }
 
 std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
+                       const thalmuro::NumberLocale& locale,
                        const std::vector<thalmuro::SkippedCause>& causes,
                        const thalmuro::CrossCheck& crossCheck,
                        const nlohmann::ordered_json& numberFindings) {
@@ -506,26 +475,26 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
     };
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const thalmuro::CheckResult& check : checks) {
-        const thalmuro::ThresholdInfo& info = infoOf(check);
-        list.push_back({{"name", check.name},
-                        {"title", info.title},
-                        {"rule", info.rule},
+        const thalmuro::ThresholdInfo& info = thalmuro::thresholdOf(check.id);
+        list.push_back({{"name", info.name},
+                        {"title", title(check.id)},
+                        {"rule", rule(check.id, locale)},
                         {"lower", optional(info.lower)},
                         {"upper", optional(info.upper)},
                         {"unit", info.unit},
-                        {"source", info.source},
+                        {"source", thalmuro::checkSource(check.id, kEnglish)},
                         {"verdict", thalmuro::nameOf(check.verdict)},
                         {"basis", thalmuro::nameOf(check.basis)},
-                        {"values", check.values},
+                        {"values", thalmuro::checkValues(check)},
                         {"risers", check.risers},
                         {"sections", check.sections},
-                        {"summary", check.summary},
+                        {"summary", thalmuro::checkSummary(check, kEnglish, locale)},
                         {"discharge_failure", dischargeFailureJson(check.discharge_failure)}});
     }
     nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
     for (const thalmuro::SkippedCause& cause : causes) {
-        skipped.push_back({{"english", cause.english},
-                           {"greek", cause.greek},
+        skipped.push_back({{"english", thalmuro::wordSkippedCause(cause, kEnglish)},
+                           {"greek", thalmuro::wordSkippedCause(cause, thalmuro::Language::greek)},
                            {"rows", cause.rows},
                            {"risers", cause.risers},
                            {"steps", cause.steps}});
@@ -536,40 +505,6 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                                   {"cross_check", crossCheckJson(crossCheck)}}
                .dump(2) +
            '\n';
-}
-
-// The box or cell of a finding: "total discharge Q (Text5)", "row 3, pipe diameter D".
-std::string findingPlace(const thalmuro::NumberFinding& finding) {
-    const std::string label(thalmuro::plausibleRange(finding.quantity).label);
-    return finding.row == 0 ? label : "row " + std::to_string(finding.row) + ", " + label;
-}
-
-// A number with the unit of its quantity, in the problem's number format.
-std::string withUnit(double value, const thalmuro::PlausibleRange& range,
-                     const thalmuro::NumberLocale& locale) {
-    const std::string text = thalmuro::formatGeneral(value, locale);
-    return range.unit == "-" ? text : text + " " + std::string(range.unit);
-}
-
-// One line for a number that may not read as meant: where, what it reads, and what the other
-// separator would give or the range it falls outside.
-std::string numberWarning(const thalmuro::NumberFinding& finding,
-                          const thalmuro::NumberLocale& locale) {
-    const thalmuro::PlausibleRange& range = thalmuro::plausibleRange(finding.quantity);
-    std::string line = findingPlace(finding) + ": \"" + finding.text + "\" reads " +
-                       withUnit(finding.value, range, locale);
-    if (finding.kind == thalmuro::NumberFindingKind::grouping_slip) {
-        line += ", \"" + locale.grouping + "\" taken as a thousands grouping where none stands";
-    }
-    if (finding.value < range.lower || finding.value > range.upper) {
-        line += ", outside the plausible range " + thalmuro::formatGeneral(range.lower, locale) +
-                " to " + withUnit(range.upper, range, locale);
-    }
-    if (finding.alternative) {
-        line += "; with \"" + locale.grouping + "\" as the decimal separator it would be " +
-                withUnit(*finding.alternative, range, locale);
-    }
-    return line;
 }
 
 nlohmann::ordered_json numberFindingsJson(const std::vector<thalmuro::NumberFinding>& findings,
@@ -590,7 +525,7 @@ nlohmann::ordered_json numberFindingsJson(const std::vector<thalmuro::NumberFind
              {"lower", range.lower},
              {"upper", range.upper},
              {"unit", range.unit},
-             {"message", numberWarning(finding, locale)}});
+             {"message", thalmuro::wordNumberFinding(finding, kEnglish, locale)}});
     }
     return list;
 }
@@ -609,8 +544,8 @@ int failure(const std::string& reason) {
 int printConditions(const thalmuro::DiffuserInput& input, const std::string& spec,
                     const thalmuro::NumberLocale& locale, long maxPasses) {
     auto parsed = thalmuro::parseConditionSpec(spec, input, locale);
-    if (const auto* error = std::get_if<std::string>(&parsed)) {
-        return usageError("--conditions: " + *error);
+    if (const auto* error = std::get_if<thalmuro::Message>(&parsed)) {
+        return usageError("--conditions: " + thalmuro::wordMessage(*error, kEnglish));
     }
     const auto conditions = std::get<std::vector<thalmuro::OperatingCondition>>(std::move(parsed));
     std::vector<thalmuro::ConditionResult> results;
@@ -661,7 +596,9 @@ int run(const std::vector<std::string>& args) {
     }
 
     auto read = thalmuro::readProblemFile(arguments.problem);
-    if (const auto* error = std::get_if<std::string>(&read)) return failure(*error);
+    if (const auto* error = std::get_if<thalmuro::Message>(&read)) {
+        return failure(thalmuro::wordMessage(*error, kEnglish));
+    }
     const thalmuro::DiffuserInput input = std::get<thalmuro::DiffuserInput>(std::move(read));
     // Without --locale, the format the file records it was typed in, else the user's.
     if (!numberLocale && input.decimal_separator) {
@@ -673,7 +610,8 @@ int run(const std::vector<std::string>& args) {
     const std::vector<thalmuro::NumberFinding> findings =
         thalmuro::findNumberSlips(input, *numberLocale);
     for (const thalmuro::NumberFinding& finding : findings) {
-        std::cerr << "thalmuro-cli: warning: " << numberWarning(finding, *numberLocale) << '\n';
+        std::cerr << "thalmuro-cli: warning: "
+                  << thalmuro::wordNumberFinding(finding, kEnglish, *numberLocale) << '\n';
     }
     if (arguments.conditions) {
         return printConditions(input, *arguments.conditions, *numberLocale, arguments.max_passes);
@@ -690,7 +628,8 @@ int run(const std::vector<std::string>& args) {
     const std::vector<thalmuro::SkippedCause> causes =
         thalmuro::explainSkipped(input, outcome, *numberLocale);
     for (const thalmuro::SkippedCause& cause : causes) {
-        std::cerr << "thalmuro-cli: warning: " << cause.english << '\n';
+        std::cerr << "thalmuro-cli: warning: " << thalmuro::wordSkippedCause(cause, kEnglish)
+                  << '\n';
     }
     const thalmuro::Balance& balance = outcome.balance;
     if (balance.stopped_by_host) {
@@ -705,7 +644,7 @@ int run(const std::vector<std::string>& args) {
             thalmuro::checkDesign(input, state, outcome, *numberLocale);
         const thalmuro::CrossCheck crossCheck = thalmuro::crossCheck(input, *numberLocale);
         std::cout << (arguments.format == CheckFormat::json
-                          ? checksJson(checks, causes, crossCheck,
+                          ? checksJson(checks, *numberLocale, causes, crossCheck,
                                        numberFindingsJson(findings, *numberLocale))
                           : checksText(checks, *numberLocale) + '\n' +
                                 crossCheckText(crossCheck, *numberLocale));

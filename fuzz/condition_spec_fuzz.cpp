@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace {
 
@@ -29,10 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (nul != std::string_view::npos) problem.total_discharge = std::string(text.substr(nul + 1));
 
     const auto result = thalmuro::parseConditionSpec(text.substr(0, nul), problem, english);
-    if (const auto* message = std::get_if<std::string>(&result)) {
-        require(!message->empty());
-        require(message->find_first_of("\r\n") == std::string::npos);
-        require(message->size() < 400);
+    if (const auto* message = std::get_if<thalmuro::Message>(&result)) {
+        for (const thalmuro::Language language :
+             {thalmuro::Language::english, thalmuro::Language::greek}) {
+            const std::string said = thalmuro::wordMessage(*message, language);
+            require(!said.empty());
+            require(said.find_first_of("\r\n") == std::string::npos);
+            require(said.size() < 400);
+        }
         return 0;
     }
     require(

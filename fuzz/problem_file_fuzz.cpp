@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace {
 
@@ -23,10 +24,11 @@ void require(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto result = thalmuro::parseProblem(text);
-    if (const auto* message = std::get_if<std::string>(&result)) {
-        require(!message->empty());
-        require(message->find_first_of("\r\n") == std::string::npos);
-        require(message->size() < 400);
+    if (const auto* error = std::get_if<thalmuro::Message>(&result)) {
+        const std::string message = thalmuro::wordMessage(*error, thalmuro::Language::english);
+        require(!message.empty());
+        require(message.find_first_of("\r\n") == std::string::npos);
+        require(message.size() < 400);
         return 0;
     }
     const thalmuro::DiffuserInput& problem = std::get<thalmuro::DiffuserInput>(result);

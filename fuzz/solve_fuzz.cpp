@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace {
 
@@ -57,15 +58,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (cross.head_difference.has_value() == (cross.verdict == thalmuro::Verdict::not_judged)) {
         std::abort();
     }
-    // Every skipped step is told by one cause, and every cause is one line.
+    // Both catalogues word the cross-check whatever the texts.
+    for (const thalmuro::Language language :
+         {thalmuro::Language::english, thalmuro::Language::greek}) {
+        if (thalmuro::wordCrossCheckSummary(cross, language).empty()) std::abort();
+    }
+    // Every skipped step is told by one cause, and every cause is one line in both languages.
     long skipped = 0;
     for (const thalmuro::Skip& skip : outcome.skipped)
         skipped += skip.count;
     long explained = 0;
     for (const thalmuro::SkippedCause& cause : thalmuro::explainSkipped(in, outcome, locale)) {
-        if (cause.steps <= 0 || cause.english.find('\n') != std::string::npos ||
-            cause.greek.find('\n') != std::string::npos) {
-            std::abort();
+        if (cause.steps <= 0) std::abort();
+        for (const thalmuro::Language language :
+             {thalmuro::Language::english, thalmuro::Language::greek}) {
+            if (thalmuro::wordSkippedCause(cause, language).find('\n') != std::string::npos) {
+                std::abort();
+            }
         }
         explained += cause.steps;
     }

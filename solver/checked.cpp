@@ -2,24 +2,15 @@
 
 namespace thalmuro {
 
-const char* describe(Fault fault) {
-    switch (fault) {
-        case Fault::none:
-            return "no fault";
-        case Fault::division_by_zero:
-            return "division by zero";
-        case Fault::overflow:
-            return "overflow";
-        case Fault::negative_fractional_power:
-            return "fractional power of a negative number";
-        case Fault::unreadable_text:
-            return "unreadable number";
-        case Fault::index_outside:
-            return "outside the 101 risers or the 30 sections";
-        case Fault::below_precision:
-            return "step below the precision of the value";
+std::string namedRange(std::string_view one, std::string_view many, long first, long last) {
+    std::string out(first == last ? one : many);
+    out += ' ' + formatCount(first);
+    if (last == first + 1) {
+        out += ", " + formatCount(last);
+    } else if (last != first) {
+        out += " to " + formatCount(last);
     }
-    return "unknown fault";
+    return out;
 }
 
 void Diagnostics::record(const StepName& step, Fault cause, long times) {
@@ -33,12 +24,6 @@ void Diagnostics::record(const StepName& step, Fault cause, long times) {
     }
     index_.emplace(std::move(key), skips_.size());
     skips_.push_back({step.text, cause, times, step.kind, step.riser, step.section});
-}
-
-std::string describe(const Skip& skip) {
-    std::string line = skip.step + ": " + describe(skip.cause);
-    if (skip.count > 1) line += " (x" + std::to_string(skip.count) + ")";
-    return line;
 }
 
 long skippedStepCount(const std::vector<Skip>& skipped) {

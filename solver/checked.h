@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -97,6 +98,10 @@ struct StepName {
     int riser = 0;
     int section = 0;
 };
+
+// "sections 31 to 40", "section 31": the things numbered `first` to `last` in a step's name,
+// `one` and `many` naming one of them and several.
+std::string namedRange(std::string_view one, std::string_view many, long first, long last);
 
 class Diagnostics {
   public:

@@ -11,47 +11,19 @@
 #include "discharge_failure.h"
 #include "march.h"
 #include "thalmuro/engine.h"
-#include "wording.h"
 
 namespace thalmuro {
 namespace {
 
-enum CheckIndex : std::size_t {
-    kFroudeMin,
-    kFroudeMax,
-    kUniformity,
-    kRiserArea,
-    kPipeVelocity,
-    kBalanceError,
-    kLandwardHead,
-    kSkippedSteps,
-};
-
 constexpr std::array<ThresholdInfo, kCheckCount> kThresholds{{
-    {"froude_min", "Ελάχιστος πυκνομετρικός αριθμός Froude",
-     "densimetric Froude number of every riser at least 1 (below 1 seawater can enter the port)",
-     1.0, std::nullopt, "-",
-     "Fischer et al. (1979), Mixing in Inland and Coastal Waters: outfall design"},
-    {"froude_max", "Μέγιστος πυκνομετρικός αριθμός Froude",
-     "densimetric Froude number of every riser at most 10 (the range of the nomograph)",
-     std::nullopt, 10.0, "-", "Abraham's nomograph"},
-    {"uniformity", "Ομοιομορφία παροχών ανυψωτήρων",
-     "discharge of every riser within Q/N - 10 % and Q/N + 10 %", -10.0, 10.0, "% of Q/N",
-     "uniform discharge along the diffuser, as in outfall design practice; the band of the "
-     "graph window"},
-    {"riser_area", "Εμβαδόν ανυψωτήρων προς εμβαδόν αγωγού",
-     "total riser area over the pipe area at riser N between 1/3 and 2/3", 1.0 / 3.0, 2.0 / 3.0,
-     "-", "Rawn, Bowerman and Brooks (1961); Fischer et al. (1979)"},
-    {"pipe_velocity", "Ταχύτητα αυτοκαθαρισμού στον αγωγό",
-     "largest pipe velocity of every section at least the self-cleansing velocity (settable)",
-     kDefaultSelfCleansingVelocity, std::nullopt, "m/s", "common sewer design practice"},
-    {"balance_error", "Σφάλμα ισοζυγίου παροχών", "e = (Qcalc - Q) / Qcalc within 5 % either way",
-     -5.0, 5.0, "%", "the program's own tolerance"},
-    {"landward_head", "Ενέργεια στο χερσαίο άκρο",
-     "E of riser N = E of riser 1 + friction losses + density terms (informative)", std::nullopt,
-     std::nullopt, "m", "the march's energy balance"},
-    {"skipped_steps", "Βήματα που παραλείφθηκαν", "every step of the Solve computed", std::nullopt,
-     0.0, "steps", "the program's own rule"},
+    {CheckId::froude_min, "froude_min", 1.0, std::nullopt, "-"},
+    {CheckId::froude_max, "froude_max", std::nullopt, 10.0, "-"},
+    {CheckId::uniformity, "uniformity", -10.0, 10.0, "% of Q/N"},
+    {CheckId::riser_area, "riser_area", 1.0 / 3.0, 2.0 / 3.0, "-"},
+    {CheckId::pipe_velocity, "pipe_velocity", kDefaultSelfCleansingVelocity, std::nullopt, "m/s"},
+    {CheckId::balance_error, "balance_error", -5.0, 5.0, "%"},
+    {CheckId::landward_head, "landward_head", std::nullopt, std::nullopt, "m"},
+    {CheckId::skipped_steps, "skipped_steps", std::nullopt, 0.0, "steps"},
 }};
 
 // What the march copies from the section rows onto each riser (the later row wins), as read
@@ -80,24 +52,29 @@ RiserSections riserSections(const DiffuserInput& input, long sections, const Num
     return out;
 }
 
-const NumberLocale kPlain = NumberLocale::english();
-
-std::string figure(double value, std::string_view pattern = "0.000") {
-    return formatPattern(value, pattern, kPlain);
+Message because(MessageKind kind) {
+    Message message;
+    message.kind = kind;
+    return message;
 }
 
-CheckResult notJudged(std::size_t check, std::string why) {
+CheckResult notJudged(CheckId check, Message why) {
     CheckResult result;
-    result.name = kThresholds[check].name;
+    result.id = check;
     result.verdict = Verdict::not_judged;
-    result.summary = "Cannot be judged: " + why + ".";
+    result.not_judged = std::move(why);
     return result;
 }
 
-CheckResult judged(std::size_t check, bool holds) {
+CheckResult notJudged(CheckId check, MessageKind why) {
+    return notJudged(check, because(why));
+}
+
+CheckResult judged(CheckId check, bool holds, CheckFigures figures) {
     CheckResult result;
-    result.name = kThresholds[check].name;
+    result.id = check;
     result.verdict = holds ? Verdict::holds : Verdict::warning;
+    result.figures = std::move(figures);
     return result;
 }
 
@@ -119,8 +96,9 @@ class Checker {
         // may have used it: the march's figures are only taken when no step of the computation
         // was skipped. A report line left out changes no figure.
         if (n_ < 1 || n_ > kMaxRisers) {
-            why_ = "the number of risers " + std::to_string(n_) + " is outside 1 to " +
-                   std::to_string(kMaxRisers);
+            Message why = because(MessageKind::risers_outside_range);
+            why.count = n_;
+            why_ = std::move(why);
             return;
         }
         std::vector<Skip> computation;
@@ -129,20 +107,29 @@ class Checker {
         }
         if (computation.empty()) return;
         failure_ = findDischargeFailure(computation, r_, input.fitting);
-        why_ = failure_ ? describe(*failure_) : "the Solve skipped steps";
+        Message why = because(failure_ ? MessageKind::discharge_not_computed
+                                       : MessageKind::solve_skipped_steps);
+        why.discharge_failure = failure_;
+        why_ = std::move(why);
     }
 
     std::vector<CheckResult> run() const {
-        return {froudeMin(),    froudeMax(),    uniformity(),   riserArea(),
-                pipeVelocity(), balanceError(), landwardHead(), skippedSteps()};
+        return {froude(CheckId::froude_min),
+                froude(CheckId::froude_max),
+                uniformity(),
+                riserArea(),
+                pipeVelocity(),
+                balanceError(),
+                landwardHead(),
+                skippedSteps()};
     }
 
   private:
-    bool computed() const { return why_.empty(); }
+    bool computed() const { return !why_; }
 
     // A check that needs the march's figures when the march could not compute them.
-    CheckResult notComputed(std::size_t check) const {
-        CheckResult result = notJudged(check, why_);
+    CheckResult notComputed(CheckId check) const {
+        CheckResult result = notJudged(check, *why_);
         result.discharge_failure = failure_;
         return result;
     }
@@ -165,150 +152,92 @@ class Checker {
         return estimates;
     }
 
-    // A Froude check on the estimates, when the march's figures cannot be used: the risers
-    // on the wrong side of the bound go to `risers`.
-    std::optional<CheckResult> estimated(std::size_t check, bool (*outside)(double)) const {
-        const std::optional<std::vector<double>> estimates = estimatedFroudeNumbers();
-        if (!estimates) return std::nullopt;
-        std::vector<int> risers;
-        for (std::size_t i = 0; i < estimates->size(); ++i) {
-            if (outside((*estimates)[i])) risers.push_back(static_cast<int>(i + 1));
+    std::size_t riserCount() const { return static_cast<std::size_t>(n_); }
+
+    // A riser on the wrong side of the check's bound: below 1 for froude_min, strictly above
+    // 10 for froude_max, as the report lists the risers.
+    static bool outside(CheckId check, double froude) {
+        const ThresholdInfo& rule = thresholdOf(check);
+        return check == CheckId::froude_min ? froude < *rule.lower
+                                            : greater(froude, Num(*rule.upper));
+    }
+
+    // froude_min or froude_max: from the march's figures, or estimated when they cannot be used.
+    CheckResult froude(CheckId check) const {
+        CheckFigures figures;
+        VerdictBasis basis = VerdictBasis::march;
+        if (computed()) {
+            figures.froude.assign(r_.froude.begin(), r_.froude.begin() + n_);
+        } else {
+            std::optional<std::vector<double>> estimates = estimatedFroudeNumbers();
+            if (!estimates) return notComputed(check);
+            figures.froude = std::move(*estimates);
+            figures.share = share_.value();
+            basis = VerdictBasis::estimate;
         }
-        CheckResult result = judged(check, risers.empty());
-        result.basis = VerdictBasis::estimate;
-        result.values = *estimates;
+        std::vector<int> risers;
+        for (std::size_t i = 0; i < figures.froude.size(); ++i) {
+            if (outside(check, figures.froude[i])) risers.push_back(static_cast<int>(i + 1));
+        }
+        CheckResult result = judged(check, risers.empty(), std::move(figures));
+        result.basis = basis;
         result.risers = std::move(risers);
         result.discharge_failure = failure_;
         return result;
     }
 
-    std::string estimatePreamble() const {
-        return "Estimated from each riser's share Q/N = " + figure(share_.value(), "0.00000") +
-               " m^3/s, as the march's figures cannot be used: ";
-    }
-
-    std::size_t riserCount() const { return static_cast<std::size_t>(n_); }
-
-    std::vector<double> froudeNumbers() const {
-        return {r_.froude.begin(), r_.froude.begin() + n_};
-    }
-
-    CheckResult froudeMin() const {
-        if (!computed()) {
-            std::optional<CheckResult> estimate =
-                estimated(kFroudeMin, [](double f) { return f < *kThresholds[kFroudeMin].lower; });
-            if (!estimate) return notComputed(kFroudeMin);
-            const auto& v = estimate->values;
-            estimate->summary =
-                estimatePreamble() + "the smallest densimetric Froude number is " +
-                figure(*std::min_element(v.begin(), v.end())) +
-                (estimate->risers.empty()
-                     ? "; every riser is at least 1."
-                     : "; below 1 at risers " +
-                           numberRanges({estimate->risers.begin(), estimate->risers.end()}) + ".");
-            return *estimate;
-        }
-        const double limit = *kThresholds[kFroudeMin].lower;
-        std::vector<int> below;
-        for (std::size_t i = 0; i < riserCount(); ++i) {
-            if (r_.froude[i] < limit) below.push_back(static_cast<int>(i + 1));
-        }
-        CheckResult result = judged(kFroudeMin, below.empty());
-        result.values = froudeNumbers();
-        const double least = *std::min_element(result.values.begin(), result.values.end());
-        result.summary = "The smallest densimetric Froude number is " + figure(least) +
-                         (below.empty() ? "; every riser is at least 1."
-                                        : "; below 1 at risers " +
-                                              numberRanges({below.begin(), below.end()}) + ".");
-        result.risers = std::move(below);
-        return result;
-    }
-
-    CheckResult froudeMax() const {
-        if (!computed()) {
-            std::optional<CheckResult> estimate = estimated(
-                kFroudeMax, [](double f) { return greater(f, *kThresholds[kFroudeMax].upper); });
-            if (!estimate) return notComputed(kFroudeMax);
-            const auto& v = estimate->values;
-            estimate->summary =
-                estimatePreamble() + "the largest densimetric Froude number is " +
-                figure(*std::max_element(v.begin(), v.end())) +
-                (estimate->risers.empty()
-                     ? "; every riser is at most 10."
-                     : "; above 10 at risers " +
-                           numberRanges({estimate->risers.begin(), estimate->risers.end()}) + ".");
-            return *estimate;
-        }
-        // Strictly above the limit, as the report lists the risers.
-        const Num limit = *kThresholds[kFroudeMax].upper;
-        std::vector<int> above;
-        for (std::size_t i = 0; i < riserCount(); ++i) {
-            if (greater(r_.froude[i], limit)) above.push_back(static_cast<int>(i + 1));
-        }
-        CheckResult result = judged(kFroudeMax, above.empty());
-        result.values = froudeNumbers();
-        const double largest = *std::max_element(result.values.begin(), result.values.end());
-        result.summary = "The largest densimetric Froude number is " + figure(largest) +
-                         (above.empty() ? "; every riser is at most 10."
-                                        : "; above 10 at risers " +
-                                              numberRanges({above.begin(), above.end()}) + ".");
-        result.risers = std::move(above);
-        return result;
-    }
-
     CheckResult uniformity() const {
-        if (!computed()) return notComputed(kUniformity);
+        if (!computed()) return notComputed(CheckId::uniformity);
         const double q = r_.q_total;
         const double n = static_cast<double>(n_);
-        if (!(q > 0.0)) return notJudged(kUniformity, "Q is not positive");
+        if (!(q > 0.0)) return notJudged(CheckId::uniformity, MessageKind::q_not_positive);
         // The band of the graph window, computed as it is written there.
-        const double mean = q / n;
-        const double upper = (q * 0.1) / n + q / n;
-        const double lower = q / n - (q * 0.1) / n;
+        CheckFigures figures;
+        figures.mean = q / n;
+        figures.band_upper = (q * 0.1) / n + q / n;
+        figures.band_lower = q / n - (q * 0.1) / n;
         const auto first = r_.q_riser.begin();
         const auto [least, largest] = std::minmax_element(first, first + n_);
-        if (!(*least > 0.0)) return notJudged(kUniformity, "a riser's discharge is not positive");
+        if (!(*least > 0.0)) {
+            return notJudged(CheckId::uniformity, MessageKind::riser_discharge_not_positive);
+        }
         std::vector<int> outside;
         for (std::size_t i = 0; i < riserCount(); ++i) {
-            if (r_.q_riser[i] > upper || r_.q_riser[i] < lower) {
+            if (r_.q_riser[i] > figures.band_upper || r_.q_riser[i] < figures.band_lower) {
                 outside.push_back(static_cast<int>(i + 1));
             }
         }
-        CheckResult result = judged(kUniformity, outside.empty());
-        const double ratio = *largest / *least;
-        result.values = {mean, upper, lower, *largest, *least, ratio};
-        result.summary =
-            "Riser discharges from " + figure(*least, "0.00000") + " to " +
-            figure(*largest, "0.00000") + " m^3/s (ratio " + figure(ratio) + ") against the band " +
-            figure(lower, "0.00000") + " to " + figure(upper, "0.00000") + " m^3/s" +
-            (outside.empty()
-                 ? "."
-                 : "; outside at risers " + numberRanges({outside.begin(), outside.end()}) + ".");
+        figures.q_largest = *largest;
+        figures.q_smallest = *least;
+        figures.q_ratio = *largest / *least;
+        CheckResult result = judged(CheckId::uniformity, outside.empty(), std::move(figures));
         result.risers = std::move(outside);
         return result;
     }
 
     CheckResult riserArea() const {
-        if (!computed()) return notComputed(kRiserArea);
+        if (!computed()) return notComputed(CheckId::riser_area);
         Num risers = 0.0;
         for (std::size_t i = 0; i < riserCount(); ++i) {
             if (i > 0 && risers_.section[i] == 0) {
-                return notJudged(kRiserArea, "no section holds riser " + std::to_string(i + 1));
+                Message why = because(MessageKind::riser_without_section);
+                why.riser = static_cast<int>(i + 1);
+                return notJudged(CheckId::riser_area, std::move(why));
             }
             risers = risers + Num(kPi) * sq(risers_.riser_diameter[i]) / Num(4.0);
         }
         const Num pipe = Num(kPi) * sq(Num(r_.d_pipe[riserCount() - 1])) / Num(4.0);
         const Num ratio = risers / pipe;
-        if (!ratio.ok()) return notJudged(kRiserArea, "a diameter cannot be read");
-        const ThresholdInfo& rule = kThresholds[kRiserArea];
-        CheckResult result =
-            judged(kRiserArea, ratio.value() >= *rule.lower && ratio.value() <= *rule.upper);
-        result.values = {risers.value(), pipe.value(), ratio.value()};
-        result.summary = "The risers' total area " + figure(risers.value(), "0.00000") +
-                         " m^2 is " + figure(ratio.value()) + " of the pipe area " +
-                         figure(pipe.value(), "0.00000") + " m^2 at riser " + std::to_string(n_) +
-                         " (1/3 to 2/3 recommended).";
-        return result;
+        if (!ratio.ok()) return notJudged(CheckId::riser_area, MessageKind::diameter_unreadable);
+        const ThresholdInfo& rule = thresholdOf(CheckId::riser_area);
+        CheckFigures figures;
+        figures.risers_area = risers.value();
+        figures.pipe_area = pipe.value();
+        figures.area_ratio = ratio.value();
+        figures.landward_riser = static_cast<int>(n_);
+        return judged(CheckId::riser_area,
+                      ratio.value() >= *rule.lower && ratio.value() <= *rule.upper,
+                      std::move(figures));
     }
 
     // The pipe velocity at the design discharge: v_diffuser of riser k is the velocity in the
@@ -316,9 +245,9 @@ class Checker {
     // diameter of riser k's section, so the largest of a section's risers is the velocity at
     // its landward end.
     CheckResult pipeVelocity() const {
-        if (!computed()) return notComputed(kPipeVelocity);
+        if (!computed()) return notComputed(CheckId::pipe_velocity);
         const long sections = std::min<long>(sectionCount_, kSectionRows);
-        if (sections < 1) return notJudged(kPipeVelocity, "there are no sections");
+        if (sections < 1) return notJudged(CheckId::pipe_velocity, MessageKind::no_sections);
         std::vector<double> largest(static_cast<std::size_t>(sections));
         std::vector<bool> held(static_cast<std::size_t>(sections));
         for (std::size_t i = 0; i < riserCount(); ++i) {
@@ -332,45 +261,41 @@ class Checker {
         std::vector<int> slow;
         for (std::size_t s = 0; s < largest.size(); ++s) {
             if (!held[s]) {
-                return notJudged(kPipeVelocity,
-                                 "section " + std::to_string(s + 1) + " holds no riser");
+                Message why = because(MessageKind::section_without_riser);
+                why.section = static_cast<int>(s + 1);
+                return notJudged(CheckId::pipe_velocity, std::move(why));
             }
             if (largest[s] < minimum) slow.push_back(static_cast<int>(s + 1));
         }
-        CheckResult result = judged(kPipeVelocity, slow.empty());
-        const double least = *std::min_element(largest.begin(), largest.end());
-        result.values = std::move(largest);
-        result.summary = "The slowest section's largest pipe velocity is " + figure(least) +
-                         " m/s against " + figure(minimum) + " m/s" +
-                         (slow.empty() ? "."
-                                       : "; below it in sections " +
-                                             numberRanges({slow.begin(), slow.end()}) + ".");
+        CheckFigures figures;
+        figures.section_velocity = std::move(largest);
+        figures.min_velocity = minimum;
+        CheckResult result = judged(CheckId::pipe_velocity, slow.empty(), std::move(figures));
         result.sections = std::move(slow);
         return result;
     }
 
     // The figure of the report's line "e=", before it is rounded and made positive.
     CheckResult balanceError() const {
-        if (!computed()) return notComputed(kBalanceError);
+        if (!computed()) return notComputed(CheckId::balance_error);
         const Num qcalc = outcome_.balance.qcalc;
         const Num q = r_.q_total;
         const Num e = (qcalc - q) / qcalc * Num(100.0);
-        if (!e.ok()) return notJudged(kBalanceError, "Qcalc is zero");
-        const ThresholdInfo& rule = kThresholds[kBalanceError];
-        CheckResult result =
-            judged(kBalanceError, e.value() >= *rule.lower && e.value() <= *rule.upper);
-        result.values = {qcalc.value(), q.value(), e.value()};
-        result.summary = "The risers pass Qcalc = " + figure(qcalc.value(), "0.00000") +
-                         " m^3/s against Q = " + figure(q.value(), "0.00000") +
-                         " m^3/s: e = " + figure(e.value()) + " %.";
-        return result;
+        if (!e.ok()) return notJudged(CheckId::balance_error, MessageKind::qcalc_zero);
+        const ThresholdInfo& rule = thresholdOf(CheckId::balance_error);
+        CheckFigures figures;
+        figures.qcalc = qcalc.value();
+        figures.q = q.value();
+        figures.e = e.value();
+        return judged(CheckId::balance_error, e.value() >= *rule.lower && e.value() <= *rule.upper,
+                      std::move(figures));
     }
 
     // E of riser N taken apart into the terms the march adds from riser 1 on: the friction
     // loss f dl V^2 / (2 g D) and the density term drho dz of each reach, with the data of the
     // section holding the reach's seaward riser.
     CheckResult landwardHead() const {
-        if (!computed()) return notComputed(kLandwardHead);
+        if (!computed()) return notComputed(CheckId::landward_head);
         Num friction = 0.0;
         Num density = 0.0;
         for (std::size_t i = 1; i < riserCount(); ++i) {
@@ -380,41 +305,30 @@ class Checker {
             density = density + drho_ * risers_.elevation_step[i - 1];
         }
         if (!friction.ok() || !density.ok()) {
-            return notJudged(kLandwardHead, "a reach's data cannot be read");
+            return notJudged(CheckId::landward_head, MessageKind::reach_unreadable);
         }
-        CheckResult result = judged(kLandwardHead, true);
-        const double first = r_.specific_energy[0];
-        const double last = r_.specific_energy[riserCount() - 1];
-        result.values = {first, friction.value(), density.value(), last};
-        result.summary = "E of riser " + std::to_string(n_) + " = " + figure(last, "0.00000") +
-                         " m: " + figure(first, "0.00000") + " m at riser 1, " +
-                         figure(friction.value(), "0.00000") + " m of friction losses and " +
-                         figure(density.value(), "0.00000") + " m of density terms.";
-        return result;
+        CheckFigures figures;
+        figures.head_seaward = r_.specific_energy[0];
+        figures.friction_losses = friction.value();
+        figures.density_terms = density.value();
+        figures.head_landward = r_.specific_energy[riserCount() - 1];
+        figures.landward_riser = static_cast<int>(n_);
+        return judged(CheckId::landward_head, true, std::move(figures));
     }
 
+    // The steps told by their causes, with the rows and risers the causes name.
     CheckResult skippedSteps() const {
-        CheckResult result = judged(kSkippedSteps, outcome_.skipped.empty());
-        const long steps = skippedStepCount(outcome_.skipped);
-        result.values = {static_cast<double>(steps)};
-        if (outcome_.skipped.empty()) {
-            result.summary = "Every step was computed.";
-            return result;
-        }
-        // The steps told by their causes, with the rows and risers the causes name.
+        CheckFigures figures;
+        figures.skipped_steps = skippedStepCount(outcome_.skipped);
+        figures.causes = causes_;
         std::set<int> sections;
         std::set<int> risers;
-        result.summary = "Skipped steps (" + std::to_string(steps) + ") from " +
-                         std::to_string(causes_.size()) +
-                         (causes_.size() == 1 ? " cause:" : " causes:");
-        for (std::size_t i = 0; i < causes_.size(); ++i) {
-            const SkippedCause& cause = causes_[i];
-            result.summary +=
-                (i == 0 ? " (" : "; (") + std::to_string(i + 1) + ") " + cause.english;
+        for (const SkippedCause& cause : causes_) {
             sections.insert(cause.rows.begin(), cause.rows.end());
             risers.insert(cause.risers.begin(), cause.risers.end());
         }
-        result.summary += '.';
+        CheckResult result =
+            judged(CheckId::skipped_steps, outcome_.skipped.empty(), std::move(figures));
         result.sections.assign(sections.begin(), sections.end());
         result.risers.assign(risers.begin(), risers.end());
         return result;
@@ -431,7 +345,7 @@ class Checker {
     Num share_;        // Q/N read from the typed Q
     bool typedCount_;  // the store's N is the count typed, not one an earlier Solve left
     std::optional<DischargeFailure> failure_;
-    std::string why_;
+    std::optional<Message> why_;  // why the march's figures cannot be used
 };
 
 }  // namespace
@@ -458,8 +372,35 @@ std::string_view nameOf(Verdict verdict) {
     return {};
 }
 
+std::string_view nameOf(CheckId check) {
+    return kThresholds[static_cast<std::size_t>(check)].name;
+}
+
 const std::array<ThresholdInfo, kCheckCount>& checkThresholds() {
     return kThresholds;
+}
+
+std::vector<double> checkValues(const CheckResult& result) {
+    if (!result.figures) return {};
+    const CheckFigures& f = *result.figures;
+    switch (result.id) {
+        case CheckId::froude_min:
+        case CheckId::froude_max:
+            return f.froude;
+        case CheckId::uniformity:
+            return {f.mean, f.band_upper, f.band_lower, f.q_largest, f.q_smallest, f.q_ratio};
+        case CheckId::riser_area:
+            return {f.risers_area, f.pipe_area, f.area_ratio};
+        case CheckId::pipe_velocity:
+            return f.section_velocity;
+        case CheckId::balance_error:
+            return {f.qcalc, f.q, f.e};
+        case CheckId::landward_head:
+            return {f.head_seaward, f.friction_losses, f.density_terms, f.head_landward};
+        case CheckId::skipped_steps:
+            return {static_cast<double>(f.skipped_steps)};
+    }
+    return {};
 }
 
 std::vector<CheckResult> checkDesign(const DiffuserInput& input, const SharedState& solvedState,

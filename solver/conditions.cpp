@@ -20,7 +20,6 @@
 
 #include "solving.h"
 #include "thalmuro/engine.h"
-#include "wording.h"
 
 namespace thalmuro {
 namespace {
@@ -113,16 +112,18 @@ class Quantity {
     const std::vector<double>& values() const { return values_; }
 
     // Reads LIST; the message says what is wrong with it.
-    std::optional<std::string> readList(std::string_view list) {
+    std::optional<Message> readList(std::string_view list) {
         given_ = true;
         std::size_t number = 1;
         for (;;) {
             const std::size_t comma = list.find(',');
             const std::string_view item = trimmed(list.substr(0, comma));
             if (item.empty()) {
-                return std::string(name_) + ": item " + std::to_string(number) + " is empty";
+                Message empty = fault(MessageKind::condition_item_empty);
+                empty.count = static_cast<long>(number);
+                return empty;
             }
-            if (std::optional<std::string> fault = readItem(item)) return fault;
+            if (std::optional<Message> wrong = readItem(item)) return wrong;
             if (comma == std::string_view::npos) return std::nullopt;
             list.remove_prefix(comma + 1);
             ++number;
@@ -130,24 +131,30 @@ class Quantity {
     }
 
     // The values of a PART that was not given.
-    std::optional<std::string> takeDefault(const std::vector<double>& factors) {
-        if (!own_) {
-            return "no " + std::string(name_) + "= part is given and the problem's " +
-                   std::string(name_) + " cannot be read";
-        }
+    std::optional<Message> takeDefault(const std::vector<double>& factors) {
+        if (!own_) return fault(MessageKind::condition_own_unreadable);
         for (const double factor : factors)
             values_.push_back(multipleOf(factor, *own_));
         if (firstBadValue(0)) {
-            return "no " + std::string(name_) + "= part is given, and its default multiples of " +
-                   "the problem's " + std::string(name_) + " " + formatGeneral(*own_, kPoint) +
-                   " are not all positive numbers";
+            Message notPositive = fault(MessageKind::condition_defaults_not_positive);
+            notPositive.value = *own_;
+            return notPositive;
         }
         return std::nullopt;
     }
 
   private:
-    std::string itemFault(std::string_view item, std::string_view what) const {
-        return std::string(name_) + " item " + quoted(item) + ": " + std::string(what);
+    Message fault(MessageKind kind) const {
+        Message message;
+        message.kind = kind;
+        message.key = std::string(name_);
+        return message;
+    }
+
+    Message itemFault(std::string_view item, MessageKind kind) const {
+        Message message = fault(kind);
+        message.text = std::string(item);
+        return message;
     }
 
     std::optional<double> resolved(const Value& value) const {
@@ -156,9 +163,8 @@ class Quantity {
         return multipleOf(value.number, *own_);
     }
 
-    std::optional<std::string> readItem(std::string_view item) {
-        const std::string_view unreadable =
-            "not a number, a multiple such as 0.5x or a range such as 0.1..0.5/5";
+    std::optional<Message> readItem(std::string_view item) {
+        constexpr MessageKind unreadable = MessageKind::condition_item_unreadable;
         std::string_view rest = item;
         const std::optional<Value> first = takeValue(rest);
         if (!first) return itemFault(item, unreadable);
@@ -171,24 +177,22 @@ class Quantity {
             if (!last || rest.empty() || rest.front() != '/') return itemFault(item, unreadable);
             rest.remove_prefix(1);
             if (rest.empty() || digitsFrom(rest, 0) != rest.size()) {
-                return itemFault(item, "the count after \"/\" must be a whole number");
+                return itemFault(item, MessageKind::condition_count_not_whole);
             }
             const std::from_chars_result read =
                 std::from_chars(rest.data(), rest.data() + rest.size(), count);
             // A count too large to hold is too many conditions as well.
             if (read.ec != std::errc() || count > kMaxConditions) count = kMaxConditions + 1;
-            if (count < 2) return itemFault(item, "a range needs a count of at least 2");
+            if (count < 2) return itemFault(item, MessageKind::condition_count_below_two);
         }
         if (count > kMaxConditions - values_.size()) {
-            return itemFault(item, "more than " + std::to_string(kMaxConditions) + " values of " +
-                                       std::string(name_));
+            return itemFault(item, MessageKind::condition_values_too_many);
         }
 
         const std::optional<double> from = resolved(*first);
         const std::optional<double> to = last ? resolved(*last) : from;
         if (!from || !to) {
-            return itemFault(item, "a multiple of the problem's " + std::string(name_) +
-                                       ", which cannot be read");
+            return itemFault(item, MessageKind::condition_multiple_unreadable);
         }
         const std::size_t start = values_.size();
         values_.push_back(*from);
@@ -207,8 +211,9 @@ class Quantity {
         if (count > 1) values_.push_back(*to);
 
         if (const std::optional<double> bad = firstBadValue(start)) {
-            return itemFault(
-                item, std::string(name_) + " must be positive, not " + formatGeneral(*bad, kPoint));
+            Message notPositive = itemFault(item, MessageKind::condition_value_not_positive);
+            notPositive.value = *bad;
+            return notPositive;
         }
         return std::nullopt;
     }
@@ -373,62 +378,81 @@ std::optional<std::vector<OperatingCondition>> defaultConditions(const DiffuserI
     return conditions;
 }
 
-std::optional<ConditionFault> checkConditions(const std::vector<OperatingCondition>& conditions) {
-    if (conditions.empty()) return ConditionFault{ConditionFault::Kind::empty, 0};
-    if (conditions.size() > kMaxConditions) {
-        return ConditionFault{ConditionFault::Kind::too_many, 0};
-    }
+std::optional<Message> checkConditions(const std::vector<OperatingCondition>& conditions) {
+    const auto fault = [](MessageKind kind, std::size_t row = 0) {
+        Message message;
+        message.kind = kind;
+        message.row = static_cast<int>(row);
+        return message;
+    };
+    if (conditions.empty()) return fault(MessageKind::conditions_empty);
+    if (conditions.size() > kMaxConditions) return fault(MessageKind::conditions_too_many);
     const auto positive = [](double value) { return value > 0.0 && std::isfinite(value); };
     for (std::size_t i = 0; i < conditions.size(); ++i) {
-        if (!positive(conditions[i].q)) {
-            return ConditionFault{ConditionFault::Kind::q_not_positive, i + 1};
-        }
+        if (!positive(conditions[i].q)) return fault(MessageKind::condition_q_not_positive, i + 1);
         if (!positive(conditions[i].drho)) {
-            return ConditionFault{ConditionFault::Kind::drho_not_positive, i + 1};
+            return fault(MessageKind::condition_drho_not_positive, i + 1);
         }
     }
     return std::nullopt;
 }
 
-std::variant<std::vector<OperatingCondition>, std::string> parseConditionSpec(
+std::variant<std::vector<OperatingCondition>, Message> parseConditionSpec(
     std::string_view spec, const DiffuserInput& problem, const NumberLocale& locale) {
     Quantity q("Q", readLocaleNumber(problem.total_discharge, locale));
     Quantity drho("drho", readLocaleNumber(problem.drho, locale));
-    if (trimmed(spec).empty()) return std::string("the list of conditions is empty");
+    const auto fault = [](MessageKind kind) {
+        Message message;
+        message.kind = kind;
+        return message;
+    };
+    if (trimmed(spec).empty()) return fault(MessageKind::conditions_empty);
     std::size_t number = 1;
     for (;;) {
         const std::size_t semicolon = spec.find(';');
         const std::string_view part = trimmed(spec.substr(0, semicolon));
-        if (part.empty()) return "part " + std::to_string(number) + " is empty";
+        if (part.empty()) {
+            Message empty = fault(MessageKind::condition_part_empty);
+            empty.count = static_cast<long>(number);
+            return empty;
+        }
         const std::size_t equals = part.find('=');
         const std::string_view name = trimmed(part.substr(0, equals));
         Quantity* quantity = name == q.name() ? &q : name == drho.name() ? &drho : nullptr;
         if (equals == std::string_view::npos || !quantity) {
-            return "unknown part " + quoted(part) + " (the parts are Q=... and drho=...)";
+            Message unknown = fault(MessageKind::condition_part_unknown);
+            unknown.text = std::string(part);
+            return unknown;
         }
-        if (quantity->given()) return std::string(name) + "= is given twice";
-        if (std::optional<std::string> fault = quantity->readList(part.substr(equals + 1))) {
-            return *std::move(fault);
+        if (quantity->given()) {
+            Message repeated = fault(MessageKind::condition_part_repeated);
+            repeated.key = std::string(name);
+            return repeated;
+        }
+        if (std::optional<Message> wrong = quantity->readList(part.substr(equals + 1))) {
+            return *std::move(wrong);
         }
         if (semicolon == std::string_view::npos) break;
         spec.remove_prefix(semicolon + 1);
         ++number;
     }
     if (!q.given()) {
-        if (std::optional<std::string> fault =
+        if (std::optional<Message> wrong =
                 q.takeDefault({kDefaultMultiples.begin(), kDefaultMultiples.end()})) {
-            return *std::move(fault);
+            return *std::move(wrong);
         }
     }
     if (!drho.given()) {
-        if (std::optional<std::string> fault = drho.takeDefault({1.0})) return *std::move(fault);
+        if (std::optional<Message> wrong = drho.takeDefault({1.0})) return *std::move(wrong);
     }
 
     const std::size_t count = q.values().size() * drho.values().size();
     if (count > kMaxConditions) {
-        return "the " + std::to_string(q.values().size()) + " values of Q and " +
-               std::to_string(drho.values().size()) + " of drho give " + std::to_string(count) +
-               " conditions, more than " + std::to_string(kMaxConditions);
+        Message tooMany = fault(MessageKind::conditions_product_too_many);
+        tooMany.numbers = {static_cast<int>(q.values().size()),
+                           static_cast<int>(drho.values().size())};
+        tooMany.count = static_cast<long>(count);
+        return tooMany;
     }
     std::vector<OperatingCondition> conditions;
     conditions.reserve(count);

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "checked.h"
@@ -33,12 +32,6 @@ constexpr int kMaxHalvings = 60;
 // the bisection some thirty; the halvings and a bisection to the last bit of qc stay below it.
 constexpr long kMaxMarches = 200;
 
-const NumberLocale kPlain = NumberLocale::english();
-
-std::string figure(double value, std::string_view pattern) {
-    return formatPattern(value, pattern, kPlain);
-}
-
 // One march of the design after another on a state of its own, balanced by bisection on qc.
 class BalancedMarch {
   public:
@@ -52,15 +45,16 @@ class BalancedMarch {
         const DiffuserResults& r = state_.results;
         const long n = r.n_risers;
         if (n < 1 || n > kMaxRisers) {
-            return failed("the number of risers " + std::to_string(n) + " is outside 1 to " +
-                          std::to_string(kMaxRisers));
+            Message outside = reason(MessageKind::risers_outside_range);
+            outside.count = n;
+            return failed(outside);
         }
-        if (!work_.drho.ok()) return failed("the relative density difference cannot be read");
-        if (!work_.manning.ok()) return failed("the Manning number cannot be read");
+        if (!work_.drho.ok()) return failed(reason(MessageKind::drho_unreadable));
+        if (!work_.manning.ok()) return failed(reason(MessageKind::manning_unreadable));
         const std::vector<Skip> unread = diagnostics_.take();
-        if (!unread.empty()) return failed(inUsersTerms(unread, 0.0));
+        if (!unread.empty()) return skippedSteps(reason(MessageKind::steps_skipped), unread, 0.0);
         const double q = r.q_total;
-        if (!(q > 0.0)) return failed("Q is not positive");
+        if (!(q > 0.0)) return failed(reason(MessageKind::q_not_positive));
 
         // The bracket: qc in (0, Q], starting at the even share Q / N. Riser 1 alone passes qc,
         // so at qc = Q the risers pass at least Q unless a riser's discharge is negative.
@@ -75,8 +69,9 @@ class BalancedMarch {
         if (*sum < q) {
             while (highSum < q) {
                 if (high >= q) {
-                    return failed("no qc up to Q makes the risers pass Q: at qc = Q they pass " +
-                                  formatGeneral(highSum, kPlain) + " m^3/s");
+                    Message shortOfQ = reason(MessageKind::no_qc_passes_q);
+                    shortOfQ.discharge = highSum;
+                    return failed(shortOfQ);
                 }
                 low = high;
                 lowSum = highSum;
@@ -92,9 +87,9 @@ class BalancedMarch {
             // steep diffuser they may pass more than Q however little riser 1 discharges.
             for (int halving = 0; lowSum > q; ++halving) {
                 if (halving == kMaxHalvings) {
-                    return failed("the risers pass " + formatGeneral(lowSum, kPlain) +
-                                  " m^3/s, more than Q, even at qc = " +
-                                  formatGeneral(low, kPlain) + " m^3/s");
+                    Message aboveQ = reason(MessageKind::risers_pass_more_than_q, low);
+                    aboveQ.discharge = lowSum;
+                    return failed(aboveQ);
                 }
                 high = low;
                 highSum = lowSum;
@@ -110,8 +105,7 @@ class BalancedMarch {
         for (;;) {
             qc = low + 0.5 * (high - low);
             if (qc <= low || qc >= high) {
-                return failed("the risers' discharge sum jumps across Q at qc = " +
-                              formatGeneral(qc, kPlain) + " m^3/s");
+                return failed(reason(MessageKind::sum_jumps_across_q, qc));
             }
             sum = march(qc);
             if (!sum) return summary_;
@@ -132,7 +126,9 @@ class BalancedMarch {
     // (with the reason in the summary) when it skipped a step or the march budget is spent.
     std::optional<double> march(double qc) {
         if (summary_.marches == kMaxMarches) {
-            failed("not balanced within " + std::to_string(kMaxMarches) + " marches");
+            Message spent = reason(MessageKind::marches_spent);
+            spent.count = kMaxMarches;
+            failed(spent);
             return std::nullopt;
         }
         ++summary_.marches;
@@ -144,15 +140,19 @@ class BalancedMarch {
             std::optional<DischargeFailure> failure =
                 findDischargeFailure(skipped, state_.results, work_.fitting, dischargeX_);
             clearFigures();
-            const std::string at = "at qc = " + formatGeneral(qc, kPlain) + " m^3/s ";
-            failed(failure ? at + describe(*failure) : at + inUsersTerms(skipped, qc));
+            if (failure) {
+                Message at = reason(MessageKind::discharge_not_computed_at_qc, qc);
+                at.discharge_failure = failure;
+                failed(at);
+            } else {
+                skippedSteps(reason(MessageKind::steps_skipped_at_qc, qc), skipped, qc);
+            }
             summary_.discharge_failure = std::move(failure);
             return std::nullopt;
         }
         summarize();
         if (!std::isfinite(summary_.q_sum)) {
-            failed("the risers' discharges overflow at qc = " + formatGeneral(qc, kPlain) +
-                   " m^3/s");
+            failed(reason(MessageKind::discharges_overflow, qc));
             return std::nullopt;
         }
         return summary_.q_sum;
@@ -192,22 +192,29 @@ class BalancedMarch {
         summary_.marches = kept.marches;
     }
 
-    MarchSummary failed(std::string reason) {
+    static Message reason(MessageKind kind, double qc = 0.0) {
+        Message message;
+        message.kind = kind;
+        message.qc = qc;
+        return message;
+    }
+
+    MarchSummary failed(Message reason) {
         summary_.balanced = false;
         summary_.reason = std::move(reason);
         return summary_;
     }
 
-    // The first cause of skipped steps, told as the Solve's skipped steps are.
-    std::string inUsersTerms(const std::vector<Skip>& skipped, double qc) const {
+    // Failed by skipped steps, with their first cause traced as the Solve's skipped steps are.
+    MarchSummary skippedSteps(Message reason, const std::vector<Skip>& skipped, double qc) {
         SolveOutcome outcome;
         outcome.balance.qc = qc;
         outcome.skipped = skipped;
-        const std::vector<SkippedCause> causes = explainSkipped(input_, outcome, locale_);
-        return "steps were skipped: " + causes.front().english;
+        summary_.skipped_cause = explainSkipped(input_, outcome, locale_).front();
+        return failed(std::move(reason));
     }
 
-    MarchSummary notMonotone() { return failed("the risers' discharge sum does not grow with qc"); }
+    MarchSummary notMonotone() { return failed(reason(MessageKind::sum_not_monotone)); }
 
     const DiffuserInput& input_;
     const NumberLocale& locale_;
@@ -218,42 +225,21 @@ class BalancedMarch {
     MarchSummary summary_;
 };
 
-std::string notJudged(const char* march, const MarchSummary& summary) {
-    return std::string("Cannot be judged: ") + march + " cannot be balanced: " + summary.reason +
-           ".";
-}
-
 }  // namespace
 
 CrossCheck crossCheck(const DiffuserInput& input, const NumberLocale& locale) {
     CrossCheck check;
     check.program = BalancedMarch(input, locale, DischargeX::riser).balance();
     check.classical = BalancedMarch(input, locale, DischargeX::pipe).balance();
-    if (!check.program.balanced) {
-        check.summary = notJudged("the program's march", check.program);
-        return check;
-    }
-    if (!check.classical.balanced) {
-        check.summary = notJudged("the classical march", check.classical);
-        return check;
-    }
+    if (!check.program.balanced || !check.classical.balanced) return check;
     const double program = check.program.landward_head;
     const double classical = check.classical.landward_head;
     const double difference = (classical - program) / program * 100.0;
-    if (!std::isfinite(difference)) {
-        check.summary = "Cannot be judged: the program's landward head is zero.";
-        return check;
-    }
+    if (!std::isfinite(difference)) return check;
     check.head_difference = difference;
-    const bool above = difference > kCrossCheckHeadLimit;
-    check.verdict = above ? Verdict::warning : Verdict::holds;
+    check.verdict = difference > kCrossCheckHeadLimit ? Verdict::warning : Verdict::holds;
     // Both marches were balanced, so the count was read and lies within 1..101.
-    const std::string n = std::to_string(leadingCount(input.risers).value_or(0));
-    check.summary = "E of riser " + n + " = " + figure(classical, "0.00000") +
-                    " m by the classical port formulation against " + figure(program, "0.00000") +
-                    " m as the program marches: " + (difference < 0.0 ? "" : "+") +
-                    figure(difference, "0.0") + " %, " + (above ? "above" : "within") + " the " +
-                    figure(kCrossCheckHeadLimit, "0") + " % limit.";
+    check.landward_riser = leadingCount(input.risers).value_or(0);
     return check;
 }
 

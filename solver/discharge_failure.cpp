@@ -5,26 +5,6 @@
 #include "checked.h"
 
 namespace thalmuro {
-namespace {
-
-const NumberLocale kPlain = NumberLocale::english();
-
-std::string figure(double value, std::string_view pattern) {
-    return formatPattern(value, pattern, kPlain);
-}
-
-// "riser 2", "risers 2 to 8", or for risers with gaps between them "7 risers from 2 to 9".
-std::string risersText(const std::vector<int>& risers) {
-    if (risers.size() == 1) return "riser " + std::to_string(risers.front());
-    const int first = risers.front();
-    const int last = risers.back();
-    const std::string span = std::to_string(first) + " to " + std::to_string(last);
-    if (last - first + 1 == static_cast<int>(risers.size())) return "risers " + span;
-    return std::to_string(risers.size()) + " risers from " + span;
-}
-
-}  // namespace
-
 std::optional<DischargeFailure> findDischargeFailure(const std::vector<Skip>& skipped,
                                                      const DiffuserResults& results,
                                                      FittingType fitting, DischargeX dischargeX) {
@@ -67,21 +47,6 @@ std::optional<DischargeFailure> findDischargeFailure(const std::vector<Skip>& sk
     }
     failure.x = x.ok() ? x.value() : 0.0;
     return failure;
-}
-
-std::string describe(const DischargeFailure& failure) {
-    const std::string risers = risersText(failure.risers);
-    const std::string first = std::to_string(failure.risers.front());
-    std::string text = "the discharge of " + risers + " could not be computed: at riser " + first;
-    if (failure.kind == DischargeFailure::Kind::negative_energy) {
-        return text + " the specific energy E = " + figure(failure.specific_energy, "0.000000") +
-               " m is negative, and q = Cd a (2 g E)^0.5 cannot be taken";
-    }
-    return text + " the pipe velocity head of the trial discharge " +
-           figure(failure.trial_discharge, "0.0000") +
-           " m^3/s exceeds the specific energy E = " + figure(failure.specific_energy, "0.000000") +
-           " m (X = " + figure(failure.x, "0.000") +
-           "), where the bell-mouth's Cd = 0.975 (1 - X)^0.375 cannot be taken";
 }
 
 }  // namespace thalmuro

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "wording.h"
-
 namespace thalmuro {
 namespace {
 

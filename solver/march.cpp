@@ -4,7 +4,6 @@
 #include <string>
 
 #include "thalmuro/engine.h"
-#include "wording.h"
 
 namespace thalmuro {
 namespace {

@@ -14,58 +14,19 @@ namespace thalmuro {
 namespace {
 
 // The bounds are those an outfall engineer would question at once, wide enough that no real
-// design of the program's size meets them. The help pages give a Manning number of 15 and a
-// total discharge of 30 m³/s as examples of values of the wrong order.
+// design of the program's size meets them; the catalogues say why each stands where it does.
 constexpr std::array<PlausibleRange, kInputQuantityCount> kRanges{{
-    {InputQuantity::risers, "risers", "number of risers N (Text1)", "Πλήθος Ανυψωτήρων", 1,
-     kMaxRisers, "-", "at least one riser; the program holds at most 101 risers",
-     "τουλάχιστον ένας ανυψωτήρας· το πρόγραμμα δέχεται έως 101 ανυψωτήρες"},
-    {InputQuantity::sections, "sections", "number of sections (Text2)", "Τμήματα Διαχυτήρα", 1,
-     kSectionRows, "-", "at least one section; the section table has 30 rows",
-     "τουλάχιστον ένα τμήμα· ο πίνακας τμημάτων έχει 30 γραμμές"},
-    {InputQuantity::drho, "drho", "relative density difference drho (Text4)", "Δρ/ρ", 0.001, 0.05,
-     "-",
-     "treated sewage in seawater gives about 0.025 to 0.03; brackish water or a warm effluent "
-     "less, never above a few hundredths",
-     "λύματα σε θαλασσινό νερό δίνουν περίπου 0,025 έως 0,03· υφάλμυρο νερό ή θερμή εκροή "
-     "λιγότερο, ποτέ πάνω από μερικά εκατοστά"},
-    {InputQuantity::total_discharge, "total_discharge", "total discharge Q (Text5)", "Ολική Παροχή",
-     0.001, 20, "m^3/s",
-     "from a small settlement (1 l/s) to the largest city outfalls; the help pages give 30 m³/s "
-     "as a value of the wrong order",
-     "από μικρό οικισμό (1 l/s) έως τους μεγαλύτερους αγωγούς πόλεων· οι οδηγίες δίνουν τα "
-     "30 m³/s ως τιμή λάθους τάξης μεγέθους"},
-    {InputQuantity::manning, "manning", "Manning number n (Text6)", "Αριθμός Manning", 0.008, 0.03,
-     "-",
-     "smooth plastic pipe about 0.009, concrete 0.012 to 0.015, an old fouled pipe up to 0.025; "
-     "the help pages give 15 as a value of the wrong order",
-     "λείος πλαστικός αγωγός περίπου 0,009, σκυρόδεμα 0,012 έως 0,015, παλαιός αγωγός με "
-     "επικαθίσεις έως 0,025· οι οδηγίες δίνουν το 15 ως τιμή λάθους τάξης μεγέθους"},
-    {InputQuantity::first_riser, "first_riser", "first riser", "πρώτος ανυψωτήρας", 1, kMaxRisers,
-     "-", "risers are numbered from 1; the program holds at most 101 risers",
-     "οι ανυψωτήρες αριθμούνται από το 1· το πρόγραμμα δέχεται έως 101 ανυψωτήρες"},
-    {InputQuantity::last_riser, "last_riser", "last riser", "τελευταίος ανυψωτήρας", 1, kMaxRisers,
-     "-", "risers are numbered from 1; the program holds at most 101 risers",
-     "οι ανυψωτήρες αριθμούνται από το 1· το πρόγραμμα δέχεται έως 101 ανυψωτήρες"},
-    {InputQuantity::pipe_diameter, "pipe_diameter", "pipe diameter D", "διάμετρος αγωγού", 0.1, 4,
-     "m",
-     "diffuser pipes run from 0.1 m for a small settlement to about 4 m for the largest outfalls",
-     "οι αγωγοί διαχυτήρων έχουν διάμετρο από 0,1 m σε μικρό οικισμό έως περίπου 4 m στους "
-     "μεγαλύτερους"},
-    {InputQuantity::spacing, "spacing", "riser spacing", "απόσταση ανυψωτήρων", 0.5, 50, "m",
-     "risers stand from about a metre apart to a few tens of metres, so that their plumes merge "
-     "late",
-     "οι ανυψωτήρες απέχουν από περίπου ένα μέτρο έως μερικές δεκάδες μέτρα, ώστε οι πλούμιες "
-     "να ενώνονται αργά"},
-    {InputQuantity::elevation_step, "elevation_step", "elevation step", "υψομετρική διαφορά", -5, 5,
-     "m",
-     "the rise of the pipe from one riser to the next: over at most 50 m of spacing a sea bed "
-     "seldom climbs more than a few metres",
-     "η ανύψωση του αγωγού από ανυψωτήρα σε ανυψωτήρα: σε απόσταση έως 50 m ο πυθμένας σπάνια "
-     "ανεβαίνει πάνω από μερικά μέτρα"},
-    {InputQuantity::riser_diameter, "riser_diameter", "riser diameter d", "διάμετρος ανυψωτήρα",
-     0.02, 1, "m", "ports and risers run from a few centimetres to about a metre",
-     "τα στόμια και οι ανυψωτήρες έχουν διάμετρο από λίγα εκατοστά έως περίπου ένα μέτρο"},
+    {InputQuantity::risers, "risers", 1, kMaxRisers, "-"},
+    {InputQuantity::sections, "sections", 1, kSectionRows, "-"},
+    {InputQuantity::drho, "drho", 0.001, 0.05, "-"},
+    {InputQuantity::total_discharge, "total_discharge", 0.001, 20, "m^3/s"},
+    {InputQuantity::manning, "manning", 0.008, 0.03, "-"},
+    {InputQuantity::first_riser, "first_riser", 1, kMaxRisers, "-"},
+    {InputQuantity::last_riser, "last_riser", 1, kMaxRisers, "-"},
+    {InputQuantity::pipe_diameter, "pipe_diameter", 0.1, 4, "m"},
+    {InputQuantity::spacing, "spacing", 0.5, 50, "m"},
+    {InputQuantity::elevation_step, "elevation_step", -5, 5, "m"},
+    {InputQuantity::riser_diameter, "riser_diameter", 0.02, 1, "m"},
 }};
 
 bool isDigit(char c) {

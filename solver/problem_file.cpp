@@ -62,8 +62,8 @@ std::optional<std::size_t> firstInvalidUtf8(std::string_view text) {
     return std::nullopt;
 }
 
-// "line L, column C" of a byte offset, both counted from 1, columns in bytes.
-std::string lineAndColumn(std::string_view text, std::size_t offset) {
+// The line and column of a byte offset, both counted from 1, columns in bytes.
+void placeAt(std::string_view text, std::size_t offset, Message& message) {
     std::size_t line = 1;
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < offset; ++i) {
@@ -72,52 +72,15 @@ std::string lineAndColumn(std::string_view text, std::size_t offset) {
             lineStart = i + 1;
         }
     }
-    return "line " + std::to_string(line) + ", column " + std::to_string(offset - lineStart + 1);
+    message.line = static_cast<long>(line);
+    message.column = static_cast<long>(offset - lineStart + 1);
 }
 
-// At most `limit` bytes of `text`, cut at a character boundary, with "..." when cut; a byte
-// that is not well-formed UTF-8 becomes "?".
-std::string shortened(std::string_view text, std::size_t limit) {
-    std::string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t length = utf8SequenceAt(text, i);
-        if (out.size() + (length == 0 ? 1 : length) > limit) {
-            out += "...";
-            break;
-        }
-        if (length == 0) {
-            out += '?';
-            ++i;
-        } else {
-            out.append(text, i, length);
-            i += length;
-        }
-    }
-    return out;
+Message because(MessageKind kind) {
+    Message message;
+    message.kind = kind;
+    return message;
 }
-
-// A text from the document, quoted and escaped as JSON, so that a message stays on one line.
-std::string quotedText(std::string_view text) {
-    return Json(shortened(text, 40)).dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-// "\"a\", \"b\" or \"c\"": the names of `values`, for the messages.
-template <class Value, std::size_t N>
-std::string quotedNames(const Value (&values)[N]) {
-    std::string out;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0) out += i + 1 == N ? " or " : ", ";
-        out += '"';
-        out += nameOf(values[i]);
-        out += '"';
-    }
-    return out;
-}
-
-constexpr FittingType kFittings[] = {FittingType::Sharp, FittingType::Bell};
-constexpr FlowMode kFlowModes[] = {FlowMode::none, FlowMode::standard, FlowMode::optimised,
-                                   FlowMode::user};
 
 // ---- The document ---------------------------------------------------------------------------
 
@@ -152,28 +115,7 @@ constexpr std::array<KeyName, 10> kKeys{{
     {"rows", Key::rows},
 }};
 
-// What a JSON value is, for the messages.
-enum class Kind { null, boolean, number, string, object, array, binary };
-
-const char* describe(Kind kind) {
-    switch (kind) {
-        case Kind::null:
-            return "null";
-        case Kind::boolean:
-            return "a boolean";
-        case Kind::number:
-            return "a number";
-        case Kind::string:
-            return "a string";
-        case Kind::object:
-            return "an object";
-        case Kind::array:
-            return "an array";
-        case Kind::binary:
-            return "binary data";
-    }
-    return "a value";
-}
+using Kind = JsonValue;
 
 // Builds the problem from the parser's events as they come and stops at the first thing that
 // does not belong in a problem file, so nothing but the expected shape is ever held: the
@@ -181,7 +123,7 @@ const char* describe(Kind kind) {
 class ProblemReader final : public nlohmann::json_sax<Json> {
   public:
     DiffuserInput problem;
-    std::string error;
+    std::optional<Message> error;
 
     bool null() override { return value(Kind::null, nullptr); }
     bool boolean(bool) override { return value(Kind::boolean, nullptr); }
@@ -206,14 +148,14 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
         for (const KeyName& known : kKeys) {
             if (known.name == name) {
                 const auto bit = static_cast<std::size_t>(known.key);
-                if (seen_[bit]) return fail("key " + quotedText(name) + " appears more than once");
+                if (seen_[bit]) return fail(named(MessageKind::repeated_key, name));
                 seen_[bit] = true;
                 key_ = known.key;
                 keyName_ = known.name;
                 return true;
             }
         }
-        return fail("unknown key " + quotedText(name));
+        return fail(named(MessageKind::unknown_key, name));
     }
 
     bool end_object() override {
@@ -228,7 +170,9 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
         }
         if (where_ == Where::rows) {
             if (rowCount_ == kSectionRows) {
-                return fail("key \"rows\" has more than " + std::to_string(kSectionRows) + " rows");
+                Message message = because(MessageKind::too_many_rows);
+                message.count = kSectionRows;
+                return fail(std::move(message));
             }
             ++rowCount_;
             cellCount_ = 0;
@@ -246,56 +190,69 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
 
     bool parse_error(std::size_t, const std::string&,
                      const nlohmann::detail::exception& failure) override {
-        // "[json.exception.parse_error.101] parse error at line 1, column 2: ..." becomes
-        // "invalid JSON at line 1, column 2: ...".
-        std::string_view message = failure.what();
-        const std::size_t tagEnd = message.find("] ");
-        if (message.substr(0, 1) == "[" && tagEnd != std::string_view::npos) {
-            message.remove_prefix(tagEnd + 2);
+        // "[json.exception.parse_error.101] parse error at line 1, column 2: ..." gives
+        // " at line 1, column 2: ...".
+        std::string_view words = failure.what();
+        const std::size_t tagEnd = words.find("] ");
+        if (words.substr(0, 1) == "[" && tagEnd != std::string_view::npos) {
+            words.remove_prefix(tagEnd + 2);
         }
         constexpr std::string_view kParseError = "parse error";
-        std::string text;
-        if (message.substr(0, kParseError.size()) == kParseError) {
-            text = "invalid JSON" + std::string(message.substr(kParseError.size()));
+        Message message = because(MessageKind::invalid_json);
+        if (words.substr(0, kParseError.size()) == kParseError) {
+            message.detail = std::string(words.substr(kParseError.size()));
         } else {
-            text = "invalid JSON: " + std::string(message);
+            message.detail = ": " + std::string(words);
         }
-        // The parser escapes control characters, but the text it last read may be a part of a
-        // character, and a long one need not be shown whole.
-        return fail(shortened(text, 200));
+        return fail(std::move(message));
     }
 
   private:
     enum class Where { start, document, rows, row, done };
 
-    bool fail(std::string message) {
-        if (error.empty()) error = std::move(message);
+    bool fail(Message message) {
+        if (!error) error = std::move(message);
         return false;
     }
 
-    std::string keyName() const { return std::string(keyName_); }
+    static Message named(MessageKind kind, const std::string& text) {
+        Message message = because(kind);
+        message.text = text;
+        return message;
+    }
+
+    Message found(MessageKind kind, Kind kind_found) const {
+        Message message = because(kind);
+        message.found = kind_found;
+        message.key = std::string(keyName_);
+        return message;
+    }
 
     // A value other than an opened document, rows or row.
     bool value(Kind kind, string_t* text) {
         switch (where_) {
             case Where::start:
             case Where::done:
-                return fail(std::string("the problem must be a JSON object, not ") +
-                            describe(kind));
+                return fail(found(MessageKind::not_an_object, kind));
             case Where::document:
                 return documentValue(kind, text);
-            case Where::rows:
-                return fail("key \"rows\": row " + std::to_string(rowCount_ + 1) +
-                            " must be an array of texts, not " + describe(kind));
+            case Where::rows: {
+                Message message = found(MessageKind::row_not_an_array, kind);
+                message.row = static_cast<int>(rowCount_ + 1);
+                return fail(std::move(message));
+            }
             case Where::row:
                 if (kind != Kind::string) {
-                    return fail("key \"rows\": row " + std::to_string(rowCount_) + ", cell " +
-                                std::to_string(cellCount_ + 1) + " must be a string, not " +
-                                describe(kind));
+                    Message message = found(MessageKind::cell_not_a_string, kind);
+                    message.row = static_cast<int>(rowCount_);
+                    message.cell = static_cast<int>(cellCount_ + 1);
+                    return fail(std::move(message));
                 }
                 if (cellCount_ == kRowCells.size()) {
-                    return fail("key \"rows\": row " + std::to_string(rowCount_) +
-                                " has more than " + std::to_string(kRowCells.size()) + " cells");
+                    Message message = because(MessageKind::too_many_cells);
+                    message.row = static_cast<int>(rowCount_);
+                    message.count = static_cast<long>(kRowCells.size());
+                    return fail(std::move(message));
                 }
                 problem.rows[rowCount_ - 1].*kRowCells[cellCount_] = std::move(*text);
                 ++cellCount_;
@@ -306,16 +263,14 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
 
     bool documentValue(Kind kind, string_t* text) {
         if (key_ == Key::rows) {
-            return fail(std::string("key \"rows\" must be an array of rows, not ") +
-                        describe(kind));
+            return fail(found(MessageKind::rows_not_an_array, kind));
         }
         if (key_ == Key::ratio && kind == Kind::null) {
             problem.ratio.reset();
             return true;
         }
         if (kind != Kind::string) {
-            return fail("key \"" + keyName() + "\" must be a string" +
-                        (key_ == Key::ratio ? " or null" : "") + ", not " + describe(kind));
+            return fail(found(MessageKind::value_not_a_string, kind));
         }
         DiffuserInput& input = problem;
         switch (key_) {
@@ -349,11 +304,16 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
         return false;
     }
 
+    Message unknownName(const std::string& text) const {
+        Message message = named(MessageKind::unknown_name, text);
+        message.key = std::string(keyName_);
+        return message;
+    }
+
     bool readFitting(const std::string& text) {
         const std::optional<FittingType> fitting = fittingNamed(text);
         if (!fitting) {
-            return fail("key \"fitting\" must be " + quotedNames(kFittings) + ", not " +
-                        quotedText(text));
+            return fail(unknownName(text));
         }
         problem.fitting = *fitting;
         return true;
@@ -362,8 +322,7 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     bool readFlowMode(const std::string& text) {
         const std::optional<FlowMode> mode = flowModeNamed(text);
         if (!mode) {
-            return fail("key \"flow_mode\" must be " + quotedNames(kFlowModes) + ", not " +
-                        quotedText(text));
+            return fail(unknownName(text));
         }
         problem.flow_mode = *mode;
         return true;
@@ -371,8 +330,7 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
 
     bool readDecimalSeparator(std::string& text) {
         if (!numberLocaleFor(text)) {
-            return fail("key \"decimal_separator\" must be \",\" or \".\", not " +
-                        quotedText(text));
+            return fail(unknownName(text));
         }
         problem.decimal_separator = std::move(text);
         return true;
@@ -386,19 +344,23 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     std::size_t cellCount_ = 0;  // cells read in the open row
 };
 
-std::variant<DiffuserInput, std::string> parse(std::string_view jsonText) {
+std::variant<DiffuserInput, Message> parse(std::string_view jsonText) {
     if (const auto bad = firstInvalidUtf8(jsonText)) {
-        return "invalid UTF-8 at " + lineAndColumn(jsonText, *bad);
+        Message message = because(MessageKind::invalid_utf8);
+        placeAt(jsonText, *bad, message);
+        return message;
     }
     // The parser takes a NUL byte for the end of the text and would not see what follows.
     if (const std::size_t nul = jsonText.find('\0'); nul != std::string_view::npos) {
-        return "invalid JSON at " + lineAndColumn(jsonText, nul) + ": NUL byte";
+        Message message = because(MessageKind::nul_byte);
+        placeAt(jsonText, nul, message);
+        return message;
     }
     ProblemReader reader;
     const bool parsed = Json::sax_parse(jsonText.begin(), jsonText.end(), &reader);
-    if (!parsed || !reader.error.empty()) {
-        if (reader.error.empty()) return std::string("invalid JSON");
-        return std::move(reader.error);
+    if (!parsed || reader.error) {
+        if (!reader.error) return because(MessageKind::invalid_json);
+        return std::move(*reader.error);
     }
     return std::move(reader.problem);
 }
@@ -408,8 +370,14 @@ std::string systemReason(int error) {
     return std::generic_category().message(error);
 }
 
-std::variant<DiffuserInput, std::string> read(const std::string& fileName) {
-    const std::string name = "\"" + fileName + "\"";
+Message fileFailure(MessageKind kind, const std::string& fileName, std::string detail) {
+    Message message = because(kind);
+    message.file = fileName;
+    message.detail = std::move(detail);
+    return message;
+}
+
+std::variant<DiffuserInput, Message> read(const std::string& fileName) {
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openForReading(fileName),
                                                                &std::fclose);
@@ -417,24 +385,28 @@ std::variant<DiffuserInput, std::string> read(const std::string& fileName) {
         // A folder cannot be read as a file, whether the system refuses to open it (Windows) or
         // only to read it.
         const int error = errno;
-        return (error == EISDIR ? "cannot read " : "cannot open ") + name + ": " +
-               systemReason(error);
+        return fileFailure(
+            error == EISDIR ? MessageKind::file_cannot_read : MessageKind::file_cannot_open,
+            fileName, systemReason(error));
     }
     std::string text;
     std::array<char, 64 * 1024> buffer;
     for (;;) {
         errno = 0;
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-        if (std::ferror(file.get())) return "cannot read " + name + ": " + systemReason(errno);
+        if (std::ferror(file.get())) {
+            return fileFailure(MessageKind::file_cannot_read, fileName, systemReason(errno));
+        }
         text.append(buffer.data(), got);
         if (text.size() > kMaxProblemFileBytes) {
-            return "cannot read " + name + ": larger than " +
-                   std::to_string(kMaxProblemFileBytes / 1024) + " KiB, not a problem file";
+            Message message = fileFailure(MessageKind::file_too_large, fileName, {});
+            message.count = static_cast<long>(kMaxProblemFileBytes / 1024);
+            return message;
         }
         if (got < buffer.size()) break;
     }
     auto result = parse(text);
-    if (auto* error = std::get_if<std::string>(&result)) *error = fileName + ": " + *error;
+    if (auto* error = std::get_if<Message>(&result)) error->file = fileName;
     return result;
 }
 
@@ -446,23 +418,23 @@ std::optional<NumberLocale> numberLocaleFor(std::string_view decimalSeparator) {
     return std::nullopt;
 }
 
-std::variant<DiffuserInput, std::string> parseProblem(std::string_view jsonText) {
+std::variant<DiffuserInput, Message> parseProblem(std::string_view jsonText) {
     try {
         return parse(jsonText);
     } catch (const std::bad_alloc&) {
-        return std::string("out of memory while reading the problem");
+        return because(MessageKind::out_of_memory);
     } catch (const std::exception& failure) {
-        return std::string("cannot read the problem: ") + shortened(failure.what(), 200);
+        return fileFailure(MessageKind::reading_failed, {}, failure.what());
     }
 }
 
-std::variant<DiffuserInput, std::string> readProblemFile(const std::string& fileName) {
+std::variant<DiffuserInput, Message> readProblemFile(const std::string& fileName) {
     try {
         return read(fileName);
     } catch (const std::bad_alloc&) {
-        return "\"" + fileName + "\": out of memory while reading the problem";
+        return fileFailure(MessageKind::out_of_memory, fileName, {});
     } catch (const std::exception& failure) {
-        return "cannot read \"" + fileName + "\": " + shortened(failure.what(), 200);
+        return fileFailure(MessageKind::reading_failed, fileName, failure.what());
     }
 }
 

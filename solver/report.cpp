@@ -102,33 +102,33 @@ StepName reportLine(std::string text, long riser = 0, long section = 0) {
             static_cast<int>(section)};
 }
 
-}  // namespace
-
-std::string ResultsReport::text(Diagnostics& diagnostics) const {
-    const DiffuserResults& r = state_.results;
+// General data: the counts, Δρ/ρ, the fitting, the Manning number and Q.
+void writeGeneralData(Writer& w, const SharedState& state, const SolveWork& work) {
+    const DiffuserResults& r = state.results;
     const long n = r.n_risers;
-    const long sections = state_.tmimata;
+    const long sections = state.tmimata;
     const Num q = r.q_total;
-    Writer w(locale_, diagnostics);
-
-    // General data.
     w.put("ΑΠΟΤΕΛΕΣΜΑΤΑ ΥΠΟΛΟΓΙΣΜΟΥ ");
     w.separator('*', 43);
     w.put("ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ ");
     w.put(w.line().literal(" Αριθμός Ανυψωτήρων = ").integer(n));
     w.put(w.line().literal("       Δρ/ρ         = ").text(&r.drho));
     w.put(w.line().literal(" Αριθμός τμημάτων   = ").integer(sections));
-    w.put(w.line().literal(" Τύπος Συναρμογής     ").literal(nameOf(work_.fitting)));
-    w.put(w.line().literal(" Αριθμός Manning    = ").text(&state_.manning));
+    w.put(w.line().literal(" Τύπος Συναρμογής     ").literal(nameOf(work.fitting)));
+    w.put(w.line().literal(" Αριθμός Manning    = ").text(&state.manning));
     w.put(w.line().literal(" Ολική Παροχή    = ").number(q).literal(" m^3/s"),
           reportLine("total discharge"));
     w.separator('*', 53);
+}
 
-    // One block per section. Sections beyond the 30 table rows have no texts and no friction
-    // factor: their lines are left out, and named once for all of them.
+// One block per section. Sections beyond the 30 table rows have no texts and no friction
+// factor: their lines are left out, and named once for all of them.
+void writeSections(Writer& w, const SharedState& state, const SolveWork& work) {
+    const DiffuserResults& r = state.results;
+    const long sections = state.tmimata;
     for (long s = 1; s <= sections; ++s) {
         const bool stored = s <= kSectionRows;
-        const RowCopy* row = stored ? &work_.rows[static_cast<std::size_t>(s - 1)] : nullptr;
+        const RowCopy* row = stored ? &work.rows[static_cast<std::size_t>(s - 1)] : nullptr;
         const SectionRow* texts = row != nullptr ? &row->texts : nullptr;
         const auto name = [&](const char* line) {
             return stored ? reportLine(numbered("section", s) + " " + line, 0, s)
@@ -167,8 +167,11 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
               name("riser diameter"));
         w.separator('^', 92);
     }
+}
 
-    // Riser table.
+// The riser table: a row per riser under two lines of column headings.
+void writeRiserTable(Writer& w, const DiffuserResults& r) {
+    const long n = r.n_risers;
     w.separator('#', 45);
     w.put(" ");
     w.put(" ΕΠΙΜΕΡΟΥΣ ΣΤΟΙΧΕΙΑ ΓΙΑ ΚΑΘΕ ΑΝΥΨΩΤΗΡΑ ");
@@ -227,9 +230,14 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
                   : reportLine(numbered("rows of risers beyond", kMaxRisers), kMaxRisers + 1));
         w.separator('_', 85);
     }
+}
 
-    // Remarks on the balance of discharges and the Froude criterion.
-    const Num qcalc = balance_.qcalc;
+// Remarks on the balance of discharges and the Froude criterion.
+void writeRemarks(Writer& w, const DiffuserResults& r, const Balance& balance,
+                  const NumberLocale& locale) {
+    const long n = r.n_risers;
+    const Num q = r.q_total;
+    const Num qcalc = balance.qcalc;
     w.put("");
     w.put("");
     w.put("ΣΧΟΛΙΑ ΥΠΟΛΟΓΙΣΜΟΥ");
@@ -240,7 +248,7 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
               .number(q)
               .literal("m^3/s"),
           reportLine("Qcalc"));
-    const Num x = Num(balance_.qc) * Num(static_cast<double>(n)) / q;
+    const Num x = Num(balance.qc) * Num(static_cast<double>(n)) / q;
     w.put(w.line().literal(" Η παράμετρος x ( x= (Qcalc *Ανυψωτήρες) /q) = ").pattern(x, "0.000"),
           reportLine("ratio x"));
     // The error is printed as the text of its rounded value, read back and turned into a
@@ -249,7 +257,7 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
     Num percent = e;
     if (e.ok()) {
         const std::optional<double> rounded =
-            readLocaleNumber(formatPattern(e.value(), "0.001", locale_), locale_);
+            readLocaleNumber(formatPattern(e.value(), "0.001", locale), locale);
         percent =
             rounded ? Num(std::abs(*rounded)) * Num(100.0) : Num::failed(Fault::unreadable_text);
     }
@@ -261,6 +269,16 @@ std::string ResultsReport::text(Diagnostics& diagnostics) const {
         if (greater(at(r.froude, k - 1), Num(10.0))) froudeList.integer(k);
     }
     w.put(froudeList, {}, false);
+}
+
+}  // namespace
+
+std::string ResultsReport::text(Diagnostics& diagnostics) const {
+    Writer w(locale_, diagnostics);
+    writeGeneralData(w, state_, work_);
+    writeSections(w, state_, work_);
+    writeRiserTable(w, state_.results);
+    writeRemarks(w, state_.results, balance_, locale_);
     return w.take();
 }
 

@@ -25,16 +25,9 @@
 #include "checked.h"
 #include "march.h"
 #include "thalmuro/engine.h"
-#include "wording.h"
 
 namespace thalmuro {
 namespace {
-
-// A phrase in English and in Greek.
-struct Phrase {
-    std::string english;
-    std::string greek;
-};
 
 // How a typed number reads.
 enum class Reading { fine, empty, unreadable, zero, negative };
@@ -53,11 +46,6 @@ bool unusable(Reading reading) {
     return reading == Reading::empty || reading == Reading::unreadable;
 }
 
-// "5", "5 to 14", "1, 3 to 5, 9".
-Phrase ranges(const std::set<int>& numbers) {
-    return {numberRanges(numbers), numberRanges(numbers, "έως")};
-}
-
 std::set<int> span(int first, int last) {
     std::set<int> numbers;
     for (int k = first; k <= last; ++k)
@@ -65,70 +53,37 @@ std::set<int> span(int first, int last) {
     return numbers;
 }
 
-// "riser 5" / "risers 5 to 14", in Greek in the genitive ("του ανυψωτήρα 5").
-Phrase risersNamed(const std::set<int>& risers) {
-    const Phrase list = ranges(risers);
-    if (risers.size() == 1) return {"riser " + list.english, "του ανυψωτήρα " + list.greek};
-    return {"risers " + list.english, "των ανυψωτήρων " + list.greek};
+std::vector<int> listed(const std::set<int>& numbers) {
+    return {numbers.begin(), numbers.end()};
 }
 
-// "no row names riser 5": the same with the Greek in the accusative ("τον ανυψωτήρα 5").
-Phrase risersObject(const std::set<int>& risers) {
-    const Phrase list = ranges(risers);
-    if (risers.size() == 1) return {"riser " + list.english, "τον ανυψωτήρα " + list.greek};
-    return {"risers " + list.english, "τους ανυψωτήρες " + list.greek};
+Message said(MessageKind kind, std::vector<int> numbers = {}) {
+    Message message;
+    message.kind = kind;
+    message.numbers = std::move(numbers);
+    return message;
 }
 
-Phrase sectionsNamed(const std::set<int>& sections) {
-    const Phrase list = ranges(sections);
-    if (sections.size() == 1) return {"section " + list.english, "του τμήματος " + list.greek};
-    return {"sections " + list.english, "των τμημάτων " + list.greek};
-}
-
-// "the lines of risers 102 to 120": the report lines of the risers or sections named.
-Phrase linesOf(const Phrase& named, bool one) {
-    return one ? Phrase{"the line of " + named.english, "η γραμμή " + named.greek}
-               : Phrase{"the lines of " + named.english, "οι γραμμές " + named.greek};
-}
-
-// A typed text as quoted in a line, in English and in Greek.
-Phrase quotedPhrase(const std::string& text) {
-    return {quoted(text), quoted(text, "«", "»")};
-}
-
-// Why a box's number could not be used, after the box's name and typed text.
-Phrase readingWhy(Reading reading, const Phrase& tooLarge) {
+// Why a box's number could not be used; `fine` when it reads but cannot be used all the same.
+Message readingWhy(Reading reading, MessageKind fine) {
     switch (reading) {
         case Reading::empty:
-            return {"is empty", "είναι κενό"};
+            return said(MessageKind::box_empty);
         case Reading::unreadable:
-            return {"cannot be read", "δεν διαβάζεται"};
+            return said(MessageKind::box_unreadable);
         case Reading::zero:
-            return {"is zero", "είναι μηδέν"};
+            return said(MessageKind::box_zero);
         case Reading::negative:
-            return {"is negative", "είναι αρνητικό"};
+            return said(MessageKind::box_negative);
         case Reading::fine:
             break;
     }
-    return tooLarge;
+    return said(fine);
 }
 
-// The cells of a section row: what the column holds and the cell's control name.
-struct Column {
-    const char* english;
-    const char* greek;
-    const char* name;
-    bool diameter;  // zero or negative fails the steps that use it
-};
-
-constexpr std::array<Column, kRowCells.size()> kColumns{{
-    {"first riser", "πρώτος ανυψωτήρας", "textfn", false},
-    {"last riser", "τελευταίος ανυψωτήρας", "textln", false},
-    {"pipe diameter", "διάμετρος τμήματος", "textdr_thalmuro", true},
-    {"riser spacing", "απόσταση ανυψωτήρων", "textdxanipsotiror", false},
-    {"elevation step", "υψομετρική διαφορά", "textdz_anipsotiron", false},
-    {"riser diameter", "διάμετρος ανυψωτήρων", "textdr_anipsotiron", true},
-}};
+// Whether a zero or negative value in a column of the section table fails the steps that use it.
+constexpr std::array<bool, kRowCells.size()> kDiameterColumn{false, false, true,
+                                                             false, false, true};
 
 constexpr std::size_t kFirst = 0;
 constexpr std::size_t kLast = 1;
@@ -147,7 +102,7 @@ struct RowState {
     bool boundsUnusable() const { return unusable(cells[kFirst]) || unusable(cells[kLast]); }
     bool bad(std::size_t cell) const {
         const Reading r = cells[cell];
-        return unusable(r) || (kColumns[cell].diameter && r != Reading::fine);
+        return unusable(r) || (kDiameterColumn[cell] && r != Reading::fine);
     }
     // A fault that spoils the march at its risers and landward of them.
     bool spoilsTheMarch() const {
@@ -157,8 +112,7 @@ struct RowState {
 
 // One cause being gathered: what it is and which steps it explains.
 struct Cause {
-    Phrase subject;
-    Phrase why;
+    SkippedCause told;  // its subject and reasons
     std::set<int> rows;
     std::set<int> risers;
     std::set<int> frictionSections;
@@ -364,63 +318,36 @@ class Explainer {
         }
     }
 
-    // The line of a cause: the box, why, and what kept the value of an earlier Solve.
+    // The cause as data: the box, why, and what kept the value of an earlier Solve.
     SkippedCause finish(const std::string& key, Cause& cause) const {
         describe(key, cause);
-        std::vector<Phrase> kept;
-        if (cause.kinds.count(StepKind::risers_count) != 0) {
-            kept.push_back({"the number of risers", "το πλήθος ανυψωτήρων"});
-        }
+        SkippedCause out = std::move(cause.told);
+        const auto kept = [&](MessageKind kind, std::vector<int> numbers = {}) {
+            out.kept.push_back(said(kind, std::move(numbers)));
+        };
+        if (cause.kinds.count(StepKind::risers_count) != 0) kept(MessageKind::kept_risers_count);
         if (cause.kinds.count(StepKind::sections_count) != 0) {
-            kept.push_back({"the number of sections", "το πλήθος τμημάτων"});
+            kept(MessageKind::kept_sections_count);
         }
-        if (cause.kinds.count(StepKind::total_discharge) != 0) kept.push_back({"Q", "η Q"});
-        if (cause.kinds.count(StepKind::first_discharge) != 0) kept.push_back({"qc", "η qc"});
+        if (cause.kinds.count(StepKind::total_discharge) != 0) kept(MessageKind::kept_q);
+        if (cause.kinds.count(StepKind::first_discharge) != 0) kept(MessageKind::kept_qc);
         if (!cause.frictionSections.empty()) {
-            const Phrase of = sectionsNamed(cause.frictionSections);
-            kept.push_back(
-                {"the friction factor of " + of.english, "ο συντελεστής τριβών " + of.greek});
+            kept(MessageKind::kept_friction, listed(cause.frictionSections));
         }
         if (!cause.figureRisers.empty()) {
-            const Phrase of = risersNamed(cause.figureRisers);
             const std::set<StepKind> velocities{StepKind::riser_velocity, StepKind::froude};
-            if (cause.riserKinds == std::set<StepKind>{StepKind::froude}) {
-                kept.push_back(
-                    {"the Froude number of " + of.english, "ο αριθμός Froude " + of.greek});
-            } else if (cause.riserKinds == velocities) {
-                kept.push_back({"the riser velocity and Froude number of " + of.english,
-                                "η ταχύτητα ανυψωτήρα και ο αριθμός Froude " + of.greek});
-            } else {
-                kept.push_back({"the figures of " + of.english, "τα μεγέθη " + of.greek});
-            }
+            const MessageKind kind =
+                cause.riserKinds == std::set<StepKind>{StepKind::froude} ? MessageKind::kept_froude
+                : cause.riserKinds == velocities ? MessageKind::kept_velocity_and_froude
+                                                 : MessageKind::kept_figures;
+            kept(kind, listed(cause.figureRisers));
         }
-
-        SkippedCause out;
-        out.english = cause.subject.english + ": " + cause.why.english;
-        out.greek = cause.subject.greek + ": " + cause.why.greek;
-        for (std::size_t i = 0; i < kept.size(); ++i) {
-            out.english += (i == 0 ? "; earlier values kept: " : ", ") + kept[i].english;
-            out.greek += (i == 0 ? "· κρατήθηκαν οι προηγούμενες τιμές: " : ", ") + kept[i].greek;
-        }
+        out.report_lines = cause.reportLines;
         if (cause.reportLines > 0) {
-            const std::string count = std::to_string(cause.reportLines);
-            const bool one = cause.reportLines == 1;
-            out.english += "; " + count + (one ? " report line" : " report lines") + " left out";
-            out.greek += one ? "· παραλείφθηκε 1 γραμμή της αναφοράς"
-                             : "· παραλείφθηκαν " + count + " γραμμές της αναφοράς";
             // The risers and sections beyond the stored arrays are named, since their lines
             // cannot be told by a riser or a row of the table.
-            std::vector<Phrase> beyond;
-            if (cause.risersLinesLeftOut && risers_) {
-                beyond.push_back(linesOf(risersNamed(span(kMaxRisers + 1, *risers_)), one));
-            }
-            if (cause.sectionsLinesLeftOut && sections_) {
-                beyond.push_back(linesOf(sectionsNamed(span(kSectionRows + 1, *sections_)), one));
-            }
-            for (std::size_t i = 0; i < beyond.size(); ++i) {
-                out.english += (i == 0 ? ": " : ", ") + beyond[i].english;
-                out.greek += (i == 0 ? ": " : ", ") + beyond[i].greek;
-            }
+            if (cause.risersLinesLeftOut && risers_) out.lines_risers_to = *risers_;
+            if (cause.sectionsLinesLeftOut && sections_) out.lines_sections_to = *sections_;
         }
         out.rows.assign(cause.rows.begin(), cause.rows.end());
         out.risers.assign(cause.risers.begin(), cause.risers.end());
@@ -428,203 +355,119 @@ class Explainer {
         return out;
     }
 
-    // The subject and the reason of a cause, from the input as typed.
+    // The subject and the reasons of a cause, from the input as typed.
     void describe(const std::string& key, Cause& cause) const {
-        const auto joined = [](const std::vector<Phrase>& parts) {
-            Phrase out;
-            for (const Phrase& part : parts) {
-                if (!out.english.empty()) {
-                    out.english += ", and ";
-                    out.greek += ", και ";
-                }
-                out.english += part.english;
-                out.greek += part.greek;
-            }
-            return out;
+        SkippedCause& told = cause.told;
+        std::vector<Message>& why = told.reasons;
+        const auto box = [&](CauseSubject subject, const std::string& text) {
+            told.subject = subject;
+            told.typed = text;
         };
-        const auto box = [](const char* english, const char* greek, const char* name,
-                            const std::string& text) {
-            const std::string tag = std::string(" (") + name + ")";
-            if (readingOf(text, NumberLocale::english()) == Reading::empty) {
-                return Phrase{english + tag, greek + tag};
-            }
-            const Phrase q = quotedPhrase(text);
-            return Phrase{english + tag + " " + q.english, greek + tag + " " + q.greek};
-        };
-        const Phrase count{"is not a count from -32768 to 32767",
-                           "δεν είναι πλήθος από -32768 έως 32767"};
         if (key == kText1) {
-            cause.subject = box("number of risers", "Πλήθος Ανυψωτήρων", "Text1", input_.risers);
-            std::vector<Phrase> parts;
+            box(CauseSubject::risers_box, input_.risers);
             if (!risers_) {
-                parts.push_back(count);
+                why.push_back(said(MessageKind::count_unreadable));
             } else if (*risers_ <= 0) {
-                parts.push_back(
-                    {"is not a positive number of risers", "δεν είναι θετικό πλήθος ανυψωτήρων"});
+                why.push_back(said(MessageKind::risers_not_positive));
             } else {
                 if (uncoveredKey_ == kText1 && !uncovered_.empty()) {
-                    parts.push_back(
-                        lastCoveredRiser_ == 0
-                            ? Phrase{"no row of the section table names a riser",
-                                     "καμία γραμμή του πίνακα τμημάτων δεν ορίζει ανυψωτήρα"}
-                            : Phrase{"the section table names risers up to " +
-                                         std::to_string(lastCoveredRiser_) + " only",
-                                     "ο πίνακας τμημάτων ορίζει ανυψωτήρες μόνο έως τον " +
-                                         std::to_string(lastCoveredRiser_)});
+                    if (lastCoveredRiser_ == 0) {
+                        why.push_back(said(MessageKind::no_row_names_a_riser));
+                    } else {
+                        Message upTo = said(MessageKind::risers_named_up_to);
+                        upTo.count = lastCoveredRiser_;
+                        why.push_back(upTo);
+                    }
                     cause.risers.insert(uncovered_.begin(), uncovered_.end());
                 }
                 if (*risers_ > kMaxRisers) {
-                    const Phrase beyond = ranges(span(kMaxRisers + 1, *risers_));
-                    parts.push_back({"only risers 1 to 101 are computed, risers " + beyond.english +
-                                         " are skipped",
-                                     "υπολογίζονται μόνο οι ανυψωτήρες 1 έως 101, οι " +
-                                         beyond.greek + " παραλείπονται"});
+                    Message beyond = said(MessageKind::risers_beyond_computed);
+                    beyond.count = *risers_;
+                    why.push_back(beyond);
                     const std::set<int> skipped = span(kMaxRisers + 1, *risers_);
                     cause.risers.insert(skipped.begin(), skipped.end());
                 }
             }
-            cause.why = parts.empty() ? Phrase{"leaves riser 1 without a discharge",
-                                               "αφήνει τον ανυψωτήρα 1 χωρίς παροχή"}
-                                      : joined(parts);
+            if (why.empty()) why.push_back(said(MessageKind::riser_1_without_discharge));
         } else if (key == kText2) {
-            cause.subject =
-                box("number of sections", "Τμήματα Διαχυτήρα", "Text2", input_.sections);
-            std::vector<Phrase> parts;
-            if (!sections_) parts.push_back(count);
+            box(CauseSubject::sections_box, input_.sections);
+            if (!sections_) why.push_back(said(MessageKind::count_unreadable));
             if (lastFilledRow_ < tableRows_) {
                 const std::set<int> empty = span(lastFilledRow_ + 1, tableRows_);
-                const Phrase list = ranges(empty);
-                parts.push_back(
-                    empty.size() == 1
-                        ? Phrase{"row " + list.english + " of the section table is empty",
-                                 "η γραμμή " + list.greek + " του πίνακα τμημάτων είναι κενή"}
-                        : Phrase{"rows " + list.english + " of the section table are empty",
-                                 "οι γραμμές " + list.greek + " του πίνακα τμημάτων είναι κενές"});
+                why.push_back(said(MessageKind::rows_empty, listed(empty)));
                 cause.rows.insert(empty.begin(), empty.end());
             }
             if (sections_ && *sections_ > kSectionRows) {
-                const Phrase beyond = ranges(span(kSectionRows + 1, *sections_));
-                const bool one = *sections_ == kSectionRows + 1;
-                parts.push_back({"the table has 30 rows, " +
-                                     (one ? "section " + beyond.english + " is skipped"
-                                          : "sections " + beyond.english + " are skipped"),
-                                 "ο πίνακας έχει 30 γραμμές, " +
-                                     (one ? "το τμήμα " + beyond.greek + " παραλείπεται"
-                                          : "τα τμήματα " + beyond.greek + " παραλείπονται")});
+                Message beyond = said(MessageKind::sections_beyond_table);
+                beyond.count = *sections_;
+                why.push_back(beyond);
             }
-            cause.why = joined(parts);
         } else if (key == kText4) {
-            cause.subject = box("Δρ/ρ", "Δρ/ρ", "Text4", input_.drho);
-            cause.why = readingWhy(drho_, {"cannot be used", "δεν χρησιμοποιείται"});
+            box(CauseSubject::drho_box, input_.drho);
+            why.push_back(readingWhy(drho_, MessageKind::box_unusable));
         } else if (key == kText5) {
-            cause.subject =
-                box("total discharge Q", "Ολική Παροχή", "Text5", input_.total_discharge);
-            cause.why = readingWhy(
-                q_, {"is so large that lowering qc by 0.0001 m^3/s no longer changes it",
-                     "είναι τόσο μεγάλη που η μείωση της qc κατά 0,0001 m^3/s δεν την αλλάζει"});
+            box(CauseSubject::total_discharge_box, input_.total_discharge);
+            why.push_back(readingWhy(q_, MessageKind::q_too_large_to_balance));
         } else if (key == kText6) {
-            cause.subject = box("Manning number", "Αριθμός Manning", "Text6", input_.manning);
-            cause.why = readingWhy(manning_, {"is too large", "είναι πολύ μεγάλος"});
+            box(CauseSubject::manning_box, input_.manning);
+            why.push_back(readingWhy(manning_, MessageKind::manning_too_large));
         } else if (key == kRatio) {
             if (!input_.ratio) {
-                cause.subject = {"ratio x of the user flow mode", "Αναλογία x (qc = x Q / N)"};
-                cause.why = {"the question was cancelled, so x = 0",
-                             "η ερώτηση ακυρώθηκε, άρα x = 0"};
+                told.subject = CauseSubject::ratio_question;
+                why.push_back(said(MessageKind::question_cancelled));
+                why.push_back(said(MessageKind::x_taken_as_zero));
             } else {
-                cause.subject = box("ratio x of the user flow mode", "Αναλογία x", "qc = x Q / N",
-                                    *input_.ratio);
+                box(CauseSubject::ratio_box, *input_.ratio);
                 const Reading r = ratio_.value_or(Reading::fine);
-                cause.why = r == Reading::zero
-                                ? Phrase{"is zero, so riser 1 gets no discharge",
-                                         "είναι μηδέν, άρα ο ανυψωτήρας 1 δεν παίρνει παροχή"}
-                                : readingWhy(r, {"cannot be used", "δεν χρησιμοποιείται"});
-                if (unusable(r)) {
-                    cause.why.english += ", so x = 0";
-                    cause.why.greek += ", άρα x = 0";
-                }
+                why.push_back(readingWhy(r, MessageKind::box_unusable));
+                if (r == Reading::zero) why.push_back(said(MessageKind::riser_1_gets_no_discharge));
+                if (unusable(r)) why.push_back(said(MessageKind::x_taken_as_zero));
             }
         } else if (key.rfind(kRow, 0) == 0) {
-            describeRow(std::stoi(key.substr(kRow.size())), cause, joined);
+            describeRow(std::stoi(key.substr(kRow.size())), cause);
         } else if (key == kGap) {
-            cause.subject = {"section table", "Πίνακας τμημάτων"};
-            const Phrase of = risersObject(uncovered_);
-            const std::string n = std::to_string(computedRisers_);
-            cause.why = {"no row names " + of.english + " (N = " + n + " in Text1)",
-                         "καμία γραμμή δεν ορίζει " + of.greek + " (Πλήθος Ανυψωτήρων " + n + ")"};
+            told.subject = CauseSubject::section_table;
+            Message unnamed = said(MessageKind::risers_not_named, listed(uncovered_));
+            unnamed.count = computedRisers_;
+            why.push_back(unnamed);
             cause.risers.insert(uncovered_.begin(), uncovered_.end());
         } else {
-            const Fault fault = static_cast<Fault>(std::stoi(key.substr(kFault.size())));
-            const Phrase of = risersNamed(cause.figureRisers);
-            cause.subject = cause.figureRisers.empty()
-                                ? Phrase{"the computation", "Υπολογισμός"}
-                                : Phrase{"the march at " + of.english, "Υπολογισμός " + of.greek};
-            switch (fault) {
-                case Fault::overflow:
-                    cause.why = {"a figure too large for a 64-bit float",
-                                 "αριθμός πολύ μεγάλος για τον υπολογισμό"};
-                    break;
-                case Fault::negative_fractional_power:
-                    // The bell's discharge law 0.975 (1 - X)^0.375 has no value where the
-                    // pipe's velocity head exceeds the specific energy (X > 1), and no riser
-                    // velocity follows from a negative specific energy.
-                    cause.why = {
-                        "the fitting's discharge law has no value there: the pipe's velocity "
-                        "head exceeds the specific energy (X > 1) or the specific energy is "
-                        "negative",
-                        "ο νόμος παροχής της συναρμογής δεν δίνει τιμή: το ύψος ταχύτητας στον "
-                        "αγωγό ξεπερνά την ειδική ενέργεια (X > 1) ή η ειδική ενέργεια είναι "
-                        "αρνητική"};
-                    break;
-                case Fault::division_by_zero:
-                    cause.why = {"division by zero", "διαίρεση με το μηδέν"};
-                    break;
-                default:
-                    cause.why = {thalmuro::describe(fault), "αδύνατος υπολογισμός"};
-                    break;
-            }
+            told.subject = CauseSubject::computation;
+            told.march_risers = listed(cause.figureRisers);
+            Message fault = said(MessageKind::arithmetic_fault);
+            fault.fault = static_cast<Fault>(std::stoi(key.substr(kFault.size())));
+            why.push_back(fault);
         }
     }
 
-    template <class Joined>
-    void describeRow(int s, Cause& cause, const Joined& joined) const {
+    void describeRow(int s, Cause& cause) const {
         const RowState& row = rows_[static_cast<std::size_t>(s - 1)];
         const SectionRow& typed = input_.rows[static_cast<std::size_t>(s - 1)];
-        cause.subject = {"section table, row " + std::to_string(s),
-                         "Πίνακας τμημάτων, γραμμή " + std::to_string(s)};
+        SkippedCause& told = cause.told;
+        told.subject = CauseSubject::section_row;
+        told.row = s;
         cause.rows.insert(s);
-        std::vector<Phrase> parts;
+        std::vector<Message>& why = told.reasons;
         if (row.empty) {
-            parts.push_back({"is empty", "είναι κενή"});
+            why.push_back(said(MessageKind::row_empty));
         } else {
             for (std::size_t c = 0; c < kRowCells.size(); ++c) {
                 const Reading r = row.cells[c];
                 if (!row.bad(c)) continue;
-                const Column& column = kColumns[c];
-                const std::string cell = std::string(column.name) + "_" + std::to_string(s - 1);
-                const Phrase q = quotedPhrase(typed.*kRowCells[c]);
-                const Phrase why = r == Reading::empty ? Phrase{"is empty", "κενό κελί"}
-                                   : r == Reading::unreadable
-                                       ? Phrase{"cannot be read", "δεν διαβάζεται"}
-                                   : r == Reading::zero ? Phrase{"is zero", "μηδενική τιμή"}
-                                                        : Phrase{"is negative", "αρνητική τιμή"};
-                parts.push_back({std::string(column.english) + " (" + cell + ") " +
-                                     (r == Reading::empty ? "" : q.english + " ") + why.english,
-                                 std::string(column.greek) + " (" + cell + ")" +
-                                     (r == Reading::empty ? "" : " " + q.greek) + ": " +
-                                     why.greek});
+                Message cell = said(r == Reading::empty        ? MessageKind::cell_empty
+                                    : r == Reading::unreadable ? MessageKind::cell_unreadable
+                                    : r == Reading::zero       ? MessageKind::cell_zero
+                                                               : MessageKind::cell_negative);
+                cell.row = s;
+                cell.cell = static_cast<int>(c) + 1;
+                cell.text = typed.*kRowCells[c];
+                why.push_back(cell);
             }
-            if (row.outside) {
-                parts.push_back(
-                    {"names risers outside 1 to 101", "ορίζει ανυψωτήρες εκτός των 1 έως 101"});
-            }
+            if (row.outside) why.push_back(said(MessageKind::row_outside_risers));
         }
-        cause.why = parts.empty() ? Phrase{"its figures could not be computed",
-                                           "τα μεγέθη της δεν υπολογίζονται"}
-                                  : joined(parts);
+        if (why.empty()) why.push_back(said(MessageKind::row_not_computed));
         if (uncoveredKey_ == rowKey(s) && !uncovered_.empty()) {
-            const Phrase of = risersObject(uncovered_);
-            cause.why.english += ", so no row names " + of.english;
-            cause.why.greek += ", άρα καμία γραμμή δεν ορίζει " + of.greek;
+            why.push_back(said(MessageKind::leaves_risers_unnamed, listed(uncovered_)));
             cause.risers.insert(uncovered_.begin(), uncovered_.end());
         }
     }

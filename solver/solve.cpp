@@ -6,7 +6,6 @@
 #include "report.h"
 #include "solving.h"
 #include "thalmuro/engine.h"
-#include "wording.h"
 
 namespace thalmuro {
 

@@ -9,6 +9,7 @@
 
 #include "cli_process.h"
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace thalmuro {
 
@@ -30,7 +31,8 @@ inline Expected solveDirectly(const DiffuserInput& input, const std::optional<st
     Expected expected{readBytes(reportPath), {}};
     std::filesystem::remove(reportPath);
     for (const SkippedCause& cause : explainSkipped(answered, outcome, locale)) {
-        expected.warnings += "thalmuro-cli: warning: " + cause.english + "\n";
+        expected.warnings +=
+            "thalmuro-cli: warning: " + wordSkippedCause(cause, Language::english) + "\n";
     }
     return expected;
 }

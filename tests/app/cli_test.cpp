@@ -18,6 +18,7 @@
 #include "cli_fixtures.h"
 #include "cli_process.h"
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace thalmuro {
 namespace {
@@ -692,24 +693,23 @@ TEST(Cli, ChecksAsText) {
     const std::vector<CheckResult> checks = checksDirectly(workedExampleFile(kGreek), kGreek);
     std::size_t at = 0;
     for (const CheckResult& check : checks) {
-        SCOPED_TRACE(std::string(check.name));
-        const ThresholdInfo* info = nullptr;
-        for (const ThresholdInfo& row : checkThresholds()) {
-            if (row.name == check.name) info = &row;
-        }
-        ASSERT_NE(info, nullptr);
-        const std::size_t start =
-            run.out.find(std::string(check.name) + ": " + std::string(info->title) + "\n", at);
+        SCOPED_TRACE(nameOf(check.id));
+        const std::size_t start = run.out.find(
+            std::string(nameOf(check.id)) + ": " + checkTitle(check.id, Language::greek) + "\n",
+            at);
         ASSERT_NE(start, std::string::npos) << run.out;
         const std::size_t end = run.out.find("\n\n", start);
         const std::string block =
             run.out.substr(start, end == std::string::npos ? end : end + 1 - start);
-        EXPECT_NE(block.find("  rule:      " + std::string(info->rule) + "\n"), std::string::npos);
-        EXPECT_NE(block.find("  source:    " + std::string(info->source) + "\n"),
+        EXPECT_NE(
+            block.find("  rule:      " + checkRule(check.id, Language::english, {}, kGreek) + "\n"),
+            std::string::npos);
+        EXPECT_NE(block.find("  source:    " + checkSource(check.id, Language::english) + "\n"),
                   std::string::npos);
         EXPECT_NE(block.find("  verdict:   " + std::string(nameOf(check.verdict)) + "\n"),
                   std::string::npos);
-        EXPECT_NE(block.find("  " + check.summary + "\n"), std::string::npos);
+        EXPECT_NE(block.find("  " + checkSummary(check, Language::english, kGreek) + "\n"),
+                  std::string::npos);
         at = start + 1;
     }
     EXPECT_NE(run.out.find("  risers:    1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; 13; 14\n"),
@@ -778,21 +778,22 @@ TEST(Cli, ChecksAsJson) {
         const CheckResult& check = checks[i];
         const ThresholdInfo& info = checkThresholds()[i];
         const nlohmann::json& p = printed[i];
-        SCOPED_TRACE(std::string(check.name));
-        EXPECT_EQ(p["name"], std::string(check.name));
-        EXPECT_EQ(p["title"], std::string(info.title));
-        EXPECT_EQ(p["rule"], std::string(info.rule));
-        EXPECT_EQ(p["source"], std::string(info.source));
+        SCOPED_TRACE(info.name);
+        EXPECT_EQ(check.id, info.id);
+        EXPECT_EQ(p["name"], std::string(info.name));
+        EXPECT_EQ(p["title"], checkTitle(check.id, Language::greek));
+        EXPECT_EQ(p["rule"], checkRule(check.id, Language::english, {}, kEnglish));
+        EXPECT_EQ(p["source"], checkSource(check.id, Language::english));
         EXPECT_EQ(p["unit"], std::string(info.unit));
         EXPECT_EQ(p["lower"].is_null(), !info.lower);
         EXPECT_EQ(p["upper"].is_null(), !info.upper);
         EXPECT_EQ(p["verdict"], std::string(nameOf(check.verdict)));
         EXPECT_EQ(p["basis"], std::string(nameOf(check.basis)));
         EXPECT_TRUE(p["discharge_failure"].is_null());
-        EXPECT_EQ(p["values"].get<std::vector<double>>(), check.values);
+        EXPECT_EQ(p["values"].get<std::vector<double>>(), checkValues(check));
         EXPECT_EQ(p["risers"].get<std::vector<int>>(), check.risers);
         EXPECT_EQ(p["sections"].get<std::vector<int>>(), check.sections);
-        EXPECT_EQ(p["summary"], check.summary);
+        EXPECT_EQ(p["summary"], checkSummary(check, Language::english, kEnglish));
     }
     EXPECT_EQ(printed[0]["verdict"], "warning");
     EXPECT_EQ(printed[0]["risers"], nlohmann::json::array({1}));
@@ -828,14 +829,15 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
         for (const auto& [label, march] :
              {std::pair{"program:    ", expected.program}, {"classical:  ", expected.classical}}) {
             const std::string line =
-                march.balanced ? "balanced in " + std::to_string(march.marches) + " marches: qc " +
-                                     formatGeneral(march.qc, kGreek) + " m^3/s;"
-                               : "not balanced after " + std::to_string(march.marches) +
-                                     " marches: " + march.reason + "\n";
+                march.balanced
+                    ? "balanced in " + std::to_string(march.marches) + " marches: qc " +
+                          formatGeneral(march.qc, kGreek) + " m^3/s;"
+                    : "not balanced after " + std::to_string(march.marches) +
+                          " marches: " + wordMarchReason(march, Language::english) + "\n";
             EXPECT_NE(block.find("\n  " + std::string(label) + line), std::string::npos) << block;
         }
-        EXPECT_EQ(block.substr(block.size() - expected.summary.size() - 3),
-                  "  " + expected.summary + "\n");
+        const std::string summary = wordCrossCheckSummary(expected, Language::english);
+        EXPECT_EQ(block.substr(block.size() - summary.size() - 3), "  " + summary + "\n");
 
         const CliRun json =
             runCli(dir, {"--checks", "--format", "json", "--locale", "el_GR", "problem.json"});
@@ -847,7 +849,7 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
         if (expected.head_difference) {
             EXPECT_EQ(printed["head_difference"].get<double>(), *expected.head_difference);
         }
-        EXPECT_EQ(printed["summary"], expected.summary);
+        EXPECT_EQ(printed["summary"], summary);
         for (const auto& [key, march] :
              {std::pair{"program", expected.program}, {"classical", expected.classical}}) {
             SCOPED_TRACE(key);
@@ -855,7 +857,7 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
             EXPECT_EQ(p["balanced"], march.balanced);
             EXPECT_EQ(p["reason"].is_null(), march.balanced);
             if (!march.balanced) {
-                EXPECT_EQ(p["reason"], march.reason);
+                EXPECT_EQ(p["reason"], wordMarchReason(march, Language::english));
             }
             EXPECT_EQ(p["qc"].get<double>(), march.qc);
             EXPECT_EQ(p["q_sum"].get<double>(), march.q_sum);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace thalmuro {
 namespace {
@@ -58,11 +59,13 @@ void expectSameResult(const ConditionResult& a, const ConditionResult& b) {
     EXPECT_EQ(a.skipped_steps, b.skipped_steps);
     ASSERT_EQ(a.checks.size(), b.checks.size());
     for (std::size_t i = 0; i < a.checks.size(); ++i) {
-        SCOPED_TRACE(std::string(a.checks[i].name));
-        EXPECT_EQ(a.checks[i].name, b.checks[i].name);
+        SCOPED_TRACE(nameOf(a.checks[i].id));
+        EXPECT_EQ(a.checks[i].id, b.checks[i].id);
         EXPECT_EQ(a.checks[i].verdict, b.checks[i].verdict);
-        EXPECT_EQ(a.checks[i].values, b.checks[i].values);
-        EXPECT_EQ(a.checks[i].summary, b.checks[i].summary);
+        EXPECT_EQ(checkValues(a.checks[i]), checkValues(b.checks[i]));
+        const NumberLocale plain = NumberLocale::english();
+        EXPECT_EQ(checkSummary(a.checks[i], Language::english, plain),
+                  checkSummary(b.checks[i], Language::english, plain));
     }
 }
 
@@ -130,30 +133,36 @@ TEST(DefaultConditions, AreMultiplesOfTheProblemsDischarge) {
 }
 
 TEST(CheckConditions, FindsTheFirstFault) {
-    using Kind = ConditionFault::Kind;
     const double inf = std::numeric_limits<double>::infinity();
+    struct Fault {
+        MessageKind kind;
+        int row;  // the condition, from 1; 0: the list as a whole
+    };
     const struct {
         const char* name;
         Conditions conditions;
-        std::optional<ConditionFault> fault;
+        std::optional<Fault> fault;
     } cases[] = {
         {"good", {{0.1, 0.03}, {0.2, 0.02}}, std::nullopt},
         {"as many as allowed", Conditions(kMaxConditions, {0.1, 0.03}), std::nullopt},
-        {"empty", {}, ConditionFault{Kind::empty, 0}},
-        {"too many", Conditions(kMaxConditions + 1, {0.1, 0.03}), ConditionFault{Kind::too_many}},
-        {"zero Q", {{0.1, 0.03}, {0.0, 0.03}}, ConditionFault{Kind::q_not_positive, 2}},
-        {"NaN Q", {{0.1, 0.03}, {kNaN, 0.03}}, ConditionFault{Kind::q_not_positive, 2}},
-        {"infinite Q", {{inf, 0.03}}, ConditionFault{Kind::q_not_positive, 1}},
-        {"negative drho", {{0.1, 0.03}, {0.1, -0.01}}, ConditionFault{Kind::drho_not_positive, 2}},
-        {"Q before drho", {{-1.0, -1.0}}, ConditionFault{Kind::q_not_positive, 1}},
+        {"empty", {}, Fault{MessageKind::conditions_empty, 0}},
+        {"too many", Conditions(kMaxConditions + 1, {0.1, 0.03}),
+         Fault{MessageKind::conditions_too_many, 0}},
+        {"zero Q", {{0.1, 0.03}, {0.0, 0.03}}, Fault{MessageKind::condition_q_not_positive, 2}},
+        {"NaN Q", {{0.1, 0.03}, {kNaN, 0.03}}, Fault{MessageKind::condition_q_not_positive, 2}},
+        {"infinite Q", {{inf, 0.03}}, Fault{MessageKind::condition_q_not_positive, 1}},
+        {"negative drho",
+         {{0.1, 0.03}, {0.1, -0.01}},
+         Fault{MessageKind::condition_drho_not_positive, 2}},
+        {"Q before drho", {{-1.0, -1.0}}, Fault{MessageKind::condition_q_not_positive, 1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<ConditionFault> fault = checkConditions(c.conditions);
+        const std::optional<Message> fault = checkConditions(c.conditions);
         ASSERT_EQ(fault.has_value(), c.fault.has_value());
         if (!fault) continue;
         EXPECT_EQ(fault->kind, c.fault->kind);
-        EXPECT_EQ(fault->entry, c.fault->entry);
+        EXPECT_EQ(fault->row, c.fault->row);
     }
 }
 
@@ -187,8 +196,8 @@ TEST(ParseConditionSpec, ReadsGoodLists) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.spec);
         const auto parsed = parseConditionSpec(c.spec, worked(), kGreek);
-        if (const auto* error = std::get_if<std::string>(&parsed)) {
-            ADD_FAILURE() << *error;
+        if (const auto* error = std::get_if<Message>(&parsed)) {
+            ADD_FAILURE() << wordMessage(*error, Language::english);
             continue;
         }
         expectConditions(std::get<Conditions>(parsed), c.expected);
@@ -243,10 +252,11 @@ TEST(ParseConditionSpec, NamesWhatIsWrong) {
         SCOPED_TRACE(c.spec);
         const auto parsed =
             parseConditionSpec(c.spec, withTexts(worked(), c.problemQ, "0,0307"), kGreek);
-        const auto* error = std::get_if<std::string>(&parsed);
+        const auto* error = std::get_if<Message>(&parsed);
         ASSERT_NE(error, nullptr);
-        EXPECT_NE(error->find(c.says), std::string::npos) << *error;
-        EXPECT_EQ(error->find('\n'), std::string::npos) << *error;
+        const std::string said = wordMessage(*error, Language::english);
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        EXPECT_EQ(said.find('\n'), std::string::npos) << said;
     }
 }
 
@@ -497,8 +507,8 @@ TEST(ConditionsCsv, WritesTheSolvedConditionsInTheLocalesFormat) {
     first.q_min = 0.0125;
     for (const ThresholdInfo& info : checkThresholds()) {
         CheckResult check;
-        check.name = info.name;
-        check.verdict = info.name == "froude_max" ? Verdict::warning : Verdict::holds;
+        check.id = info.id;
+        check.verdict = info.id == CheckId::froude_max ? Verdict::warning : Verdict::holds;
         first.checks.push_back(check);
     }
     first.solved = true;
@@ -511,8 +521,8 @@ TEST(ConditionsCsv, WritesTheSolvedConditionsInTheLocalesFormat) {
     failed.froude_max = failed.q_max = failed.q_min = kNaN;
     for (const ThresholdInfo& info : checkThresholds()) {
         CheckResult check;
-        check.name = info.name;
-        check.verdict = info.name == "skipped_steps" ? Verdict::warning : Verdict::not_judged;
+        check.id = info.id;
+        check.verdict = info.id == CheckId::skipped_steps ? Verdict::warning : Verdict::not_judged;
         failed.checks.push_back(check);
     }
     failed.skipped_steps = 12;

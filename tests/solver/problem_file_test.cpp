@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace thalmuro {
 namespace {
@@ -54,15 +55,18 @@ std::vector<std::string> fieldsOf(const DiffuserInput& in) {
 
 DiffuserInput parsedOrFail(std::string_view text) {
     auto result = parseProblem(text);
-    if (const auto* error = std::get_if<std::string>(&result)) {
-        ADD_FAILURE() << "refused: " << *error;
+    if (const auto* error = std::get_if<Message>(&result)) {
+        ADD_FAILURE() << "refused: " << wordMessage(*error, Language::english);
         return {};
     }
     return std::get<DiffuserInput>(std::move(result));
 }
 
-std::string errorOf(const std::variant<DiffuserInput, std::string>& result) {
-    if (const auto* error = std::get_if<std::string>(&result)) return *error;
+// The reader's message as the runner words it.
+std::string errorOf(const std::variant<DiffuserInput, Message>& result) {
+    if (const auto* error = std::get_if<Message>(&result)) {
+        return wordMessage(*error, Language::english);
+    }
     ADD_FAILURE() << "accepted";
     return {};
 }
@@ -300,7 +304,7 @@ TEST_F(ReadProblemFile, WrittenFilesReadBackFieldForField) {
         const std::string file = (dir_ / fs::u8path("Πρόβλημα 1.json")).u8string();
         ASSERT_FALSE(writeProblemFile(file, input));
         const auto read = readProblemFile(file);
-        ASSERT_TRUE(std::holds_alternative<DiffuserInput>(read)) << std::get<std::string>(read);
+        ASSERT_TRUE(std::holds_alternative<DiffuserInput>(read)) << errorOf(read);
         EXPECT_TRUE(std::get<DiffuserInput>(read) == input);
     }
 }

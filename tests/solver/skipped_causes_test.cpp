@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 namespace thalmuro {
 namespace {
@@ -19,6 +20,14 @@ std::vector<int> span(int first, int last) {
     std::vector<int> numbers(static_cast<std::size_t>(last - first + 1));
     std::iota(numbers.begin(), numbers.end(), first);
     return numbers;
+}
+
+std::string english(const SkippedCause& cause) {
+    return wordSkippedCause(cause, Language::english);
+}
+
+std::string greek(const SkippedCause& cause) {
+    return wordSkippedCause(cause, Language::greek);
 }
 
 long stepsOf(const SolveOutcome& outcome) {
@@ -65,12 +74,14 @@ TEST_P(SkippedCauses, OneFaultIsOneLine) {
     ASSERT_FALSE(outcome.skipped.empty());
 
     const std::vector<SkippedCause> causes = explainSkipped(in, outcome, kGreek);
-    ASSERT_EQ(causes.size(), 1u) << causes.front().english << "\n" << causes.back().english;
+    ASSERT_EQ(causes.size(), 1u) << english(causes.front()) << "\n" << english(causes.back());
     const SkippedCause& cause = causes.front();
-    EXPECT_EQ(cause.english.rfind(c.english, 0), 0u) << cause.english;
-    EXPECT_EQ(cause.greek.rfind(c.greek, 0), 0u) << cause.greek;
-    EXPECT_EQ(cause.english.find('\n'), std::string::npos);
-    EXPECT_EQ(cause.greek.find('\n'), std::string::npos);
+    const std::string englishLine = english(cause);
+    const std::string greekLine = greek(cause);
+    EXPECT_EQ(englishLine.rfind(c.english, 0), 0u) << englishLine;
+    EXPECT_EQ(greekLine.rfind(c.greek, 0), 0u) << greekLine;
+    EXPECT_EQ(englishLine.find('\n'), std::string::npos);
+    EXPECT_EQ(greekLine.find('\n'), std::string::npos);
     EXPECT_EQ(cause.rows, c.rows);
     EXPECT_EQ(cause.risers, c.risers);
     EXPECT_EQ(cause.steps, stepsOf(outcome));
@@ -244,10 +255,10 @@ TEST(SkippedCauses, SeveralFaultsInTheOrderMet) {
     const SolveOutcome outcome = Solve(in, state, kGreek);
     const std::vector<SkippedCause> causes = explainSkipped(in, outcome, kGreek);
     ASSERT_EQ(causes.size(), 4u);
-    EXPECT_EQ(causes[0].english.rfind("Manning number (Text6): is empty", 0), 0u);
-    EXPECT_EQ(causes[1].english.rfind("Δρ/ρ (Text4) \"0\": is zero", 0), 0u);
-    EXPECT_EQ(causes[2].english.rfind("section table, row 3: riser diameter", 0), 0u);
-    EXPECT_EQ(causes[3].english.rfind("section table: no row names riser 14", 0), 0u);
+    EXPECT_EQ(english(causes[0]).rfind("Manning number (Text6): is empty", 0), 0u);
+    EXPECT_EQ(english(causes[1]).rfind("Δρ/ρ (Text4) \"0\": is zero", 0), 0u);
+    EXPECT_EQ(english(causes[2]).rfind("section table, row 3: riser diameter", 0), 0u);
+    EXPECT_EQ(english(causes[3]).rfind("section table: no row names riser 14", 0), 0u);
     EXPECT_EQ(causes[3].risers, std::vector<int>{14});
     EXPECT_EQ(stepsOf(causes), stepsOf(outcome));
 }

@@ -458,6 +458,10 @@ class ProjectFilesTest : public QObject {
         QTest::newRow("unknown key")
             << QByteArray("{\"pipes\": \"3\"}")
             << "Το αρχείο περιέχει στοιχείο που δεν ανήκει σε αρχείο προβλήματος.";
+        // The reason follows the fault, not words that the file's own texts happen to hold.
+        QTest::newRow("unknown key that reads like another fault")
+            << QByteArray("{\"larger than\": \"must be\"}")
+            << "Το αρχείο περιέχει στοιχείο που δεν ανήκει σε αρχείο προβλήματος.";
         QTest::newRow("too large")
             << QByteArray("{" + QByteArray(thalmuro::kMaxProblemFileBytes, ' ') + "}")
             << "Το αρχείο είναι πολύ μεγάλο για πρόβλημα.";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 class QTableWidgetItem;
 
@@ -40,16 +41,18 @@ QString dischargeFailureText(const DischargeFailure& failure, const NumberLocale
 // ανυψωτήρων 2–5".
 QString dischargeFailureBrief(const DischargeFailure& failure);
 
-// The rule of the check `info` in Greek with its threshold and unit, the self-cleansing
-// velocity taken from `settings`.
-QString ruleText(const ThresholdInfo& info, const CheckSettings& settings,
-                 const NumberLocale& locale);
+// The rule of `check` in Greek with its threshold and unit, the self-cleansing velocity taken
+// from `settings`.
+QString ruleText(CheckId check, const CheckSettings& settings, const NumberLocale& locale);
 
 // Where the rule comes from, in Greek.
-QString sourceText(const ThresholdInfo& info);
+QString sourceText(CheckId check);
+
+// The check's title in Greek.
+QString titleText(CheckId check);
 
 // A short caption of the check for a column header ("Fr ≥ 1").
-QString shortCaption(const ThresholdInfo& info);
+QString shortCaption(CheckId check);
 
 // The figures of `result` in Greek with their units, in the regional format, an estimate said
 // to be one; when the check could not be judged, why if the march could not compute the
@@ -61,8 +64,5 @@ QString concernedText(const CheckResult& result);
 
 // `value` written with a pattern of the number rules ("0.000") in the regional format.
 QString number(double value, std::string_view pattern, const NumberLocale& locale);
-
-// "1–3, 5, 7–9": consecutive numbers joined into ranges.
-QString numberRanges(const std::vector<int>& numbers);
 
 }  // namespace thalmuro

@@ -197,19 +197,15 @@ void ChecksWindow::showChecks() {
     checksTable_->setRowCount(static_cast<int>(results.size()));
     for (std::size_t i = 0; i < results.size(); ++i) {
         const CheckResult& result = results[i];
-        ThresholdInfo info{};
-        for (const ThresholdInfo& threshold : checkThresholds()) {
-            if (threshold.name == result.name) info = threshold;
-        }
         const int row = static_cast<int>(i);
         const auto cell = [&](int column, const QString& text) {
             auto* item = readOnlyItem(text);
             checksTable_->setItem(row, column, item);
             return item;
         };
-        cell(kTitle, utf8(info.title));
-        cell(kRule, ruleText(info, settings_, numberLocale_));
-        cell(kSource, sourceText(info));
+        cell(kTitle, titleText(result.id));
+        cell(kRule, ruleText(result.id, settings_, numberLocale_));
+        cell(kSource, sourceText(result.id));
         paintVerdict(cell(kVerdict, resultCaption(result)), result.verdict);
         const QString values = valuesText(result, numberLocale_);
         cell(kValues, values.isEmpty() ? QStringLiteral("—") : values);
@@ -227,7 +223,8 @@ void ChecksWindow::showSkippedSteps() {
     }
     QStringList lines;
     for (const SkippedCause& cause : causes)
-        lines << QStringLiteral("• ") + QString::fromStdString(cause.greek);
+        lines << QStringLiteral("• ") +
+                     QString::fromStdString(wordSkippedCause(cause, Language::greek));
     skippedSteps_->setText(lines.join(QLatin1Char('\n')));
 }
 

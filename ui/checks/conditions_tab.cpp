@@ -157,11 +157,11 @@ QWidget* ConditionsTab::createResultsPanel() {
     for (const char* caption : kResultColumns)
         headers << utf8(caption);
     for (const ThresholdInfo& info : thresholds)
-        headers << shortCaption(info);
+        headers << shortCaption(info.id);
     resultsTable_->setHorizontalHeaderLabels(headers);
     for (std::size_t i = 0; i < thresholds.size(); ++i) {
         resultsTable_->horizontalHeaderItem(kFirstCheckColumn + static_cast<int>(i))
-            ->setToolTip(utf8(thresholds[i].title));
+            ->setToolTip(titleText(thresholds[i].id));
     }
     resultsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultsTable_->verticalHeader()->setDefaultSectionSize(24);
@@ -312,23 +312,12 @@ std::optional<std::vector<OperatingCondition>> ConditionsTab::readConditions() {
             (column == 0 ? condition.q : condition.drho) = *value;
         }
     }
-    if (const std::optional<ConditionFault> fault = checkConditions(conditions)) {
-        const int row = static_cast<int>(fault->entry) - 1;
-        switch (fault->kind) {
-            case ConditionFault::Kind::q_not_positive:
-                return refuse(
-                    QStringLiteral("Γραμμή %1: η ολική παροχή Q πρέπει να είναι θετικός αριθμός.")
-                        .arg(row + 1),
-                    row, 0);
-            case ConditionFault::Kind::drho_not_positive:
-                return refuse(QStringLiteral("Γραμμή %1: το Δρ/ρ πρέπει να είναι θετικός αριθμός.")
-                                  .arg(row + 1),
-                              row, 1);
-            case ConditionFault::Kind::empty:
-            case ConditionFault::Kind::too_many:
-                break;
-        }
-        return refuse(QStringLiteral("Ο κατάλογος των συνθηκών δεν μπορεί να επιλυθεί."), -1, 0);
+    if (const std::optional<Message> fault = checkConditions(conditions)) {
+        // A condition whose Q or Δρ/ρ is not positive is shown in its cell.
+        const int column = fault->kind == MessageKind::condition_drho_not_positive ? 1 : 0;
+        return refuse(
+            QString::fromStdString(wordMessage(*fault, Language::greek)) + QLatin1Char('.'),
+            fault->row - 1, column);
     }
     return conditions;
 }
@@ -428,7 +417,7 @@ void ConditionsTab::showResults() {
             auto* item = readOnlyItem(verdictLook(verdict).symbol);
             item->setTextAlignment(Qt::AlignCenter);
             paintVerdict(item, verdict);
-            item->setToolTip(utf8(thresholds[c].title) + QStringLiteral(": ") +
+            item->setToolTip(titleText(thresholds[c].id) + QStringLiteral(": ") +
                              verdictLook(verdict).word);
             resultsTable_->setItem(row, kFirstCheckColumn + static_cast<int>(c), item);
         }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "thalmuro/wording.h"
 #include "window_controls.h"
 
 namespace thalmuro {
@@ -14,50 +15,12 @@ namespace {
 // The question lists this many places and counts the rest, so that it keeps within the screen.
 constexpr std::size_t kListedFindings = 12;
 
-QString number(double value, const NumberLocale& locale) {
-    return QString::fromStdString(formatGeneral(value, locale));
-}
-
-// A value with its quantity's unit, when it has one, "m^3/s" written as "m³/s".
-QString withUnit(double value, const PlausibleRange& range, const NumberLocale& locale) {
-    const QString text = number(value, locale);
-    if (range.unit == "-") return text;
-    // A no-break space keeps the unit on the line of its number.
-    return text + QChar(0x00A0) +
-           utf8(range.unit).replace(QStringLiteral("^3"), QStringLiteral("³"));
-}
-
-QString rangeText(const PlausibleRange& range, const NumberLocale& locale) {
-    return QStringLiteral("%1 έως %2")
-        .arg(number(range.lower, locale), withUnit(range.upper, range, locale));
-}
-
-bool outside(double value, const PlausibleRange& range) {
-    return value < range.lower || value > range.upper;
-}
-
 }  // namespace
 
-QString findingPlace(const NumberFinding& finding) {
-    const QString title = utf8(plausibleRange(finding.quantity).title);
-    if (finding.row == 0) return title;
-    return QStringLiteral("Γραμμή %1, %2").arg(finding.row).arg(title);
-}
-
 QString findingLine(const NumberFinding& finding, const NumberLocale& locale) {
-    const PlausibleRange& range = plausibleRange(finding.quantity);
-    QString line = QStringLiteral("• %1: «%2» διαβάζεται %3")
-                       .arg(findingPlace(finding), QString::fromStdString(finding.text),
-                            withUnit(finding.value, range, locale));
-    if (outside(finding.value, range)) {
-        line += QStringLiteral(", έξω από το εύλογο εύρος %1").arg(rangeText(range, locale));
-    }
-    if (finding.alternative) {
-        line += QStringLiteral("· με το «%1» ως υποδιαστολή θα ήταν %2")
-                    .arg(QString::fromStdString(locale.grouping),
-                         withUnit(*finding.alternative, range, locale));
-    }
-    return line + QLatin1Char('.');
+    return QStringLiteral("• ") +
+           QString::fromStdString(wordNumberFinding(finding, Language::greek, locale)) +
+           QLatin1Char('.');
 }
 
 NumberAnswer askAboutNumbers(QWidget* parent, const std::vector<NumberFinding>& findings,
@@ -116,9 +79,9 @@ NumberAnswer askAboutNumbers(QWidget* parent, const std::vector<NumberFinding>& 
 }
 
 QString plausibleRangeTip(InputQuantity quantity, const NumberLocale& locale) {
-    const PlausibleRange& range = plausibleRange(quantity);
     return QStringLiteral("Εύλογο εύρος: %1\n%2")
-        .arg(rangeText(range, locale), utf8(range.reason_greek));
+        .arg(QString::fromStdString(plausibleRangeText(quantity, Language::greek, locale)),
+             QString::fromStdString(plausibleReason(quantity, Language::greek)));
 }
 
 }  // namespace thalmuro

@@ -19,10 +19,6 @@ enum class NumberAnswer {
     cancel,        // «Άκυρο»: no Solve
 };
 
-// The box or cell of a finding as the window names it: «Ολική Παροχή», «Γραμμή 3, διάμετρος
-// αγωγού».
-QString findingPlace(const NumberFinding& finding);
-
 // One line of the question: the place, the text, the value it reads and, when there is one, the
 // value the other separator gives, the numbers in `locale`'s format.
 QString findingLine(const NumberFinding& finding, const NumberLocale& locale);

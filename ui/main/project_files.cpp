@@ -24,6 +24,7 @@
 #include "file_saving.h"
 #include "main_window.h"
 #include "messages.h"
+#include "thalmuro/wording.h"
 #include "window_controls.h"
 
 namespace thalmuro {
@@ -44,30 +45,11 @@ QString shownName(const QString& fileName) {
     return QFileInfo(fileName).fileName();
 }
 
-// The reason, in Greek, that the reader's message gives.
-QString openFailureReason(const std::string& message) {
-    const auto has = [&](const char* part) { return message.find(part) != std::string::npos; };
-    if (has("larger than")) return QStringLiteral("Το αρχείο είναι πολύ μεγάλο για πρόβλημα.");
-    if (has("invalid UTF-8")) {
-        return QStringLiteral("Το αρχείο δεν είναι κείμενο με κωδικοποίηση UTF-8.");
-    }
-    if (has("unknown key")) {
-        return QStringLiteral("Το αρχείο περιέχει στοιχείο που δεν ανήκει σε αρχείο προβλήματος.");
-    }
-    if (has("invalid JSON") || has("must be a JSON object")) {
-        return QStringLiteral("Το αρχείο δεν έχει τη μορφή αρχείου προβλήματος (JSON).");
-    }
-    if (has("must be") || has("more than")) {
-        return QStringLiteral("Μια τιμή του αρχείου δεν έχει τη μορφή που περιμένει το πρόγραμμα.");
-    }
-    return QStringLiteral("Το αρχείο δεν ήταν δυνατό να διαβαστεί.");
-}
-
-// The file's name, the reason in Greek and the reader's own message on a last line.
-QString openFailureText(const QString& fileName, const std::string& readerMessage) {
-    return QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2\n\n%3")
-        .arg(shownName(fileName), openFailureReason(readerMessage),
-             QString::fromStdString(readerMessage));
+// The file's name, the reason in Greek and the reader's own message in English on a last line.
+QString openFailureText(const QString& fileName, const Message& failure) {
+    return QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2.\n\n%3")
+        .arg(shownName(fileName), QString::fromStdString(wordMessage(failure, Language::greek)),
+             QString::fromStdString(wordMessage(failure, Language::english)));
 }
 
 // The reason that the file system gives before the reader is asked, when there is one.
@@ -291,8 +273,8 @@ std::optional<DiffuserInput> ProjectFiles::load(const QString& fileName) {
             QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2").arg(shownName(fileName), *reason));
         return std::nullopt;
     }
-    std::variant<DiffuserInput, std::string> read = readProblemFile(engineFileName(fileName));
-    if (const auto* error = std::get_if<std::string>(&read)) {
+    std::variant<DiffuserInput, Message> read = readProblemFile(engineFileName(fileName));
+    if (const auto* error = std::get_if<Message>(&read)) {
         showInformation(&window_, openFailureText(fileName, *error));
         return std::nullopt;
     }

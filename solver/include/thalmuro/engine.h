@@ -113,8 +113,6 @@ enum class Fault : std::uint8_t {
     below_precision,            // a change too small to alter a value that large
 };
 
-const char* describe(Fault fault);
-
 // A computed value, or the fault met while computing it. A value that overflowed on the way is
 // infinite or not a number and counts as an overflow.
 class Num {
@@ -177,9 +175,6 @@ struct Skip {
     int riser = 0;    // the riser it belongs to, numbered from 1 (the first of a range); 0: none
     int section = 0;  // the section or table row, numbered from 1 (the first of a range); 0: none
 };
-
-// "<step>: <cause>", with " (xN)" when the step was skipped N > 1 times.
-std::string describe(const Skip& skip);
 
 // How many steps were skipped, each repeat counted: the sum of the skips' counts, which is the
 // number the causes of explainSkipped add up to and the figure of the skipped_steps check.
@@ -287,19 +282,16 @@ inline constexpr InputQuantity columnQuantity(std::size_t column) {
                                       column);
 }
 
-// The values a quantity plausibly takes in the design of a sea-outfall diffuser, with its unit
-// and why the bounds stand where they do. A value outside [lower, upper] is not refused: it is
-// told, since it is far more often a slip of typing than a design.
+// The values a quantity plausibly takes in the design of a sea-outfall diffuser, with its unit.
+// A value outside [lower, upper] is not refused: it is told, since it is far more often a slip
+// of typing than a design. The hosts' catalogues name the quantity and say why the bounds stand
+// where they do.
 struct PlausibleRange {
     InputQuantity quantity;
-    std::string_view name;   // "total_discharge", the key of the runner's JSON
-    std::string_view label;  // English, for the runner: "total discharge Q (Text5)"
-    std::string_view title;  // Greek, as the window names the box or column
+    std::string_view name;  // "total_discharge", the key of the runner's JSON
     double lower;
     double upper;
-    std::string_view unit;          // "m^3/s", "m", "-" for a pure number or a count
-    std::string_view reason;        // English
-    std::string_view reason_greek;  // the same, Greek, for the windows' tooltips
+    std::string_view unit;  // "m^3/s", "m", "-" for a pure number or a count
 };
 
 // One row per quantity, in the order of InputQuantity.
@@ -500,64 +492,298 @@ struct DischargeFailure {
     double share = 0.0;  // each riser's share Q/N of the total discharge, m^3/s
 };
 
-// One row of the table of checks: the check's name, its title in the windows, its rule, the
-// bounds it holds the values to (none for an informative check) and where the rule comes from.
-// The pipe velocity's lower bound is the default of CheckSettings.
-struct ThresholdInfo {
-    std::string_view name;
-    std::string_view title;  // Greek
-    std::string_view rule;   // English
-    std::optional<double> lower;
-    std::optional<double> upper;
-    std::string_view unit;
-    std::string_view source;
+// ---- Messages ----------------------------------------------------------------------------------
+//
+// What the engine has to tell the user, a failure or a finding, is data: a kind and the figures,
+// places and texts it names. The hosts word it in the user's language through the wording
+// library (wording/include/thalmuro/wording.h), one catalogue per language; the engine itself
+// words nothing for the user.
+
+enum class MessageKind : std::uint8_t {
+    // Why a design check cannot be judged.
+    risers_outside_range,          // `count`, the number of risers, lies outside 1..101
+    discharge_not_computed,        // `discharge_failure` tells which risers and why
+    solve_skipped_steps,           // a step of the computation was skipped
+    q_not_positive,                // Q is zero or negative
+    riser_discharge_not_positive,  // a riser passes no flow
+    riser_without_section,         // no section holds `riser`
+    diameter_unreadable,           // a riser or pipe diameter cannot be read
+    no_sections,                   // the number of sections is below 1
+    section_without_riser,         // `section` holds no riser
+    qcalc_zero,                    // the risers pass nothing in all
+    reach_unreadable,              // the spacing or elevation step of a reach cannot be read
+
+    // Why a problem file or text cannot be read: `file` names the file (empty for a text).
+    file_cannot_open,    // `detail`: the system's reason
+    file_cannot_read,    // `detail`: the system's reason
+    file_too_large,      // `count`: the largest size read, KiB
+    invalid_utf8,        // at `line`, `column` (in bytes, from 1)
+    nul_byte,            // at `line`, `column`
+    invalid_json,        // `detail`: the JSON parser's words, from " at line ..." on
+    not_an_object,       // the document is `found`
+    unknown_key,         // `text`: the key
+    repeated_key,        // `text`: the key
+    too_many_rows,       // `count`: the most rows a problem has
+    rows_not_an_array,   // the value of "rows" is `found`
+    row_not_an_array,    // `row` is `found`
+    cell_not_a_string,   // `row`, `cell` is `found`
+    too_many_cells,      // `row` has more than `count` cells
+    value_not_a_string,  // the value of `key` is `found` (null is allowed for "ratio")
+    unknown_name,        // `key` ("fitting", "flow_mode", "decimal_separator") is `text`
+    out_of_memory,       // reading the problem ran out of memory
+    reading_failed,      // `detail`: what stopped the reader
+
+    // Why steps of a Solve were skipped, after the box, row or computation the cause names
+    // (SkippedCause): "is empty", "cannot be read".
+    count_unreadable,           // the box is not a count from -32768 to 32767
+    risers_not_positive,        // N is zero or negative
+    no_row_names_a_riser,       // no row of the section table names a riser
+    risers_named_up_to,         // the section table names risers 1..`count` only
+    risers_beyond_computed,     // N = `count` > 101: risers 102..N are not computed
+    riser_1_without_discharge,  // the box leaves riser 1 without a discharge
+    rows_empty,                 // the section table's rows `numbers` are empty
+    sections_beyond_table,      // `count` > 30 sections: sections 31..count are not read
+    box_empty,                  // the box is empty
+    box_unreadable,             // the box cannot be read
+    box_zero,                   // the box is zero
+    box_negative,               // the box is negative
+    box_unusable,               // the box reads but its value cannot be used
+    q_too_large_to_balance,     // lowering qc by 0.0001 m^3/s no longer changes Q's sums
+    manning_too_large,          // the Manning number is too large
+    question_cancelled,         // the question for the ratio x was cancelled
+    row_empty,                  // the row is empty
+    cell_empty,                 // `cell` (1..6, the columns of kRowCells) of `row` is empty
+    cell_unreadable,            // `cell` of `row`, `text` as typed, cannot be read
+    cell_zero,                  // `cell` of `row`, `text`, is zero
+    cell_negative,              // `cell` of `row`, `text`, is negative
+    row_outside_risers,         // the row names risers outside 1..101
+    row_not_computed,           // the row's figures could not be computed
+    risers_not_named,           // no row names the risers `numbers` (N = `count` in Text1)
+    arithmetic_fault,           // the march met `fault`
+    // What follows from the reason before it: "so ...".
+    x_taken_as_zero,            // so the ratio x is taken as 0
+    riser_1_gets_no_discharge,  // so riser 1 gets no discharge
+    leaves_risers_unnamed,      // so no row names the risers `numbers`
+    // What kept the value of an earlier Solve.
+    kept_risers_count,         // the number of risers
+    kept_sections_count,       // the number of sections
+    kept_q,                    // Q
+    kept_qc,                   // qc
+    kept_friction,             // the friction factor of the sections `numbers`
+    kept_froude,               // the Froude number of the risers `numbers`
+    kept_velocity_and_froude,  // the riser velocity and Froude number of the risers `numbers`
+    kept_figures,              // the figures of the risers `numbers`
+
+    // Why a march of the cross-check could not be balanced.
+    drho_unreadable,               // Δρ/ρ cannot be read
+    manning_unreadable,            // the Manning number cannot be read
+    steps_skipped,                 // steps were skipped (MarchSummary::skipped_cause says why)
+    no_qc_passes_q,                // even at qc = Q the risers pass only `discharge`
+    risers_pass_more_than_q,       // the risers pass `discharge` > Q even at `qc`
+    sum_jumps_across_q,            // the discharge sum jumps across Q at `qc`
+    sum_not_monotone,              // the discharge sum does not grow with qc
+    marches_spent,                 // not balanced within `count` marches
+    discharge_not_computed_at_qc,  // at `qc`, `discharge_failure`
+    steps_skipped_at_qc,           // at `qc`, steps were skipped (skipped_cause says why)
+    discharges_overflow,           // the risers' discharges overflow at `qc`
+    // What is wrong with a list of operating conditions: `key` names its quantity ("Q", "drho"),
+    // `text` an item as typed.
+    conditions_empty,                 // the list holds no condition
+    conditions_too_many,              // it holds more than kMaxConditions
+    condition_q_not_positive,         // condition `row`'s Q is zero, negative or not finite
+    condition_drho_not_positive,      // the same for its Δρ/ρ
+    condition_part_empty,             // part `count` of the list is empty
+    condition_part_unknown,           // `text` is neither Q=... nor drho=...
+    condition_part_repeated,          // `key`= is given twice
+    condition_item_empty,             // item `count` of `key` is empty
+    condition_own_unreadable,         // no `key`= part and the problem's own cannot be read
+    condition_defaults_not_positive,  // no `key`= part and multiples of `value` are not all > 0
+    condition_item_unreadable,        // `text` is not a number, a multiple or a range
+    condition_count_not_whole,        // the count after "/" in `text` is not a whole number
+    condition_count_below_two,        // the range `text` has a count below 2
+    condition_values_too_many,        // `text` brings more than kMaxConditions values of `key`
+    condition_multiple_unreadable,    // `text` is a multiple of the problem's unreadable `key`
+    condition_value_not_positive,     // `text` gives `value`, which is not positive
+    conditions_product_too_many,      // `numbers` {Q's values, drho's} give `count` conditions
+};
+
+// How many kinds there are: the last kind above plus one.
+inline constexpr std::size_t kMessageKindCount =
+    static_cast<std::size_t>(MessageKind::conditions_product_too_many) + 1;
+
+// What a JSON value is, for the messages of problem files.
+enum class JsonValue : std::uint8_t { null, boolean, number, string, object, array, binary };
+
+// One message: its kind and what it names. A parameter that the kind does not name is left at
+// its default.
+struct Message {
+    MessageKind kind = MessageKind::solve_skipped_steps;
+    long count = 0;
+    int riser = 0;    // numbered from 1
+    int section = 0;  // numbered from 1
+    std::optional<DischargeFailure> discharge_failure;
+    std::string file;    // a file name as given
+    std::string key;     // a key of a problem file
+    std::string text;    // a text of the user's, whole (the wording shortens it)
+    std::string detail;  // words of the system or of a library, passed on as they are
+    long line = 0;       // a place in a text, numbered from 1
+    long column = 0;
+    int row = 0;  // a row and a cell of the section table, numbered from 1
+    int cell = 0;
+    JsonValue found = JsonValue::null;
+    std::vector<int> numbers;  // risers, sections or rows, ascending, numbered from 1
+    Fault fault = Fault::none;
+    double qc = 0.0;         // a discharge of riser 1, m^3/s
+    double discharge = 0.0;  // the risers' discharges added up, m^3/s
+    double value = 0.0;      // a value typed or computed
+};
+
+// ---- The checks
+// ----------------------------------------------------------------------------------
+
+// The checks, in the order checkDesign returns them.
+enum class CheckId : std::uint8_t {
+    froude_min,
+    froude_max,
+    uniformity,
+    riser_area,
+    pipe_velocity,
+    balance_error,
+    landward_head,
+    skipped_steps,
 };
 
 inline constexpr std::size_t kCheckCount = 8;
 
-// The table of checks, in the order checkDesign returns them.
+// "froude_min", "uniformity", ...: the check's key in the runner's output and the table of
+// conditions.
+std::string_view nameOf(CheckId check);
+
+// One row of the table of checks: the check, its key, the bounds it holds the values to (none
+// for an informative check) and their unit. The pipe velocity's lower bound is the default of
+// CheckSettings. Titles, rules and sources are worded by the hosts' catalogues.
+struct ThresholdInfo {
+    CheckId id;
+    std::string_view name;  // nameOf(id)
+    std::optional<double> lower;
+    std::optional<double> upper;
+    std::string_view unit;
+};
+
+// The table of checks, in the order of CheckId.
 const std::array<ThresholdInfo, kCheckCount>& checkThresholds();
 
-// The outcome of one check. `values` are its figures (which ones, per check, below); `risers`
-// the risers concerned, numbered from 1; `sections` the sections concerned, numbered from 1;
-// `summary` an English sentence with the figures.
-//
-//   froude_min, froude_max  values: the densimetric Froude number of risers 1..N; risers below 1,
-//                           above 10
-//   uniformity              values: Q/N, Q/N + 10 %, Q/N - 10 %, the largest and the smallest
-//                           riser discharge (m^3/s) and their ratio; risers outside the band
-//   riser_area              values: the risers' total area, the pipe's area at riser N (m^2) and
-//                           their ratio
-//   pipe_velocity           values: the largest pipe velocity of each section 1..S (m/s);
-//                           sections below the minimum
-//   balance_error           values: Qcalc, Q (m^3/s) and e = (Qcalc - Q) / Qcalc in %, with
-//                           its sign (the report prints it rounded and without it)
-//   landward_head           values: E of riser 1, the friction losses, the density terms and E of
-//                           riser N (m)
-//   skipped_steps           values: the number of skipped steps, each repeat counted
-//                           (skippedStepCount); the rows and risers that their causes name, the
-//                           summary tells the causes (explainSkipped)
+inline const ThresholdInfo& thresholdOf(CheckId check) {
+    return checkThresholds()[static_cast<std::size_t>(check)];
+}
+
+// What a cause of skipped steps names first: a box, with the text typed in it; a row of the
+// section table; the table as a whole; or the computation itself.
+enum class CauseSubject : std::uint8_t {
+    risers_box,           // Text1
+    sections_box,         // Text2
+    drho_box,             // Text4
+    total_discharge_box,  // Text5
+    manning_box,          // Text6
+    ratio_box,            // the ratio x of the user flow mode
+    ratio_question,       // the question for x, cancelled
+    section_row,          // `row` of the section table
+    section_table,
+    computation,  // the march, at `march_risers` (none: the computation as a whole)
+};
+
+// One cause of skipped steps: what the user can mend, why, what kept the value of an earlier
+// Solve, the rows and risers it names and how many skipped steps it explains (see
+// explainSkipped). The hosts word it on one line (wording.h: wordSkippedCause).
+struct SkippedCause {
+    CauseSubject subject = CauseSubject::computation;
+    std::string typed;              // the box's text as typed, for a box
+    int row = 0;                    // section_row: the row, numbered from 1
+    std::vector<int> march_risers;  // computation: the risers where the march failed
+    std::vector<Message> reasons;   // why, in order
+    std::vector<Message> kept;      // the values an earlier Solve left, in order
+    long report_lines = 0;          // how many report lines were left out
+    int lines_risers_to = 0;        // N when those lines include those of risers 102..N, else 0
+    int lines_sections_to = 0;      // the same for sections 31..S
+    std::vector<int> rows;          // section rows concerned, numbered from 1
+    std::vector<int> risers;        // risers concerned, numbered from 1
+    long steps = 0;                 // how many skipped steps (counting repeats) this cause explains
+};
+
+// The figures of a judged check, by name; each check fills those of its own.
+struct CheckFigures {
+    // froude_min, froude_max: the densimetric Froude number of risers 1..N, and each riser's
+    // share Q/N (m^3/s) when they are estimated without the march.
+    std::vector<double> froude;
+    double share = 0.0;
+    // uniformity: Q/N, the band Q/N - 10 % to Q/N + 10 %, the largest and the smallest riser
+    // discharge (m^3/s) and their ratio.
+    double mean = 0.0;
+    double band_lower = 0.0;
+    double band_upper = 0.0;
+    double q_largest = 0.0;
+    double q_smallest = 0.0;
+    double q_ratio = 0.0;
+    // riser_area: the risers' total area, the pipe's area at riser N (m^2) and their ratio.
+    double risers_area = 0.0;
+    double pipe_area = 0.0;
+    double area_ratio = 0.0;
+    // riser_area, landward_head: N, the landward riser.
+    int landward_riser = 0;
+    // pipe_velocity: the largest pipe velocity of each section 1..S and the self-cleansing
+    // velocity they are held to (m/s).
+    std::vector<double> section_velocity;
+    double min_velocity = 0.0;
+    // balance_error: Qcalc, Q (m^3/s) and e = (Qcalc - Q) / Qcalc in %, with its sign (the
+    // report prints it rounded and without it).
+    double qcalc = 0.0;
+    double q = 0.0;
+    double e = 0.0;
+    // landward_head: E of riser 1, the friction losses, the density terms and E of riser N (m).
+    double head_seaward = 0.0;
+    double friction_losses = 0.0;
+    double density_terms = 0.0;
+    double head_landward = 0.0;
+    // skipped_steps: the number of skipped steps, each repeat counted (skippedStepCount), and
+    // their causes (explainSkipped).
+    long skipped_steps = 0;
+    std::vector<SkippedCause> causes;
+};
+
+// The outcome of one check. `figures` are its figures (none when it could not be judged);
+// `risers` the risers concerned, numbered from 1; `sections` the sections concerned, numbered
+// from 1: the Froude numbers' risers below 1 (above 10), the uniformity's risers outside the
+// band, the pipe velocity's sections below the minimum, the rows and risers that the causes of
+// skipped steps name.
 //
 // When the march could not compute the discharges (a skipped step), the densimetric Froude
 // numbers are estimated instead, without the march: each riser passes its share Q/N through its
 // riser diameter d, v = 4 (Q/N) / (p d^2) and F = v / (d g Δρ/ρ)^0.5 as the march defines it.
-// Such a result's basis is `estimate`, its values are the estimates of risers 1..N and its
-// verdict follows the same bounds. Risers that pass Q in all cannot all pass more than Q/N
-// (nor all less), so a Froude number estimated below 1 at every riser of one diameter means a
-// riser below 1, and one above 10 at every riser a riser above 10.
+// Such a result's basis is `estimate`, its figures the estimates of risers 1..N and its verdict
+// follows the same bounds. Risers that pass Q in all cannot all pass more than Q/N (nor all
+// less), so a Froude number estimated below 1 at every riser of one diameter means a riser
+// below 1, and one above 10 at every riser a riser above 10.
 struct CheckResult {
-    std::string_view name;
+    CheckId id = CheckId::froude_min;
     Verdict verdict = Verdict::not_judged;
     VerdictBasis basis = VerdictBasis::march;
-    std::vector<double> values;
+    std::optional<CheckFigures> figures;
     std::vector<int> risers;
     std::vector<int> sections;
-    std::string summary;
+    // Why the check could not be judged, when its verdict is not_judged.
+    std::optional<Message> not_judged;
     // Why the march's figures could not be used, when the march could not compute the
     // discharge of some risers: the verdict is then not_judged or, for the Froude numbers, an
     // estimate.
     std::optional<DischargeFailure> discharge_failure;
 };
+
+// The figures of `result` as one list, in the order the runner's output gives them: the Froude
+// numbers; Q/N, Q/N + 10 %, Q/N - 10 %, the largest and smallest discharge and their ratio; the
+// areas and their ratio; the sections' velocities; Qcalc, Q and e; E of riser 1, the friction
+// losses, the density terms and E of riser N; the number of skipped steps. Empty when the check
+// could not be judged.
+std::vector<double> checkValues(const CheckResult& result);
 
 // Runs every check of the table on a solved design: `input` and `locale` as given to Solve,
 // `solvedState` the shared variables after it and `outcome` what it returned.
@@ -572,13 +798,6 @@ std::vector<CheckResult> checkDesign(const DiffuserInput& input, const SharedSta
 // kept the value of an earlier Solve. An unreadable Manning number is one cause (not one
 // skipped friction factor per section), a riser that no section names is one cause for all its
 // steps, and one bad cell is one cause however many passes and risers it touched.
-struct SkippedCause {
-    std::string english;      // one line for the runner, e.g. "Manning number (Text6) ..."
-    std::string greek;        // the same line in Greek, for the windows
-    std::vector<int> rows;    // section rows concerned, numbered from 1
-    std::vector<int> risers;  // risers concerned, numbered from 1
-    long steps = 0;           // how many skipped steps (counting repeats) this cause explains
-};
 
 // The causes of `outcome.skipped`, in the order their first step was met. `input` and `locale`
 // as given to the Solve that returned `outcome`. Empty when nothing was skipped.
@@ -600,10 +819,12 @@ std::vector<SkippedCause> explainSkipped(const DiffuserInput& input, const Solve
 inline constexpr double kCrossCheckHeadLimit = 5.0;
 
 // One balanced march. When it could not be balanced, `balanced` is false, `reason` says why
-// (English) and the figures are those of the last march tried, or zero.
+// and the figures are those of the last march tried, or zero.
 struct MarchSummary {
     bool balanced = false;
-    std::string reason;
+    Message reason;
+    // The first cause of the skipped steps, when the reason is that steps were skipped.
+    std::optional<SkippedCause> skipped_cause;
     // Set when the march could not be balanced because it could not compute the discharge of
     // some risers at the last qc tried.
     std::optional<DischargeFailure> discharge_failure;
@@ -627,7 +848,7 @@ struct CrossCheck {
     // warning: the classical head exceeds the program's by more than kCrossCheckHeadLimit %;
     // not_judged: either march could not be balanced.
     Verdict verdict = Verdict::not_judged;
-    std::string summary;  // English, with the figures
+    int landward_riser = 0;  // N, when both marches were balanced
 };
 
 CrossCheck crossCheck(const DiffuserInput& input, const NumberLocale& locale);
@@ -654,21 +875,10 @@ inline constexpr std::size_t kMaxConditions = 10000;
 std::optional<std::vector<OperatingCondition>> defaultConditions(const DiffuserInput& problem,
                                                                  const NumberLocale& locale);
 
-// What is wrong with a list of conditions, for the host to phrase: `entry` numbers the
-// conditions from 1 (0: the list as a whole).
-struct ConditionFault {
-    enum class Kind {
-        empty,           // no condition
-        too_many,        // more than kMaxConditions
-        q_not_positive,  // Q is zero, negative or not finite
-        drho_not_positive,
-    };
-    Kind kind;
-    std::size_t entry = 0;
-};
-
-// The first fault of `conditions`, or nothing when they can be solved.
-std::optional<ConditionFault> checkConditions(const std::vector<OperatingCondition>& conditions);
+// The first fault of `conditions` (conditions_empty, conditions_too_many or a condition whose
+// Q or Δρ/ρ is not positive, `row` numbering the conditions from 1), or nothing when they can
+// be solved.
+std::optional<Message> checkConditions(const std::vector<OperatingCondition>& conditions);
 
 // A list of conditions as the runner takes it, numbers always with "." as decimal point
 // whatever the locale:
@@ -687,9 +897,9 @@ std::optional<ConditionFault> checkConditions(const std::vector<OperatingConditi
 // (Q: 0.25x,0.5x,0.75x,1x,1.25x; drho: 1x). "Q=0.1..0.5/5;drho=0.02,0.03" gives ten
 // conditions. A value that is computed (a multiple other than 1x, a point inside a range) is
 // rounded to 15 significant digits, as its box is written. Every value must be positive, and
-// the list at most kMaxConditions long. On failure a one-line English message naming the
-// offending part or item.
-std::variant<std::vector<OperatingCondition>, std::string> parseConditionSpec(
+// the list at most kMaxConditions long. On failure the message names the offending part or
+// item.
+std::variant<std::vector<OperatingCondition>, Message> parseConditionSpec(
     std::string_view spec, const DiffuserInput& problem, const NumberLocale& locale);
 
 // The outcome of one condition.
@@ -825,12 +1035,13 @@ std::optional<NumberLocale> numberLocaleFor(std::string_view decimalSeparator);
 inline constexpr std::size_t kMaxProblemFileBytes = 1024 * 1024;
 
 // Reads a problem from the text of a problem file (UTF-8, a leading byte-order mark allowed).
-// On failure, a one-line message naming the offending key, row or cell. Never throws.
-std::variant<DiffuserInput, std::string> parseProblem(std::string_view jsonText);
+// On failure, the message (kinds file_too_large to reading_failed) names the offending key, row
+// or cell. Never throws.
+std::variant<DiffuserInput, Message> parseProblem(std::string_view jsonText);
 
-// Reads and parses the file `fileName`. On failure, a one-line message that names the file and
-// gives the system's reason when it could not be read. Never throws.
-std::variant<DiffuserInput, std::string> readProblemFile(const std::string& fileName);
+// Reads and parses the file `fileName`. On failure, the message names the file and gives the
+// system's reason when it could not be read. Never throws.
+std::variant<DiffuserInput, Message> readProblemFile(const std::string& fileName);
 
 // The text of a problem file holding `input`: parseProblem gives `input` back, field for field.
 std::string problemText(const DiffuserInput& input);

@@ -1,0 +1,141 @@
+#include "phrases.h"
+
+namespace thalmuro::phrases {
+
+std::string figure(double value, std::string_view pattern, const NumberLocale& locale) {
+    return formatPattern(value, pattern, locale);
+}
+
+std::string numberRange(long first, long last, std::string_view to) {
+    std::string out = formatCount(first);
+    if (last == first + 1) {
+        out += ", " + formatCount(last);
+    } else if (last != first) {
+        out += ' ';
+        out += to;
+        out += ' ' + formatCount(last);
+    }
+    return out;
+}
+
+namespace {
+
+// Calls `run(first, last)` for each run of consecutive numbers.
+template <class Run>
+void eachRun(const std::vector<int>& numbers, Run&& run) {
+    for (std::size_t i = 0; i < numbers.size();) {
+        std::size_t j = i;
+        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
+            ++j;
+        run(numbers[i], numbers[j]);
+        i = j + 1;
+    }
+}
+
+// The length of the well-formed UTF-8 sequence that starts at `text[i]`, or 0 when none does
+// (a stray continuation byte, an overlong form, a surrogate, a code point above U+10FFFF, or a
+// sequence cut short).
+std::size_t utf8SequenceAt(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // range of the second byte
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // overlong
+        if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;   // overlong
+        if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() - i < length) return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string shortened(std::string_view text, std::size_t limit) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t length = utf8SequenceAt(text, i);
+        if (out.size() + (length == 0 ? 1 : length) > limit) {
+            out += "...";
+            break;
+        }
+        if (length == 0) {
+            out += '?';
+            ++i;
+        } else {
+            out.append(text, i, length);
+            i += length;
+        }
+    }
+    return out;
+}
+
+std::string numberRanges(const std::vector<int>& numbers, std::string_view to) {
+    std::string out;
+    eachRun(numbers, [&](int first, int last) {
+        if (!out.empty()) out += ", ";
+        out += numberRange(first, last, to);
+    });
+    return out;
+}
+
+std::string dashedRanges(const std::vector<int>& numbers) {
+    std::string out;
+    eachRun(numbers, [&](int first, int last) {
+        if (!out.empty()) out += ", ";
+        out += formatCount(first);
+        if (last != first) out += "–" + formatCount(last);
+    });
+    return out;
+}
+
+std::string quoted(std::string_view text, std::string_view open, std::string_view close) {
+    constexpr std::size_t kLongest = 40;
+    std::size_t end = text.size();
+    if (end > kLongest) {
+        end = kLongest;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            --end;
+    }
+    std::string out(open);
+    for (const char c : text.substr(0, end)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            out += c;
+        } else {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xf];
+        }
+    }
+    if (end < text.size()) out += "...";
+    out += close;
+    return out;
+}
+
+bool blank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+bool followsFromTheLast(MessageKind kind) {
+    return kind == MessageKind::x_taken_as_zero || kind == MessageKind::riser_1_gets_no_discharge ||
+           kind == MessageKind::leaves_risers_unnamed;
+}
+
+}  // namespace thalmuro::phrases
