@@ -14,15 +14,7 @@
 #include "platform.h"
 
 namespace thalmuro {
-namespace {
 
-using Json = nlohmann::json;
-
-// ---- UTF-8 ----------------------------------------------------------------------------------
-
-// The length of the well-formed UTF-8 sequence that starts at `text[i]`, or 0 when none does
-// (a stray continuation byte, an overlong form, a surrogate, a code point above U+10FFFF, or a
-// sequence cut short).
 std::size_t utf8SequenceAt(std::string_view text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
@@ -50,6 +42,12 @@ std::size_t utf8SequenceAt(std::string_view text, std::size_t i) {
     }
     return length;
 }
+
+namespace {
+
+using Json = nlohmann::json;
+
+// ---- UTF-8 ----------------------------------------------------------------------------------
 
 // Offset of the first byte that does not start a well-formed sequence; nothing when all do.
 std::optional<std::size_t> firstInvalidUtf8(std::string_view text) {

@@ -1034,6 +1034,11 @@ std::optional<NumberLocale> numberLocaleFor(std::string_view decimalSeparator);
 // The largest problem file read; a real one is a few kilobytes.
 inline constexpr std::size_t kMaxProblemFileBytes = 1024 * 1024;
 
+// The length of the well-formed UTF-8 sequence that starts at `text[at]`, or 0 when none does
+// (a stray continuation byte, an overlong form, a surrogate, a code point above U+10FFFF, or a
+// sequence cut short). Problem files must be UTF-8; hosts shorten texts by whole characters.
+std::size_t utf8SequenceAt(std::string_view text, std::size_t at);
+
 // Reads a problem from the text of a problem file (UTF-8, a leading byte-order mark allowed).
 // On failure, the message (kinds file_too_large to reading_failed) names the offending key, row
 // or cell. Never throws.
