@@ -638,8 +638,7 @@ struct Message {
     double value = 0.0;      // a value typed or computed
 };
 
-// ---- The checks
-// ----------------------------------------------------------------------------------
+// ---- The checks --------------------------------------------------------------------------------
 
 // The checks, in the order checkDesign returns them.
 enum class CheckId : std::uint8_t {
