@@ -1,16 +1,22 @@
 // thalmuro: the desktop program. Opens the main window; the program ends when its last window
 // is closed.
 //
-//   thalmuro [PROBLEM.json]
+//   thalmuro [--language el|en] [PROBLEM.json]
 //   thalmuro --version | -h | --help | --help-all
 //
-// A problem file named on the command line is opened at start, as with "Άνοιγμα…".
+// A problem file named on the command line is opened at start, as with "Άνοιγμα…". The windows
+// show the language chosen last in the menu "Γλώσσα / Language", Greek at first; --language
+// shows Greek (el) or English (en) for this run and leaves the choice kept as it is.
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSettings>
+#include <cstdio>
+#include <optional>
 
 #include "bitmaps.h"
+#include "language.h"
 #include "number_locale.h"
 #include "program.h"
 #include "project_files.h"
@@ -29,6 +35,9 @@ void describeOptions(QCommandLineParser& arguments) {
                        "δίνεται."));
     arguments.addHelpOption();
     arguments.addVersionOption();
+    arguments.addOption({QStringLiteral("language"),
+                         QStringLiteral("Γλώσσα των παραθύρων: el (Ελληνικά) ή en (English)."),
+                         QStringLiteral("el|en")});
     arguments.addPositionalArgument(QStringLiteral("PROBLEM.json"),
                                     QStringLiteral("αρχείο προβλήματος"),
                                     QStringLiteral("[PROBLEM.json]"));
@@ -69,6 +78,19 @@ int main(int argc, char** argv) {
     QCommandLineParser arguments;
     describeOptions(arguments);
     arguments.process(application);
+
+    // The language given on the command line, else the one kept from the menu.
+    const QString code = arguments.value(QStringLiteral("language"));
+    std::optional<thalmuro::Language> language = thalmuro::languageOfCode(code);
+    if (!code.isEmpty() && !language) {
+        // A usage error, as a wrong option: whoever typed it may not read Greek.
+        std::fputs(qUtf8Printable(
+                       QStringLiteral("thalmuro: --language: el or en, not \"%1\"\n").arg(code)),
+                   stderr);
+        return 2;
+    }
+    if (!language) language = thalmuro::savedLanguage(thalmuro::programSettings());
+    thalmuro::setInterfaceLanguage(*language);
 
     // Numbers are read and written in the user's regional format (LC_ALL, LC_NUMERIC, LANG).
     thalmuro::Program program(thalmuro::systemNumberLocale());
