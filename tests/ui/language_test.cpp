@@ -71,8 +71,9 @@ class LanguageTest : public QObject {
         state_.reset();
     }
 
-    // English through the menu and back: the typed design, the fitting and the flow mark stay
-    // as they are, every text returns to its Greek exactly, and the choice is kept.
+    // English through the menu and back: the typed design, the fitting, the flow mark and the
+    // mark of unsaved edits stay as they are, every text returns to its Greek exactly, and the
+    // choice is kept.
     void switchKeepsDesign() {
         thalmuro::DiffuserInput problem = thalmuro::workedExample(thalmuro::NumberLocale::greek());
         problem.rows[7].first_riser = "κ12";  // a Greek letter typed into a cell stays too
@@ -80,6 +81,7 @@ class LanguageTest : public QObject {
         problem.flow_mode = thalmuro::FlowMode::optimised;
         window_->showProblem(problem);
         const QStringList typed = typedTexts(*window_);
+        const bool modified = window_->isWindowModified();
         const QStringList greek = shownTexts(*window_);
         auto* english = control<QAction>(window_.get(), "glossa_english");
         auto* ellinika = control<QAction>(window_.get(), "glossa_ellinika");
@@ -93,6 +95,7 @@ class LanguageTest : public QObject {
         QCOMPARE(thalmuro::savedLanguage(thalmuro::programSettings()), Language::english);
         QCOMPARE(typedTexts(*window_), typed);
         QVERIFY(shownTexts(*window_) != greek);
+        QCOMPARE(window_->isWindowModified(), modified);
 
         ellinika->trigger();
         QCOMPARE(thalmuro::interfaceLanguage(), Language::greek);
@@ -101,6 +104,7 @@ class LanguageTest : public QObject {
         QCOMPARE(typedTexts(*window_), typed);
         QCOMPARE(shownTexts(*window_), greek);
         QCOMPARE(window_->input(), problem);
+        QCOMPARE(window_->isWindowModified(), modified);
     }
 
     // In English no Greek letter is left in the window's texts, but for the symbol Δρ/ρ and the
