@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "bitmaps.h"
@@ -43,6 +44,21 @@ void describeOptions(QCommandLineParser& arguments) {
                                     QStringLiteral("[PROBLEM.json]"));
 }
 
+// The language of --language; nothing without the option. Any other value than el or en is a
+// usage error that ends the program, worded in English: whoever typed it may not read Greek.
+std::optional<thalmuro::Language> languageOption(const QCommandLineParser& arguments) {
+    const QString code = arguments.value(QStringLiteral("language"));
+    if (code.isEmpty()) return std::nullopt;
+    const std::optional<thalmuro::Language> language = thalmuro::languageOfCode(code);
+    if (!language) {
+        std::fputs(qUtf8Printable(
+                       QStringLiteral("thalmuro: --language: el or en, not \"%1\"\n").arg(code)),
+                   stderr);
+        std::exit(2);
+    }
+    return language;
+}
+
 // The application object of the windows needs a display and ends the program without one (over
 // ssh, in a text console). The version and the options need none: they are answered here, on a
 // core application object, and the program ends. A command line that this parser cannot read,
@@ -57,6 +73,8 @@ void answerWithoutDisplay(int argc, char** argv) {
     // Both end the program.
     if (arguments.isSet(QStringLiteral("version"))) arguments.showVersion();
     if (arguments.isSet(QStringLiteral("help"))) arguments.showHelp();
+    // A wrong language ends the program here, before a display is needed.
+    languageOption(arguments);
     // --help-all lists the options of the windows' application object, so that one is created
     // for it; no window opens, and the offscreen platform needs no display.
     if (arguments.isSet(QStringLiteral("help-all")) &&
@@ -80,15 +98,7 @@ int main(int argc, char** argv) {
     arguments.process(application);
 
     // The language given on the command line, else the one kept from the menu.
-    const QString code = arguments.value(QStringLiteral("language"));
-    std::optional<thalmuro::Language> language = thalmuro::languageOfCode(code);
-    if (!code.isEmpty() && !language) {
-        // A usage error, as a wrong option: whoever typed it may not read Greek.
-        std::fputs(qUtf8Printable(
-                       QStringLiteral("thalmuro: --language: el or en, not \"%1\"\n").arg(code)),
-                   stderr);
-        return 2;
-    }
+    std::optional<thalmuro::Language> language = languageOption(arguments);
     if (!language) language = thalmuro::savedLanguage(thalmuro::programSettings());
     thalmuro::setInterfaceLanguage(*language);
 
