@@ -1,16 +1,23 @@
 // thalmuro: the desktop program. Opens the main window; the program ends when its last window
 // is closed.
 //
-//   thalmuro [PROBLEM.json]
+//   thalmuro [--language el|en] [PROBLEM.json]
 //   thalmuro --version | -h | --help | --help-all
 //
-// A problem file named on the command line is opened at start, as with "Άνοιγμα…".
+// A problem file named on the command line is opened at start, as with "Άνοιγμα…". The windows
+// show the language chosen last in the menu "Γλώσσα / Language", Greek at first; --language
+// shows Greek (el) or English (en) for this run and leaves the choice kept as it is.
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSettings>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include "bitmaps.h"
+#include "language.h"
 #include "number_locale.h"
 #include "program.h"
 #include "project_files.h"
@@ -29,9 +36,27 @@ void describeOptions(QCommandLineParser& arguments) {
                        "δίνεται."));
     arguments.addHelpOption();
     arguments.addVersionOption();
+    arguments.addOption({QStringLiteral("language"),
+                         QStringLiteral("Γλώσσα των παραθύρων: el (Ελληνικά) ή en (English)."),
+                         QStringLiteral("el|en")});
     arguments.addPositionalArgument(QStringLiteral("PROBLEM.json"),
                                     QStringLiteral("αρχείο προβλήματος"),
                                     QStringLiteral("[PROBLEM.json]"));
+}
+
+// The language of --language; nothing without the option. Any other value than el or en is a
+// usage error that ends the program, worded in English: whoever typed it may not read Greek.
+std::optional<thalmuro::Language> languageOption(const QCommandLineParser& arguments) {
+    const QString code = arguments.value(QStringLiteral("language"));
+    if (code.isEmpty()) return std::nullopt;
+    const std::optional<thalmuro::Language> language = thalmuro::languageOfCode(code);
+    if (!language) {
+        std::fputs(qUtf8Printable(
+                       QStringLiteral("thalmuro: --language: el or en, not \"%1\"\n").arg(code)),
+                   stderr);
+        std::exit(2);
+    }
+    return language;
 }
 
 // The application object of the windows needs a display and ends the program without one (over
@@ -48,6 +73,8 @@ void answerWithoutDisplay(int argc, char** argv) {
     // Both end the program.
     if (arguments.isSet(QStringLiteral("version"))) arguments.showVersion();
     if (arguments.isSet(QStringLiteral("help"))) arguments.showHelp();
+    // A wrong language ends the program here, before a display is needed.
+    languageOption(arguments);
     // --help-all lists the options of the windows' application object, so that one is created
     // for it; no window opens, and the offscreen platform needs no display.
     if (arguments.isSet(QStringLiteral("help-all")) &&
@@ -69,6 +96,11 @@ int main(int argc, char** argv) {
     QCommandLineParser arguments;
     describeOptions(arguments);
     arguments.process(application);
+
+    // The language given on the command line, else the one kept from the menu.
+    std::optional<thalmuro::Language> language = languageOption(arguments);
+    if (!language) language = thalmuro::savedLanguage(thalmuro::programSettings());
+    thalmuro::setInterfaceLanguage(*language);
 
     // Numbers are read and written in the user's regional format (LC_ALL, LC_NUMERIC, LANG).
     thalmuro::Program program(thalmuro::systemNumberLocale());

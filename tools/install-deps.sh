@@ -7,6 +7,7 @@ packages=(
     clang libclang-rt-14-dev clang-format             # sanitizers, libFuzzer, formatting
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev     # Qt 6 widgets, charts and printing
     qt6-svg-dev                                       # charts saved as SVG
+    qt6-tools-dev qt6-l10n-tools                      # lupdate, lrelease: the English translation
     nlohmann-json3-dev                                # problem files, read and written by the engine
     libgtest-dev libbenchmark-dev                     # tests and benchmarks
     fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions

@@ -36,10 +36,11 @@ class MenusTest : public QObject {
 
     void menuBar() {
         const QList<QAction*> top = window_->menuBar()->actions();
-        QCOMPARE(top.size(), 5);
-        const QStringList titles{"Αρχείο", "Διαχυτήρας", "Παροχή Υπολογισμού", "Οδηγίες", "About"};
-        const QStringList menus{"Arxeio", "Thalmuro", "paroxi", "help", ""};
-        for (int i = 0; i < 5; ++i) {
+        QCOMPARE(top.size(), 6);
+        const QStringList titles{"Αρχείο",  "Διαχυτήρας", "Παροχή Υπολογισμού",
+                                 "Οδηγίες", "About",      "Γλώσσα / Language"};
+        const QStringList menus{"Arxeio", "Thalmuro", "paroxi", "help", "", "glossa"};
+        for (int i = 0; i < 6; ++i) {
             QCOMPARE(top[i]->text(), titles[i]);
             QCOMPARE(top[i]->menu() ? top[i]->menu()->objectName() : QString(), menus[i]);
             QVERIFY(top[i]->shortcut().isEmpty());

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <algorithm>
@@ -28,6 +29,7 @@
 #include "clickable_label.h"
 #include "controls.h"
 #include "file_saving.h"
+#include "language.h"
 #include "messages.h"
 #include "number_question.h"
 #include "project_files.h"
@@ -106,14 +108,14 @@ struct CaptionLabel {
 };
 
 // The captions of the general inputs and of the fitting type: one label array with the
-// indexes 0, 1, 3, 4, 5 and 6.
+// indexes 0, 1, 3, 4, 5 and 6. The captions are the Greek texts, translated when shown.
 constexpr CaptionLabel kCaptionLabels[] = {
-    {0, "Πλήθος Ανυψωτήρων", {720, 240, 1335, 495}},
-    {1, "Τμήματα Διαχυτήρα", {720, 1080, 1335, 495}},
-    {3, "Δρ/ρ", {720, 2040, 855, 375}},
-    {4, "Ολική Παροχή", {720, 2640, 1335, 495}},
-    {5, "Αριθμός Manning", {720, 3360, 1335, 495}},
-    {6, "Τύπος Συναρμογής", {120, 4080, 1575, 495}},
+    {0, QT_TRANSLATE_NOOP("thalmuro::MainWindow", "Πλήθος Ανυψωτήρων"), {720, 240, 1335, 495}},
+    {1, QT_TRANSLATE_NOOP("thalmuro::MainWindow", "Τμήματα Διαχυτήρα"), {720, 1080, 1335, 495}},
+    {3, QT_TRANSLATE_NOOP("thalmuro::MainWindow", "Δρ/ρ"), {720, 2040, 855, 375}},
+    {4, QT_TRANSLATE_NOOP("thalmuro::MainWindow", "Ολική Παροχή"), {720, 2640, 1335, 495}},
+    {5, QT_TRANSLATE_NOOP("thalmuro::MainWindow", "Αριθμός Manning"), {720, 3360, 1335, 495}},
+    {6, QT_TRANSLATE_NOOP("thalmuro::MainWindow", "Τύπος Συναρμογής"), {120, 4080, 1575, 495}},
 };
 
 struct ColumnLayout {
@@ -127,17 +129,26 @@ struct ColumnLayout {
 
 constexpr ColumnLayout kColumnLayout[MainWindow::kColumns] = {
     {"textfn", 360, 495, "Label32", 3720,
-     "Σε αυτή τη στήλη δίνουμε τον αριθμό του πρώτου ανυψωτήρα κάθε τμήματος"},
+     QT_TRANSLATE_NOOP("thalmuro::MainWindow",
+                       "Σε αυτή τη στήλη δίνουμε τον αριθμό του πρώτου ανυψωτήρα κάθε τμήματος")},
     {"textln", 1080, 495, "Label33", 4440,
-     "Σε αυτή τη στήλη δίνουμε τον αριθμό του τελευταίου ανυψωτήρα κάθε τμήματος"},
+     QT_TRANSLATE_NOOP(
+         "thalmuro::MainWindow",
+         "Σε αυτή τη στήλη δίνουμε τον αριθμό του τελευταίου ανυψωτήρα κάθε τμήματος")},
     {"textdr_thalmuro", 1680, 1095, "Label34", 5280,
-     "Σε αυτή τη στήλη δίνουμε την διάμετρο σε m κάθε τμήματος"},
+     QT_TRANSLATE_NOOP("thalmuro::MainWindow",
+                       "Σε αυτή τη στήλη δίνουμε την διάμετρο σε m κάθε τμήματος")},
     {"textdxanipsotiror", 2880, 1095, "Label35", 6360,
-     "Σε αυτή τη στήλη δίνουμε την απόσταση μεταξύ των ανυψωτήρων του τμήματος σε m"},
+     QT_TRANSLATE_NOOP(
+         "thalmuro::MainWindow",
+         "Σε αυτή τη στήλη δίνουμε την απόσταση μεταξύ των ανυψωτήρων του τμήματος σε m")},
     {"textdz_anipsotiron", 4080, 1095, "Label36", 7680,
-     "Σε αυτή τη στήλη δίνουμε την υψομετρική διαφορά των ανυψωτήρων του τμήματος σε m"},
+     QT_TRANSLATE_NOOP(
+         "thalmuro::MainWindow",
+         "Σε αυτή τη στήλη δίνουμε την υψομετρική διαφορά των ανυψωτήρων του τμήματος σε m")},
     {"textdr_anipsotiron", 5280, 1095, "Label37", 8760,
-     "Σε αυτή τη στήλη δίνουμε την διαμετρο των ανυψωτήρων του τμήματος σε m"},
+     QT_TRANSLATE_NOOP("thalmuro::MainWindow",
+                       "Σε αυτή τη στήλη δίνουμε την διαμετρο των ανυψωτήρων του τμήματος σε m")},
 };
 
 // Rows of the section table inside its frame: row r at Top 240 + 360 (r - 1), 285 high.
@@ -150,7 +161,7 @@ constexpr int kCellHeight = 285;
 
 MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* parent)
     : QMainWindow(parent), state_(state), numberLocale_(std::move(numberLocale)) {
-    setUpWindow(this, QStringLiteral("Form1"), utf8("ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ"));
+    setUpWindow(this, QStringLiteral("Form1"), QString());
 
     auto* client = new ClientArea(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -158,7 +169,7 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
     createMenus();
     createControls(client);
     createStatusLine();
-    showPlausibleRanges();
+    retranslate();
     arrangeFocusOrder();
     followFocusInTable();
     // Before the window takes its size: its status bar stands below the client area.
@@ -182,10 +193,11 @@ MainWindow::MainWindow(SharedState& state, NumberLocale numberLocale, QWidget* p
 }
 
 void MainWindow::createControls(QWidget* client) {
-    for (const CaptionLabel& caption : kCaptionLabels) {
-        wrappedLabel(utf8(caption.caption), QStringLiteral("Label1_%1").arg(caption.index),
-                     caption.rect, client)
-            ->setFont(captionFont());
+    for (std::size_t i = 0; i < captionLabels_.size(); ++i) {
+        const CaptionLabel& caption = kCaptionLabels[i];
+        captionLabels_[i] = wrappedLabel(QString(), QStringLiteral("Label1_%1").arg(caption.index),
+                                         caption.rect, client);
+        captionLabels_[i]->setFont(captionFont());
     }
 
     risersBox_ = textBox(client, QStringLiteral("Text1"), {2040, 240, 975, 495});
@@ -201,17 +213,10 @@ void MainWindow::createControls(QWidget* client) {
     place(sharpFittingButton_, {360, 4680, 1095, 375});
     place(bellFittingButton_, {360, 5160, 1095, 375});
 
-    sameSpacingBox_ =
-        named(new CaptionCheckBox(utf8("Ιδια Απόσταση Ανυψωτήρων για κάθε τμήμα"), client),
-              QStringLiteral("Check1"));
-    sameElevationStepBox_ = named(
-        new CaptionCheckBox(utf8("Ιδια Υψομετρική διαφορά  Ανυψωτήρων για κάθε τμήμα"), client),
-        QStringLiteral("Check2"));
-    sameRiserDiameterBox_ =
-        named(new CaptionCheckBox(utf8("Ιδια Διάμετρος Ανυψωτήρων για κάθε τμήμα"), client),
-              QStringLiteral("Check3"));
-    workedExampleBox_ = named(new CaptionCheckBox(utf8("Παράδειγμα Σημειώσεων "), client),
-                              QStringLiteral("Check4"));
+    sameSpacingBox_ = named(new CaptionCheckBox(QString(), client), QStringLiteral("Check1"));
+    sameElevationStepBox_ = named(new CaptionCheckBox(QString(), client), QStringLiteral("Check2"));
+    sameRiserDiameterBox_ = named(new CaptionCheckBox(QString(), client), QStringLiteral("Check3"));
+    workedExampleBox_ = named(new CaptionCheckBox(QString(), client), QStringLiteral("Check4"));
     place(sameSpacingBox_, {480, 5760, 2055, 735});
     place(sameElevationStepBox_, {480, 6600, 2055, 975});
     place(sameRiserDiameterBox_, {480, 7800, 2055, 855});
@@ -243,9 +248,10 @@ void MainWindow::createControls(QWidget* client) {
         mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         mark->setCursor(Qt::WhatsThisCursor);
         place(mark, {column.markLeft, 120, 255, 375});
-        const QString message = utf8(column.message);
+        // Translated when shown, in the language of that moment.
+        const char* message = column.message;
         connect(mark, &ClickableLabel::clicked, this,
-                [this, message] { showInformation(this, message); });
+                [this, message] { showInformation(this, tr(message)); });
     }
 
     tableFrame_ = named(new QFrame(client), QStringLiteral("Frame1"));
@@ -259,11 +265,9 @@ void MainWindow::createControls(QWidget* client) {
     tableScrollBar_->setFocusPolicy(Qt::StrongFocus);
     place(tableScrollBar_, {10560, 0, 375, 11055});
 
-    solveButton_ = named(new CaptionButton(utf8("Επίλυση"), client), QStringLiteral("Command1"));
-    graphsButton_ =
-        named(new CaptionButton(utf8("Γραφικές Παραστάσεις"), client), QStringLiteral("Command2"));
-    loadingShaftButton_ =
-        named(new CaptionButton(utf8("Φρεάτιο Φόρτισης"), client), QStringLiteral("Command3"));
+    solveButton_ = named(new CaptionButton(QString(), client), QStringLiteral("Command1"));
+    graphsButton_ = named(new CaptionButton(QString(), client), QStringLiteral("Command2"));
+    loadingShaftButton_ = named(new CaptionButton(QString(), client), QStringLiteral("Command3"));
     place(solveButton_, {11280, 840, 1695, 615});
     place(graphsButton_, {11280, 1680, 1695, 615});
     place(loadingShaftButton_, {11280, 2520, 1695, 615});
@@ -309,38 +313,36 @@ void MainWindow::createMenus() {
     // Menus keep the desktop's menu font rather than the window's.
     bar->setFont(QApplication::font(bar));
 
-    diffuserMenu_ = named(bar->addMenu(utf8("Διαχυτήρας")), QStringLiteral("Thalmuro"));
-    QAction* generalities =
-        diffuserMenu_->addAction(utf8("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
-    generalities->setObjectName(QStringLiteral("genika_Thalmuro"));
-    connect(generalities, &QAction::triggered, this, &MainWindow::generalitiesRequested);
-    reportViewEntry_ = diffuserMenu_->addAction(utf8("Προβολή Αναφοράς"));
+    diffuserMenu_ = named(bar->addMenu(QString()), QStringLiteral("Thalmuro"));
+    generalitiesEntry_ = diffuserMenu_->addAction(QString());
+    generalitiesEntry_->setObjectName(QStringLiteral("genika_Thalmuro"));
+    connect(generalitiesEntry_, &QAction::triggered, this, &MainWindow::generalitiesRequested);
+    reportViewEntry_ = diffuserMenu_->addAction(QString());
     reportViewEntry_->setObjectName(QStringLiteral("provoli_anaforas"));
     connect(reportViewEntry_, &QAction::triggered, this, &MainWindow::reportViewRequested);
-    resultsExportEntry_ = diffuserMenu_->addAction(utf8("Εξαγωγή Αποτελεσμάτων (CSV)…"));
+    resultsExportEntry_ = diffuserMenu_->addAction(QString());
     resultsExportEntry_->setObjectName(QStringLiteral("exagogi_apotelesmaton"));
     connect(resultsExportEntry_, &QAction::triggered, this, &MainWindow::exportResults);
     for (QAction* entry : {reportViewEntry_, resultsExportEntry_})
         entry->setEnabled(false);
 
-    QMenu* flowMenu = named(bar->addMenu(utf8("Παροχή Υπολογισμού")), QStringLiteral("paroxi"));
-    const auto flowEntry = [&](const char* caption, const char* name) {
-        QAction* entry = flowMenu->addAction(utf8(caption));
+    flowMenu_ = named(bar->addMenu(QString()), QStringLiteral("paroxi"));
+    const auto flowEntry = [&](const char* name) {
+        QAction* entry = flowMenu_->addAction(QString());
         entry->setObjectName(utf8(name));
         entry->setCheckable(true);
         connect(entry, &QAction::triggered, this, [this, entry] { chooseFlowMode(entry); });
         return entry;
     };
-    standardFlowEntry_ = flowEntry("Υπολογισμος με qc=0.95qtotal", "paroxi_me_stantar");
-    optimisedFlowEntry_ = flowEntry("Υπολογισμος με βελτιστοποίηση της παροχής", "paroxi_beltisti");
-    userFlowEntry_ = flowEntry("Υπολογισμός με καθορισμένη απο το χρήστη σχέση qc με qtotal",
-                               "paroxi_kathorismeni");
+    standardFlowEntry_ = flowEntry("paroxi_me_stantar");
+    optimisedFlowEntry_ = flowEntry("paroxi_beltisti");
+    userFlowEntry_ = flowEntry("paroxi_kathorismeni");
 
-    QMenu* helpMenu = named(bar->addMenu(utf8("Οδηγίες")), QStringLiteral("help"));
-    QAction* instructions = helpMenu->addAction(utf8("Καρτέλες με οδηγίες"));
-    instructions->setObjectName(QStringLiteral("help_general"));
-    instructions->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(instructions, &QAction::triggered, this, &MainWindow::instructionsRequested);
+    helpMenu_ = named(bar->addMenu(QString()), QStringLiteral("help"));
+    instructionsEntry_ = helpMenu_->addAction(QString());
+    instructionsEntry_->setObjectName(QStringLiteral("help_general"));
+    instructionsEntry_->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(instructionsEntry_, &QAction::triggered, this, &MainWindow::instructionsRequested);
 
     // "About" is an item of the menu bar itself that acts when chosen. NoRole keeps Qt from
     // moving it into an application menu on platforms that have one.
@@ -348,6 +350,76 @@ void MainWindow::createMenus() {
     about->setObjectName(QStringLiteral("about"));
     about->setMenuRole(QAction::NoRole);
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+    createLanguageMenu();
+}
+
+void MainWindow::createLanguageMenu() {
+    // Its title and entries read the same in either language, so that whoever does not read
+    // the language shown finds the way back.
+    QMenu* menu =
+        named(menuBar()->addMenu(QStringLiteral("Γλώσσα / Language")), QStringLiteral("glossa"));
+    const auto languageEntry = [&](const QString& caption, const QString& name, Language language) {
+        QAction* entry = menu->addAction(caption);
+        entry->setObjectName(name);
+        entry->setCheckable(true);
+        connect(entry, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+        return entry;
+    };
+    greekEntry_ = languageEntry(QStringLiteral("Ελληνικά"), QStringLiteral("glossa_ellinika"),
+                                Language::greek);
+    englishEntry_ = languageEntry(QStringLiteral("English"), QStringLiteral("glossa_english"),
+                                  Language::english);
+}
+
+void MainWindow::chooseLanguage(Language language) {
+    setInterfaceLanguage(language);
+    QSettings settings = programSettings();
+    saveLanguage(settings, language);
+    // Choosing the language shown again keeps its mark.
+    showLanguageMarks();
+}
+
+void MainWindow::showLanguageMarks() {
+    greekEntry_->setChecked(interfaceLanguage() == Language::greek);
+    englishEntry_->setChecked(interfaceLanguage() == Language::english);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    const QString caption = tr("ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ");
+    // Once the problem files follow the window, its caption also names the open file.
+    if (projectFiles_ != nullptr)
+        projectFiles_->retranslate(caption);
+    else
+        setWindowTitle(caption);
+
+    for (std::size_t i = 0; i < captionLabels_.size(); ++i)
+        captionLabels_[i]->setText(tr(kCaptionLabels[i].caption));
+    sameSpacingBox_->setText(tr("Ιδια Απόσταση Ανυψωτήρων για κάθε τμήμα"));
+    sameElevationStepBox_->setText(tr("Ιδια Υψομετρική διαφορά  Ανυψωτήρων για κάθε τμήμα"));
+    sameRiserDiameterBox_->setText(tr("Ιδια Διάμετρος Ανυψωτήρων για κάθε τμήμα"));
+    workedExampleBox_->setText(tr("Παράδειγμα Σημειώσεων "));
+    solveButton_->setText(tr("Επίλυση"));
+    graphsButton_->setText(tr("Γραφικές Παραστάσεις"));
+    loadingShaftButton_->setText(tr("Φρεάτιο Φόρτισης"));
+    showPlausibleRanges();
+
+    diffuserMenu_->setTitle(tr("Διαχυτήρας"));
+    generalitiesEntry_->setText(tr("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
+    reportViewEntry_->setText(tr("Προβολή Αναφοράς"));
+    resultsExportEntry_->setText(tr("Εξαγωγή Αποτελεσμάτων (CSV)…"));
+    flowMenu_->setTitle(tr("Παροχή Υπολογισμού"));
+    standardFlowEntry_->setText(tr("Υπολογισμος με qc=0.95qtotal"));
+    optimisedFlowEntry_->setText(tr("Υπολογισμος με βελτιστοποίηση της παροχής"));
+    userFlowEntry_->setText(tr("Υπολογισμός με καθορισμένη απο το χρήστη σχέση qc με qtotal"));
+    helpMenu_->setTitle(tr("Οδηγίες"));
+    instructionsEntry_->setText(tr("Καρτέλες με οδηγίες"));
+    showLanguageMarks();
+    showSkippedStepsText();
 }
 
 QAction* MainWindow::addSolvedDesignEntry(const QString& caption, const QString& name) {
@@ -606,20 +678,21 @@ void MainWindow::solve() {
 }
 
 void MainWindow::showStatusLine(const DiffuserInput& problem, const SolveOutcome& outcome) {
-    const std::size_t causes = explainSkipped(problem, outcome, numberLocale_).size();
-    if (causes > 0) {
-        const QString count =
-            causes == 1 ? QStringLiteral("1 αιτία") : QStringLiteral("%1 αιτίες").arg(causes);
-        const QString text =
-            QStringLiteral("Παραλείφθηκαν βήματα (%1)· κρατήθηκαν προηγούμενες τιμές.").arg(count);
-        const QString link = QStringLiteral("Δείτε τις αιτίες");
-        skippedStepsText_->setText(
-            QStringLiteral("%1 <a href=\"#paraleifthenta_vimata\">%2</a>").arg(text, link));
-        skippedStepsText_->setAccessibleName(text + QLatin1Char(' ') + link);
-    }
-    skippedStepsNotice_->setVisible(causes > 0);
+    skippedCauses_ = explainSkipped(problem, outcome, numberLocale_).size();
+    showSkippedStepsText();
+    skippedStepsNotice_->setVisible(skippedCauses_ > 0);
     // The bar shows while it has something to tell: the skipped steps or the report written.
-    statusLine_->setVisible(causes > 0 || reportFiles_->namesReport());
+    statusLine_->setVisible(skippedCauses_ > 0 || reportFiles_->namesReport());
+}
+
+void MainWindow::showSkippedStepsText() {
+    if (skippedCauses_ == 0) return;
+    const QString count = skippedCauses_ == 1 ? tr("1 αιτία") : tr("%1 αιτίες").arg(skippedCauses_);
+    const QString text = tr("Παραλείφθηκαν βήματα (%1)· κρατήθηκαν προηγούμενες τιμές.").arg(count);
+    const QString link = tr("Δείτε τις αιτίες");
+    skippedStepsText_->setText(
+        QStringLiteral("%1 <a href=\"#paraleifthenta_vimata\">%2</a>").arg(text, link));
+    skippedStepsText_->setAccessibleName(text + QLatin1Char(' ') + link);
 }
 
 bool MainWindow::confirmNumbers(DiffuserInput& problem) {
@@ -683,11 +756,11 @@ void MainWindow::exportResults() {
     const QFileInfo report(lastReportFile_);
     const QString suggested =
         lastReportFile_.isEmpty()
-            ? QDir(reportFiles_->reportFolder()).filePath(utf8("Αποτελέσματα.csv"))
+            ? QDir(reportFiles_->reportFolder()).filePath(tr("Αποτελέσματα.csv"))
             : report.absoluteDir().filePath(report.completeBaseName() + QStringLiteral(".csv"));
     saveFile(this,
-             {QStringLiteral("exportResultsDialog"), utf8("Εξαγωγή αποτελεσμάτων (CSV)"),
-              utf8("Αρχεία CSV (*.csv)"), QStringLiteral("csv")},
+             {QStringLiteral("exportResultsDialog"), tr("Εξαγωγή αποτελεσμάτων (CSV)"),
+              tr("Αρχεία CSV (*.csv)"), QStringLiteral("csv")},
              suggested, resultsCsv(state_.results, numberLocale_));
 }
 

@@ -11,9 +11,11 @@
 #include <utility>
 
 #include "thalmuro/engine.h"
+#include "thalmuro/wording.h"
 
 class QAction;
 class QCheckBox;
+class QEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -93,7 +95,19 @@ class MainWindow : public QMainWindow {
     void solved(const thalmuro::DiffuserInput& problem, const thalmuro::SolveOutcome& outcome,
                 const thalmuro::SharedState& solvedState);
 
+  protected:
+    // Sets the texts again when the language of the windows changes.
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Sets every text of the window, its menus and its status line in the language shown.
+    void retranslate();
+    // The menu "Γλώσσα / Language" (glossa) at the end of the menu bar: Greek or English at
+    // once, kept in the program's settings for the next start.
+    void createLanguageMenu();
+    void chooseLanguage(Language language);
+    // Marks the entry of the language shown in the menu "Γλώσσα / Language".
+    void showLanguageMarks();
     void createControls(QWidget* client);
     void createSectionTable();
     void createMenus();
@@ -123,6 +137,8 @@ class MainWindow : public QMainWindow {
     // After a Solve that skipped steps, shows the status line with the number of their causes;
     // after one that skipped none, hides it.
     void showStatusLine(const DiffuserInput& problem, const SolveOutcome& outcome);
+    // The notice's text and link for the causes counted by the last Solve.
+    void showSkippedStepsText();
 
     // Reads the section count N from Text2 into tmimata and returns how many rows of the
     // table the fill aids may touch.
@@ -142,6 +158,8 @@ class MainWindow : public QMainWindow {
     const NumberLocale numberLocale_;
     bool solving_ = false;
 
+    // The captions of the general inputs and of the fitting type (Label1_0 ... Label1_6).
+    std::array<QLabel*, 6> captionLabels_{};
     // The general inputs (Text1, Text2, Text4, Text5, Text6).
     QLineEdit* risersBox_ = nullptr;
     QLineEdit* sectionsBox_ = nullptr;
@@ -165,8 +183,17 @@ class MainWindow : public QMainWindow {
     QPushButton* loadingShaftButton_ = nullptr;
     std::array<std::array<QLineEdit*, kSectionRows>, kColumns> cells_{};
 
-    // The menu "Διαχυτήρας" (Thalmuro).
+    // The menu "Διαχυτήρας" (Thalmuro) and its entry genika_Thalmuro.
     QMenu* diffuserMenu_ = nullptr;
+    QAction* generalitiesEntry_ = nullptr;
+    // The menu "Παροχή Υπολογισμού" (paroxi).
+    QMenu* flowMenu_ = nullptr;
+    // The menu "Οδηγίες" (help) and its entry help_general.
+    QMenu* helpMenu_ = nullptr;
+    QAction* instructionsEntry_ = nullptr;
+    // The entries of the menu "Γλώσσα / Language" (glossa_ellinika, glossa_english).
+    QAction* greekEntry_ = nullptr;
+    QAction* englishEntry_ = nullptr;
     // The flow-mode entries of the menu "Παροχή Υπολογισμού" (paroxi_me_stantar,
     // paroxi_beltisti, paroxi_kathorismeni).
     QAction* standardFlowEntry_ = nullptr;
@@ -183,6 +210,8 @@ class MainWindow : public QMainWindow {
     QStatusBar* statusLine_ = nullptr;
     QWidget* skippedStepsNotice_ = nullptr;
     QLabel* skippedStepsText_ = nullptr;
+    // How many causes of skipped steps the notice tells of.
+    std::size_t skippedCauses_ = 0;
 
     // The answer to the ratio question last given in this session or read from a file.
     std::optional<std::string> lastRatio_;

@@ -1,11 +1,14 @@
 #include "number_question.h"
 
+#include <QCoreApplication>
+
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
 
+#include "language.h"
 #include "thalmuro/wording.h"
 #include "window_controls.h"
 
@@ -79,9 +82,10 @@ NumberAnswer askAboutNumbers(QWidget* parent, const std::vector<NumberFinding>& 
 }
 
 QString plausibleRangeTip(InputQuantity quantity, const NumberLocale& locale) {
-    return QStringLiteral("Εύλογο εύρος: %1\n%2")
-        .arg(QString::fromStdString(plausibleRangeText(quantity, Language::greek, locale)),
-             QString::fromStdString(plausibleReason(quantity, Language::greek)));
+    const Language language = interfaceLanguage();
+    return QCoreApplication::translate("thalmuro::MainWindow", "Εύλογο εύρος: %1\n%2")
+        .arg(QString::fromStdString(plausibleRangeText(quantity, language, locale)),
+             QString::fromStdString(plausibleReason(quantity, language)));
 }
 
 }  // namespace thalmuro

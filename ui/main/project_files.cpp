@@ -126,6 +126,7 @@ ProjectFiles::ProjectFiles(MainWindow& window, NumberLocale numberLocale)
       caption_(window.windowTitle()) {
     setObjectName(QStringLiteral("projectFiles"));
     createMenu();
+    retranslate(caption_);
     followEdits();
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
@@ -134,23 +135,26 @@ ProjectFiles::ProjectFiles(MainWindow& window, NumberLocale numberLocale)
 
 void ProjectFiles::createMenu() {
     QMenuBar* bar = window_.menuBar();
-    auto* menu = named(new QMenu(utf8("Αρχείο"), bar), QStringLiteral("Arxeio"));
+    menu_ = named(new QMenu(bar), QStringLiteral("Arxeio"));
+    QMenu* menu = menu_;
     bar->insertMenu(bar->actions().value(0), menu);
 
     const auto entry = [&](const char* caption, const char* name, const QKeySequence& keys,
                            auto act) {
-        QAction* action = menu->addAction(utf8(caption));
+        QAction* action = menu->addAction(QString());
+        entries_.emplace_back(action, caption);
         action->setObjectName(utf8(name));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, [this, act] { (this->*act)(); });
     };
-    entry("Νέο", "arxeio_neo", QKeySequence(Qt::CTRL | Qt::Key_N), &ProjectFiles::newProblem);
-    entry("Άνοιγμα…", "arxeio_anoigma", QKeySequence(Qt::CTRL | Qt::Key_O),
+    entry(QT_TR_NOOP("Νέο"), "arxeio_neo", QKeySequence(Qt::CTRL | Qt::Key_N),
+          &ProjectFiles::newProblem);
+    entry(QT_TR_NOOP("Άνοιγμα…"), "arxeio_anoigma", QKeySequence(Qt::CTRL | Qt::Key_O),
           &ProjectFiles::openChosen);
-    entry("Αποθήκευση", "arxeio_apothikefsi", QKeySequence(Qt::CTRL | Qt::Key_S),
+    entry(QT_TR_NOOP("Αποθήκευση"), "arxeio_apothikefsi", QKeySequence(Qt::CTRL | Qt::Key_S),
           &ProjectFiles::save);
-    entry("Αποθήκευση ως…", "arxeio_apothikefsi_os", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-          &ProjectFiles::saveAs);
+    entry(QT_TR_NOOP("Αποθήκευση ως…"), "arxeio_apothikefsi_os",
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ProjectFiles::saveAs);
 
     recentSeparator_ = menu->addSeparator();
     for (int i = 0; i < kMaxRecentFiles; ++i) {
@@ -160,9 +164,17 @@ void ProjectFiles::createMenu() {
         recentEntries_[static_cast<std::size_t>(i)] = recent;
     }
     menu->addSeparator();
-    entry("Έξοδος", "arxeio_exodos", QKeySequence(Qt::CTRL | Qt::Key_Q),
+    entry(QT_TR_NOOP("Έξοδος"), "arxeio_exodos", QKeySequence(Qt::CTRL | Qt::Key_Q),
           &ProjectFiles::exitProgram);
     updateRecentEntries();
+}
+
+void ProjectFiles::retranslate(const QString& caption) {
+    menu_->setTitle(tr("Αρχείο"));
+    for (const auto& [action, text] : entries_)
+        action->setText(tr(text));
+    caption_ = caption;
+    updateCaption();
 }
 
 void ProjectFiles::followEdits() {

@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "thalmuro/engine.h"
 
@@ -61,6 +63,10 @@ class ProjectFiles : public QObject {
     // could not be read or the question was cancelled; the form is then as it was.
     bool openFile(const QString& fileName);
 
+    // Sets the menu's texts in the language shown and the window's caption, before the file
+    // name, to `caption`.
+    void retranslate(const QString& caption);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -95,11 +101,14 @@ class ProjectFiles : public QObject {
     MainWindow& window_;
     const NumberLocale numberLocale_;
     // The window's own caption, before the file name; also the title of the questions.
-    const QString caption_;
+    QString caption_;
     QString fileName_;
     bool exiting_ = false;
     std::array<QAction*, kMaxRecentFiles> recentEntries_{};
     QAction* recentSeparator_ = nullptr;
+    // The menu "Αρχείο" (Arxeio) and its entries with their Greek captions.
+    QMenu* menu_ = nullptr;
+    std::vector<std::pair<QAction*, const char*>> entries_;
 };
 
 }  // namespace thalmuro

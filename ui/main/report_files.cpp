@@ -73,9 +73,9 @@ QString ReportFiles::resolve(const QString& typed) const {
 }
 
 std::optional<QString> ReportFiles::browse(const QString& typed) const {
-    const QFileInfo start(typed.isEmpty()
-                              ? QDir(reportFolder()).filePath(utf8(kFileNamePrompt.initial_text))
-                              : resolve(typed));
+    const QFileInfo start(
+        typed.isEmpty() ? QDir(reportFolder()).filePath(translated(kFileNamePrompt.initial_text))
+                        : resolve(typed));
     const QString folder = isFolder(start.absolutePath()) ? start.absolutePath() : reportFolder();
     const std::optional<QString> chosen = askFileName(
         &window_,
@@ -98,7 +98,7 @@ bool ReportFiles::mayWrite(const QString& file) {
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     // The folder is named too: a name typed without one does not show where it goes.
     const bool replace =
-        mayReplace(&window_, utf8(kFileNamePrompt.title), file, ShownName::withFolder);
+        mayReplace(&window_, translated(kFileNamePrompt.title), file, ShownName::withFolder);
     QGuiApplication::restoreOverrideCursor();
     return replace;
 }
@@ -108,7 +108,7 @@ ReportFiles::Outcome ReportFiles::save(const Report& report) {
                                   QStringLiteral("reportBrowseButton"),
                                   [this](const QString& typed) { return browse(typed); }};
     Outcome outcome;
-    QString offered = utf8(kFileNamePrompt.initial_text);
+    QString offered = translated(kFileNamePrompt.initial_text);
     for (;;) {
         // Cancel or an empty name asks for no report.
         const std::optional<std::string> typed =

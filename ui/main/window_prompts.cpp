@@ -17,7 +17,8 @@ namespace {
 constexpr qint64 kEventIntervalMs = 40;
 
 QString balancingText(long passesRun) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "thalmuro::Prompt",
                "Η παροχή του πρώτου ανυψωτήρα μειώνεται βήμα προς βήμα,\nώσπου οι ανυψωτήρες "
                "μαζί να μη δίνουν περισσότερο από την ολική.\n\nΕπαναλήψεις: %1")
         .arg(passesRun);
@@ -27,12 +28,12 @@ void setUpLine(QInputDialog& dialog, const Prompt& prompt, const QString& initia
     dialog.setObjectName(utf8(prompt.name));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(utf8(prompt.title));
-    dialog.setLabelText(utf8(prompt.text));
+    dialog.setWindowTitle(translated(prompt.title));
+    dialog.setLabelText(translated(prompt.text));
     dialog.setTextValue(initialText);
     // Qt has no Greek translation of its own buttons.
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
+    dialog.setCancelButtonText(QCoreApplication::translate("thalmuro::Prompt", "Άκυρο"));
 }
 
 // Shows the dialog and gives the text of its box, nothing for Cancel.
@@ -49,7 +50,7 @@ std::optional<std::string> runLine(QInputDialog& dialog) {
 
 std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt) {
     QInputDialog dialog(parent);
-    setUpLine(dialog, prompt, utf8(prompt.initial_text));
+    setUpLine(dialog, prompt, translated(prompt.initial_text));
     return runLine(dialog);
 }
 
@@ -69,6 +70,12 @@ std::optional<std::string> askLine(QWidget* parent, const Prompt& prompt,
         if (auto* box = dialog.findChild<QLineEdit*>()) box->setFocus();
     });
     return runLine(dialog);
+}
+
+QString translated(std::string_view text) {
+    // An empty text stays empty: Qt would give it no translation anyway.
+    if (text.empty()) return QString();
+    return QCoreApplication::translate("thalmuro::Prompt", std::string(text).c_str());
 }
 
 std::string ratioOffer(const std::optional<std::string>& lastAnswer, const NumberLocale& locale) {
@@ -111,9 +118,10 @@ bool BalancingWindow::keepBalancing(long passesRun) {
 void BalancingWindow::openProgress() {
     progress_ = std::make_unique<QProgressDialog>(parent_);
     progress_->setObjectName(QStringLiteral("balancingProgress"));
-    progress_->setWindowTitle(QStringLiteral("Βελτιστοποίηση της παροχής"));
+    progress_->setWindowTitle(
+        QCoreApplication::translate("thalmuro::Prompt", "Βελτιστοποίηση της παροχής"));
     progress_->setLabelText(balancingText(0));
-    progress_->setCancelButtonText(QStringLiteral("Διακοπή"));
+    progress_->setCancelButtonText(QCoreApplication::translate("thalmuro::Prompt", "Διακοπή"));
     // The number of passes is not known beforehand: a busy indicator, not a percentage.
     progress_->setRange(0, 0);
     progress_->setAutoClose(false);

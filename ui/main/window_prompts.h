@@ -2,6 +2,7 @@
 // and can be stopped.
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <chrono>
@@ -19,7 +20,7 @@ class QWidget;
 namespace thalmuro {
 
 // A single-line question: its text, the window title, the answer offered and the box's
-// objectName.
+// objectName. The texts are Greek and shown through translated().
 struct Prompt {
     std::string_view text;
     std::string_view title;
@@ -29,8 +30,9 @@ struct Prompt {
 
 // The ratio x of qc = x Q / N, asked before a Solve in the user flow mode. The answer it offers
 // depends on what was answered before: ratioOffer.
-inline constexpr Prompt kRatioPrompt{" qc=x*qtotal/Ανυψωτήρες    Δώσε το x !!ΠΡΟΣΟΧΗ!! Χ<1",
-                                     "Εισαγωγή Αναλογίας", "", "ratioPrompt"};
+inline constexpr Prompt kRatioPrompt{
+    QT_TRANSLATE_NOOP("thalmuro::Prompt", " qc=x*qtotal/Ανυψωτήρες    Δώσε το x !!ΠΡΟΣΟΧΗ!! Χ<1"),
+    QT_TRANSLATE_NOOP("thalmuro::Prompt", "Εισαγωγή Αναλογίας"), "", "ratioPrompt"};
 
 // The ratio offered when nothing was answered before: qc = 0.90 Q / N.
 inline constexpr double kDefaultRatio = 0.90;
@@ -42,9 +44,13 @@ inline constexpr double kDefaultRatio = 0.90;
 std::string ratioOffer(const std::optional<std::string>& lastAnswer, const NumberLocale& locale);
 
 // The report's file name, asked once the Solve is over.
-inline constexpr Prompt kFileNamePrompt{"Δώστε το όνομα της δοκιμής και την κατάληξη",
-                                        "Εισαγωγή ονόματος αρχείου", "Δοκιμή1.txt",
-                                        "fileNamePrompt"};
+inline constexpr Prompt kFileNamePrompt{
+    QT_TRANSLATE_NOOP("thalmuro::Prompt", "Δώστε το όνομα της δοκιμής και την κατάληξη"),
+    QT_TRANSLATE_NOOP("thalmuro::Prompt", "Εισαγωγή ονόματος αρχείου"),
+    QT_TRANSLATE_NOOP("thalmuro::Prompt", "Δοκιμή1.txt"), "fileNamePrompt"};
+
+// A text of a prompt (its question, title or answer offered) in the language shown.
+QString translated(std::string_view text);
 
 // A modal single-line input box with the prompt's title, text and initial answer, and the
 // buttons OK and "Άκυρο", under the ordinary pointer. Cancel gives nothing; OK gives the text

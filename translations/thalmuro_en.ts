@@ -1,0 +1,233 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="el">
+<context>
+    <name>thalmuro::MainWindow</name>
+    <message>
+        <source>Πλήθος Ανυψωτήρων</source>
+        <translation>Number of risers</translation>
+    </message>
+    <message>
+        <source>Τμήματα Διαχυτήρα</source>
+        <translation>Diffuser sections</translation>
+    </message>
+    <message>
+        <source>Δρ/ρ</source>
+        <translation>Δρ/ρ</translation>
+    </message>
+    <message>
+        <source>Ολική Παροχή</source>
+        <translation>Total discharge</translation>
+    </message>
+    <message>
+        <source>Αριθμός Manning</source>
+        <translation>Manning number</translation>
+    </message>
+    <message>
+        <source>Τύπος Συναρμογής</source>
+        <translation>Fitting type</translation>
+    </message>
+    <message>
+        <source>Σε αυτή τη στήλη δίνουμε τον αριθμό του πρώτου ανυψωτήρα κάθε τμήματος</source>
+        <translation>In this column, enter the number of the first riser of each section</translation>
+    </message>
+    <message>
+        <source>Σε αυτή τη στήλη δίνουμε τον αριθμό του τελευταίου ανυψωτήρα κάθε τμήματος</source>
+        <translation>In this column, enter the number of the last riser of each section</translation>
+    </message>
+    <message>
+        <source>Σε αυτή τη στήλη δίνουμε την διάμετρο σε m κάθε τμήματος</source>
+        <translation>In this column, enter the diameter of each section, in m</translation>
+    </message>
+    <message>
+        <source>Σε αυτή τη στήλη δίνουμε την απόσταση μεταξύ των ανυψωτήρων του τμήματος σε m</source>
+        <translation>In this column, enter the spacing of the section's risers, in m</translation>
+    </message>
+    <message>
+        <source>Σε αυτή τη στήλη δίνουμε την υψομετρική διαφορά των ανυψωτήρων του τμήματος σε m</source>
+        <translation>In this column, enter the difference in elevation between the section's risers, in m</translation>
+    </message>
+    <message>
+        <source>Σε αυτή τη στήλη δίνουμε την διαμετρο των ανυψωτήρων του τμήματος σε m</source>
+        <translation>In this column, enter the diameter of the section's risers, in m</translation>
+    </message>
+    <message>
+        <source>ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ</source>
+        <translation>HYDRAULIC DESIGN OF A DIFFUSER</translation>
+    </message>
+    <message>
+        <source>Ιδια Απόσταση Ανυψωτήρων για κάθε τμήμα</source>
+        <translation>Same riser spacing in every section</translation>
+    </message>
+    <message>
+        <source>Ιδια Υψομετρική διαφορά  Ανυψωτήρων για κάθε τμήμα</source>
+        <translation>Same riser elevation step in every section</translation>
+    </message>
+    <message>
+        <source>Ιδια Διάμετρος Ανυψωτήρων για κάθε τμήμα</source>
+        <translation>Same riser diameter in every section</translation>
+    </message>
+    <message>
+        <source>Παράδειγμα Σημειώσεων </source>
+        <translation>Worked example</translation>
+    </message>
+    <message>
+        <source>Επίλυση</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Γραφικές Παραστάσεις</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Φρεάτιο Φόρτισης</source>
+        <translation>Loading shaft</translation>
+    </message>
+    <message>
+        <source>Διαχυτήρας</source>
+        <translation>Diffuser</translation>
+    </message>
+    <message>
+        <source>Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού</source>
+        <translation>About the diffuser - method of calculation</translation>
+    </message>
+    <message>
+        <source>Προβολή Αναφοράς</source>
+        <translation>View report</translation>
+    </message>
+    <message>
+        <source>Εξαγωγή Αποτελεσμάτων (CSV)…</source>
+        <translation>Export results (CSV)…</translation>
+    </message>
+    <message>
+        <source>Παροχή Υπολογισμού</source>
+        <translation>Design discharge</translation>
+    </message>
+    <message>
+        <source>Υπολογισμος με qc=0.95qtotal</source>
+        <translation>Calculate with qc=0.95qtotal</translation>
+    </message>
+    <message>
+        <source>Υπολογισμος με βελτιστοποίηση της παροχής</source>
+        <translation>Calculate with the optimised discharge</translation>
+    </message>
+    <message>
+        <source>Υπολογισμός με καθορισμένη απο το χρήστη σχέση qc με qtotal</source>
+        <translation>Calculate with a user-defined ratio of qc to qtotal</translation>
+    </message>
+    <message>
+        <source>Οδηγίες</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Καρτέλες με οδηγίες</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>1 αιτία</source>
+        <translation>1 cause</translation>
+    </message>
+    <message>
+        <source>%1 αιτίες</source>
+        <translation>%1 causes</translation>
+    </message>
+    <message>
+        <source>Παραλείφθηκαν βήματα (%1)· κρατήθηκαν προηγούμενες τιμές.</source>
+        <translation>Steps were skipped (%1); earlier values were kept.</translation>
+    </message>
+    <message>
+        <source>Δείτε τις αιτίες</source>
+        <translation>See the causes</translation>
+    </message>
+    <message>
+        <source>Αποτελέσματα.csv</source>
+        <translation>Results.csv</translation>
+    </message>
+    <message>
+        <source>Εξαγωγή αποτελεσμάτων (CSV)</source>
+        <translation>Export results (CSV)</translation>
+    </message>
+    <message>
+        <source>Αρχεία CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Εύλογο εύρος: %1
+%2</source>
+        <translation>Plausible range: %1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::ProjectFiles</name>
+    <message>
+        <source>Νέο</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Άνοιγμα…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση ως…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>Έξοδος</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Αρχείο</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::Prompt</name>
+    <message>
+        <source>Η παροχή του πρώτου ανυψωτήρα μειώνεται βήμα προς βήμα,
+ώσπου οι ανυψωτήρες μαζί να μη δίνουν περισσότερο από την ολική.
+
+Επαναλήψεις: %1</source>
+        <translation>The discharge of the first riser is reduced step by step,
+until the risers together discharge no more than the total.
+
+Iterations: %1</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Βελτιστοποίηση της παροχής</source>
+        <translation>Optimising the discharge</translation>
+    </message>
+    <message>
+        <source>Διακοπή</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source> qc=x*qtotal/Ανυψωτήρες    Δώσε το x !!ΠΡΟΣΟΧΗ!! Χ&lt;1</source>
+        <translation> qc=x*qtotal/risers    Enter x   !!CAUTION!! x&lt;1</translation>
+    </message>
+    <message>
+        <source>Εισαγωγή Αναλογίας</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Δώστε το όνομα της δοκιμής και την κατάληξη</source>
+        <translation>Enter the name of the run and its extension</translation>
+    </message>
+    <message>
+        <source>Εισαγωγή ονόματος αρχείου</source>
+        <translation>Report file name</translation>
+    </message>
+    <message>
+        <source>Δοκιμή1.txt</source>
+        <translation>Run1.txt</translation>
+    </message>
+</context>
+</TS>
