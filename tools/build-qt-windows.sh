@@ -76,14 +76,18 @@ if [ ${#needed[@]} -gt 0 ]; then
 fi
 
 # The Debian mirror the machine uses (from its deb822 .sources files or its one-line lists),
-# with a deb-src entry for bookworm in a folder of this script's own.
-mirror=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '
+# with a deb-src entry for bookworm in a folder of this script's own. A machine may have either
+# kind of file or neither (a bare debootstrap root has sources.list alone): a missing one is no
+# failure.
+mirror=$( { cat /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } | awk '
     /^URIs:/ { uri = $2 } /^Suites:/ { suites = $0 }
     /^$/ { if (uri ~ /\/debian\/?$/ && suites ~ /bookworm( |$)/) { print uri; exit } uri = ""; suites = "" }
     END { if (uri ~ /\/debian\/?$/ && suites ~ /bookworm( |$)/) print uri }' | head -n1)
 if [ -z "$mirror" ]; then
-    mirror=$(grep -hE '^deb(-src)? ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
-        2>/dev/null | awk '$3 == "bookworm" && $2 ~ /\/debian\/?$/ { print $2; exit }')
+    mirror=$( {
+        grep -hE '^deb(-src)? ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
+            2>/dev/null || true
+    } | awk '$3 == "bookworm" && $2 ~ /\/debian\/?$/ { print $2; exit }')
 fi
 mirror=${mirror:-http://deb.debian.org/debian}
 apt_dir="$cache_root/apt-bookworm-src"
