@@ -41,15 +41,15 @@
     </message>
     <message>
         <source>Σε αυτή τη στήλη δίνουμε την απόσταση μεταξύ των ανυψωτήρων του τμήματος σε m</source>
-        <translation>In this column, enter the spacing of the section's risers, in m</translation>
+        <translation>In this column, enter the spacing of the section&apos;s risers, in m</translation>
     </message>
     <message>
         <source>Σε αυτή τη στήλη δίνουμε την υψομετρική διαφορά των ανυψωτήρων του τμήματος σε m</source>
-        <translation>In this column, enter the difference in elevation between the section's risers, in m</translation>
+        <translation>In this column, enter the difference in elevation between the section&apos;s risers, in m</translation>
     </message>
     <message>
         <source>Σε αυτή τη στήλη δίνουμε την διαμετρο των ανυψωτήρων του τμήματος σε m</source>
-        <translation>In this column, enter the diameter of the section's risers, in m</translation>
+        <translation>In this column, enter the diameter of the section&apos;s risers, in m</translation>
     </message>
     <message>
         <source>ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ</source>
