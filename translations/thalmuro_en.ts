@@ -2,6 +2,167 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="el">
 <context>
+    <name>thalmuro::ChartExport</name>
+    <message>
+        <source>Αποθήκευση γραφήματος ως PNG…</source>
+        <translation>Save chart as PNG…</translation>
+    </message>
+    <message>
+        <source>Εικόνες PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση γραφήματος ως PNG (2×)…</source>
+        <translation>Save chart as PNG (2×)…</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση γραφήματος ως SVG…</source>
+        <translation>Save chart as SVG…</translation>
+    </message>
+    <message>
+        <source>Σχέδια SVG (*.svg)</source>
+        <translation>SVG drawings (*.svg)</translation>
+    </message>
+    <message>
+        <source>Γράφημα</source>
+        <translation>Chart</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::GraphWindow</name>
+    <message>
+        <source>Ενέργεια</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source> ΕΙΔΙΚΗ ΕΝΕΡΓΕΙΑ (m) -ΑΝΥΨΩΤΗΡΕΣ</source>
+        <translation> SPECIFIC ENERGY (m) BY RISER</translation>
+    </message>
+    <message>
+        <source>Cd</source>
+        <translation>Cd</translation>
+    </message>
+    <message>
+        <source> ΣΥΝΤΕΛΕΣΤΗΣ ΠΑΡΟΧΗΣ-ΑΝΥΨΩΤΗΡΕΣ</source>
+        <translation> DISCHARGE COEFFICIENT BY RISER</translation>
+    </message>
+    <message>
+        <source>Ταχύτητα Διαχυτήρα</source>
+        <translation>Diffuser velocity</translation>
+    </message>
+    <message>
+        <source> ΤΑΧΥΤΗΤΑ ΔΙΑΧΥΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ</source>
+        <translation> DIFFUSER VELOCITY (m/s) BY RISER</translation>
+    </message>
+    <message>
+        <source>Ταχύτητα Ανυψωτήρα</source>
+        <translation>Riser velocity</translation>
+    </message>
+    <message>
+        <source> ΤΑΧΥΤΗΤΑ ΑΝΥΨΩΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ</source>
+        <translation> RISER VELOCITY (m/s) BY RISER</translation>
+    </message>
+    <message>
+        <source>Παροχή Ανυψωτήρα</source>
+        <translation>Riser discharge</translation>
+    </message>
+    <message>
+        <source> ΠΑΡΟΧΗ ΑΝΥΨΩΤΗΡΑ (m^3/s) -ΑΝΥΨΩΤΗΡΕΣ</source>
+        <translation> RISER DISCHARGE (m^3/s) BY RISER</translation>
+    </message>
+    <message>
+        <source>Πυκνομετρικός Froude</source>
+        <translation>Densimetric Froude</translation>
+    </message>
+    <message>
+        <source> ΠΥΚΝΟΜΕΤΡΙΚΟΣ ΑΡΙΘΜΟΣ FROUDE-ΑΝΥΨΩΤΗΡΕΣ</source>
+        <translation> DENSIMETRIC FROUDE NUMBER BY RISER</translation>
+    </message>
+    <message>
+        <source>ΓΡΑΦΙΚΕΣ ΠΑΡΑΣΤΑΣΕΙΣ</source>
+        <translation>GRAPHS</translation>
+    </message>
+    <message>
+        <source>Υπόμνημα</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>ΑΝΥΨΩΤΗΡΕΣ</source>
+        <translation>RISERS</translation>
+    </message>
+    <message>
+        <source>Παροχή ίση με Qολ/Ανυψωτήρες</source>
+        <translation>Discharge equal to Qtotal/risers</translation>
+    </message>
+    <message>
+        <source>10% αυξημένη</source>
+        <translation>10% higher</translation>
+    </message>
+    <message>
+        <source>10% μειωμένη</source>
+        <translation>10% lower</translation>
+    </message>
+    <message>
+        <source>Παροχή εκροής απο ανυψωτήρες</source>
+        <translation>Discharge from the risers</translation>
+    </message>
+    <message>
+        <source>Πυκνομετρικός FROUDE</source>
+        <translation>Densimetric Froude</translation>
+    </message>
+    <message>
+        <source>Μέγιστος Επιτρεπόμενος (10)</source>
+        <translation>Maximum allowed (10)</translation>
+    </message>
+    <message>
+        <source>Ελάχιστος Επιτρεπόμενος (1)</source>
+        <translation>Minimum allowed (1)</translation>
+    </message>
+    <message>
+        <source>Πρός φρεάτιο φόρτισης</source>
+        <translation>To the loading shaft</translation>
+    </message>
+    <message>
+        <source>Πρός ανοχτή θάλασσα</source>
+        <translation>To the open sea</translation>
+    </message>
+    <message>
+        <source>Για την αποφυγή εισροής θαλασσινού νερού στο διαχυτήρα ο FROUDE πρέπει να είναι μεγαλύτερος από 1</source>
+        <translation>To keep seawater from entering the diffuser, the densimetric Froude number must be greater than 1</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::LoadingShaftWindow</name>
+    <message>
+        <source>ΦΡΕΑΤΙΟ ΦΟΡΤΙΣΗΣ</source>
+        <translation>LOADING SHAFT</translation>
+    </message>
+    <message>
+        <source>ΥΠΟΛΟΓΙΣΜΟΣ ΦΡΕΑΤΙΟΥ ΦΟΡΤΙΣΗΣ</source>
+        <translation>LOADING SHAFT CALCULATION</translation>
+    </message>
+    <message>
+        <source>Εισάγετε τα παρακάτω επιπλέον δεδομένα</source>
+        <translation>Enter the following additional data</translation>
+    </message>
+    <message>
+        <source>Μήκος Διαχυτήρα (L)</source>
+        <translation>Diffuser length (L)</translation>
+    </message>
+    <message>
+        <source>Το βάθος στην έξοδο του τελευταίου (ανάντη) ανυψωτήρα (Ζτ)</source>
+        <translation>Depth at the outlet of the last (landward) riser (Zt)</translation>
+    </message>
+    <message>
+        <source>Υπολογισμός</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Το αναγκαίο φορτίο για την λειτουργεία του διαχυτήρα είναι (m) :</source>
+        <translation>Head needed to operate the diffuser (m):</translation>
+    </message>
+</context>
+<context>
     <name>thalmuro::MainWindow</name>
     <message>
         <source>Πλήθος Ανυψωτήρων</source>
