@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="el">
 <context>
+    <name>thalmuro::AccessibleNames</name>
+    <message>
+        <source>Συνθήκες λειτουργίας</source>
+        <translation>Operating conditions</translation>
+    </message>
+    <message>
+        <source>Αποτελέσματα των συνθηκών</source>
+        <translation>Results of the conditions</translation>
+    </message>
+    <message>
+        <source>Γραμμή %1, %2</source>
+        <translation>Row %1, %2</translation>
+    </message>
+    <message>
+        <source>Τμήμα %1, %2</source>
+        <translation>Section %1, %2</translation>
+    </message>
+    <message>
+        <source>πρώτος ανυψωτήρας</source>
+        <translation>first riser</translation>
+    </message>
+    <message>
+        <source>τελευταίος ανυψωτήρας</source>
+        <translation>last riser</translation>
+    </message>
+    <message>
+        <source>διάμετρος αγωγού D</source>
+        <translation>pipe diameter D</translation>
+    </message>
+    <message>
+        <source>απόσταση ανυψωτήρων</source>
+        <translation>riser spacing</translation>
+    </message>
+    <message>
+        <source>υψομετρική διαφορά ανυψωτήρων</source>
+        <translation>elevation step between risers</translation>
+    </message>
+    <message>
+        <source>διάμετρος ανυψωτήρων d</source>
+        <translation>riser diameter d</translation>
+    </message>
+    <message>
+        <source>Μήκος διαχυτήρα L (m)</source>
+        <translation>Diffuser length L (m)</translation>
+    </message>
+    <message>
+        <source>Βάθος στην έξοδο του τελευταίου (ανάντη) ανυψωτήρα Ζτ (m)</source>
+        <translation>Depth at the outlet of the last (landward) riser Zt (m)</translation>
+    </message>
+    <message>
+        <source>Αναγκαίο φορτίο για τη λειτουργία του διαχυτήρα (m)</source>
+        <translation>Head required to operate the diffuser (m)</translation>
+    </message>
+</context>
+<context>
     <name>thalmuro::ChartExport</name>
     <message>
         <source>Αποθήκευση γραφήματος ως PNG…</source>

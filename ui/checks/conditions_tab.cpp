@@ -15,6 +15,7 @@
 #include <atomic>
 #include <utility>
 
+#include "accessible_names.h"
 #include "check_texts.h"
 #include "conditions_chart.h"
 #include "file_saving.h"
@@ -92,6 +93,20 @@ ConditionsTab::ConditionsTab(NumberLocale numberLocale, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addLayout(createRunRow());
+
+    // What a screen reader says of the two tables, and of the box a condition is typed in: its
+    // row and its column's heading, which carries the unit.
+    nameInEachLanguage(this, [this] {
+        conditionsTable_->setAccessibleName(
+            accessibleText(QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "Συνθήκες λειτουργίας")));
+        resultsTable_->setAccessibleName(accessibleText(
+            QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "Αποτελέσματα των συνθηκών")));
+    });
+    nameCellEditors(conditionsTable_, [this](const QModelIndex& index) {
+        return accessibleText(QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "Γραμμή %1, %2"))
+            .arg(index.row() + 1)
+            .arg(conditionsTable_->model()->headerData(index.column(), Qt::Horizontal).toString());
+    });
 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(100);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "accessible_names.h"
 #include "screen_fit.h"
 #include "secondary_window.h"
 #include "thalmuro/engine.h"
@@ -45,6 +46,25 @@ LoadingShaftWindow::LoadingShaftWindow(const DiffuserResults& results, NumberLoc
     headLabel_ = wrappedLabel(QString(), QStringLiteral("Label5"), {120, 4080, 1455, 1095}, this);
     headBox_ = placed(new QLineEdit(this), QStringLiteral("Text3"), {1920, 4320, 1695, 615});
     retranslate();
+
+    // What a screen reader says of the boxes: each one's quantity and unit, with the caption
+    // beside it as its buddy.
+    nameInEachLanguage(this, [this] {
+        nameBox(
+            pipeLengthBox_,
+            accessibleText(QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "Μήκος διαχυτήρα L (m)")),
+            findChild<QLabel*>(QStringLiteral("Label3")));
+        nameBox(depthBox_,
+                accessibleText(
+                    QT_TRANSLATE_NOOP("thalmuro::AccessibleNames",
+                                      "Βάθος στην έξοδο του τελευταίου (ανάντη) ανυψωτήρα Ζτ (m)")),
+                findChild<QLabel*>(QStringLiteral("Label4")));
+        nameBox(headBox_,
+                accessibleText(
+                    QT_TRANSLATE_NOOP("thalmuro::AccessibleNames",
+                                      "Αναγκαίο φορτίο για τη λειτουργία του διαχυτήρα (m)")),
+                findChild<QLabel*>(QStringLiteral("Label5")));
+    });
 
     setTabOrder(pipeLengthBox_, depthBox_);
     setTabOrder(depthBox_, calculateButton_);
