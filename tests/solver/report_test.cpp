@@ -211,8 +211,9 @@ TEST_F(ReportTest, WriteOutcomes) {
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
 
     // A report without bytes (no converter) is refused, and nothing is written.
-    EXPECT_TRUE(writeReport((dir_ / "none.txt").string(), Report{out.report.text, std::nullopt}) ==
-                EngineError::no_converter);
+    EXPECT_TRUE(
+        writeReport((dir_ / "none.txt").string(), Report{out.report.text, std::nullopt, {}}) ==
+        EngineError::no_converter);
     EXPECT_FALSE(fs::exists(dir_ / "none.txt"));
 }
 
