@@ -446,4 +446,31 @@ Iterations: %1</translation>
         <translation>Run1.txt</translation>
     </message>
 </context>
+<context>
+    <name>thalmuro::ReportViewer</name>
+    <message>
+        <source>Προβολή Αναφοράς</source>
+        <translation>Report Viewer</translation>
+    </message>
+    <message>
+        <source>Εκτύπωση…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση ως UTF-8…</source>
+        <translation>Save as UTF-8…</translation>
+    </message>
+    <message>
+        <source>Εκτύπωση</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση αναφοράς ως UTF-8</source>
+        <translation>Save report as UTF-8</translation>
+    </message>
+    <message>
+        <source>Αρχεία κειμένου (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+</context>
 </TS>

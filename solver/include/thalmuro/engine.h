@@ -415,6 +415,10 @@ struct Balance {
 struct Report {
     std::string text;
     std::optional<std::string> bytes;
+    // The same report worded in English, UTF-8 with CR LF line ends: the same lines, with the
+    // same numbers and typed texts, for the English windows to show, print and save. It never
+    // goes to the report file.
+    std::string english_text;
 };
 
 struct SolveOutcome {
