@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Ενέργεια χερσαίου άκρου (m)</source>
-        <translation>Energy at the landward end (m)</translation>
+        <translation>Landward E (m)</translation>
     </message>
     <message>
         <source>Ελάχιστος αριθμός Froude</source>

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <utility>
 
 #include "check_texts.h"
@@ -452,17 +453,24 @@ void ConditionsTab::showResults() {
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const ConditionResult& result = results_[i];
         const int row = static_cast<int>(i);
+        // A figure the Solve could not give (the store holds no riser N beyond 101, Qcalc was
+        // zero) is not a number: a dash, as the checks show a check without figures, in both
+        // languages.
+        const auto figure = [this](double value, std::string_view pattern) {
+            return std::isfinite(value) ? number(value, pattern, numberLocale_)
+                                        : QStringLiteral("—");
+        };
         const QString figures[] = {
             QString::fromStdString(formatGeneral(result.condition.q, numberLocale_)),
             QString::fromStdString(formatGeneral(result.condition.drho, numberLocale_)),
-            number(result.balance.qc, "0.00000", numberLocale_),
-            number(result.balance.qcalc, "0.00000", numberLocale_),
-            number(result.balance_error, "0.00", numberLocale_),
-            number(result.landward_head, "0.0000", numberLocale_),
-            number(result.froude_min, "0.00", numberLocale_),
-            number(result.froude_max, "0.00", numberLocale_),
-            number(result.q_max, "0.00000", numberLocale_),
-            number(result.q_min, "0.00000", numberLocale_),
+            figure(result.balance.qc, "0.00000"),
+            figure(result.balance.qcalc, "0.00000"),
+            figure(result.balance_error, "0.00"),
+            figure(result.landward_head, "0.0000"),
+            figure(result.froude_min, "0.00"),
+            figure(result.froude_max, "0.00"),
+            figure(result.q_max, "0.00000"),
+            figure(result.q_min, "0.00000"),
         };
         for (int column = 0; column < kFirstCheckColumn; ++column)
             resultsTable_->setItem(row, column, readOnlyItem(figures[column]));
