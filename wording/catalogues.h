@@ -25,6 +25,11 @@ std::string quantityName(InputQuantity quantity);
 std::string plausibleReason(InputQuantity quantity);
 std::string rangeText(InputQuantity quantity, const NumberLocale& locale);
 std::string numberFinding(const NumberFinding& finding, const NumberLocale& locale);
+std::string verdict(Verdict verdict, VerdictBasis basis);
+std::string boundedRule(CheckId check, const CheckSettings& settings, const NumberLocale& locale);
+std::string figures(const CheckResult& result, const NumberLocale& locale);
+std::string dischargeHeading(const DischargeFailure& failure);
+std::string dischargeNotice(const DischargeFailure& failure, const NumberLocale& locale);
 }  // namespace english
 
 namespace greek {
@@ -44,6 +49,11 @@ std::string quantityName(InputQuantity quantity);
 std::string plausibleReason(InputQuantity quantity);
 std::string rangeText(InputQuantity quantity, const NumberLocale& locale);
 std::string numberFinding(const NumberFinding& finding, const NumberLocale& locale);
+std::string verdict(Verdict verdict, VerdictBasis basis);
+std::string boundedRule(CheckId check, const CheckSettings& settings, const NumberLocale& locale);
+std::string figures(const CheckResult& result, const NumberLocale& locale);
+std::string dischargeHeading(const DischargeFailure& failure);
+std::string dischargeNotice(const DischargeFailure& failure, const NumberLocale& locale);
 }  // namespace greek
 
 }  // namespace thalmuro

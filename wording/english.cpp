@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "catalogues.h"
@@ -11,6 +12,9 @@
 namespace thalmuro {
 namespace {
 
+using phrases::bound;
+using phrases::dashedRanges;
+using phrases::extremeRiser;
 using phrases::figure;
 
 // The runner's English sentences write their figures with a decimal point whatever the
@@ -811,6 +815,141 @@ std::string dischargeChange(const DischargeFailure& failure) {
     }
     return "fewer risers or smaller riser diameters (more head for the same flow), or a higher "
            "flow";
+}
+
+// The windows' English: figures in the regional format, units as the windows write them (m³/s,
+// m²), runs of risers joined by a dash, each text a sentence or a caption.
+
+std::string verdict(Verdict verdict, VerdictBasis basis) {
+    std::string word;
+    switch (verdict) {
+        case Verdict::holds:
+            word = "Holds";
+            break;
+        case Verdict::warning:
+            word = "Warning";
+            break;
+        case Verdict::not_judged:
+            word = "Not judged";
+            break;
+    }
+    return basis == VerdictBasis::estimate ? word + " (estimate)" : word;
+}
+
+std::string boundedRule(CheckId check, const CheckSettings& settings, const NumberLocale& locale) {
+    const ThresholdInfo& info = thresholdOf(check);
+    const std::string lower = bound(info.lower, locale);
+    const std::string upper = bound(info.upper, locale);
+    switch (check) {
+        case CheckId::froude_min:
+            return "Fr ≥ " + lower + " at every riser (dimensionless)";
+        case CheckId::froude_max:
+            return "Fr ≤ " + upper + " at every riser (dimensionless)";
+        case CheckId::uniformity:
+            return "Discharge of every riser from Q/N − " +
+                   formatGeneral(std::fabs(*info.lower), locale) + " % to Q/N + " + upper + " %";
+        case CheckId::riser_area:
+            return "Total riser area / pipe area at riser N from " + lower + " to " + upper +
+                   " (dimensionless)";
+        case CheckId::pipe_velocity:
+            return "Largest pipe velocity of every section ≥ " +
+                   formatGeneral(settings.min_pipe_velocity, locale) + " m/s";
+        case CheckId::balance_error:
+            return lower + " % ≤ e ≤ " + upper + " %, where e = (Qcalc − Q) / Qcalc";
+        case CheckId::landward_head:
+            return "E of riser N = E of riser 1 + friction losses + density terms (informative, m)";
+        case CheckId::skipped_steps:
+            return "No step of the Solve is skipped";
+    }
+    return {};
+}
+
+std::string figures(const CheckResult& result, const NumberLocale& locale) {
+    const CheckFigures& f = *result.figures;
+    const auto at = [&](double value, std::string_view pattern) {
+        return figure(value, pattern, locale);
+    };
+    switch (result.id) {
+        case CheckId::froude_min:
+        case CheckId::froude_max: {
+            const bool lowest = result.id == CheckId::froude_min;
+            const std::size_t riser = extremeRiser(f.froude, lowest);
+            const std::string text = std::string(lowest ? "Smallest" : "Largest") +
+                                     " Fr = " + at(f.froude[riser], "0.00") + " (riser " +
+                                     formatCount(static_cast<long>(riser + 1)) + ")";
+            if (result.basis == VerdictBasis::march) return text;
+            return text + ", estimated with the discharge Q/N at every riser, without the march";
+        }
+        case CheckId::uniformity:
+            return "Q/N = " + at(f.mean, "0.00000") + " m³/s, band " + at(f.band_lower, "0.00000") +
+                   " to " + at(f.band_upper, "0.00000") + " m³/s; discharges from " +
+                   at(f.q_smallest, "0.00000") + " to " + at(f.q_largest, "0.00000") +
+                   " m³/s, ratio " + at(f.q_ratio, "0.000");
+        case CheckId::riser_area:
+            return "Risers " + at(f.risers_area, "0.00000") + " m², pipe " +
+                   at(f.pipe_area, "0.00000") + " m², ratio " + at(f.area_ratio, "0.000");
+        case CheckId::pipe_velocity: {
+            std::string text = "By section (m/s): ";
+            for (std::size_t s = 0; s < f.section_velocity.size(); ++s) {
+                if (s > 0) text += " · ";
+                text += formatCount(static_cast<long>(s + 1)) + ": " +
+                        at(f.section_velocity[s], "0.00");
+            }
+            return text;
+        }
+        case CheckId::balance_error:
+            return "Qcalc = " + at(f.qcalc, "0.00000") + " m³/s, Q = " + at(f.q, "0.00000") +
+                   " m³/s, e = " + at(f.e, "0.00") + " %";
+        case CheckId::landward_head:
+            return at(f.head_seaward, "0.0000") + " m (riser 1) + " +
+                   at(f.friction_losses, "0.0000") + " m friction + " +
+                   at(f.density_terms, "0.0000") +
+                   " m density terms = " + at(f.head_landward, "0.0000") + " m";
+        case CheckId::skipped_steps:
+            return formatCount(f.skipped_steps) + (f.skipped_steps == 1 ? " step" : " steps");
+    }
+    return {};
+}
+
+std::string dischargeHeading(const DischargeFailure& failure) {
+    return "The discharge of " + std::string(failure.risers.size() == 1 ? "riser " : "risers ") +
+           dashedRanges(failure.risers) + " was not computed";
+}
+
+std::string dischargeNotice(const DischargeFailure& failure, const NumberLocale& locale) {
+    const auto at = [&](double value, std::string_view pattern) {
+        return figure(value, pattern, locale);
+    };
+    const std::string first = formatCount(failure.risers.front());
+    std::string why;
+    std::string change;
+    switch (failure.kind) {
+        case DischargeFailure::Kind::negative_energy:
+            why = "The specific energy at riser " + first +
+                  " is negative, E = " + at(failure.specific_energy, "0.000000") +
+                  " m, and the formula q = Cd · a · (2 g E)^0.5 has no value.";
+            change =
+                "the elevation steps (a riser lower than the one seaward of it lowers E), or "
+                "raise the discharge.";
+            break;
+        case DischargeFailure::Kind::velocity_head_above_energy:
+            why =
+                "The discharge formula of the Bell fitting, q = 0.975 (1 − X)^0.375 · a · "
+                "(2 g E)^0.5, has no value when X, the velocity head in the pipe over the "
+                "specific energy, exceeds 1. Each riser's discharge is sought from a trial "
+                "discharge of " +
+                at(failure.trial_discharge, "0.0000") + " m³/s; at riser " + first +
+                " its velocity head in the pipe of D = " + at(failure.pipe_diameter, "0.0000") +
+                " m exceeds the specific energy E = " + at(failure.specific_energy, "0.000000") +
+                " m (X = " + at(failure.x, "0.00") +
+                "). At this flow each riser's share, Q/N = " + at(failure.share, "0.00000") +
+                " m³/s, builds up too little specific energy.";
+            change =
+                "fewer risers or smaller riser diameters (more head for the same flow), or a "
+                "higher discharge.";
+            break;
+    }
+    return dischargeHeading(failure) + ". " + why + "\nWhat to change: " + change;
 }
 
 }  // namespace english

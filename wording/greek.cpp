@@ -10,7 +10,9 @@
 namespace thalmuro {
 namespace {
 
+using phrases::bound;
 using phrases::dashedRanges;
+using phrases::extremeRiser;
 using phrases::figure;
 
 // The figures of the messages that name no number format are written in the windows' own.
@@ -18,17 +20,6 @@ const NumberLocale kGreekNumbers = NumberLocale::greek();
 
 std::string general(double value, const NumberLocale& locale) {
     return formatGeneral(value, locale);
-}
-
-// A bound written as a third when it is one (the riser-area rule's 1/3 and 2/3), else in the
-// general format.
-std::string bound(const std::optional<double>& value, const NumberLocale& locale) {
-    if (!value) return {};
-    const double thirds = *value * 3.0;
-    if (std::fabs(thirds - std::round(thirds)) < 1e-9 && std::fmod(std::round(thirds), 3.0) != 0) {
-        return formatCount(static_cast<long>(std::round(thirds))) + "/3";
-    }
-    return general(*value, locale);
 }
 
 std::string ranges(const std::vector<int>& numbers) {
@@ -134,21 +125,12 @@ std::string subject(const SkippedCause& cause) {
     return {};
 }
 
-// The riser with the lowest (or highest) of the per-riser figures, numbered from 0.
-std::size_t extremeRiser(const std::vector<double>& values, bool lowest) {
-    std::size_t at = 0;
-    for (std::size_t i = 1; i < values.size(); ++i) {
-        if (lowest ? values[i] < values[at] : values[i] > values[at]) at = i;
-    }
-    return at;
-}
-
 // "του ανυψωτήρα 2", "των ανυψωτήρων 2–5".
 std::string ofRisers(const std::vector<int>& risers) {
     return (risers.size() == 1 ? "του ανυψωτήρα " : "των ανυψωτήρων ") + dashedRanges(risers);
 }
 
-std::string figures(const CheckResult& result, const NumberLocale& locale) {
+std::string shownFigures(const CheckResult& result, const NumberLocale& locale) {
     const CheckFigures& f = *result.figures;
     const auto at = [&](double value, std::string_view pattern) {
         return figure(value, pattern, locale);
@@ -663,7 +645,31 @@ std::string summary(const CheckResult& result, const NumberLocale& locale) {
         return "Δεν κρίνεται: " +
                (result.not_judged ? message(*result.not_judged) : std::string("χωρίς τιμές"));
     }
-    return figures(result, locale);
+    return shownFigures(result, locale);
+}
+
+std::string verdict(Verdict verdict, VerdictBasis basis) {
+    std::string word;
+    switch (verdict) {
+        case Verdict::holds:
+            word = "Ικανοποιείται";
+            break;
+        case Verdict::warning:
+            word = "Προειδοποίηση";
+            break;
+        case Verdict::not_judged:
+            word = "Δεν κρίνεται";
+            break;
+    }
+    return basis == VerdictBasis::estimate ? word + " (εκτίμηση)" : word;
+}
+
+std::string boundedRule(CheckId check, const CheckSettings& settings, const NumberLocale& locale) {
+    return rule(check, settings, locale);
+}
+
+std::string figures(const CheckResult& result, const NumberLocale& locale) {
+    return shownFigures(result, locale);
 }
 
 std::string dischargeBrief(const DischargeFailure& failure) {
@@ -704,6 +710,15 @@ std::string dischargeChange(const DischargeFailure& failure) {
     }
     return "λιγότερους ανυψωτήρες ή μικρότερες διαμέτρους ανυψωτήρων (μεγαλύτερη ενέργεια για την "
            "ίδια παροχή), ή μεγαλύτερη παροχή.";
+}
+
+std::string dischargeHeading(const DischargeFailure& failure) {
+    return dischargeBrief(failure);
+}
+
+std::string dischargeNotice(const DischargeFailure& failure, const NumberLocale& locale) {
+    return dischargeBrief(failure) + ". " + dischargeWhy(failure, locale) +
+           "\nΤι να αλλάξετε: " + dischargeChange(failure);
 }
 
 }  // namespace greek

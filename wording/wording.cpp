@@ -82,4 +82,32 @@ std::string dischargeFailureChange(const DischargeFailure& failure, Language lan
                                        : english::dischargeChange(failure);
 }
 
+std::string verdictWord(Verdict verdict, Language language, VerdictBasis basis) {
+    return language == Language::greek ? greek::verdict(verdict, basis)
+                                       : english::verdict(verdict, basis);
+}
+
+std::string checkRuleWithBounds(CheckId check, Language language, const CheckSettings& settings,
+                                const NumberLocale& locale) {
+    return language == Language::greek ? greek::boundedRule(check, settings, locale)
+                                       : english::boundedRule(check, settings, locale);
+}
+
+std::string checkFigures(const CheckResult& result, Language language, const NumberLocale& locale) {
+    if (!result.figures) return {};
+    return language == Language::greek ? greek::figures(result, locale)
+                                       : english::figures(result, locale);
+}
+
+std::string dischargeFailureHeading(const DischargeFailure& failure, Language language) {
+    return language == Language::greek ? greek::dischargeHeading(failure)
+                                       : english::dischargeHeading(failure);
+}
+
+std::string dischargeFailureNotice(const DischargeFailure& failure, Language language,
+                                   const NumberLocale& locale) {
+    return language == Language::greek ? greek::dischargeNotice(failure, locale)
+                                       : english::dischargeNotice(failure, locale);
+}
+
 }  // namespace thalmuro

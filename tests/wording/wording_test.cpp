@@ -15,6 +15,15 @@ namespace {
 constexpr Language kLanguages[] = {Language::english, Language::greek};
 const NumberLocale kGreek = NumberLocale::greek();
 
+// Whether `text` holds a Greek letter (UTF-8: the Greek and Coptic block, U+0370 to U+03FF).
+bool hasGreekLetter(const std::string& text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead == 0xCD || lead == 0xCE || lead == 0xCF) return true;
+    }
+    return false;
+}
+
 DischargeFailure bellFailure() {
     DischargeFailure failure;
     failure.risers = {2, 3, 4, 5};
@@ -87,6 +96,20 @@ TEST(Catalogues, WordEveryCheckInBothLanguages) {
             EXPECT_FALSE(checkCaption(info.id, language).empty());
             EXPECT_FALSE(checkSummary(judged, language, kGreek).empty());
             EXPECT_FALSE(checkSummary(notJudged, language, kGreek).empty());
+            EXPECT_FALSE(checkRuleWithBounds(info.id, language, {}, kGreek).empty());
+            EXPECT_FALSE(checkFigures(judged, language, kGreek).empty());
+            EXPECT_TRUE(checkFigures(notJudged, language, kGreek).empty());
+        }
+        // The English window shows no Greek word, the Greek window reads its own rule.
+        EXPECT_FALSE(hasGreekLetter(checkRuleWithBounds(info.id, Language::english, {}, kGreek)));
+        EXPECT_FALSE(hasGreekLetter(checkFigures(judged, Language::english, kGreek)));
+        EXPECT_EQ(checkRuleWithBounds(info.id, Language::greek, {}, kGreek),
+                  checkRule(info.id, Language::greek, {}, kGreek));
+    }
+    for (const Verdict verdict : {Verdict::holds, Verdict::warning, Verdict::not_judged}) {
+        for (const VerdictBasis basis : {VerdictBasis::march, VerdictBasis::estimate}) {
+            EXPECT_FALSE(hasGreekLetter(verdictWord(verdict, Language::english, basis)));
+            EXPECT_TRUE(hasGreekLetter(verdictWord(verdict, Language::greek, basis)));
         }
     }
 }
@@ -136,6 +159,82 @@ TEST(Catalogues, WordTheFiguresOfAResult) {
               "the march could not compute the discharge of risers 2 to 5");
     EXPECT_EQ(dischargeFailureBrief(bellFailure(), Language::greek),
               "Δεν υπολογίστηκε η παροχή των ανυψωτήρων 2–5");
+}
+
+// What the design-check window shows, in each language: figures in the regional format given
+// (not the runner's decimal point), the self-cleansing velocity as set, estimates said to be
+// estimates, the low-flow notice with its heading, why and what to change.
+TEST(Catalogues, WordTheChecksAsTheWindowsShowThem) {
+    const NumberLocale english = NumberLocale::english();
+    CheckResult estimate;
+    estimate.id = CheckId::froude_min;
+    estimate.verdict = Verdict::warning;
+    estimate.basis = VerdictBasis::estimate;
+    estimate.figures = CheckFigures{};
+    estimate.figures->froude = {0.61, 0.52, 0.7};
+    CheckResult balance;
+    balance.id = CheckId::balance_error;
+    balance.figures = CheckFigures{};
+    balance.figures->qcalc = 0.35281;
+    balance.figures->q = 0.3528;
+    balance.figures->e = 0.0028;
+    CheckSettings slow;
+    slow.min_pipe_velocity = 0.8;
+    DischargeFailure negative = bellFailure();
+    negative.kind = DischargeFailure::Kind::negative_energy;
+    negative.risers = {7};
+    negative.specific_energy = -0.0004;
+
+    const struct {
+        const char* name;
+        std::string shown;
+        std::string expected;
+    } cases[] = {
+        {"estimate, English", checkFigures(estimate, Language::english, kGreek),
+         "Smallest Fr = 0,52 (riser 2), estimated with the discharge Q/N at every riser, without "
+         "the march"},
+        {"estimate, Greek", checkFigures(estimate, Language::greek, kGreek),
+         "Ελάχιστος Fr = 0,52 (ανυψωτήρας 2), εκτίμηση με παροχή Q/N σε κάθε ανυψωτήρα, χωρίς "
+         "την επίλυση"},
+        {"balance, English format", checkFigures(balance, Language::english, english),
+         "Qcalc = 0.35281 m³/s, Q = 0.35280 m³/s, e = 0.00 %"},
+        {"verdict of an estimate",
+         verdictWord(Verdict::warning, Language::english, VerdictBasis::estimate),
+         "Warning (estimate)"},
+        {"velocity as set, English",
+         checkRuleWithBounds(CheckId::pipe_velocity, Language::english, slow, kGreek),
+         "Largest pipe velocity of every section ≥ 0,8 m/s"},
+        {"area bounds in thirds",
+         checkRuleWithBounds(CheckId::riser_area, Language::english, {}, english),
+         "Total riser area / pipe area at riser N from 1/3 to 2/3 (dimensionless)"},
+        {"uniformity band",
+         checkRuleWithBounds(CheckId::uniformity, Language::english, {}, english),
+         "Discharge of every riser from Q/N − 10 % to Q/N + 10 %"},
+        {"low-flow notice, English",
+         dischargeFailureNotice(bellFailure(), Language::english, kGreek),
+         "The discharge of risers 2–5 was not computed. The discharge formula of the Bell "
+         "fitting, q = 0.975 (1 − X)^0.375 · a · (2 g E)^0.5, has no value when X, the velocity "
+         "head in the pipe over the specific energy, exceeds 1. Each riser's discharge is sought "
+         "from a trial discharge of 0,0100 m³/s; at riser 2 its velocity head in the pipe of D = "
+         "0,2906 m exceeds the specific energy E = 0,000471 m (X = 2,46). At this flow each "
+         "riser's share, Q/N = 0,00100 m³/s, builds up too little specific energy.\nWhat to "
+         "change: fewer risers or smaller riser diameters (more head for the same flow), or a "
+         "higher discharge."},
+        {"low-flow notice, Greek", dischargeFailureNotice(bellFailure(), Language::greek, kGreek),
+         dischargeFailureBrief(bellFailure(), Language::greek) + ". " +
+             dischargeFailureWhy(bellFailure(), Language::greek, kGreek) +
+             "\nΤι να αλλάξετε: " + dischargeFailureChange(bellFailure(), Language::greek)},
+        {"negative energy, one riser", dischargeFailureNotice(negative, Language::english, english),
+         "The discharge of riser 7 was not computed. The specific energy at riser 7 is negative, "
+         "E = -0.000400 m, and the formula q = Cd · a · (2 g E)^0.5 has no value.\nWhat to "
+         "change: the elevation steps (a riser lower than the one seaward of it lowers E), or "
+         "raise the discharge."},
+        {"heading, Greek", dischargeFailureHeading(bellFailure(), Language::greek),
+         "Δεν υπολογίστηκε η παροχή των ανυψωτήρων 2–5"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.shown, c.expected) << c.name;
+    }
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 namespace thalmuro {
 
 enum class Language {
-    english,  // the runner's
+    english,  // the runner's, and the windows' in English
     greek,    // the windows'
 };
 
@@ -81,6 +81,22 @@ std::string checkCaption(CheckId check, Language language);
 // reason.
 std::string checkSummary(const CheckResult& result, Language language, const NumberLocale& locale);
 
+// ---- The design checks as the windows show them ---------------------------------------------
+
+// A verdict in a word: "Holds", "Warning", "Not judged"; with " (estimate)" when it rests on an
+// estimate.
+std::string verdictWord(Verdict verdict, Language language,
+                        VerdictBasis basis = VerdictBasis::march);
+
+// The check's rule with its bounds and unit, the self-cleansing velocity taken from `settings`,
+// in `locale`'s format: "Fr ≥ 1 at every riser (dimensionless)". (The Greek is checkRule's.)
+std::string checkRuleWithBounds(CheckId check, Language language, const CheckSettings& settings,
+                                const NumberLocale& locale);
+
+// The figures of a judged result with their units in `locale`'s format, an estimate said to be
+// one: "Smallest Fr = 0.52 (riser 3), estimated ...". Empty when the check has no figures.
+std::string checkFigures(const CheckResult& result, Language language, const NumberLocale& locale);
+
 // ---- A discharge the march could not compute --------------------------------------------------
 
 // Which risers: "the march could not compute the discharge of risers 2 to 8", "Δεν υπολογίστηκε
@@ -93,5 +109,14 @@ std::string dischargeFailureWhy(const DischargeFailure& failure, Language langua
 
 // What to change so that the march can compute it.
 std::string dischargeFailureChange(const DischargeFailure& failure, Language language);
+
+// Which risers, as a heading of its own: "The discharge of risers 2–5 was not computed",
+// "Δεν υπολογίστηκε η παροχή των ανυψωτήρων 2–5".
+std::string dischargeFailureHeading(const DischargeFailure& failure, Language language);
+
+// The whole notice as the windows show it: the heading, why, and on a line of its own what to
+// change, figures in `locale`'s format.
+std::string dischargeFailureNotice(const DischargeFailure& failure, Language language,
+                                   const NumberLocale& locale);
 
 }  // namespace thalmuro
