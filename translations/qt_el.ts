@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR" sourcelanguage="en">
 <context>
+    <name>CloseButton</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Κλείσιμο καρτέλας</translation>
+    </message>
+</context>
+<context>
     <name>Print Device Input Slot</name>
     <message>
         <source>Automatic</source>
@@ -1271,6 +1278,17 @@ Please turn one of those options off.</source>
     <message>
         <source>Scroll down</source>
         <translation>Κύλιση κάτω</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Κύλιση αριστερά</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Κύλιση δεξιά</translation>
     </message>
 </context>
 <context>
