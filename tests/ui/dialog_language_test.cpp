@@ -2,16 +2,13 @@
 // opened in Greek and in English, shows no text of the other language, Qt's own texts (the file
 // dialog's tool buttons, side bar and list captions, the context menu of a box) included; and
 // the texts that name a file written follow a switch of language.
-#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>

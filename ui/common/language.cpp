@@ -59,8 +59,10 @@ Language interfaceLanguage() {
 }
 
 void setInterfaceLanguage(Language language) {
-    if (language == interfaceLanguage() && (language == Language::english || qtGreekTranslator()))
-        return;
+    // Greek is shown in full once Qt's own texts are Greek too.
+    const bool shown = language == interfaceLanguage() &&
+                       (language == Language::english || qtGreekTranslator() != nullptr);
+    if (shown) return;
     if (language == Language::english) {
         // An English translation that cannot be loaded leaves the windows in Greek rather than
         // in a mixture of both.
