@@ -400,6 +400,82 @@
         <source>Αρχείο</source>
         <translation>File</translation>
     </message>
+<message>
+        <source>Το αρχείο «%1» δεν ανοίχτηκε.</source>
+        <translation>The file “%1” was not opened.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο δεν υπάρχει.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.</source>
+        <translation>This name belongs to a folder, not to a file.</translation>
+    </message>
+    <message>
+        <source>Δεν υπάρχει δικαίωμα ανάγνωσης του αρχείου.</source>
+        <translation>There is no permission to read the file.</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση ως</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Άνοιγμα</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Αρχεία προβλήματος (*.json)</source>
+        <translation>Problem files (*.json)</translation>
+    </message>
+    <message>
+        <source>Οι αλλαγές στο νέο πρόβλημα δεν έχουν αποθηκευτεί.
+Να αποθηκευτούν;</source>
+        <translation>The changes to the new problem have not been saved.
+Save them?</translation>
+    </message>
+    <message>
+        <source>Οι αλλαγές στο αρχείο «%1» δεν έχουν αποθηκευτεί.
+Να αποθηκευτούν;</source>
+        <translation>The changes to the file “%1” have not been saved.
+Save them?</translation>
+    </message>
+    <message>
+        <source>Απόρριψη</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Το αρχείο «%1» δεν υπάρχει πια και βγήκε από τα πρόσφατα αρχεία.
+%2</source>
+        <translation>The file “%1” no longer exists and was removed from the recent files.
+%2</translation>
+    </message>
+    <message>
+        <source>Το αρχείο «%1» δεν ανοίχτηκε.
+%2</source>
+        <translation>The file “%1” was not opened.
+%2</translation>
+    </message>
+    <message>
+        <source>Οι αριθμοί του αρχείου «%1» είναι γραμμένοι με το «%2» ως υποδιαστολή, ενώ ο υπολογιστής χρησιμοποιεί το «%3»· με τις ρυθμίσεις του υπολογιστή θα διαβάζονταν λάθος.
+Το αρχείο δεν σημειώνει σε ποια μορφή γράφτηκε· οι αριθμοί μετατράπηκαν ώστε να έχουν το «%3» ως υποδιαστολή.</source>
+        <translation>The numbers of the file “%1” are written with “%2” as the decimal separator, while the computer uses “%3”; with the computer’s settings they would read wrongly.
+The file does not record the format it was written in; the numbers were converted to have “%3” as the decimal separator.</translation>
+    </message>
+    <message>
+        <source>Πρόβλημα.json</source>
+        <translation>Problem.json</translation>
+    </message>
+    <message>
+        <source>Το πρόβλημα δεν αποθηκεύτηκε στο αρχείο «%1».
+%2</source>
+        <translation>The problem was not saved to the file “%1”.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>thalmuro::Prompt</name>
@@ -783,6 +859,173 @@ Iterations: %1</translation>
     <message>
         <source>Πίνακες CSV (*.csv)</source>
         <translation>CSV tables (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::FileSaving</name>
+    <message>
+        <source>Φάκελος:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Όνομα αρχείου:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Τύπος αρχείων:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Άνοιγμα</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Το αρχείο «%1» υπάρχει ήδη.
+Να αντικατασταθεί;</source>
+        <translation>The file “%1” already exists.
+Replace it?</translation>
+    </message>
+    <message>
+        <source>Αντικατάσταση</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Ο φάκελος που δόθηκε δεν υπάρχει.</source>
+        <translation>The folder given does not exist.</translation>
+    </message>
+    <message>
+        <source>Μέρος της διαδρομής που δόθηκε δεν είναι φάκελος.</source>
+        <translation>Part of the path given is not a folder.</translation>
+    </message>
+    <message>
+        <source>Δεν υπάρχει δικαίωμα εγγραφής στο αρχείο ή στον φάκελό του.</source>
+        <translation>There is no permission to write the file or its folder.</translation>
+    </message>
+    <message>
+        <source>Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.</source>
+        <translation>This name belongs to a folder, not to a file.</translation>
+    </message>
+    <message>
+        <source>Δεν υπάρχει ελεύθερος χώρος στον δίσκο.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Ο δίσκος επιτρέπει μόνο ανάγνωση.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Το όνομα του αρχείου είναι πολύ μεγάλο.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο ξεπερνά το μέγιστο μέγεθος αρχείου που επιτρέπεται.</source>
+        <translation>The file exceeds the largest file size allowed.</translation>
+    </message>
+    <message>
+        <source>Κανένα πρόγραμμα δεν διαβάζει από αυτό το αρχείο.</source>
+        <translation>No program is reading from this file.</translation>
+    </message>
+    <message>
+        <source>Το σύστημα δεν έχει τη μετατροπή κειμένου στην κωδικοσελίδα Windows-1253 των αποτελεσμάτων.</source>
+        <translation>The system cannot convert text to the Windows-1253 code page of the results.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.</source>
+        <translation>The file could not be created or written.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο «%1» δεν γράφτηκε.
+%2</source>
+        <translation>The file “%1” was not written.
+%2</translation>
+    </message>
+    <message>
+        <source>Τα αποτελέσματα δεν γράφτηκαν στο αρχείο «%1».
+%2</source>
+        <translation>The results were not written to the file “%1”.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::Messages</name>
+    <message>
+        <source>Πληροφορία</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::NumberQuestion</name>
+    <message>
+        <source>Κάποιοι αριθμοί ίσως δεν διαβάζονται όπως εννοήθηκαν. Με τις ρυθμίσεις περιοχής του υπολογιστή η υποδιαστολή είναι το «%1» και το «%2» χωρίζει τις χιλιάδες.
+
+</source>
+        <translation>Some numbers may not read as meant. With the computer’s regional settings the decimal separator is “%1” and “%2” separates thousands.
+
+</translation>
+    </message>
+    <message>
+        <source>
+… και άλλα %1 πεδία.</source>
+        <translation>
+… and %1 more boxes.</translation>
+    </message>
+    <message>
+        <source>«Διόρθωση» γράφει στα πεδία τις τιμές με το «%1» ως υποδιαστολή και κάνει την επίλυση. </source>
+        <translation>“Correct” writes the values into the boxes with “%1” as the decimal separator and solves. </translation>
+    </message>
+    <message>
+        <source>«Επίλυση ως έχει» κάνει την επίλυση με τις τιμές όπως διαβάζονται. «Άκυρο» επιστρέφει στο πρώτο πεδίο χωρίς επίλυση.</source>
+        <translation>“Solve as typed” solves with the values as they read. “Cancel” returns to the first box without solving.</translation>
+    </message>
+    <message>
+        <source>Έλεγχος αριθμών</source>
+        <translation>Number check</translation>
+    </message>
+    <message>
+        <source>Διόρθωση</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Επίλυση ως έχει</source>
+        <translation>Solve as typed</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::Program</name>
+    <message>
+        <source>Έλεγχος Σχεδιασμού</source>
+        <translation>Design Checks</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::ReportFiles</name>
+    <message>
+        <source>Αρχείο αποτελεσμάτων</source>
+        <translation>Results file</translation>
+    </message>
+    <message>
+        <source>Αρχεία κειμένου (*.txt);;Όλα τα αρχεία (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Αναζήτηση…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Αναφορά: %1</source>
+        <translation>Report: %1</translation>
     </message>
 </context>
 </TS>
