@@ -55,8 +55,7 @@ class InformationWindowsTest : public QObject {
 void InformationWindowsTest::modalForTheWholeProgram_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Form5") << "Form5"
-                           << "About";
+    QTest::newRow("Form5") << "Form5" << utf8("Σχετικά με το Thalmuro");
     QTest::newRow("Form7") << "Form7" << utf8("Νομογράφημα Abraham");
 }
 
