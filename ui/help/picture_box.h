@@ -13,6 +13,7 @@
 namespace thalmuro::help {
 
 class PictureBox : public QWidget {
+    Q_OBJECT
   public:
     // A box without picture named `name` at `rect` (twips) within `parent`.
     PictureBox(const QString& name, const TwipsRect& rect, QWidget* parent);
