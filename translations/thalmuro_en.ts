@@ -1028,4 +1028,86 @@ Replace it?</translation>
         <translation>Report: %1</translation>
     </message>
 </context>
+<context>
+    <name>thalmuro::help::AboutWindow</name>
+    <message>
+        <source>Thalmuro.exe. Πρόγραμμα υδραυλικού υπολογισμού του διαχυτήρα</source>
+        <translation>Thalmuro.exe. Hydraulic design program for the diffuser</translation>
+    </message>
+    <message>
+        <source>Τα κείμενα, οι εξισώσεις και οι μέθοδοι υπολογισμού του προγράμματος ακολουθούν την κλασική μέθοδο υδραυλικού υπολογισμού πολύθυρων διαχυτήρων θαλάσσιων αγωγών διάθεσης.</source>
+        <translation>The texts, equations and calculation methods of the program follow the classical method for the hydraulic design of multiport diffusers of sea outfalls.</translation>
+    </message>
+    <message>
+        <source>Επικοινωνία:
+Thalmuro issue tracker</source>
+        <translation>Contact:
+Thalmuro issue tracker</translation>
+    </message>
+    <message>
+        <source>Συγγραφέας:
+το έργο Thalmuro</source>
+        <translation>Author:
+the Thalmuro project</translation>
+    </message>
+    <message>
+        <source>Για απορίες, προβλήματα τεχνικής φύσεως:
+Thalmuro issue tracker</source>
+        <translation>For questions and technical problems:
+Thalmuro issue tracker</translation>
+    </message>
+    <message>
+        <source>Σχετικά με το Thalmuro</source>
+        <translation>About Thalmuro</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::help::GeneralitiesWindow</name>
+    <message>
+        <source>Γενικά για τον Διαχυτήρα</source>
+        <translation>About the Diffuser</translation>
+    </message>
+    <message>
+        <source>Τρόπος Υπολογισμού</source>
+        <translation>Method of Calculation</translation>
+    </message>
+    <message>
+        <source>ΓΕΝΙΚΟΤΗΤΕΣ</source>
+        <translation>GENERAL INFORMATION</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::help::InstructionsWindow</name>
+    <message>
+        <source>Γενικές Οδηγίες</source>
+        <translation>General Instructions</translation>
+    </message>
+    <message>
+        <source>Οδηγίες Συμπλήρωσης Δεδομένων</source>
+        <translation>Entering the Data</translation>
+    </message>
+    <message>
+        <source> Αρχείο Αποτελεσμάτων</source>
+        <translation>Results File</translation>
+    </message>
+    <message>
+        <source>Παροχή Υπολογισμού</source>
+        <translation>Design Discharge</translation>
+    </message>
+    <message>
+        <source>ΟΔΗΓΙΕΣ</source>
+        <translation>INSTRUCTIONS</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::help::NomographWindow</name>
+    <message>
+        <source>Νομογράφημα Abraham</source>
+        <translation>Abraham Nomograph</translation>
+    </message>
+    <message>
+        <source>Ο Abraham πρότεινε το νομογράφημα που υπάρχει δεξια για τον υπολογισμό της κατακόρυφης ανάμειξης του πλουμίου.Στον άξονα y είναι το βάθος δια την διάμετρο της εκροής και στον άξονα x ο πυκνομετρικός αριθμός FROUDE.Είναι εμφανές ότι οι καμπύλεςτης διάλυσης αλλάζουν μονοτονία (προς τα κάτω) για τιμές του Froude μεγαλύτερες από 10.Γι' αυτό λοιπόν συνίσται ο Froude να μην υπερβαίνει την τιμή 10. </source>
+        <translation>Abraham proposed the nomograph on the right for computing the vertical mixing of the plume. The y axis shows the depth divided by the outlet diameter, the x axis the densimetric Froude number. The dilution curves clearly turn downwards for Froude numbers greater than 10. The Froude number should therefore not exceed 10.</translation>
+    </message>
+</context>
 </TS>
