@@ -18,6 +18,7 @@
 #include "check_texts.h"
 #include "conditions_chart.h"
 #include "file_saving.h"
+#include "language.h"
 #include "messages.h"
 #include "window_controls.h"
 
@@ -437,7 +438,8 @@ void ConditionsTab::exportCsv() {
     // The file is for spreadsheet programs: like the results' CSV it starts with a byte-order
     // mark, without which they read it in the system's code page and garble "Δρ/ρ" and "m³/s".
     saveFile(this, choice, QStringLiteral("synthikes.csv"),
-             "\xEF\xBB\xBF" + conditionsCsv(results_, numberLocale_));
+             "\xEF\xBB\xBF" +
+                 conditionsCsv(results_, numberLocale_, conditionsCsvWords(interfaceLanguage())));
 }
 
 }  // namespace thalmuro
