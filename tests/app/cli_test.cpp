@@ -571,24 +571,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Cli, HelpGoesToStandardOutput) {
     const ScratchDir dir;
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"}, std::vector<std::string>{"-h"},
-          std::vector<std::string>{"--help", "a.json", "r.txt", "--bogus"}}) {
-        const CliRun run = runCli(dir, args);
+    const struct {
+        std::vector<std::string> args;
+        std::string usage;  // the first line
+        std::vector<std::string> parts;
+    } cases[] = {
+        {{"--help"},
+         "usage: thalmuro-cli [--language el|en] [--locale NAME] [--max-passes N] PROBLEM.json "
+         "REPORT.txt\n",
+         {"--locale NAME", "3 the balancing stopped at --max-passes",
+          "\n       thalmuro-cli --checks [--format text|json] [--language el|en]",
+          "\n       thalmuro-cli --conditions SPEC [--language el|en] [--locale NAME] "
+          "[--max-passes N]\n                    PROBLEM.json\n",
+          "Q=LIST and drho=LIST", "  --language NAME\n"}},
+        {{"-h"}, "usage: thalmuro-cli ", {"--locale NAME"}},
+        {{"--help", "a.json", "r.txt", "--bogus"}, "usage: thalmuro-cli ", {"--locale NAME"}},
+        // In the language asked for, wherever on the line it is asked.
+        {{"-h", "--language", "el"},
+         "χρήση: thalmuro-cli [--language el|en] [--locale ΟΝΟΜΑ] [--max-passes Ν] "
+         "ΠΡΟΒΛΗΜΑ.json ΑΝΑΦΟΡΑ.txt\n",
+         {"3 η εξισορρόπηση σταμάτησε\nστο --max-passes", "Q=ΛΙΣΤΑ και\n"}},
+        {{"--language", "en", "--help"}, "usage: thalmuro-cli ", {"--locale NAME"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        const CliRun run = runCli(dir, c.args);
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.out.rfind("usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json "
-                                "REPORT.txt\n",
-                                0),
-                  0u)
-            << run.out;
-        EXPECT_NE(run.out.find("--locale NAME"), std::string::npos);
-        EXPECT_NE(run.out.find("3 the balancing stopped at --max-passes"), std::string::npos);
-        EXPECT_NE(run.out.find("\n       thalmuro-cli --checks [--format text|json]"),
-                  std::string::npos);
-        EXPECT_NE(run.out.find("\n       thalmuro-cli --conditions SPEC [--locale NAME] "
-                               "[--max-passes N] PROBLEM.json\n"),
-                  std::string::npos);
-        EXPECT_NE(run.out.find("Q=LIST and drho=LIST"), std::string::npos);
+        EXPECT_EQ(run.out.rfind(c.usage, 0), 0u) << run.out;
+        for (const std::string& part : c.parts)
+            EXPECT_NE(run.out.find(part), std::string::npos) << part;
         EXPECT_EQ(run.err, "");
     }
     EXPECT_TRUE(dir.entries().empty());
@@ -648,8 +659,8 @@ TEST(Cli, BalancingStopsAtThePassBound) {
          nonsense,
          {},
          3,
-         "stopped at the bound of 1000000 passes: qc = 6685.71438551201 m^3/s, the risers pass 0 "
-         "m^3/s against Q = -100000 m^3/s",
+         "stopped at the bound of 1000000 passes: qc = 6685,71438551201 m³/s, the risers pass 0 "
+         "m³/s against Q = -100000 m³/s",
          1000000},
     };
     for (const Case& c : cases) {
@@ -680,41 +691,72 @@ std::vector<CheckResult> checksDirectly(const DiffuserInput& input, const Number
     return checkDesign(input, state, outcome, locale);
 }
 
-// Text: one block per check in the table's order, the values in the problem's number format;
-// no report is written and nothing goes to standard error.
+// Text: one block per check in the table's order, in the language asked for, the values in the
+// problem's number format; no report is written and nothing goes to standard error.
 TEST(Cli, ChecksAsText) {
-    const ScratchDir dir;
-    writeBytes(dir / "problem.json", problemJson(workedExampleFile(kGreek), std::nullopt));
-    const CliRun run = runCli(dir, {"--checks", "--locale", "el_GR", "problem.json"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
-
+    const struct {
+        Language language;
+        std::vector<std::string> options;
+        std::string rule, source, verdict, risers, values;  // the labels, lined up
+    } cases[] = {
+        {Language::english,
+         {},
+         "  rule:      ",
+         "  source:    ",
+         "  verdict:   ",
+         "  risers:    ",
+         "  values:    "},
+        {Language::english,
+         {"--language", "en"},
+         "  rule:      ",
+         "  source:    ",
+         "  verdict:   ",
+         "  risers:    ",
+         "  values:    "},
+        {Language::greek,
+         {"--language", "el"},
+         "  κανόνας:    ",
+         "  πηγή:       ",
+         "  κρίση:      ",
+         "  ανυψωτήρες: ",
+         "  τιμές:      "},
+    };
     const std::vector<CheckResult> checks = checksDirectly(workedExampleFile(kGreek), kGreek);
-    std::size_t at = 0;
-    for (const CheckResult& check : checks) {
-        SCOPED_TRACE(nameOf(check.id));
-        const std::size_t start = run.out.find(
-            std::string(nameOf(check.id)) + ": " + checkTitle(check.id, Language::greek) + "\n",
-            at);
-        ASSERT_NE(start, std::string::npos) << run.out;
-        const std::size_t end = run.out.find("\n\n", start);
-        const std::string block =
-            run.out.substr(start, end == std::string::npos ? end : end + 1 - start);
-        EXPECT_NE(
-            block.find("  rule:      " + checkRule(check.id, Language::english, {}, kGreek) + "\n"),
-            std::string::npos);
-        EXPECT_NE(block.find("  source:    " + checkSource(check.id, Language::english) + "\n"),
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemJson(workedExampleFile(kGreek), std::nullopt));
+        std::vector<std::string> args = c.options;
+        args.insert(args.end(), {"--checks", "--locale", "el_GR", "problem.json"});
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+
+        std::size_t at = 0;
+        for (const CheckResult& check : checks) {
+            SCOPED_TRACE(nameOf(check.id));
+            const std::size_t start = run.out.find(
+                std::string(nameOf(check.id)) + ": " + checkTitle(check.id, c.language) + "\n", at);
+            ASSERT_NE(start, std::string::npos) << run.out;
+            const std::size_t end = run.out.find("\n\n", start);
+            const std::string block =
+                run.out.substr(start, end == std::string::npos ? end : end + 1 - start);
+            EXPECT_NE(block.find(c.rule + checkRule(check.id, c.language, {}, kGreek) + "\n"),
+                      std::string::npos)
+                << block;
+            EXPECT_NE(block.find(c.source + checkSource(check.id, c.language) + "\n"),
+                      std::string::npos);
+            EXPECT_NE(block.find(c.verdict + verdictWord(check.verdict, c.language) + "\n"),
+                      std::string::npos);
+            EXPECT_NE(block.find("  " + checkSummary(check, c.language, kGreek) + "\n"),
+                      std::string::npos);
+            at = start + 1;
+        }
+        EXPECT_NE(run.out.find(c.risers + "1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; 13; 14\n"),
                   std::string::npos);
-        EXPECT_NE(block.find("  verdict:   " + std::string(nameOf(check.verdict)) + "\n"),
-                  std::string::npos);
-        EXPECT_NE(block.find("  " + checkSummary(check, Language::english, kGreek) + "\n"),
-                  std::string::npos);
-        at = start + 1;
+        EXPECT_NE(run.out.find(c.values + "0,0252; 0,02772; 0,02268; "), std::string::npos);
     }
-    EXPECT_NE(run.out.find("  risers:    1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; 13; 14\n"),
-              std::string::npos);
-    EXPECT_NE(run.out.find("  values:    0,0252; 0,02772; 0,02268; "), std::string::npos);
 }
 
 // A bell-mouthed design at start-up flow: the text tells once, before the checks, which risers
@@ -750,7 +792,7 @@ TEST(Cli, ChecksAtStartUpFlowOfABellMouthDesign) {
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
     EXPECT_EQ(run.out.find("substitution"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("  program:    not balanced after 1 marches: at qc = 0.001 m^3/s the "
+    EXPECT_NE(run.out.find("  program:    not balanced after 1 marches: at qc = 0,001 m^3/s the "
                            "discharge of risers 2 to 5 could not be computed"),
               std::string::npos)
         << run.out;
@@ -819,7 +861,8 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
         ASSERT_NE(start, std::string::npos) << text.out;
         EXPECT_LT(text.out.find("\nskipped_steps: "), start);
         const std::string block = text.out.substr(start + 2);
-        EXPECT_NE(block.find("\n  verdict:    " + std::string(nameOf(expected.verdict)) + "\n"),
+        EXPECT_NE(block.find("\n  verdict:    " + verdictWord(expected.verdict, Language::english) +
+                             "\n"),
                   std::string::npos)
             << block;
         const std::string difference = expected.head_difference
@@ -831,12 +874,14 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
             const std::string line =
                 march.balanced
                     ? "balanced in " + std::to_string(march.marches) + " marches: qc " +
-                          formatGeneral(march.qc, kGreek) + " m^3/s;"
+                          formatGeneral(march.qc, kGreek) + " m³/s;"
                     : "not balanced after " + std::to_string(march.marches) +
-                          " marches: " + wordMarchReason(march, Language::english) + "\n";
+                          " marches: " + wordMarchReason(march, Language::english, kGreek) + "\n";
             EXPECT_NE(block.find("\n  " + std::string(label) + line), std::string::npos) << block;
         }
-        const std::string summary = wordCrossCheckSummary(expected, Language::english);
+        // The text writes the figures of its sentences in the problem's format too, the JSON
+        // with a decimal point.
+        const std::string summary = wordCrossCheckSummary(expected, Language::english, kGreek);
         EXPECT_EQ(block.substr(block.size() - summary.size() - 3), "  " + summary + "\n");
 
         const CliRun json =
@@ -849,7 +894,7 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
         if (expected.head_difference) {
             EXPECT_EQ(printed["head_difference"].get<double>(), *expected.head_difference);
         }
-        EXPECT_EQ(printed["summary"], summary);
+        EXPECT_EQ(printed["summary"], wordCrossCheckSummary(expected, Language::english));
         for (const auto& [key, march] :
              {std::pair{"program", expected.program}, {"classical", expected.classical}}) {
             SCOPED_TRACE(key);
@@ -964,7 +1009,7 @@ TEST(Cli, ConditionsTable) {
          kGreek,
          18,
          3,
-         "thalmuro-cli: warning: condition 2 (Q = 0.3528 m^3/s, drho = 0.0307): the balancing "
+         "thalmuro-cli: warning: condition 2 (Q = 0,3528 m³/s, Δρ/ρ = 0,0307): the balancing "
          "stopped at the "
          "bound of 18 passes; its line is that of the last pass\n"},
         {"skipped steps",
@@ -991,7 +1036,8 @@ TEST(Cli, ConditionsTable) {
         const auto conditions = std::get<std::vector<OperatingCondition>>(
             parseConditionSpec(c.spec, c.input, c.locale));
         const std::string expected =
-            conditionsCsv(solveConditions(c.input, conditions, c.locale, {}, 1, &bound), c.locale);
+            conditionsCsv(solveConditions(c.input, conditions, c.locale, {}, 1, &bound), c.locale,
+                          conditionsCsvWords(Language::english));
 
         const ScratchDir dir;
         writeBytes(dir / "problem.json", problemText(c.input));

@@ -182,6 +182,10 @@ enum class RunnerText : std::uint8_t {
     march_unbalanced,  // %1 marches, %2 why
 };
 
+// The number of texts: march_unbalanced stays the last.
+inline constexpr std::size_t kRunnerTextCount =
+    static_cast<std::size_t>(RunnerText::march_unbalanced) + 1;
+
 // The runner's text in `language` with %1, %2, ... replaced by `arguments` in order.
 std::string runnerText(RunnerText text, Language language,
                        const std::vector<std::string>& arguments = {});
