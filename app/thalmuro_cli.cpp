@@ -643,8 +643,10 @@ int run(const std::vector<std::string>& args, Language language) {
 
     auto read = thalmuro::readProblemFile(arguments.problem);
     if (const auto* error = std::get_if<thalmuro::Message>(&read)) {
-        return failure(numberLocale ? thalmuro::wordMessage(*error, language, *numberLocale)
-                                    : thalmuro::wordMessage(*error, language));
+        // The Greek words tell what kind of fault it is; as in the windows, the English line
+        // beneath it names the file and the place for whoever mends it.
+        if (language == Language::greek) tell(thalmuro::wordMessage(*error, language));
+        return failure(thalmuro::wordMessage(*error, Language::english));
     }
     const thalmuro::DiffuserInput input = std::get<thalmuro::DiffuserInput>(std::move(read));
     // Without --locale, the format the file records it was typed in, else the user's.

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -399,6 +401,8 @@ void PrintTo(const Failure& c, std::ostream* out) {
 
 class CliFailure : public ::testing::TestWithParam<Failure> {};
 
+const std::vector<std::string> kGreekOption{"--language", "el"};
+
 TEST_P(CliFailure, ExitsWithTheReason) {
     const Failure& c = GetParam();
     const ScratchDir dir;
@@ -421,13 +425,18 @@ TEST_P(CliFailure, ExitsWithTheReason) {
         if (part.rfind("$D", 0) == 0) part.replace(0, 2, dir.path().string());
         EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
     }
+    const bool greek = std::search(c.args.begin(), c.args.end(), kGreekOption.begin(),
+                                   kGreekOption.end()) != c.args.end();
     if (c.status == 1) {
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        // One line; in Greek a problem file's fault adds the English line naming the place.
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'),
+                  greek && c.says.size() > 1 ? 2 : 1)
+            << run.err;
     } else {
-        EXPECT_NE(
-            run.err.find(
-                "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt"),
-            std::string::npos)
+        EXPECT_NE(run.err.find(greek ? "χρήση: thalmuro-cli [--language el|en] [--locale ΟΝΟΜΑ]"
+                                     : "usage: thalmuro-cli [--language el|en] [--locale NAME] "
+                                       "[--max-passes N] PROBLEM.json REPORT.txt"),
+                  std::string::npos)
             << run.err;
     }
     EXPECT_EQ(dir.entries(), expectedEntries);
@@ -443,6 +452,33 @@ INSTANTIATE_TEST_SUITE_P(
                 {"$D/absent.json", "$D/r.txt"},
                 1,
                 {"$D/absent.json", kNoSuchFile}},
+        Failure{"GreekMissingProblem",
+                "",
+                {"--language", "el", "$D/absent.json", "$D/r.txt"},
+                1,
+                {"thalmuro-cli: Το αρχείο δεν ήταν δυνατό να διαβαστεί\nthalmuro-cli: cannot open",
+                 kNoSuchFile}},
+        Failure{
+            "GreekReportInNoFolder",
+            kGoodProblem,
+            {"--language", "el", "$D/problem.json", "$D/absent/r.txt"},
+            1,
+            {"thalmuro-cli: η αναφορά «", "/absent/r.txt» δεν γράφτηκε: ο φάκελος δεν υπάρχει\n"}},
+        Failure{"GreekUsage",
+                kGoodProblem,
+                {"--format", "xml", "--checks", "$D/problem.json", "--language", "el"},
+                2,
+                {"thalmuro-cli: το --format δέχεται text ή json, όχι «xml»\n"}},
+        Failure{"UnknownLanguage",
+                kGoodProblem,
+                {"--language", "de", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"--language takes el or en, not \"de\""}},
+        Failure{"LanguageWithoutName",
+                kGoodProblem,
+                {"$D/problem.json", "$D/r.txt", "--language"},
+                2,
+                {"--language needs el or en"}},
         Failure{"ProblemIsAFolder",
                 "",
                 {"$D", "$D/r.txt"},
@@ -1048,6 +1084,139 @@ TEST(Cli, ConditionsTable) {
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.out, expected);
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+    }
+}
+
+// The words of `text` in Latin letters (with digits and "_" inside them) of two letters or more
+// that are not among `kept`.
+std::set<std::string> latinWords(const std::string& text, const std::set<std::string>& kept) {
+    const auto latin = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
+    std::set<std::string> found;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!latin(text[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && (latin(text[end]) || (text[end] >= '0' && text[end] <= '9')))
+            ++end;
+        const std::string word = text.substr(i, end - i);
+        if (word.size() >= 2 && kept.count(word) == 0) found.insert(word);
+        i = end;
+    }
+    return found;
+}
+
+// The characters of `text` in the Greek blocks of Unicode, the symbol Δρ/ρ left out.
+std::string greekLetters(std::string text) {
+    for (std::size_t at; (at = text.find("Δρ/ρ")) != std::string::npos;)
+        text.erase(at, std::string("Δρ/ρ").size());
+    std::string found;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        // U+0370..U+03FF are lead bytes CD BX to CF BF; U+1F00..U+1FFF begin E1 BC..E1 BF.
+        const bool greek = (lead >= 0xCD && lead <= 0xCF) ||
+                           (lead == 0xE1 && static_cast<unsigned char>(text[i + 1]) >= 0xBC);
+        if (greek) found += text.substr(i, lead == 0xE1 ? 3 : 2) + ' ';
+    }
+    return found;
+}
+
+// A number written with a decimal point: a digit, ".", a digit.
+bool hasPointDecimal(const std::string& text, std::string* where) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == '.' && std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+            std::isdigit(static_cast<unsigned char>(text[i + 1]))) {
+            *where = text.substr(i < 30 ? 0 : i - 30, 60);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every text a run prints is in the language of --language, but for names, symbols and units,
+// and every number it prints in words is in the problem's number format; the JSON of the checks
+// is the same in both languages.
+TEST(Cli, EachLanguageInItsOwnWordsAndOneNumberFormat) {
+    DiffuserInput faulty = workedExampleFile(kGreek);
+    faulty.manning = "0,01x";
+    faulty.total_discharge = "30";  // outside the plausible range
+    DiffuserInput startUp = workedExampleFile(kGreek);
+    startUp.risers = "10";
+    startUp.sections = "4";
+    startUp.total_discharge = "0,01";
+    startUp.fitting = FittingType::Bell;
+    startUp.rows[4] = {};
+    DiffuserInput optimised = workedExampleFile(kGreek);
+    optimised.flow_mode = FlowMode::optimised;
+    // The names the Greek texts keep: the program's, its options and the keys of its output,
+    // the boxes', the checks', the symbols' and the sources'.
+    std::set<std::string> kept{"thalmuro",   "cli",         "language",
+                               "el",         "en",          "locale",
+                               "max",        "passes",      "checks",
+                               "format",     "text",        "json",
+                               "conditions", "txt",         "Text1",
+                               "Text2",      "Text4",       "Text5",
+                               "Text6",      "Manning",     "Froude",
+                               "Fr",         "Qcalc",       "qc",
+                               "Cd",         "cross_check", "discharge_failure",
+                               "Fischer",    "Mixing",      "in",
+                               "Inland",     "and",         "Coastal",
+                               "Waters",     "Rawn",        "Bowerman",
+                               "Brooks",     "Abraham",     "drho"};
+    for (const ThresholdInfo& info : checkThresholds())
+        kept.insert(std::string(info.name));
+    const struct {
+        const char* name;
+        DiffuserInput input;
+        std::vector<std::string> args;
+        int status;
+    } cases[] = {
+        {"report with warnings", faulty, {"problem.json", "r.txt"}, 0},
+        {"checks with warnings", faulty, {"--checks", "problem.json"}, 0},
+        {"checks of a discharge not computed", startUp, {"--checks", "problem.json"}, 0},
+        {"checks as JSON", faulty, {"--checks", "--format", "json", "problem.json"}, 0},
+        {"balancing stopped", optimised, {"--max-passes", "5", "problem.json", "r.txt"}, 3},
+        {"conditions", faulty, {"--conditions", "Q=0.2,1x", "problem.json"}, 0},
+        {"conditions stopped",
+         optimised,
+         {"--max-passes", "5", "--conditions", "Q=1x", "problem.json"},
+         3},
+        {"list of conditions that cannot be read",
+         faulty,
+         {"--conditions", "Q=0.1,0", "problem.json"},
+         2},
+        {"wrong usage", faulty, {"--format", "xml", "--checks", "problem.json"}, 2},
+        {"report that cannot be written", faulty, {"problem.json", "absent/r.txt"}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemText(c.input));
+        std::string jsonOut;
+        for (const Language language : {Language::english, Language::greek}) {
+            std::vector<std::string> args{"--language", language == Language::greek ? "el" : "en",
+                                          "--locale", "el_GR"};
+            args.insert(args.end(), c.args.begin(), c.args.end());
+            const CliRun run = runCli(dir, args);
+            EXPECT_EQ(run.status, c.status) << run.err;
+            const bool json = std::find(c.args.begin(), c.args.end(), "json") != c.args.end();
+            const std::string shown = (json ? "" : run.out) + run.err;
+            EXPECT_FALSE(shown.empty());
+            if (language == Language::greek) {
+                EXPECT_EQ(latinWords(shown, kept), std::set<std::string>{}) << shown;
+            } else {
+                EXPECT_EQ(greekLetters(shown), "") << shown;
+            }
+            std::string where;
+            EXPECT_FALSE(hasPointDecimal(shown, &where)) << where;
+            if (json) {
+                if (!jsonOut.empty()) EXPECT_EQ(run.out, jsonOut);
+                jsonOut = run.out;
+            }
+        }
     }
 }
 
