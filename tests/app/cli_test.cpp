@@ -430,7 +430,7 @@ TEST_P(CliFailure, ExitsWithTheReason) {
     if (c.status == 1) {
         // One line; in Greek a problem file's fault adds the English line naming the place.
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'),
-                  greek && c.says.size() > 1 ? 2 : 1)
+                  greek && c.says.front().find('\n') != std::string::npos ? 2 : 1)
             << run.err;
     } else {
         EXPECT_NE(run.err.find(greek ? "χρήση: thalmuro-cli [--language el|en] [--locale ΟΝΟΜΑ]"
@@ -1153,19 +1153,14 @@ TEST(Cli, EachLanguageInItsOwnWordsAndOneNumberFormat) {
     optimised.flow_mode = FlowMode::optimised;
     // The names the Greek texts keep: the program's, its options and the keys of its output,
     // the boxes', the checks', the symbols' and the sources'.
-    std::set<std::string> kept{"thalmuro",   "cli",         "language",
-                               "el",         "en",          "locale",
-                               "max",        "passes",      "checks",
-                               "format",     "text",        "json",
-                               "conditions", "txt",         "Text1",
-                               "Text2",      "Text4",       "Text5",
-                               "Text6",      "Manning",     "Froude",
-                               "Fr",         "Qcalc",       "qc",
-                               "Cd",         "cross_check", "discharge_failure",
-                               "Fischer",    "Mixing",      "in",
-                               "Inland",     "and",         "Coastal",
-                               "Waters",     "Rawn",        "Bowerman",
-                               "Brooks",     "Abraham",     "drho"};
+    std::set<std::string> kept{"thalmuro", "cli", "language", "el", "en", "locale", "max", "passes",
+                               "checks", "format", "text", "json", "conditions", "txt", "Text1",
+                               "Text2", "Text4", "Text5", "Text6", "Manning", "Froude", "Fr",
+                               "Qcalc", "qc", "Cd", "cross_check", "discharge_failure", "Fischer",
+                               "Mixing", "in", "Inland", "and", "Coastal", "Waters", "Rawn",
+                               "Bowerman", "Brooks", "Abraham", "drho",
+                               // the user's own texts, quoted: a file's name, a wrong value
+                               "absent", "xml"};
     for (const ThresholdInfo& info : checkThresholds())
         kept.insert(std::string(info.name));
     const struct {
@@ -1212,9 +1207,9 @@ TEST(Cli, EachLanguageInItsOwnWordsAndOneNumberFormat) {
             }
             std::string where;
             EXPECT_FALSE(hasPointDecimal(shown, &where)) << where;
-            if (json) {
-                if (!jsonOut.empty()) EXPECT_EQ(run.out, jsonOut);
-                jsonOut = run.out;
+            if (json && language == Language::english) jsonOut = run.out;
+            if (json && language == Language::greek) {
+                EXPECT_EQ(run.out, jsonOut);
             }
         }
     }
