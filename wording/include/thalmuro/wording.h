@@ -19,8 +19,8 @@
 namespace thalmuro {
 
 enum class Language {
-    english,  // the runner's
-    greek,    // the windows'
+    english,  // the runner's by default
+    greek,    // the windows' by default
 };
 
 // The message on one line, without a closing full stop: "Q is not positive". The Greek words
@@ -69,7 +69,7 @@ std::string wordCrossCheckSummary(const CrossCheck& check, Language language,
 // ---- The design checks ---------------------------------------------------------------------
 
 // The check's title: "Smallest densimetric Froude number", "Ελάχιστος πυκνομετρικός αριθμός
-// Froude". The runner's output gives the windows' (Greek) title under "title".
+// Froude". The runner's JSON gives the windows' (Greek) title under "title".
 std::string checkTitle(CheckId check, Language language);
 
 // The check's rule. The English rule names its bounds in words (the runner prints them apart);
