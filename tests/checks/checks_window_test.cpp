@@ -471,9 +471,15 @@ class ChecksWindowTest : public QObject {
         if (existing)
             QCOMPARE(question, QString("Το αρχείο «old.csv» υπάρχει ήδη.\nΝα αντικατασταθεί;"));
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll().toStdString(),
-                 "\xEF\xBB\xBF" +
-                     thalmuro::conditionsCsv(tab->results(), thalmuro::NumberLocale::greek()));
+        const std::string csv = written.readAll().toStdString();
+        QCOMPARE(csv,
+                 "\xEF\xBB\xBF" + thalmuro::conditionsCsv(
+                                      tab->results(), thalmuro::NumberLocale::greek(),
+                                      thalmuro::conditionsCsvWords(thalmuro::Language::greek)));
+        // The windows' language heads the columns, as the table of the tab does.
+        QCOMPARE(csv.substr(0, csv.find(";Fr ≥ 1;")),
+                 std::string("\xEF\xBB\xBFQ (m³/s);Δρ/ρ;qc (m³/s);ΣQ (m³/s);e (%);E χερσαίου (m);"
+                             "Fr ελάχ.;Fr μέγ.;q μέγ. (m³/s);q ελάχ. (m³/s)"));
     }
 
     // In each language the window shows no text of the other, whatever it shows: the checks,

@@ -514,7 +514,8 @@ void ConditionsTab::exportCsv() {
     // The file is for spreadsheet programs: like the results' CSV it starts with a byte-order
     // mark, without which they read it in the system's code page and garble "Δρ/ρ" and "m³/s".
     saveFile(this, choice, QStringLiteral("synthikes.csv"),
-             "\xEF\xBB\xBF" + conditionsCsv(results_, numberLocale_));
+             "\xEF\xBB\xBF" +
+                 conditionsCsv(results_, numberLocale_, conditionsCsvWords(interfaceLanguage())));
 }
 
 }  // namespace thalmuro

@@ -793,7 +793,8 @@ void MainWindow::exportResults() {
     saveFile(this,
              {QStringLiteral("exportResultsDialog"), tr("Εξαγωγή αποτελεσμάτων (CSV)"),
               tr("Αρχεία CSV (*.csv)"), QStringLiteral("csv")},
-             suggested, resultsCsv(state_.results, numberLocale_));
+             suggested,
+             resultsCsv(state_.results, numberLocale_, resultsCsvHeader(interfaceLanguage())));
 }
 
 }  // namespace thalmuro
