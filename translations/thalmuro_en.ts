@@ -1045,8 +1045,8 @@ Thalmuro issue tracker</source>
 Thalmuro issue tracker</translation>
     </message>
     <message>
-        <source>Συγγραφέας:
-το έργο Thalmuro</source>
+        <source>Author:
+the Thalmuro project</source>
         <translation>Author:
 the Thalmuro project</translation>
     </message>
@@ -1057,8 +1057,8 @@ Thalmuro issue tracker</source>
 Thalmuro issue tracker</translation>
     </message>
     <message>
-        <source>Σχετικά με το Thalmuro</source>
-        <translation>About Thalmuro</translation>
+        <source>About</source>
+        <translation>About</translation>
     </message>
 </context>
 <context>

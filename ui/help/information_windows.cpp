@@ -58,7 +58,7 @@ const Credit kCredits[] = {
      QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow", "Επικοινωνία:\nThalmuro issue tracker")},
     {"Label3",
      {0, 2040, 2655, 855},
-     QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow", "Συγγραφέας:\nτο έργο Thalmuro")},
+     QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow", "Author:\nthe Thalmuro project")},
     {"Label5",
      {0, 3000, 2295, 735},
      QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow",
@@ -94,7 +94,7 @@ void AboutWindow::changeEvent(QEvent* event) {
 }
 
 void AboutWindow::retranslate() {
-    setWindowTitle(tr("Σχετικά με το Thalmuro"));
+    setWindowTitle(tr("About"));
     for (std::size_t i = 0; i < credits_.size(); ++i)
         credits_[i]->setText(tr(kCredits[i].text));
     background_ = thalmuro::loadBitmap(kAboutBackgroundBitmap);

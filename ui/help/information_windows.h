@@ -1,4 +1,4 @@
-// Form5 "Σχετικά με το Thalmuro" (About) and Form7 "Νομογράφημα Abraham": two small windows that
+// Form5 "About" and Form7 "Νομογράφημα Abraham": two small windows that
 // only show a picture and some text, in the interface language. Each is modal: while it is open
 // no other window of the program takes input. Neither has a button; the user closes it with the
 // window's close box.
