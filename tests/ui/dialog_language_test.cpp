@@ -4,11 +4,13 @@
 // the texts that name a file written follow a switch of language.
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
@@ -182,6 +184,13 @@ class DialogLanguageTest : public QObject {
             });
             scene.window.projectFiles().openFile(file);
         };
+        const Opening projectDetails = [](Scene& scene, ModalAnswerer& answerer, auto check) {
+            answerer.then([check](QWidget* modal) {
+                check(modal);
+                dismiss(modal);
+            });
+            control<QAction>(&scene.window, "arxeio_idiotites_ergou")->trigger();
+        };
         const Opening reportNotWritten = [](Scene& scene, ModalAnswerer& answerer, auto check) {
             loadExample(scene.window);
             const QString file = QDir(scene.folder).filePath("404/1.txt");
@@ -207,6 +216,7 @@ class DialogLanguageTest : public QObject {
             {"missing problem file", {"information"}, missingFile},
             {"malformed problem file", {"information"}, malformedFile},
             {"report not written", {"information"}, reportNotWritten},
+            {"project details", {"projectDetailsDialog"}, projectDetails},
         };
         for (const Language language : {Language::greek, Language::english}) {
             for (const auto& c : cases) {
@@ -302,6 +312,62 @@ class DialogLanguageTest : public QObject {
             QCOMPARE(checks->text(), step.checks);
             QVERIFY(checks->isEnabled());
         }
+    }
+
+    // A switch of language while the project's details are being edited: the captions, the
+    // boxes' names and the buttons follow, and what was typed stays to be kept by OK.
+    void switchKeepsProjectDetails() {
+        Program program(thalmuro::NumberLocale::greek());
+        program.start();
+        MainWindow& window = program.mainWindow();
+        const thalmuro::ProjectDetails typed{"Αγωγός Β'", "Ι. Π.", "Δήμος", "α\nβ"};
+        const struct {
+            Language language;
+            QString title;
+            QStringList captions;  // the labels, then the accessible names of the boxes
+            QString cancel;
+        } steps[] = {
+            {Language::english,
+             "Project Properties",
+             {"Title:", "Engineer:", "Client:", "Notes:", "Title", "Engineer", "Client", "Notes"},
+             "Cancel"},
+            {Language::greek,
+             "Ιδιότητες Έργου",
+             {"Τίτλος:", "Μηχανικός:", "Πελάτης:", "Σημειώσεις:", "Τίτλος", "Μηχανικός", "Πελάτης",
+              "Σημειώσεις"},
+             "Άκυρο"},
+        };
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget* modal) {
+            const auto box = [modal](const char* name) { return control<QWidget>(modal, name); };
+            control<QLineEdit>(modal, "detailsTitleBox")
+                ->setText(QString::fromStdString(typed.title));
+            control<QLineEdit>(modal, "detailsEngineerBox")
+                ->setText(QString::fromStdString(typed.engineer));
+            control<QLineEdit>(modal, "detailsClientBox")
+                ->setText(QString::fromStdString(typed.client));
+            control<QPlainTextEdit>(modal, "detailsNotesBox")
+                ->setPlainText(QString::fromStdString(typed.notes));
+            auto* buttons = control<QDialogButtonBox>(modal, "detailsButtons");
+            for (const auto& step : steps) {
+                thalmuro::setInterfaceLanguage(step.language);
+                QCOMPARE(modal->windowTitle(), step.title);
+                QStringList captions;
+                for (const char* label : {"detailsTitleLabel", "detailsEngineerLabel",
+                                          "detailsClientLabel", "detailsNotesLabel"})
+                    captions << control<QLabel>(modal, label)->text();
+                for (const char* name : {"detailsTitleBox", "detailsEngineerBox",
+                                         "detailsClientBox", "detailsNotesBox"})
+                    captions << box(name)->accessibleName();
+                QCOMPARE(captions, step.captions);
+                QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), step.cancel);
+            }
+            buttons->button(QDialogButtonBox::Ok)->click();
+        });
+        control<QAction>(&window, "arxeio_idiotites_ergou")->trigger();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        QVERIFY(window.projectFiles().details() == typed);
     }
 
   private:
