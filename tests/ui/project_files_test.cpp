@@ -25,6 +25,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <variant>
 
 #include "main_window.h"
 #include "project_details_dialog.h"

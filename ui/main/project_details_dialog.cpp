@@ -85,12 +85,12 @@ void ProjectDetailsDialog::retranslate() {
     clientLabel_->setText(tr("Πελάτης:"));
     notesLabel_->setText(tr("Σημειώσεις:"));
     // What a screen reader says of each box: the caption beside it, which is also its buddy.
-    for (const auto& [box, caption] : {std::pair<QWidget*, QLabel*>{titleBox_, titleLabel_},
-                                       {engineerBox_, engineerLabel_},
-                                       {clientBox_, clientLabel_},
-                                       {notesBox_, notesLabel_}}) {
+    const std::pair<QWidget*, QLabel*> boxes[] = {{titleBox_, titleLabel_},
+                                                  {engineerBox_, engineerLabel_},
+                                                  {clientBox_, clientLabel_},
+                                                  {notesBox_, notesLabel_}};
+    for (const auto& [box, caption] : boxes)
         nameBox(box, nameWithUnit(caption->text(), QString()), caption);
-    }
     // OK in both languages, as in the program's other questions.
     buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons_->button(QDialogButtonBox::Cancel)->setText(tr("Άκυρο"));
