@@ -745,7 +745,8 @@ class ProjectFilesTest : public QObject {
         QCOMPARE(runner.exitCode(), 0);
         QCOMPARE(readFile(path("runner.txt")), report);
 
-        openThroughDialog(QString(THALMURO_TEST_DATA) + "/cases/worked_example_el.json");
+        QVERIFY(window_->projectFiles().openFile(QString(THALMURO_TEST_DATA) +
+                                                 "/cases/worked_example_el.json"));
         QVERIFY(window_->projectFiles().details() == ProjectDetails{});
         QVERIFY(detailsInDialog() == ProjectDetails{});
     }
