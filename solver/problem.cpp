@@ -83,11 +83,18 @@ bool operator==(const SectionRow& a, const SectionRow& b) {
     return true;
 }
 
+bool operator==(const ProjectDetails& a, const ProjectDetails& b) {
+    for (const auto text : kProjectDetailTexts) {
+        if (a.*text != b.*text) return false;
+    }
+    return true;
+}
+
 bool operator==(const DiffuserInput& a, const DiffuserInput& b) {
     return a.risers == b.risers && a.sections == b.sections && a.drho == b.drho &&
            a.total_discharge == b.total_discharge && a.manning == b.manning && a.rows == b.rows &&
            a.flow_mode == b.flow_mode && a.fitting == b.fitting && a.ratio == b.ratio &&
-           a.decimal_separator == b.decimal_separator;
+           a.decimal_separator == b.decimal_separator && a.details == b.details;
 }
 
 DiffuserInput workedExample(const NumberLocale& locale) {

@@ -92,6 +92,7 @@ enum class Key {
     flow_mode,
     ratio,
     decimal_separator,
+    project,
     rows,
 };
 
@@ -100,7 +101,7 @@ struct KeyName {
     Key key;
 };
 
-constexpr std::array<KeyName, 10> kKeys{{
+constexpr std::array<KeyName, 11> kKeys{{
     {"risers", Key::risers},
     {"sections", Key::sections},
     {"drho", Key::drho},
@@ -110,14 +111,29 @@ constexpr std::array<KeyName, 10> kKeys{{
     {"flow_mode", Key::flow_mode},
     {"ratio", Key::ratio},
     {"decimal_separator", Key::decimal_separator},
+    {"project", Key::project},
     {"rows", Key::rows},
+}};
+
+// The keys inside "project": the name there, the name that messages give it, and its text.
+struct DetailKey {
+    std::string_view name;
+    std::string_view path;
+    std::string ProjectDetails::*text;
+};
+
+constexpr std::array<DetailKey, kProjectDetailTexts.size()> kDetailKeys{{
+    {"title", "project.title", kProjectDetailTexts[0]},
+    {"engineer", "project.engineer", kProjectDetailTexts[1]},
+    {"client", "project.client", kProjectDetailTexts[2]},
+    {"notes", "project.notes", kProjectDetailTexts[3]},
 }};
 
 using Kind = JsonValue;
 
 // Builds the problem from the parser's events as they come and stops at the first thing that
 // does not belong in a problem file, so nothing but the expected shape is ever held: the
-// document nests at most three deep.
+// document nests at most three deep (a row's cells; the details of "project" two deep).
 class ProblemReader final : public nlohmann::json_sax<Json> {
   public:
     DiffuserInput problem;
@@ -138,11 +154,17 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
             where_ = Where::document;
             return true;
         }
+        if (where_ == Where::document && key_ == Key::project) {
+            where_ = Where::project;
+            return true;
+        }
         return value(Kind::object, nullptr);
     }
 
     bool key(string_t& name) override {
-        // Keys come only inside the document: any other object was refused when it opened.
+        // Keys come only inside the document and its "project": any other object was refused
+        // when it opened.
+        if (where_ == Where::project) return detailKey(name);
         for (const KeyName& known : kKeys) {
             if (known.name == name) {
                 const auto bit = static_cast<std::size_t>(known.key);
@@ -157,7 +179,7 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     }
 
     bool end_object() override {
-        where_ = Where::done;
+        where_ = where_ == Where::project ? Where::document : Where::done;
         return true;
     }
 
@@ -206,7 +228,23 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     }
 
   private:
-    enum class Where { start, document, rows, row, done };
+    enum class Where { start, document, project, rows, row, done };
+
+    bool detailKey(const std::string& name) {
+        for (const DetailKey& known : kDetailKeys) {
+            if (known.name == name) {
+                const auto bit = static_cast<std::size_t>(&known - kDetailKeys.data());
+                if (detailsSeen_[bit]) {
+                    return fail(named(MessageKind::repeated_key, std::string(known.path)));
+                }
+                detailsSeen_[bit] = true;
+                detail_ = known.text;
+                keyName_ = known.path;
+                return true;
+            }
+        }
+        return fail(named(MessageKind::unknown_key, "project." + name));
+    }
 
     bool fail(Message message) {
         if (!error) error = std::move(message);
@@ -234,6 +272,12 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
                 return fail(found(MessageKind::not_an_object, kind));
             case Where::document:
                 return documentValue(kind, text);
+            case Where::project:
+                if (kind != Kind::string) {
+                    return fail(found(MessageKind::value_not_a_string, kind));
+                }
+                problem.details.*detail_ = std::move(*text);
+                return true;
             case Where::rows: {
                 Message message = found(MessageKind::row_not_an_array, kind);
                 message.row = static_cast<int>(rowCount_ + 1);
@@ -262,6 +306,9 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     bool documentValue(Kind kind, string_t* text) {
         if (key_ == Key::rows) {
             return fail(found(MessageKind::rows_not_an_array, kind));
+        }
+        if (key_ == Key::project) {
+            return fail(found(MessageKind::key_not_an_object, kind));
         }
         if (key_ == Key::ratio && kind == Kind::null) {
             problem.ratio.reset();
@@ -296,6 +343,7 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
                 return readFlowMode(*text);
             case Key::decimal_separator:
                 return readDecimalSeparator(*text);
+            case Key::project:
             case Key::rows:
                 break;
         }
@@ -338,6 +386,8 @@ class ProblemReader final : public nlohmann::json_sax<Json> {
     Key key_ = Key::risers;  // the key whose value comes next
     std::string_view keyName_;
     std::array<bool, kKeys.size()> seen_{};
+    std::array<bool, kDetailKeys.size()> detailsSeen_{};
+    std::string ProjectDetails::*detail_ = kDetailKeys[0].text;  // the detail whose text is next
     std::size_t rowCount_ = 0;   // rows opened so far; the open row is rowCount_ - 1
     std::size_t cellCount_ = 0;  // cells read in the open row
 };
@@ -447,8 +497,18 @@ std::string jsonString(const std::string& text) {
 }  // namespace
 
 std::string problemText(const DiffuserInput& input) {
-    // One key a line and one section row a line, as a person would lay the file out.
+    // One key a line and one section row a line, as a person would lay the file out; the
+    // project's details first, as the head of the design, and only when there are any.
     std::string out = "{\n";
+    if (input.details != ProjectDetails{}) {
+        out += "  \"project\": {";
+        for (std::size_t i = 0; i < kDetailKeys.size(); ++i) {
+            out += i == 0 ? "\n    \"" : ",\n    \"";
+            out += kDetailKeys[i].name;
+            out += "\": " + jsonString(input.details.*kDetailKeys[i].text);
+        }
+        out += "\n  },\n";
+    }
     const auto key = [&](const char* name, const std::string& value) {
         out += "  \"";
         out += name;

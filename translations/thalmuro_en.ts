@@ -835,6 +835,33 @@ Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>thalmuro::ProjectDetailsDialog</name>
+    <message>
+        <source>Ιδιότητες Έργου</source>
+        <translation>Project Properties</translation>
+    </message>
+    <message>
+        <source>Τίτλος:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Μηχανικός:</source>
+        <translation>Engineer:</translation>
+    </message>
+    <message>
+        <source>Πελάτης:</source>
+        <translation>Client:</translation>
+    </message>
+    <message>
+        <source>Σημειώσεις:</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>thalmuro::ProjectFiles</name>
     <message>
         <source>Νέο</source>
@@ -935,6 +962,10 @@ The file does not record the format it was written in; the numbers were converte
 %2</source>
         <translation>The problem was not saved to the file “%1”.
 %2</translation>
+    </message>
+    <message>
+        <source>Ιδιότητες Έργου…</source>
+        <translation>Project Properties…</translation>
     </message>
 </context>
 <context>

@@ -310,6 +310,8 @@ std::string problemFault(const Message& m) {
         case MessageKind::value_not_a_string:
             return "key \"" + m.key + "\" must be a string" + (m.key == "ratio" ? " or null" : "") +
                    ", not " + describe(m.found);
+        case MessageKind::key_not_an_object:
+            return "key \"" + m.key + "\" must be an object, not " + describe(m.found);
         case MessageKind::unknown_name:
             return "key \"" + m.key + "\" must be " + allowedNames(m.key) + ", not " +
                    quotedText(m.text);
@@ -367,6 +369,7 @@ std::string message(const Message& m, const NumberLocale& locale) {
         case MessageKind::cell_not_a_string:
         case MessageKind::too_many_cells:
         case MessageKind::value_not_a_string:
+        case MessageKind::key_not_an_object:
         case MessageKind::unknown_name:
             return m.file.empty() ? problemFault(m) : m.file + ": " + problemFault(m);
         case MessageKind::out_of_memory:

@@ -221,6 +221,7 @@ std::string message(const Message& m, const NumberLocale& locale) {
         case MessageKind::cell_not_a_string:
         case MessageKind::too_many_cells:
         case MessageKind::value_not_a_string:
+        case MessageKind::key_not_an_object:
         case MessageKind::unknown_name:
             return "Μια τιμή του αρχείου δεν έχει τη μορφή που περιμένει το πρόγραμμα";
         case MessageKind::file_cannot_open:

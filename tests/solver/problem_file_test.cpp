@@ -39,6 +39,10 @@ std::vector<std::string> fieldsOf(const DiffuserInput& in) {
         "ratio=" + (in.ratio ? "[" + *in.ratio + "]" : std::string("Cancel")),
         "decimal_separator=" +
             (in.decimal_separator ? "[" + *in.decimal_separator + "]" : std::string("unknown")),
+        "title=" + in.details.title,
+        "engineer=" + in.details.engineer,
+        "client=" + in.details.client,
+        "notes=" + in.details.notes,
     };
     for (std::size_t s = 0; s < in.rows.size(); ++s) {
         const SectionRow& r = in.rows[s];
@@ -142,6 +146,16 @@ TEST(ParseProblem, AcceptsWhatTheFormCanHold) {
         {"no rows", R"({"rows": []})", [](DiffuserInput&) {}},
         {"an empty row", R"({"rows": [[], ["7"]]})",
          [](DiffuserInput& p) { p.rows[1].first_riser = "7"; }},
+        {"project details", R"({"project": {"title": "A", "engineer": "B", "client": "C",
+                                              "notes": "1\n2"}})",
+         [](DiffuserInput& p) {
+             p.details = {"A", "B", "C", "1\n2"};
+         }},
+        {"some details, in any order", R"({"rows": [], "project": {"notes": "n", "title": "t"}})",
+         [](DiffuserInput& p) {
+             p.details = {"t", "", "", "n"};
+         }},
+        {"no details", R"({"project": {}})", [](DiffuserInput&) {}},
         {"thirty rows", thirtyRows,
          [](DiffuserInput& p) {
              for (std::size_t s = 0; s < 30; ++s)
@@ -200,6 +214,20 @@ TEST(ParseProblem, RefusesAnythingElseNamingTheFault) {
         {R"({"fitting": "sharp"})", "key \"fitting\" must be \"Sharp\" or \"Bell\", not \"sharp\""},
         {R"({"fitting": ""})", "key \"fitting\""},
         {R"({"flow_mode": "optimized"})", "key \"flow_mode\" must be \"none\", \"standard\""},
+        {R"({"project": "Outfall A"})", "key \"project\" must be an object, not a string"},
+        {R"({"project": null})", "key \"project\" must be an object, not null"},
+        {R"({"project": [{"title": "A"}]})", "key \"project\" must be an object, not an array"},
+        {R"({"project": {"author": "A"}})", "unknown key \"project.author\""},
+        {R"({"project": {}, "project": {}})", "key \"project\" appears more than once"},
+        {R"({"project": {"title": "A", "title": "B"}})",
+         "key \"project.title\" appears more than once"},
+        {R"({"project": {"notes": ["a", "b"]}})",
+         "key \"project.notes\" must be a string, not an array"},
+        {R"({"project": {"client": {"name": "C"}}})",
+         "key \"project.client\" must be a string, not an object"},
+        {R"({"project": {"engineer": null}})",
+         "key \"project.engineer\" must be a string, not null"},
+        {R"({"title": "A"})", "unknown key \"title\""},
         {R"({"rows": "1 2 0,2906"})", "key \"rows\" must be an array of rows, not a string"},
         {R"({"rows": null})", "key \"rows\" must be an array of rows, not null"},
         {R"({"rows": [["1"], "2"]})", "row 2 must be an array of texts, not a string"},
@@ -289,6 +317,11 @@ TEST_F(ReadProblemFile, WrittenFilesReadBackFieldForField) {
     user.decimal_separator = ",";
     DiffuserInput points = workedExample(NumberLocale::english());
     points.decimal_separator = ".";
+    DiffuserInput detailed = workedExample(NumberLocale::greek());
+    detailed.details = {"Αγωγός διάθεσης \"Λιμάνι\" \\ Β'", "Ι. Παπαδόπουλος, Π.Μ.",
+                        "Δήμος {Χ}, [ΔΕΥΑ]", "Γραμμή 1\nΓραμμή 2\r\n\tτέλος\n\n"};
+    DiffuserInput onlyNotes;
+    onlyNotes.details.notes = "\n";
 
     const std::pair<const char*, DiffuserInput> cases[] = {
         {"empty form", DiffuserInput{}},
@@ -296,6 +329,8 @@ TEST_F(ReadProblemFile, WrittenFilesReadBackFieldForField) {
         {"thirty full rows", full},
         {"user mode with its ratio, decimal commas recorded", user},
         {"decimal points recorded", points},
+        {"project details: Greek, quotes, line feeds", detailed},
+        {"a design without a detail but its notes", onlyNotes},
     };
     for (const auto& [name, input] : cases) {
         SCOPED_TRACE(name);
@@ -307,6 +342,24 @@ TEST_F(ReadProblemFile, WrittenFilesReadBackFieldForField) {
         ASSERT_TRUE(std::holds_alternative<DiffuserInput>(read)) << errorOf(read);
         EXPECT_TRUE(std::get<DiffuserInput>(read) == input);
     }
+}
+
+// A design without details is written as before details were kept: no "project" key. With
+// details, the file is the same around them, so older programs' files and new ones differ only
+// there.
+TEST(ProblemText, WritesProjectDetailsOnlyWhenThereAreAny) {
+    const DiffuserInput plain = workedExample(NumberLocale::greek());
+    const std::string plainText = problemText(plain);
+    EXPECT_EQ(plainText.find("project"), std::string::npos);
+
+    DiffuserInput detailed = plain;
+    detailed.details.client = "Δήμος";
+    const std::string detailedText = problemText(detailed);
+    const std::string head =
+        "{\n  \"project\": {\n    \"title\": \"\",\n    \"engineer\": \"\",\n"
+        "    \"client\": \"Δήμος\",\n    \"notes\": \"\"\n  },\n";
+    ASSERT_EQ(detailedText.substr(0, head.size()), head);
+    EXPECT_EQ("{\n" + detailedText.substr(head.size()), plainText);
 }
 
 TEST_F(ReadProblemFile, NamesTheFileAndTheReason) {

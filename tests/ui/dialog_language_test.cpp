@@ -4,15 +4,18 @@
 // the texts that name a file written follow a switch of language.
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <string>
 #include <variant>
 
 #include "language.h"
@@ -182,6 +185,13 @@ class DialogLanguageTest : public QObject {
             });
             scene.window.projectFiles().openFile(file);
         };
+        const Opening projectDetails = [](Scene& scene, ModalAnswerer& answerer, auto check) {
+            answerer.then([check](QWidget* modal) {
+                check(modal);
+                dismiss(modal);
+            });
+            control<QAction>(&scene.window, "arxeio_idiotites_ergou")->trigger();
+        };
         const Opening reportNotWritten = [](Scene& scene, ModalAnswerer& answerer, auto check) {
             loadExample(scene.window);
             const QString file = QDir(scene.folder).filePath("404/1.txt");
@@ -207,6 +217,7 @@ class DialogLanguageTest : public QObject {
             {"missing problem file", {"information"}, missingFile},
             {"malformed problem file", {"information"}, malformedFile},
             {"report not written", {"information"}, reportNotWritten},
+            {"project details", {"projectDetailsDialog"}, projectDetails},
         };
         for (const Language language : {Language::greek, Language::english}) {
             for (const auto& c : cases) {
@@ -302,6 +313,61 @@ class DialogLanguageTest : public QObject {
             QCOMPARE(checks->text(), step.checks);
             QVERIFY(checks->isEnabled());
         }
+    }
+
+    // A switch of language while the project's details are being edited: the caption, the
+    // labels, the boxes' names and the buttons follow, and what was typed stays to be kept by OK.
+    void switchKeepsProjectDetails() {
+        Program program(thalmuro::NumberLocale::greek());
+        program.start();
+        MainWindow& window = program.mainWindow();
+        const thalmuro::ProjectDetails typed{"Αγωγός Β'", "Ι. Π.", "Δήμος", "α\nβ"};
+        // The caption, the labels, the names of the boxes and the Cancel button.
+        const struct {
+            Language language;
+            QStringList texts;
+        } steps[] = {
+            {Language::english,
+             {"Project Properties", "Title:", "Engineer:", "Client:", "Notes:", "Title", "Engineer",
+              "Client", "Notes", "Cancel"}},
+            {Language::greek,
+             {"Ιδιότητες Έργου", "Τίτλος:", "Μηχανικός:", "Πελάτης:", "Σημειώσεις:", "Τίτλος",
+              "Μηχανικός", "Πελάτης", "Σημειώσεις", "Άκυρο"}},
+        };
+        QList<QStringList> shown;
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget* modal) {
+            const auto line = [modal](const char* name, const std::string& text) {
+                control<QLineEdit>(modal, name)->setText(QString::fromStdString(text));
+            };
+            line("detailsTitleBox", typed.title);
+            line("detailsEngineerBox", typed.engineer);
+            line("detailsClientBox", typed.client);
+            control<QPlainTextEdit>(modal, "detailsNotesBox")
+                ->setPlainText(QString::fromStdString(typed.notes));
+            auto* buttons = control<QDialogButtonBox>(modal, "detailsButtons");
+            for (const auto& step : steps) {
+                thalmuro::setInterfaceLanguage(step.language);
+                QStringList texts{modal->windowTitle()};
+                for (const char* label : {"detailsTitleLabel", "detailsEngineerLabel",
+                                          "detailsClientLabel", "detailsNotesLabel"})
+                    texts << control<QLabel>(modal, label)->text();
+                for (const char* box : {"detailsTitleBox", "detailsEngineerBox", "detailsClientBox",
+                                        "detailsNotesBox"})
+                    texts << control<QWidget>(modal, box)->accessibleName();
+                texts << buttons->button(QDialogButtonBox::Cancel)->text();
+                shown << texts;
+            }
+            buttons->button(QDialogButtonBox::Ok)->click();
+        });
+        control<QAction>(&window, "arxeio_idiotites_ergou")->trigger();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        QList<QStringList> expected;
+        for (const auto& step : steps)
+            expected << step.texts;
+        QCOMPARE(shown, expected);
+        QVERIFY(window.projectFiles().details() == typed);
     }
 
   private:

@@ -131,6 +131,8 @@ class LanguageTest : public QObject {
                                        << "Diffuser";
         QTest::newRow("save as") << "arxeio_apothikefsi_os"
                                  << "Save As…";
+        QTest::newRow("project properties") << "arxeio_idiotites_ergou"
+                                            << "Project Properties…";
         QTest::newRow("flow mode") << "paroxi_beltisti"
                                    << "Calculate with the optimised discharge";
         QTest::newRow("language menu") << "glossa"

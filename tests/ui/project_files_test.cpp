@@ -1,8 +1,10 @@
 // Problem files from the main window: saving and opening them again, the regional format they
-// record, the runner solving what the window saved, the question before unsaved edits are lost,
-// files that cannot be read or written, the recent files and the caption.
+// record, the runner solving what the window saved, the project's details kept with them, the
+// question before unsaved edits are lost, files that cannot be read or written, the recent files
+// and the caption.
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,8 +25,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <variant>
 
 #include "main_window.h"
+#include "project_details_dialog.h"
 #include "project_files.h"
 #include "thalmuro/engine.h"
 #include "ui_test_support.h"
@@ -31,6 +37,7 @@
 using thalmuro::DiffuserInput;
 using thalmuro::MainWindow;
 using thalmuro::NumberLocale;
+using thalmuro::ProjectDetails;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
 using thalmuro::testing::readFile;
@@ -91,6 +98,35 @@ ModalAnswerer::Handler answerPrompt(const QString& answer) {
         dialog->setTextValue(answer);
         dialog->accept();
     };
+}
+
+// Details with what a file must keep exactly: Greek, quotes, a backslash, braces, line feeds.
+const ProjectDetails kDetails{"Αγωγός διάθεσης \"Λιμάνι\" \\ Β'", "Ι. Παπαδόπουλος",
+                              "ΔΕΥΑ {Λιμάνι}", "Γραμμή 1\nΓραμμή 2\n\nτέλος"};
+
+// The details as the dialog's boxes show them.
+ProjectDetails detailsShown(const QWidget* dialog) {
+    const auto text = [dialog](const char* name) {
+        return control<QLineEdit>(dialog, name)->text().toStdString();
+    };
+    return {text("detailsTitleBox"), text("detailsEngineerBox"), text("detailsClientBox"),
+            control<QPlainTextEdit>(dialog, "detailsNotesBox")->toPlainText().toStdString()};
+}
+
+// Types `details` into the dialog's boxes (directly: the test keys cannot type Greek).
+void typeDetails(QWidget* dialog, const ProjectDetails& details) {
+    const auto type = [dialog](const char* name, const std::string& text) {
+        control<QLineEdit>(dialog, name)->setText(QString::fromStdString(text));
+    };
+    type("detailsTitleBox", details.title);
+    type("detailsEngineerBox", details.engineer);
+    type("detailsClientBox", details.client);
+    control<QPlainTextEdit>(dialog, "detailsNotesBox")
+        ->setPlainText(QString::fromStdString(details.notes));
+}
+
+void pressDialogButton(QWidget* dialog, QDialogButtonBox::StandardButton button) {
+    control<QDialogButtonBox>(dialog, "detailsButtons")->button(button)->click();
 }
 
 // Every text the form shows, box by box and row by row.
@@ -163,6 +199,29 @@ class ProjectFilesTest : public QObject {
         QVERIFY(answerer.allAnswered());
         QCOMPARE(answerer.unexpected(), 0);
         QCOMPARE(dialog, QString("openProblemDialog"));
+    }
+
+    // Opens «Ιδιότητες Έργου…», records what the dialog shows and lets `answer` close it.
+    ProjectDetails editDetails(const std::function<void(QWidget*)>& answer) {
+        ModalAnswerer answerer;
+        ProjectDetails shown;
+        QString dialog;
+        answerer.then([&](QWidget* modal) {
+            dialog = modal->objectName();
+            shown = detailsShown(modal);
+            answer(modal);
+        });
+        trigger("arxeio_idiotites_ergou");
+        [&] {
+            QVERIFY(answerer.allAnswered());
+            QCOMPARE(answerer.unexpected(), 0);
+            QCOMPARE(dialog, QString("projectDetailsDialog"));
+        }();
+        return shown;
+    }
+    ProjectDetails detailsInDialog() {
+        return editDetails(
+            [](QWidget* modal) { pressDialogButton(modal, QDialogButtonBox::Cancel); });
     }
 
     QStringList recentFiles() const {
@@ -595,6 +654,7 @@ class ProjectFilesTest : public QObject {
         QCOMPARE(shown, (QStringList{"arxeio_neo: Νέο Ctrl+N", "arxeio_anoigma: Άνοιγμα… Ctrl+O",
                                      "arxeio_apothikefsi: Αποθήκευση Ctrl+S",
                                      "arxeio_apothikefsi_os: Αποθήκευση ως… Ctrl+Shift+S",
+                                     "arxeio_idiotites_ergou: Ιδιότητες Έργου… ",
                                      "arxeio_exodos: Έξοδος Ctrl+Q"}));
 
         const std::function<void()> edits[] = {
@@ -613,6 +673,106 @@ class ProjectFilesTest : public QObject {
             trigger("arxeio_neo");
             QVERIFY(answerer.allAnswered());
         }
+    }
+
+    // OK with changed details marks the problem modified, and the question before New then asks
+    // about them; OK without a change, Cancel and Escape leave the details and the mark alone.
+    void detailsDialogAnswers_data() {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<int>("button");  // a QDialogButtonBox::StandardButton, or 0 for Escape
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("edit, OK") << true << static_cast<int>(QDialogButtonBox::Ok) << true;
+        QTest::newRow("edit, Άκυρο") << true << static_cast<int>(QDialogButtonBox::Cancel) << false;
+        QTest::newRow("edit, Escape") << true << 0 << false;
+        QTest::newRow("no edit, OK") << false << static_cast<int>(QDialogButtonBox::Ok) << false;
+    }
+    void detailsDialogAnswers() {
+        QFETCH(bool, edit);
+        QFETCH(int, button);
+        QFETCH(bool, kept);
+        QVERIFY(!window_->isWindowModified());
+        const ProjectDetails before = editDetails([&](QWidget* modal) {
+            if (edit) typeDetails(modal, kDetails);
+            if (button == 0) {
+                QTest::keyClick(modal, Qt::Key_Escape);
+            } else {
+                pressDialogButton(modal, QDialogButtonBox::StandardButton(button));
+            }
+        });
+        QVERIFY(before == ProjectDetails{});
+        const ProjectDetails expected = kept ? kDetails : ProjectDetails{};
+        QVERIFY(window_->projectFiles().details() == expected);
+        QVERIFY(detailsInDialog() == expected);
+        QCOMPARE(window_->isWindowModified(), kept);
+
+        ModalAnswerer answerer;
+        QString question;
+        if (kept) answerer.then(pressButton("Απόρριψη", &question));
+        trigger("arxeio_neo");
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        if (kept) QVERIFY(question.startsWith("Οι αλλαγές στο νέο πρόβλημα"));
+    }
+
+    // The details are saved with the design and come back when it is opened; New and a file
+    // without details clear them. The runner solves the saved file as the design alone.
+    void detailsKeptWithTheFile() {
+        fillForm("paroxi_me_stantar", false);
+        const QByteArray report = solve(path("before.txt"), false);
+        editDetails([](QWidget* modal) {
+            typeDetails(modal, kDetails);
+            pressDialogButton(modal, QDialogButtonBox::Ok);
+        });
+        saveAs(path("detailed.json"));
+        QVERIFY(!window_->isWindowModified());
+        const auto read = thalmuro::readProblemFile(path("detailed.json").toStdString());
+        QVERIFY(std::holds_alternative<DiffuserInput>(read));
+        QVERIFY(std::get<DiffuserInput>(read).details == kDetails);
+
+        trigger("arxeio_neo");
+        QVERIFY(window_->projectFiles().details() == ProjectDetails{});
+        QVERIFY(detailsInDialog() == ProjectDetails{});
+
+        openThroughDialog(path("detailed.json"));
+        QVERIFY(window_->projectFiles().details() == kDetails);
+        QVERIFY(detailsInDialog() == kDetails);
+        QVERIFY(!window_->isWindowModified());
+
+        QProcess runner;
+        runner.start(THALMURO_CLI,
+                     {"--locale", "el_GR", path("detailed.json"), path("runner.txt")});
+        QVERIFY(runner.waitForFinished(60000));
+        QCOMPARE(runner.exitCode(), 0);
+        QCOMPARE(readFile(path("runner.txt")), report);
+
+        QVERIFY(window_->projectFiles().openFile(QString(THALMURO_TEST_DATA) +
+                                                 "/cases/worked_example_el.json"));
+        QVERIFY(window_->projectFiles().details() == ProjectDetails{});
+        QVERIFY(detailsInDialog() == ProjectDetails{});
+    }
+
+    // Notes typed or pasted beyond the limit are cut to it, between whole characters, so that
+    // the file saved can always be opened again.
+    void notesWithinLimit_data() {
+        constexpr int limit = thalmuro::ProjectDetailsDialog::kMaxNotesLength;
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        const QString full(limit, QChar('a'));
+        QTest::newRow("at the limit") << full << full;
+        QTest::newRow("beyond it") << full + "bcd" << full;
+        QTest::newRow("a character of two units across it")
+            << QString(limit - 1, QChar('a')) + "\U0001F30A" << QString(limit - 1, QChar('a'));
+        QTest::newRow("line feeds count")
+            << QString(limit, QChar('\n')) + "x" << QString(limit, QChar('\n'));
+    }
+    void notesWithinLimit() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        thalmuro::ProjectDetailsDialog dialog(ProjectDetails{}, window_.get());
+        auto* notes = control<QPlainTextEdit>(&dialog, "detailsNotesBox");
+        notes->insertPlainText(pasted);
+        QCOMPARE(notes->toPlainText(), kept);
+        QCOMPARE(QString::fromStdString(dialog.details().notes), kept);
     }
 
     // A problem file dropped on the window, even over a box, opens.

@@ -25,6 +25,7 @@
 #include "language.h"
 #include "main_window.h"
 #include "messages.h"
+#include "project_details_dialog.h"
 #include "thalmuro/wording.h"
 #include "window_controls.h"
 
@@ -169,6 +170,9 @@ void ProjectFiles::createMenu() {
           &ProjectFiles::save);
     entry(QT_TR_NOOP("Αποθήκευση ως…"), "arxeio_apothikefsi_os",
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ProjectFiles::saveAs);
+    menu->addSeparator();
+    entry(QT_TR_NOOP("Ιδιότητες Έργου…"), "arxeio_idiotites_ergou", QKeySequence(),
+          &ProjectFiles::editDetails);
 
     recentSeparator_ = menu->addSeparator();
     for (int i = 0; i < kMaxRecentFiles; ++i) {
@@ -262,6 +266,7 @@ bool ProjectFiles::maySwitchAway() {
 void ProjectFiles::newProblem() {
     if (!maySwitchAway()) return;
     window_.showProblem(DiffuserInput{});
+    details_ = ProjectDetails{};
     setFileName(QString());
 }
 
@@ -315,6 +320,7 @@ void ProjectFiles::show(const DiffuserInput& problem, const QString& fileName) {
     const std::optional<NumberLocale> meant = meantNumberLocale(problem, numberLocale_);
     if (meant) typed.decimal_separator = meant->decimal_separator;
     window_.showProblem(inRegionalFormat(typed, numberLocale_));
+    details_ = problem.details;
     setFileName(QFileInfo(fileName).absoluteFilePath());
     rememberRecent(fileName_);
     if (meant) {
@@ -345,8 +351,19 @@ bool ProjectFiles::saveAs() {
     return saveTo(*chosen);
 }
 
+void ProjectFiles::editDetails() {
+    ProjectDetailsDialog dialog(details_, &window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // OK without a change leaves the problem as it was, unmodified.
+    ProjectDetails edited = dialog.details();
+    if (edited == details_) return;
+    details_ = std::move(edited);
+    markModified();
+}
+
 bool ProjectFiles::saveTo(const QString& fileName) {
     DiffuserInput problem = window_.problem();
+    problem.details = details_;
     // A separator the reader does not know is not recorded: the file is then read in the
     // regional format of whoever opens it.
     if (numberLocaleFor(numberLocale_.decimal_separator)) {

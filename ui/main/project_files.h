@@ -1,6 +1,7 @@
 // The menu "Αρχείο" of the main window: problem files in the runner's format, opened and saved
-// through the engine, the recently opened files, the file name and modified mark in the caption,
-// the question before unsaved edits are lost, and files dropped on the window.
+// through the engine, the project's details kept with them, the recently opened files, the file
+// name and modified mark in the caption, the question before unsaved edits are lost, and files
+// dropped on the window.
 #pragma once
 
 #include <QObject>
@@ -59,6 +60,9 @@ class ProjectFiles : public QObject {
     // The problem file shown, empty for a new problem.
     const QString& fileName() const { return fileName_; }
 
+    // The project's details: those of the file opened, as edited since; none for a new problem.
+    const ProjectDetails& details() const { return details_; }
+
     // Opens `fileName`: reads it, asks about unsaved edits, and shows it. False when the file
     // could not be read or the question was cancelled; the form is then as it was.
     bool openFile(const QString& fileName);
@@ -79,6 +83,7 @@ class ProjectFiles : public QObject {
     void openChosen();
     bool save();
     bool saveAs();
+    void editDetails();
     void openRecent(int index);
     void exitProgram();
 
@@ -103,6 +108,7 @@ class ProjectFiles : public QObject {
     // The window's own caption, before the file name; also the title of the questions.
     QString caption_;
     QString fileName_;
+    ProjectDetails details_;
     bool exiting_ = false;
     std::array<QAction*, kMaxRecentFiles> recentEntries_{};
     QAction* recentSeparator_ = nullptr;

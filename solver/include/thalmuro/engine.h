@@ -216,8 +216,31 @@ inline constexpr std::array<std::string SectionRow::*, 6> kRowCells{
     &SectionRow::spacing,     &SectionRow::elevation_step, &SectionRow::riser_diameter,
 };
 
+// Who and what a design is for, as the engineer wrote it: the project's title, the engineer,
+// the client and free notes (any text, line feeds included). Solve and the report do not read
+// them; problem files keep them with the design.
+struct ProjectDetails {
+    std::string title;
+    std::string engineer;
+    std::string client;
+    std::string notes;
+};
+
+// The texts of the details in the order of the problem file's keys.
+inline constexpr std::array<std::string ProjectDetails::*, 4> kProjectDetailTexts{
+    &ProjectDetails::title,
+    &ProjectDetails::engineer,
+    &ProjectDetails::client,
+    &ProjectDetails::notes,
+};
+
+bool operator==(const ProjectDetails& a, const ProjectDetails& b);
+inline bool operator!=(const ProjectDetails& a, const ProjectDetails& b) {
+    return !(a == b);
+}
+
 // Everything Solve takes: the texts of the boxes, the fitting, the flow mode and, in the user
-// flow mode, the answer to the ratio question.
+// flow mode, the answer to the ratio question; and the project's details, which it does not.
 struct DiffuserInput {
     std::string risers;           // Text1, number of risers N
     std::string sections;         // Text2, number of sections
@@ -235,6 +258,7 @@ struct DiffuserInput {
     // known: a problem file records it so that another program or another system reads the
     // numbers as they were meant. Solve does not read it; the host picks the NumberLocale.
     std::optional<std::string> decimal_separator;
+    ProjectDetails details;
 };
 
 bool operator==(const SectionRow& a, const SectionRow& b);
@@ -539,14 +563,15 @@ enum class MessageKind : std::uint8_t {
     nul_byte,            // at `line`, `column`
     invalid_json,        // `detail`: the JSON parser's words, from " at line ..." on
     not_an_object,       // the document is `found`
-    unknown_key,         // `text`: the key
-    repeated_key,        // `text`: the key
+    unknown_key,         // `text`: the key ("project.KEY" for a key inside "project")
+    repeated_key,        // `text`: the key, named as for unknown_key
     too_many_rows,       // `count`: the most rows a problem has
     rows_not_an_array,   // the value of "rows" is `found`
     row_not_an_array,    // `row` is `found`
     cell_not_a_string,   // `row`, `cell` is `found`
     too_many_cells,      // `row` has more than `count` cells
     value_not_a_string,  // the value of `key` is `found` (null is allowed for "ratio")
+    key_not_an_object,   // the value of `key` ("project") is `found`
     unknown_name,        // `key` ("fitting", "flow_mode", "decimal_separator") is `text`
     out_of_memory,       // reading the problem ran out of memory
     reading_failed,      // `detail`: what stopped the reader
@@ -1050,6 +1075,7 @@ std::optional<std::string> decodeWindows1253(std::string_view bytes);
 // Problem files: the boxes of the main window as JSON, every value the text as typed.
 //
 //   {
+//     "project": {"title": "Outfall A", "engineer": "...", "client": "...", "notes": "..."},
 //     "risers": "14", "sections": "5", "drho": "0,0307", "total_discharge": "0,3528",
 //     "manning": "0,01", "fitting": "Sharp", "flow_mode": "none", "ratio": "0,90",
 //     "decimal_separator": ",",
@@ -1060,8 +1086,12 @@ std::optional<std::string> decodeWindows1253(std::string_view bytes);
 // to the ratio question of the user flow mode (absent or null: cancelled). "decimal_separator"
 // is "," or "." (absent: not recorded), the decimal separator of the regional format in which
 // the texts were typed; numberLocaleFor gives the format to read them with. "rows" holds up to
-// 30 section rows of up to six texts in the order of kRowCells. Missing keys, rows and cells are
-// empty texts.
+// 30 section rows of up to six texts in the order of kRowCells. "project" holds the project's
+// details under the keys "title", "engineer", "client" and "notes", each a string; the writer
+// writes it first, with all four keys, and only when some detail is not empty, so that a design
+// without details is written as it was before details were kept. Missing keys, rows and cells
+// are empty texts; an unknown or repeated key, inside "project" too ("project.author"), is
+// refused.
 
 // The regional format that goes with a recorded decimal separator: "," gives
 // NumberLocale::greek() (grouping "."), "." gives NumberLocale::english() (grouping ","),
