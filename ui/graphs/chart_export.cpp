@@ -70,11 +70,9 @@ PictureLayout pictureLayout(QSize chartSize, const std::vector<LegendEntry>& leg
                             const QFont& font) {
     PictureLayout layout;
     layout.chart = QRectF(QPointF(0.0, 0.0), QSizeF(chartSize));
-    const double legendHeight = thalmuro::legendHeight(legend, font, chartSize.width());
-    if (legendHeight > 0.0) {
-        layout.legend = QRectF(0.0, chartSize.height(), chartSize.width(), legendHeight);
-    }
-    layout.size = QSize(chartSize.width(), chartSize.height() + qCeil(legendHeight));
+    const double below = legendHeight(legend, font, chartSize.width());
+    if (below > 0.0) layout.legend = QRectF(0.0, chartSize.height(), chartSize.width(), below);
+    layout.size = QSize(chartSize.width(), chartSize.height() + qCeil(below));
     return layout;
 }
 
