@@ -322,7 +322,7 @@ class ChartExportTest : public QObject {
              LegendMark::square},
             {"Θέσεις ανυψωτήρων", Qt::black, 7.0, LegendMark::dot},
         };
-        const QFont font = QApplication::font();
+        const QFont font;
         const QSize chart(width, 300);
         const thalmuro::PictureLayout layout = thalmuro::pictureLayout(chart, entries, font);
         const QRectF picture(QPointF(0, 0), QSizeF(layout.size));

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>

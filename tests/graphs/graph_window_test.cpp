@@ -44,6 +44,7 @@ const RiserArray& plotted(const DiffuserResults& r, Plot plot) {
         case Plot::riser_discharge:
             return r.q_riser;
         case Plot::froude:
+        case Plot::profile:  // drawn from several members: see profileFollowsTheMarch
             break;
     }
     return r.froude;

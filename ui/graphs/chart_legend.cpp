@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 
 namespace thalmuro {
@@ -108,6 +109,11 @@ LegendPanel::LegendPanel(QWidget* parent) : QWidget(parent) {
 
 void LegendPanel::setEntries(std::vector<LegendEntry> entries) {
     entries_ = std::move(entries);
+    // What the panel draws is no text of a widget: a screen reader reads it as the name.
+    QStringList texts;
+    for (const LegendEntry& entry : entries_)
+        texts << entry.text;
+    setAccessibleName(texts.join(QStringLiteral("; ")));
     update();
 }
 

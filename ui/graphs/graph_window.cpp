@@ -233,8 +233,8 @@ void GraphWindow::createProfile() {
     profileLegend_ = placed(new LegendFrame(QString(), this), QStringLiteral("profileLegend"),
                             {10080, 360, 4815, 2775});
     setBackground(profileLegend_, palette().color(QPalette::Light));
-    profileLegendPanel_ = new LegendPanel(profileLegend_);
-    profileLegendPanel_->setObjectName(QStringLiteral("profileLegendEntries"));
+    profileLegendPanel_ =
+        named(new LegendPanel(profileLegend_), QStringLiteral("profileLegendEntries"));
     const int top = QFontMetrics(font()).height() + 4;
     profileLegendPanel_->setGeometry(profileLegend_->rect().adjusted(6, top, -6, -6));
     profileLegend_->hide();

@@ -2,6 +2,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QLegend>
@@ -219,6 +220,16 @@ void LineChart::redraw() {
     drawSeries();
     scaleRowAxis();
     scaleValueAxis();
+}
+
+void LineChart::changeEvent(QEvent* event) {
+    // The axes' marks are written in the chart's font, which it takes from its window.
+    if (event->type() == QEvent::FontChange) {
+        rowAxis_->setLabelsFont(font());
+        valueAxis_->setLabelsFont(font());
+        scheduleRedraw();
+    }
+    QChartView::changeEvent(event);
 }
 
 void LineChart::showEvent(QShowEvent* event) {

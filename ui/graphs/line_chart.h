@@ -92,6 +92,7 @@ class LineChart : public QChartView {
     void layOutNow();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
