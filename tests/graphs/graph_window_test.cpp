@@ -78,15 +78,21 @@ DiffuserInput threeSpacings() {
     DiffuserInput problem = workedExample(NumberLocale::greek());
     problem.risers = "8";
     problem.sections = "3";
-    const std::array<std::array<const char*, 3>, 3> sections{
-        {{"1", "3", "5"}, {"4", "6", "10"}, {"7", "8", "2,5"}}};
-    for (std::size_t s = 0; s < sections.size(); ++s) {
-        problem.rows[s].first_riser = sections[s][0];
-        problem.rows[s].last_riser = sections[s][1];
-        problem.rows[s].spacing = sections[s][2];
+    struct Section {
+        const char* first;
+        const char* last;
+        const char* spacing;
+    };
+    const Section sections[] = {{"1", "3", "5"}, {"4", "6", "10"}, {"7", "8", "2,5"}};
+    for (std::size_t s = 0; s < problem.rows.size(); ++s) {
+        problem.rows[s] = s < std::size(sections) ? SectionRow{sections[s].first,
+                                                               sections[s].last,
+                                                               problem.rows[0].pipe_diameter,
+                                                               sections[s].spacing,
+                                                               problem.rows[0].elevation_step,
+                                                               problem.rows[0].riser_diameter}
+                                                  : SectionRow{};
     }
-    for (std::size_t s = sections.size(); s < problem.rows.size(); ++s)
-        problem.rows[s] = {};
     return problem;
 }
 
