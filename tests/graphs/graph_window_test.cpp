@@ -547,7 +547,7 @@ void GraphWindowTest::profileFollowsTheMarch() {
     QFETCH(QList<double>, distances);
     const Design design = solved(problem);
     Harness h(design.state.results);
-    if (given) h.window->setDesign(design.problem, design.state);
+    if (given) h.window->setSolvedDesign(design.problem, design.state);
     h.click(5);
 
     QCOMPARE(h.window->contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -620,7 +620,7 @@ void GraphWindowTest::originalControlsStayInPlace() {
     };
     const Design design = solved(workedExample(NumberLocale::greek()));
     Harness h(design.state.results);
-    h.window->setDesign(design.problem, design.state);
+    h.window->setSolvedDesign(design.problem, design.state);
     const std::function<void()> steps[] = {
         [] {},
         [&] { h.window->findChild<QAction*>(QStringLiteral("ydravliki_mikotomi"))->trigger(); },

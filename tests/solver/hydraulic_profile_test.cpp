@@ -80,7 +80,9 @@ TEST(HydraulicProfile, TheMarchFiguresAlongThePipe) {
             EXPECT_EQ(profile.piezometric[i], r.specific_energy[i] - v * v / (2 * 9.807));
             // Where the march could go on, the pipe flows: the piezometric line lies below the
             // energy line.
-            if (!std::isnan(c.distance[i])) EXPECT_LT(profile.piezometric[i], profile.energy[i]);
+            if (!std::isnan(c.distance[i])) {
+                EXPECT_LT(profile.piezometric[i], profile.energy[i]);
+            }
         }
         const std::size_t n = c.distance.size();
         EXPECT_EQ(profile.landward_riser, static_cast<int>(n));
