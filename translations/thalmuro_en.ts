@@ -79,6 +79,14 @@
         <translation>SVG drawings (*.svg)</translation>
     </message>
     <message>
+        <source>Αποθήκευση γραφήματος ως PDF…</source>
+        <translation>Save chart as PDF…</translation>
+    </message>
+    <message>
+        <source>Έγγραφα PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
         <source>Γράφημα</source>
         <translation>Chart</translation>
     </message>
@@ -551,6 +559,10 @@ Replace it?</translation>
         <translation>RISERS</translation>
     </message>
     <message>
+        <source>Υδραυλική Μηκοτομή</source>
+        <translation>Hydraulic profile</translation>
+    </message>
+    <message>
         <source>Παροχή ίση με Qολ/Ανυψωτήρες</source>
         <translation>Discharge equal to Qtotal/risers</translation>
     </message>
@@ -585,6 +597,38 @@ Replace it?</translation>
     <message>
         <source>Πρός ανοχτή θάλασσα</source>
         <translation>To the open sea</translation>
+    </message>
+    <message>
+        <source>Φορτίο στο ανάντη άκρο</source>
+        <translation>Head at the landward end</translation>
+    </message>
+    <message>
+        <source>Φορτίο στο ανάντη άκρο (ανυψωτήρας %1): %2 m</source>
+        <translation>Head at the landward end (riser %1): %2 m</translation>
+    </message>
+    <message>
+        <source> ΥΔΡΑΥΛΙΚΗ ΜΗΚΟΤΟΜΗ ΔΙΑΧΥΤΗΡΑ</source>
+        <translation> HYDRAULIC PROFILE OF THE DIFFUSER</translation>
+    </message>
+    <message>
+        <source>Απόσταση από το θαλάσσιο άκρο (m)</source>
+        <translation>Distance from the seaward end (m)</translation>
+    </message>
+    <message>
+        <source>Φορτίο (m)</source>
+        <translation>Head (m)</translation>
+    </message>
+    <message>
+        <source>Γραμμή ενέργειας (E)</source>
+        <translation>Energy line (E)</translation>
+    </message>
+    <message>
+        <source>Πιεζομετρική γραμμή (E − V²/2g)</source>
+        <translation>Piezometric line (E − V²/2g)</translation>
+    </message>
+    <message>
+        <source>Θέσεις ανυψωτήρων</source>
+        <translation>Riser positions</translation>
     </message>
     <message>
         <source>Για την αποφυγή εισροής θαλασσινού νερού στο διαχυτήρα ο FROUDE πρέπει να είναι μεγαλύτερος από 1</source>

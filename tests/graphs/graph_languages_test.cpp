@@ -9,9 +9,11 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -20,12 +22,14 @@
 #include "graph_window.h"
 #include "language.h"
 #include "line_chart.h"
+#include "profile_chart.h"
 #include "shown_texts.h"
 #include "thalmuro/engine.h"
 #include "ui_test_support.h"
 
 using thalmuro::GraphWindow;
 using thalmuro::Language;
+using thalmuro::LegendEntry;
 using thalmuro::LineChart;
 using Plot = thalmuro::GraphWindow::Plot;
 
@@ -275,6 +279,77 @@ class GraphLanguagesTest : public QObject {
                 content.contains(QStringLiteral("<title>") + title + QStringLiteral("</title>")),
                 qPrintable(content.left(600)));
         }
+    }
+
+    // The hydraulic profile in either language: its entry, title, axes (with their units), the
+    // names of both lines, the risers and the landward head (with its value), and the legend
+    // that names them; a change of language keeps the lines and words them again.
+    void profileInEachLanguage_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("English") << Language::english << "Hydraulic profile"
+                                 << QStringList{"Energy line (E)", "Piezometric line (E − V²/2g)",
+                                                "Riser positions",
+                                                "Head at the landward end (riser 14): 1,123 m"};
+        QTest::newRow("Greek") << Language::greek << "Υδραυλική Μηκοτομή"
+                               << QStringList{"Γραμμή ενέργειας (E)",
+                                              "Πιεζομετρική γραμμή (E − V²/2g)",
+                                              "Θέσεις ανυψωτήρων",
+                                              "Φορτίο στο ανάντη άκρο (ανυψωτήρας 14): 1,123 m"};
+    }
+    void profileInEachLanguage() {
+        QFETCH(Language, language);
+        QFETCH(QString, entry);
+        QFETCH(QStringList, names);
+        thalmuro::setInterfaceLanguage(language);
+        thalmuro::SharedState state;
+        const thalmuro::DiffuserInput problem =
+            thalmuro::workedExample(thalmuro::NumberLocale::greek());
+        thalmuro::Solve(problem, state, thalmuro::NumberLocale::greek());
+        GraphWindow window(state.results, thalmuro::NumberLocale::greek());
+        window.setSolvedDesign(problem, state);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* action = window.findChild<QAction*>(QStringLiteral("ydravliki_mikotomi"));
+        QCOMPARE(action->text(), entry);
+        action->trigger();
+
+        auto* chart = window.findChild<thalmuro::ProfileChart*>(QStringLiteral("profileChart"));
+        const auto profileTexts = [chart] {
+            QStringList texts{chart->chart()->title(), chart->distanceAxis()->titleText(),
+                              chart->headAxis()->titleText()};
+            for (const LegendEntry& entry : chart->legendEntries())
+                texts << entry.text;
+            return texts;
+        };
+        const auto seriesNames = [chart] {
+            return QStringList{chart->energyLine()->name(), chart->piezometricLine()->name(),
+                               chart->risers()->name(), chart->landwardHead()->name()};
+        };
+        QCOMPARE(seriesNames(), names);
+        const auto* panel =
+            window.findChild<thalmuro::LegendPanel*>(QStringLiteral("profileLegendEntries"));
+        QStringList legend;
+        for (const LegendEntry& entry : panel->entries())
+            legend << entry.text;
+        QCOMPARE(legend, names);
+        for (const QString& text : profileTexts())
+            QVERIFY2(!text.trimmed().isEmpty(), "a text of the profile is empty");
+        QStringList other = otherLanguage(profileTexts(), language, {});
+        other << thalmuro::testing::otherLanguageTexts(window, language, kGreekKept);
+        QVERIFY2(other.isEmpty(), qPrintable(other.join(u'\n')));
+        // Units on both axes.
+        QVERIFY(chart->distanceAxis()->titleText().endsWith("(m)"));
+        QVERIFY(chart->headAxis()->titleText().endsWith("(m)"));
+
+        const QList<QPointF> energy = chart->energyLine()->points();
+        const Language otherOne =
+            language == Language::english ? Language::greek : Language::english;
+        thalmuro::setInterfaceLanguage(otherOne);
+        QCOMPARE(chart->energyLine()->points(), energy);
+        QVERIFY(seriesNames() != names);
+        QVERIFY(otherLanguage(profileTexts(), otherOne, {}).isEmpty());
     }
 
     // The explanation of the lower Froude limit, on a click of its legend line, in either

@@ -1,11 +1,14 @@
 // The graph window Form4 driven through its buttons and labels, on the solved worked example.
+#include <QAction>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QSignalSpy>
 #include <QtTest>
 #include <functional>
@@ -14,7 +17,11 @@
 #include "fixtures.h"
 #include "graph_window.h"
 #include "line_chart.h"
+#include "profile_chart.h"
 #include "thalmuro/engine.h"
+#include "twips.h"
+
+Q_DECLARE_METATYPE(thalmuro::DiffuserInput)
 
 namespace thalmuro {
 namespace {
@@ -37,6 +44,7 @@ const RiserArray& plotted(const DiffuserResults& r, Plot plot) {
         case Plot::riser_discharge:
             return r.q_riser;
         case Plot::froude:
+        case Plot::profile:  // drawn from several members: see profileFollowsTheMarch
             break;
     }
     return r.froude;
@@ -51,6 +59,41 @@ QRectF rowAxisTitle(const LineChart& chart) {
             return text->sceneBoundingRect();
     }
     return {};
+}
+
+// A design and the shared variables its Solve left, on a Greek locale.
+struct Design {
+    DiffuserInput problem;
+    SharedState state;
+};
+
+Design solved(DiffuserInput problem) {
+    Design design{std::move(problem), {}};
+    Solve(design.problem, design.state, NumberLocale::greek());
+    return design;
+}
+
+// Eight risers in three sections 5 m, 10 m and 2.5 m apart.
+DiffuserInput threeSpacings() {
+    DiffuserInput problem = workedExample(NumberLocale::greek());
+    problem.risers = "8";
+    problem.sections = "3";
+    struct Section {
+        const char* first;
+        const char* last;
+        const char* spacing;
+    };
+    const Section sections[] = {{"1", "3", "5"}, {"4", "6", "10"}, {"7", "8", "2,5"}};
+    for (std::size_t s = 0; s < problem.rows.size(); ++s) {
+        problem.rows[s] = s < std::size(sections) ? SectionRow{sections[s].first,
+                                                               sections[s].last,
+                                                               problem.rows[0].pipe_diameter,
+                                                               sections[s].spacing,
+                                                               problem.rows[0].elevation_step,
+                                                               problem.rows[0].riser_diameter}
+                                                  : SectionRow{};
+    }
+    return problem;
 }
 
 // Answers the next modal window, once it is up, with `answer`.
@@ -117,6 +160,9 @@ class GraphWindowTest : public QObject {
     void minimumFroudeLabelExplains();
     void maximumFroudeLabelAsksForTheNomograph();
     void oneWindowThatStartsAfreshWhenReopened();
+    void profileFollowsTheMarch_data();
+    void profileFollowsTheMarch();
+    void originalControlsStayInPlace();
 };
 
 void GraphWindowTest::opensWithOnlyButtonsAndSketch() {
@@ -477,6 +523,128 @@ void GraphWindowTest::oneWindowThatStartsAfreshWhenReopened() {
     QCOMPARE(second->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QString());
     second->close();
     QTRY_VERIFY(slot.isNull());
+}
+
+void GraphWindowTest::profileFollowsTheMarch_data() {
+    QTest::addColumn<bool>("given");
+    QTest::addColumn<DiffuserInput>("problem");
+    QTest::addColumn<QList<double>>("distances");
+    QTest::newRow("worked example")
+        << true << workedExample(NumberLocale::greek())
+        << QList<double>{0, 8, 16, 24, 32, 40, 48, 56, 64, 72, 80, 88, 96, 104};
+    // A reach takes the spacing of the section of its seaward riser.
+    QTest::newRow("three sections of different spacings")
+        << true << threeSpacings() << QList<double>{0, 5, 10, 15, 25, 35, 45, 47.5};
+    QTest::newRow("no design given yet")
+        << false << workedExample(NumberLocale::greek()) << QList<double>{};
+}
+
+// The profile, from the window's context menu, draws the march's own figures at the risers'
+// distances from the seaward end, in the main chart's place; a plot button gives the place back.
+void GraphWindowTest::profileFollowsTheMarch() {
+    QFETCH(bool, given);
+    QFETCH(DiffuserInput, problem);
+    QFETCH(QList<double>, distances);
+    const Design design = solved(problem);
+    Harness h(design.state.results);
+    if (given) h.window->setSolvedDesign(design.problem, design.state);
+    h.click(5);
+
+    QCOMPARE(h.window->contextMenuPolicy(), Qt::ActionsContextMenu);
+    auto* entry = h.window->findChild<QAction*>(QStringLiteral("ydravliki_mikotomi"));
+    QVERIFY(h.window->actions().contains(entry));
+    QCOMPARE(entry->text(), QStringLiteral("Υδραυλική Μηκοτομή"));
+    entry->trigger();
+
+    auto* profile = h.window->findChild<ProfileChart*>(QStringLiteral("profileChart"));
+    auto* legend = h.window->findChild<QGroupBox*>(QStringLiteral("profileLegend"));
+    QVERIFY(profile->isVisible());
+    QVERIFY(legend->isVisible());
+    for (int i : {1, 2}) {
+        QVERIFY(!h.chart(i)->isVisible());
+        QVERIFY(!h.frame(i)->isVisible());
+    }
+
+    const DiffuserResults& r = h.store;
+    const QList<QPointF> energy = profile->energyLine()->points();
+    const QList<QPointF> piezometric = profile->piezometricLine()->points();
+    QCOMPARE(energy.size(), distances.size());
+    QCOMPARE(piezometric.size(), distances.size());
+    QCOMPARE(profile->risers()->points(), piezometric);
+    for (int k = 0; k < distances.size(); ++k) {
+        QCOMPARE(energy[k].x(), distances[k]);
+        QCOMPARE(piezometric[k].x(), distances[k]);
+        // Exactly the store's figures, not near them.
+        const double e = r.specific_energy[static_cast<std::size_t>(k)];
+        const double v = r.v_diffuser[static_cast<std::size_t>(k)];
+        QVERIFY(energy[k].y() == e);
+        QVERIFY(piezometric[k].y() == e - v * v / (2 * 9.807));
+    }
+    const QList<QPointF> landward = profile->landwardHead()->points();
+    if (distances.isEmpty()) {
+        QVERIFY(landward.isEmpty());
+    } else {
+        QCOMPARE(landward.size(), 1);
+        QCOMPARE(landward[0].x(), distances.back());
+        QVERIFY(landward[0].y() == r.specific_energy[static_cast<std::size_t>(r.n_risers - 1)]);
+    }
+
+    h.click(1);
+    QVERIFY(!profile->isVisible());
+    QVERIFY(!legend->isVisible());
+    QVERIFY(h.chart(1)->isVisible());
+}
+
+// The window's own controls keep their places, sizes and captions whatever is shown, the
+// profile included, and the focus still begins with the six plot buttons.
+void GraphWindowTest::originalControlsStayInPlace() {
+    struct Control {
+        const char* name;
+        TwipsRect place;
+        const char* caption;
+    };
+    const Control controls[] = {
+        {"MSChart1", {0, 0, 9135, 6975}, nullptr},
+        {"MSChart2", {10080, 360, 4815, 4935}, nullptr},
+        {"Frame2", {10200, 5520, 4815, 2775}, nullptr},
+        {"Frame1", {10440, 5640, 3975, 1455}, nullptr},
+        {"Command1", {360, 8160, 1335, 495}, "Ενέργεια"},
+        {"Command2", {1920, 8160, 1335, 495}, "Cd"},
+        {"Command3", {3480, 8160, 1335, 495}, "Ταχύτητα Διαχυτήρα"},
+        {"Command4", {5040, 8160, 1335, 495}, "Ταχύτητα Ανυψωτήρα"},
+        {"Command5", {6600, 8160, 1335, 495}, "Παροχή Ανυψωτήρα"},
+        {"Command6", {8160, 8160, 1335, 495}, "Πυκνομετρικός Froude"},
+        {"Picture1", {3480, 6840, 3975, 1215}, nullptr},
+        {"Label1", {1560, 7560, 1935, 255}, "Πρός φρεάτιο φόρτισης"},
+        {"Label2", {7560, 7560, 1815, 255}, "Πρός ανοχτή θάλασσα"},
+    };
+    const Design design = solved(workedExample(NumberLocale::greek()));
+    Harness h(design.state.results);
+    h.window->setSolvedDesign(design.problem, design.state);
+    const std::function<void()> steps[] = {
+        [] {},
+        [&] { h.window->findChild<QAction*>(QStringLiteral("ydravliki_mikotomi"))->trigger(); },
+        [&] { h.click(6); },
+    };
+    for (const auto& step : steps) {
+        step();
+        for (const Control& c : controls) {
+            auto* widget = h.window->findChild<QWidget*>(QLatin1String(c.name));
+            QVERIFY2(widget != nullptr, c.name);
+            QCOMPARE(widget->geometry(), twipsToPixels(c.place));
+            if (c.caption != nullptr) {
+                const auto* button = qobject_cast<QPushButton*>(widget);
+                const auto* label = qobject_cast<QLabel*>(widget);
+                QCOMPARE(button != nullptr ? button->text() : label->text(),
+                         QString::fromUtf8(c.caption));
+            }
+        }
+        QWidget* focus = h.window->findChild<QPushButton*>(QStringLiteral("Command1"));
+        for (int i = 2; i <= 6; ++i) {
+            focus = focus->nextInFocusChain();
+            QCOMPARE(focus->objectName(), QStringLiteral("Command%1").arg(i));
+        }
+    }
 }
 
 }  // namespace thalmuro

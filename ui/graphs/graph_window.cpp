@@ -1,5 +1,7 @@
 #include "graph_window.h"
 
+#include <QAction>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QEvent>
 #include <QGroupBox>
@@ -8,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <array>
+#include <cmath>
+#include <memory>
 
 #include "bitmaps.h"
 #include "caption_button.h"
@@ -16,6 +20,7 @@
 #include "line_chart.h"
 #include "line_shape.h"
 #include "messages.h"
+#include "profile_chart.h"
 #include "screen_fit.h"
 #include "secondary_window.h"
 #include "twips.h"
@@ -104,6 +109,12 @@ class LegendFrame : public QGroupBox {
     }
 };
 
+// The margins of a chart in the main chart's place: a wider bottom keeps the rows that the
+// sketch (Picture1, from the top 6840) covers free of text.
+QMargins mainChartMargins() {
+    return QMargins(4, 4, 8, twipsToPixels(6975 - 6840) + 4);
+}
+
 // Draws a line control named `name` from (x1, y1) to (x2, y2), in twips of `parent`.
 void addLine(const QString& name, int x1, int y1, int x2, int y2, const QColor& colour, int width,
              QWidget* parent) {
@@ -125,6 +136,11 @@ GraphWindow::GraphWindow(const DiffuserResults& results, NumberLocale numberLoca
     setStartingState();
 }
 
+void GraphWindow::setSolvedDesign(const DiffuserInput& problem, const SharedState& solvedState) {
+    solvedProblem_ = problem;
+    solvedSections_ = solvedState.tmimata;
+}
+
 void GraphWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslate();
     QWidget::changeEvent(event);
@@ -139,6 +155,10 @@ void GraphWindow::retranslate() {
     for (const auto& [label, source] : labelTexts_)
         label->setText(tr(source));
     mainChart_->setRowAxisTitle(tr("ΑΝΥΨΩΤΗΡΕΣ"), windowFont(12, true));
+    profileEntry_->setText(tr("Υδραυλική Μηκοτομή"));
+    profileLegend_->setTitle(tr("Υπόμνημα"));
+    setProfileTexts();
+    retranslateSaveEntries(profileChart_);
 
     // A plotted chart keeps its rows and values, which came from the store when its plot was
     // chosen; only its title follows the language. It is drawn at once, so that a picture saved
@@ -157,7 +177,7 @@ void GraphWindow::createControls() {
     // chart's lowest pixel rows (to 6975), which a wider bottom margin keeps free of text.
     mainChart_ =
         placed(new LineChart(numberLocale_, this), QStringLiteral("MSChart1"), {0, 0, 9135, 6975});
-    mainChart_->chart()->setMargins(QMargins(4, 4, 8, twipsToPixels(6975 - 6840) + 4));
+    mainChart_->chart()->setMargins(mainChartMargins());
     mainChart_->setSeriesStyle(1, kRed, 2);
     mainChart_->setTitleFont(windowFont(12, true));
 
@@ -172,10 +192,13 @@ void GraphWindow::createControls() {
     for (LineChart* chart : {mainChart_, referenceChart_}) {
         chart->setFocusPolicy(Qt::NoFocus);
         chart->hide();
-        // A plotted chart can leave the program as a picture, from its context menu.
-        addSaveEntries(chart);
     }
+    // A plotted chart can leave the program as a picture, from its context menu, showing the
+    // plot as the window does.
+    addSaveEntries(mainChart_, [this] { return mainPicture(); });
+    addSaveEntries(referenceChart_, [this] { return referencePicture(); });
 
+    createProfile();
     createDischargeLegend();
     createFroudeLegend();
 
@@ -193,6 +216,36 @@ void GraphWindow::createControls() {
     setTabOrder(previous, meanDischargeBox_);
 
     createDirectionStrip();
+}
+
+void GraphWindow::createProfile() {
+    profileChart_ = placed(new ProfileChart(numberLocale_, this), QStringLiteral("profileChart"),
+                           {0, 0, 9135, 6975});
+    profileChart_->chart()->setMargins(mainChartMargins());
+    profileChart_->chart()->setTitleFont(windowFont(12, true));
+    profileChart_->setFocusPolicy(Qt::NoFocus);
+    profileChart_->hide();
+    addSaveEntries(profileChart_, [this] {
+        return ChartPicture{profileChart_, profileChart_->legendEntries(), nullptr};
+    });
+
+    // The legend stands in the column of the reference chart, which the profile leaves free.
+    profileLegend_ = placed(new LegendFrame(QString(), this), QStringLiteral("profileLegend"),
+                            {10080, 360, 4815, 2775});
+    setBackground(profileLegend_, palette().color(QPalette::Light));
+    profileLegendPanel_ =
+        named(new LegendPanel(profileLegend_), QStringLiteral("profileLegendEntries"));
+    const int top = QFontMetrics(font()).height() + 4;
+    profileLegendPanel_->setGeometry(profileLegend_->rect().adjusted(6, top, -6, -6));
+    profileLegend_->hide();
+
+    // The entry that shows it, in the context menu of the window (and of every control that has
+    // none of its own), where nothing of the window's own layout moves for it.
+    profileEntry_ = new QAction(this);
+    profileEntry_->setObjectName(QStringLiteral("ydravliki_mikotomi"));
+    connect(profileEntry_, &QAction::triggered, this, [this] { plot(Plot::profile); });
+    addAction(profileEntry_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void GraphWindow::createDischargeLegend() {
@@ -277,6 +330,12 @@ void GraphWindow::setStartingState() {
 }
 
 void GraphWindow::plot(Plot which) {
+    if (which == Plot::profile) {
+        plotProfile();
+        return;
+    }
+    profileChart_->hide();
+    profileLegend_->hide();
     const PlotEntry& entry = kPlots[static_cast<std::size_t>(which)];
     const bool discharge = which == Plot::riser_discharge;
     const bool froude = which == Plot::froude;
@@ -347,6 +406,111 @@ void GraphWindow::plot(Plot which) {
         }
     }
     referenceChart_->redraw();
+}
+
+void GraphWindow::plotProfile() {
+    mainChart_->hide();
+    referenceChart_->hide();
+    dischargeLegend_->hide();
+    froudeLegend_->hide();
+
+    // Read from the store at the moment of the click, as every plot; the section table of the
+    // same Solve places the risers along the pipe.
+    HydraulicProfile profile;
+    if (solvedProblem_) {
+        SharedState solved;
+        solved.results = results_;
+        solved.tmimata = solvedSections_;
+        profile = hydraulicProfile(*solvedProblem_, solved, numberLocale_);
+    }
+    profileChart_->setProfile(std::move(profile));
+    setProfileTexts();
+    profileChart_->show();
+    profileLegend_->show();
+}
+
+void GraphWindow::setProfileTexts() {
+    const HydraulicProfile& profile = profileChart_->profile();
+    QString landward = tr("Φορτίο στο ανάντη άκρο");
+    if (profile.landward_riser > 0 && std::isfinite(profile.landward_head)) {
+        landward = tr("Φορτίο στο ανάντη άκρο (ανυψωτήρας %1): %2 m")
+                       .arg(profile.landward_riser)
+                       .arg(QString::fromStdString(
+                           formatPattern(profile.landward_head, "0.000", numberLocale_)));
+    }
+    profileChart_->setTexts({tr(" ΥΔΡΑΥΛΙΚΗ ΜΗΚΟΤΟΜΗ ΔΙΑΧΥΤΗΡΑ"),
+                             tr("Απόσταση από το θαλάσσιο άκρο (m)"), tr("Φορτίο (m)"),
+                             tr("Γραμμή ενέργειας (E)"), tr("Πιεζομετρική γραμμή (E − V²/2g)"),
+                             tr("Θέσεις ανυψωτήρων"), landward});
+    profileChart_->distanceAxis()->setTitleFont(windowFont(8.25, true));
+    profileChart_->headAxis()->setTitleFont(windowFont(8.25, true));
+    profileLegendPanel_->setEntries(profileChart_->legendEntries());
+}
+
+ChartPicture GraphWindow::mainPicture() const {
+    // A discharge or Froude plot shows its reference lines and legend beside the main chart;
+    // its picture draws them on it.
+    if (mainPlot_ && referencePlot_ == mainPlot_) {
+        std::shared_ptr<LineChart> drawn = mainChartWithReferences();
+        std::vector<LegendEntry> legend = referenceLegend(*mainPlot_, *drawn);
+        return {drawn.get(), std::move(legend), drawn};
+    }
+    return {mainChart_, {}, nullptr};
+}
+
+ChartPicture GraphWindow::referencePicture() const {
+    std::vector<LegendEntry> legend;
+    if (referencePlot_) legend = referenceLegend(*referencePlot_, *referenceChart_);
+    return {referenceChart_, std::move(legend), nullptr};
+}
+
+std::shared_ptr<LineChart> GraphWindow::mainChartWithReferences() const {
+    auto drawn = std::make_shared<LineChart>(numberLocale_);
+    drawn->setAttribute(Qt::WA_DontShowOnScreen);
+    drawn->setFont(mainChart_->font());
+    drawn->chart()->setMargins(mainChart_->chart()->margins());
+    drawn->setTitleFont(mainChart_->chart()->titleFont());
+    drawn->setRowAxisTitle(mainChart_->rowAxisTitle(), mainChart_->rowAxisTitleFont());
+    const int columns = referenceChart_->columnCount();
+    const int rows = mainChart_->rowCount();
+    for (int j = 1; j <= columns; ++j) {
+        const LineChart& look = j == 1 ? *mainChart_ : *referenceChart_;
+        drawn->setSeriesStyle(j, look.seriesColour(j), look.seriesWidthPoints(j));
+    }
+    drawn->setColumnCount(columns);
+    drawn->setRowCount(rows);
+    drawn->setShowLegend(false);
+    drawn->setTitleText(mainChart_->titleText());
+    for (int j = 1; j <= columns; ++j) {
+        for (int r = 1; r <= rows; ++r) {
+            drawn->setColumn(j);
+            drawn->setRow(r);
+            drawn->setRowLabel(mainChart_->rowLabel(r));
+            drawn->setData(j == 1 ? mainChart_->data(r, 1) : referenceChart_->data(r, j));
+        }
+    }
+    drawn->resize(mainChart_->size());
+    // Shown off the screen, so that it takes its size and lays itself out as the main chart.
+    drawn->show();
+    drawn->layOutNow();
+    return drawn;
+}
+
+std::vector<LegendEntry> GraphWindow::referenceLegend(Plot which, const LineChart& drawn) const {
+    const auto text = [this](const char* label) {
+        return findChild<QLabel*>(QLatin1String(label))->text();
+    };
+    const auto entry = [&drawn](int column, QString words) {
+        return LegendEntry{std::move(words), drawn.seriesColour(column),
+                           drawn.seriesWidthPixels(column), LegendMark::line};
+    };
+    if (which == Plot::riser_discharge) {
+        return {entry(1, text("Label10")),
+                entry(2, text("Label6") + QLatin1Char(' ') + meanDischargeBox_->text() +
+                             QLatin1Char(' ') + text("Label7")),
+                entry(3, text("Label8")), entry(4, text("Label9"))};
+    }
+    return {entry(1, text("Label3")), entry(2, text("Label4")), entry(3, text("Label5"))};
 }
 
 void GraphWindow::showMinimumFroudeInformation() {

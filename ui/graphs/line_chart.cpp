@@ -2,6 +2,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QLegend>
@@ -173,12 +174,15 @@ QColor LineChart::seriesColour(int column) const {
     return styles_[static_cast<std::size_t>(column - 1)].colour;
 }
 
-double LineChart::seriesWidthPixels(int column) const {
-    double points = kDefaultWidthPoints;
-    if (column >= 1 && static_cast<std::size_t>(column) <= styles_.size()) {
-        points = styles_[static_cast<std::size_t>(column - 1)].widthPoints;
+double LineChart::seriesWidthPoints(int column) const {
+    if (column < 1 || static_cast<std::size_t>(column) > styles_.size()) {
+        return kDefaultWidthPoints;
     }
-    return points * kPixelsPerPoint;
+    return styles_[static_cast<std::size_t>(column - 1)].widthPoints;
+}
+
+double LineChart::seriesWidthPixels(int column) const {
+    return seriesWidthPoints(column) * kPixelsPerPoint;
 }
 
 void LineChart::setTitleFont(const QFont& font) {
@@ -191,6 +195,23 @@ void LineChart::setRowAxisTitle(const QString& title, const QFont& font) {
     rowAxis_->setTitleVisible(!title.isEmpty());
 }
 
+QString LineChart::rowAxisTitle() const {
+    return rowAxis_->titleText();
+}
+
+QFont LineChart::rowAxisTitleFont() const {
+    return rowAxis_->titleFont();
+}
+
+void LineChart::layOutNow() {
+    // How many row labels fit depends on the plot's width, which the layout gives: draw, lay
+    // out, and draw the labels again for the width found.
+    redraw();
+    chart()->layout()->activate();
+    redraw();
+    chart()->layout()->activate();
+}
+
 void LineChart::redraw() {
     redrawTimer_.stop();
     stale_ = false;
@@ -199,6 +220,16 @@ void LineChart::redraw() {
     drawSeries();
     scaleRowAxis();
     scaleValueAxis();
+}
+
+void LineChart::changeEvent(QEvent* event) {
+    // The axes' marks are written in the chart's font, which it takes from its window.
+    if (event->type() == QEvent::FontChange) {
+        rowAxis_->setLabelsFont(font());
+        valueAxis_->setLabelsFont(font());
+        scheduleRedraw();
+    }
+    QChartView::changeEvent(event);
 }
 
 void LineChart::showEvent(QShowEvent* event) {

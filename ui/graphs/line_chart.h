@@ -73,19 +73,26 @@ class LineChart : public QChartView {
     // How the series of `column` is drawn: its colour and line width in points.
     void setSeriesStyle(int column, const QColor& colour, double widthPoints);
     QColor seriesColour(int column) const;
-    // The line width of the series of `column` in pixels.
+    // The line width of the series of `column` in points and in pixels.
+    double seriesWidthPoints(int column) const;
     double seriesWidthPixels(int column) const;
 
     void setTitleFont(const QFont& font);
     // The title of the horizontal (row) axis; an empty text draws none.
     void setRowAxisTitle(const QString& title, const QFont& font);
+    QString rowAxisTitle() const;
+    QFont rowAxisTitleFont() const;
 
     // The drawing follows the grid on its own: changes are collected and drawn together once
     // the program is back in its event loop, or when the chart is shown, whichever comes
     // first. redraw() brings it up to date at once.
     void redraw();
+    // Draws the grid and lays the chart out at once, at the chart's size, even when the chart
+    // is not on the screen: for a picture drawn straight after.
+    void layOutNow();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -94,6 +94,7 @@ void Program::openGraphWindow() {
         // Its legend label "Μέγιστος Επιτρεπόμενος (10)" opens the nomograph, modal over it.
         QObject::connect(window, &GraphWindow::nomographRequested, window,
                          [window] { help::showNomographWindow(window); });
+        if (lastDesign_) window->setSolvedDesign(lastDesign_->problem, lastDesign_->state);
     }
 }
 
@@ -109,6 +110,8 @@ void Program::followSolve(const DiffuserInput& problem, const SolveOutcome& outc
                           const SharedState& solvedState) {
     lastDesign_ = SolvedDesign{problem, outcome, solvedState};
     if (checksWindow_) checksWindow_->showDesign(*lastDesign_);
+    // The graph window's hydraulic profile places the risers by this Solve's section table.
+    if (graphWindow_) graphWindow_->setSolvedDesign(problem, solvedState);
 }
 
 }  // namespace thalmuro

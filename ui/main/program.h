@@ -44,14 +44,16 @@ class Program {
     // Opens the design-check window on the last Solve's design, or brings it to the front;
     // nothing before the first Solve.
     ChecksWindow* openChecksWindow();
-    // Keeps what the last Solve left for the design-check window and shows it there.
+    // Keeps what the last Solve left for the design-check window and shows it there; gives the
+    // graph window the design solved.
     void followSolve(const DiffuserInput& problem, const SolveOutcome& outcome,
                      const SharedState& solvedState);
 
     SharedState state_;  // declared first: the windows refer to it for their whole life
     const NumberLocale numberLocale_;
     MainWindow mainWindow_;
-    // The last Solve's design, for the design-check window; nothing before the first Solve.
+    // The last Solve's design, for the design-check window and the graph window's hydraulic
+    // profile; nothing before the first Solve.
     std::optional<SolvedDesign> lastDesign_;
     // Secondary windows have no owner and destroy themselves when closed, which clears these.
     QPointer<help::InstructionsWindow> instructionsWindow_;

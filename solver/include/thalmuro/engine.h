@@ -1,8 +1,8 @@
 // The engine's public interface: the problem as typed, the results store, the number rules,
-// Solve, the report and its safe writer, problem files, the loading-shaft head and the design
-// checks. The windows, the command-line runner, the tests, the benchmarks and the fuzz targets
-// include this header and nothing else of the engine; the march, the flow modes and the report's
-// layout are the library's own.
+// Solve, the report and its safe writer, problem files, the loading-shaft head, the hydraulic
+// profile and the design checks. The windows, the command-line runner, the tests, the benchmarks
+// and the fuzz targets include this header and nothing else of the engine; the march, the flow
+// modes and the report's layout are the library's own.
 //
 // The engine runs one way: the host gathers everything first (the typed texts and, in the user
 // flow mode, the answer to the ratio question), Solve computes and returns the results, the
@@ -1131,6 +1131,38 @@ std::error_code writeProblemFile(const std::string& fileName, const DiffuserInpu
 // the arithmetic overflows.
 Num loadingShaftHead(const DiffuserResults& results, std::string_view length,
                      std::string_view depth, const NumberLocale& locale);
+
+// ---- The hydraulic profile ---------------------------------------------------------------------
+//
+// The energy line and the piezometric line along the diffuser after a Solve, riser by riser from
+// the seaward end: the figures the march left in the results store, placed at the risers'
+// distances along the pipe.
+
+struct HydraulicProfile {
+    // Risers 1..N in order, riser k at index k - 1; empty when N lies outside 1..101.
+    //
+    // Distance of riser k from riser 1, the seaward end, m: the spacings of the reaches between
+    // risers 1 and k added up, each reach with the spacing of the section that holds its seaward
+    // riser, as the march takes its friction loss. Not a number from the first riser whose reach
+    // has no spacing (no section names the seaward riser, or its spacing cannot be read).
+    std::vector<double> distance;
+    // Energy line: the specific energy E at riser k, m of head, as the store holds it.
+    std::vector<double> energy;
+    // Piezometric line: E less the velocity head V^2 / (2 g) of the pipe flow just landward of
+    // riser k (V the store's pipe velocity at the riser), m of head.
+    std::vector<double> piezometric;
+    // The head the diffuser needs at its landward end, where the pipe from the loading shaft
+    // joins it: E of riser N, m. The loading shaft adds to it the buoyancy head over its depth
+    // and the friction loss of the pipe to the shaft, from two more figures that only the
+    // loading-shaft window asks for. Not a number when N lies outside 1..101.
+    double landward_head = std::nan("");
+    int landward_riser = 0;  // N, when N lies within 1..101
+};
+
+// The profile of the design `problem` solved into `solvedState` (its results store and section
+// count), the spacings of the section table read by `locale`'s rule as Solve read them.
+HydraulicProfile hydraulicProfile(const DiffuserInput& problem, const SharedState& solvedState,
+                                  const NumberLocale& locale);
 
 }  // namespace thalmuro
 
