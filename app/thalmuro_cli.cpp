@@ -561,11 +561,12 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                            {"risers", cause.risers},
                            {"steps", cause.steps}});
     }
-    return nlohmann::ordered_json{{"verdict", verdictJson(thalmuro::overallVerdict(checks, crossCheck))},
-                                  {"checks", list},
-                                  {"number_findings", numberFindings},
-                                  {"skipped_causes", skipped},
-                                  {"cross_check", crossCheckJson(crossCheck)}}
+    return nlohmann::ordered_json{
+               {"verdict", verdictJson(thalmuro::overallVerdict(checks, crossCheck))},
+               {"checks", list},
+               {"number_findings", numberFindings},
+               {"skipped_causes", skipped},
+               {"cross_check", crossCheckJson(crossCheck)}}
                .dump(2) +
            '\n';
 }

@@ -1040,9 +1040,10 @@ std::string verdictLine(const ChecksVerdict& verdict) {
     }
     if (line.empty()) line = "No check was judged";
     if (verdict.cross_check == Verdict::warning) {
-        line += " · Cross-check: warning, the classical port formulation gives a landward head "
-                "more than " +
-                formatGeneral(kCrossCheckHeadLimit, NumberLocale::english()) + " % higher";
+        line +=
+            " · Cross-check: warning, the classical port formulation gives a landward head "
+            "more than " +
+            formatGeneral(kCrossCheckHeadLimit, NumberLocale::english()) + " % higher";
     }
     return line;
 }

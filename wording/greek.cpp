@@ -803,9 +803,10 @@ std::string verdictLine(const ChecksVerdict& verdict) {
     }
     if (line.empty()) line = "Κανένας έλεγχος δεν κρίθηκε";
     if (verdict.cross_check == Verdict::warning) {
-        line += " · Διασταύρωση: προειδοποίηση, η κλασική μέθοδος στομίων δίνει ενέργεια "
-                "χερσαίου άκρου μεγαλύτερη κατά περισσότερο από " +
-                formatGeneral(kCrossCheckHeadLimit, NumberLocale::greek()) + " %";
+        line +=
+            " · Διασταύρωση: προειδοποίηση, η κλασική μέθοδος στομίων δίνει ενέργεια "
+            "χερσαίου άκρου μεγαλύτερη κατά περισσότερο από " +
+            formatGeneral(kCrossCheckHeadLimit, NumberLocale::greek()) + " %";
     }
     return line;
 }

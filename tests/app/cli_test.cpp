@@ -780,8 +780,7 @@ TEST(Cli, ChecksAsText) {
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
-        EXPECT_EQ(run.out.rfind(checksVerdictLine(verdict, c.language) + "\n\n", 0), 0u)
-            << run.out;
+        EXPECT_EQ(run.out.rfind(checksVerdictLine(verdict, c.language) + "\n\n", 0), 0u) << run.out;
 
         std::size_t at = 0;
         for (const CheckResult& check : checks) {

@@ -491,32 +491,35 @@ class ChecksWindowTest : public QObject {
         QTest::addColumn<Design>("design");
         QTest::addColumn<thalmuro::Verdict>("overall");
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("remedies");  // the first two lines; empty: hidden
+        QTest::addColumn<QString>("remedies");   // the first two lines; empty: hidden
         QTest::addColumn<QStringList>("heads");  // the labels of the heads; none: hidden
         using thalmuro::Verdict;
         QTest::newRow("Greek, worked example")
             << Language::greek << Design::workedExample << Verdict::warning
             << QString("⚠ WORKED_GREEK")
-            << QString("Αντιμετώπιση:\n• Μέγιστος πυκνομετρικός αριθμός Froude: Μεγαλύτερες "
-                       "διάμετροι ανυψωτήρων ή περισσότεροι ανυψωτήρες φέρνουν τον αριθμό Froude "
-                       "μέσα στο νομογράφημα· αλλιώς η αραίωση εκτιμάται με άλλη μέθοδο "
-                       "(νομογράφημα του Abraham).")
+            << QString(
+                   "Αντιμετώπιση:\n• Μέγιστος πυκνομετρικός αριθμός Froude: Μεγαλύτερες "
+                   "διάμετροι ανυψωτήρων ή περισσότεροι ανυψωτήρες φέρνουν τον αριθμό Froude "
+                   "μέσα στο νομογράφημα· αλλιώς η αραίωση εκτιμάται με άλλη μέθοδο "
+                   "(νομογράφημα του Abraham).")
             << QStringList{"Ενέργεια χερσαίου άκρου — μέθοδος προγράμματος",
                            "Ενέργεια χερσαίου άκρου — κλασική μέθοδος στομίων"};
         QTest::newRow("English, worked example")
             << Language::english << Design::workedExample << Verdict::warning
             << QString("⚠ WORKED_ENGLISH")
-            << QString("Remedy:\n• Largest densimetric Froude number: Larger riser diameters or "
-                       "more risers bring the Froude number back within the nomograph; otherwise "
-                       "estimate the dilution by another method (Abraham's nomograph).")
+            << QString(
+                   "Remedy:\n• Largest densimetric Froude number: Larger riser diameters or "
+                   "more risers bring the Froude number back within the nomograph; otherwise "
+                   "estimate the dilution by another method (Abraham's nomograph).")
             << QStringList{"Landward head, program's march",
                            "Landward head, classical port formulation"};
         QTest::newRow("Greek, without risers")
             << Language::greek << Design::withoutRisers << Verdict::warning
             << QString("⚠ 1 προειδοποίηση: Βήματα που παραλείφθηκαν · Δεν κρίνονται: ")
-            << QString("Αντιμετώπιση:\n• Βήματα που παραλείφθηκαν: Διορθώστε τα πλαίσια και τις "
-                       "γραμμές που ονομάζουν τα βήματα που παραλείφθηκαν και επιλύστε ξανά "
-                       "(κανόνας του προγράμματος).")
+            << QString(
+                   "Αντιμετώπιση:\n• Βήματα που παραλείφθηκαν: Διορθώστε τα πλαίσια και τις "
+                   "γραμμές που ονομάζουν τα βήματα που παραλείφθηκαν και επιλύστε ξανά "
+                   "(κανόνας του προγράμματος).")
             << QStringList{};
     }
     void overallVerdictAndRemedies() {
@@ -551,8 +554,7 @@ class ChecksWindowTest : public QObject {
                 QStringLiteral("^%1: [0-9,.]+ m   ·   %2: [0-9,.]+ m$")
                     .arg(QRegularExpression::escape(heads[0]),
                          QRegularExpression::escape(heads[1])));
-            QVERIFY2(labelled.match(crossHeads->text()).hasMatch(),
-                     qPrintable(crossHeads->text()));
+            QVERIFY2(labelled.match(crossHeads->text()).hasMatch(), qPrintable(crossHeads->text()));
         }
     }
 

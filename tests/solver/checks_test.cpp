@@ -405,8 +405,7 @@ TEST(DesignChecks, CannotJudgeWhatWasNotComputed) {
 // The overall verdict: a warning outweighs a check not judged, both lists keep the checks'
 // order, and the cross-check is carried beside without changing it.
 TEST(OverallVerdict, CombinesTheChecks) {
-    const auto result = [](CheckId id, Verdict verdict,
-                           VerdictBasis basis = VerdictBasis::march) {
+    const auto result = [](CheckId id, Verdict verdict, VerdictBasis basis = VerdictBasis::march) {
         CheckResult r;
         r.id = id;
         r.verdict = verdict;

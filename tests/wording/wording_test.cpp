@@ -382,8 +382,7 @@ TEST(Catalogues, WordTheOverallVerdict) {
          "2 προειδοποιήσεις: Μέγιστος πυκνομετρικός αριθμός Froude, Ομοιομορφία παροχών "
          "ανυψωτήρων"},
         {oneNotJudged, Language::english, "Not judged: Riser area over pipe area"},
-        {oneNotJudged, Language::greek,
-         "Δεν κρίνεται: Εμβαδόν ανυψωτήρων προς εμβαδόν αγωγού"},
+        {oneNotJudged, Language::greek, "Δεν κρίνεται: Εμβαδόν ανυψωτήρων προς εμβαδόν αγωγού"},
         {both, Language::english,
          "1 warning: Skipped steps · Not judged: Uniformity of the riser discharges, Discharge "
          "balance error"},

@@ -880,8 +880,8 @@ CrossCheck crossCheck(const DiffuserInput& input, const NumberLocale& locale);
 // warns.
 struct ChecksVerdict {
     Verdict overall = Verdict::not_judged;
-    std::vector<CheckId> warnings;    // the checks that warn, in the order given
-    std::vector<CheckId> not_judged;  // the checks that could not be judged, in the order given
+    std::vector<CheckId> warnings;       // the checks that warn, in the order given
+    std::vector<CheckId> not_judged;     // the checks that could not be judged, in the order given
     std::optional<Verdict> cross_check;  // the cross-check's own verdict, when one was given
 };
 
