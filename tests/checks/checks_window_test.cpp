@@ -496,7 +496,11 @@ class ChecksWindowTest : public QObject {
         using thalmuro::Verdict;
         QTest::newRow("Greek, worked example")
             << Language::greek << Design::workedExample << Verdict::warning
-            << QString("⚠ WORKED_GREEK")
+            << QString(
+                   "⚠ 3 προειδοποιήσεις: Μέγιστος πυκνομετρικός αριθμός Froude, Ομοιομορφία "
+                   "παροχών ανυψωτήρων, Σφάλμα ισοζυγίου παροχών · Διασταύρωση: "
+                   "προειδοποίηση, η κλασική μέθοδος στομίων δίνει ενέργεια χερσαίου άκρου "
+                   "μεγαλύτερη κατά περισσότερο από 5 %")
             << QString(
                    "Αντιμετώπιση:\n• Μέγιστος πυκνομετρικός αριθμός Froude: Μεγαλύτερες "
                    "διάμετροι ανυψωτήρων ή περισσότεροι ανυψωτήρες φέρνουν τον αριθμό Froude "
@@ -506,7 +510,10 @@ class ChecksWindowTest : public QObject {
                            "Ενέργεια χερσαίου άκρου — κλασική μέθοδος στομίων"};
         QTest::newRow("English, worked example")
             << Language::english << Design::workedExample << Verdict::warning
-            << QString("⚠ WORKED_ENGLISH")
+            << QString(
+                   "⚠ 3 warnings: Largest densimetric Froude number, Uniformity of the riser "
+                   "discharges, Discharge balance error · Cross-check: warning, the classical "
+                   "port formulation gives a landward head more than 5 % higher")
             << QString(
                    "Remedy:\n• Largest densimetric Froude number: Larger riser diameters or "
                    "more risers bring the Froude number back within the nomograph; otherwise "
