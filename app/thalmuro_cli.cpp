@@ -370,13 +370,20 @@ std::string dischargeFailureText(const thalmuro::DischargeFailure& failure, cons
                       thalmuro::dischargeFailureChange(failure, say.language()));
 }
 
+// The remedy of a check that warns; empty when it does not warn or has none.
+std::string remedyOf(const thalmuro::CheckResult& check, Language language) {
+    if (check.verdict != thalmuro::Verdict::warning) return {};
+    return thalmuro::checkRemedy(check.id, language);
+}
+
 // One block per check, headed by the check's name and title; the values separated by "; "
-// since the decimal separator may be a comma. The block of a failed discharge comes first.
+// since the decimal separator may be a comma; a check that warns ends with its remedy. The
+// block of a failed discharge comes first.
 std::string checksText(const std::vector<thalmuro::CheckResult>& checks, const Words& say) {
     const Block block(
         say, {RunnerText::label_rule, RunnerText::label_threshold, RunnerText::label_source,
               RunnerText::label_verdict, RunnerText::label_basis, RunnerText::label_values,
-              RunnerText::label_risers, RunnerText::label_sections});
+              RunnerText::label_risers, RunnerText::label_sections, RunnerText::label_remedy});
     const Language language = say.language();
     const auto number = [&](int value) { return count(value); };
     std::string text;
@@ -406,6 +413,8 @@ std::string checksText(const std::vector<thalmuro::CheckResult>& checks, const W
         text += block.line(RunnerText::label_risers, joined(check.risers, number));
         text += block.line(RunnerText::label_sections, joined(check.sections, number));
         text += "  " + thalmuro::checkSummary(check, language, say.locale()) + '\n';
+        const std::string remedy = remedyOf(check, language);
+        if (!remedy.empty()) text += block.line(RunnerText::label_remedy, remedy);
     }
     return text;
 }
@@ -498,6 +507,21 @@ nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
         {"summary", thalmuro::wordCrossCheckSummary(check, kEnglish, kJsonSentences)}};
 }
 
+// The overall verdict: the checks' keys, and the English line, which names the cross-check
+// when it warns.
+nlohmann::ordered_json verdictJson(const thalmuro::ChecksVerdict& verdict) {
+    const auto names = [](const std::vector<thalmuro::CheckId>& checks) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const thalmuro::CheckId check : checks)
+            list.push_back(thalmuro::nameOf(check));
+        return list;
+    };
+    return {{"overall", thalmuro::nameOf(verdict.overall)},
+            {"warnings", names(verdict.warnings)},
+            {"not_judged", names(verdict.not_judged)},
+            {"summary", thalmuro::checksVerdictLine(verdict, kEnglish)}};
+}
+
 std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                        const thalmuro::NumberLocale& locale,
                        const std::vector<thalmuro::SkippedCause>& causes,
@@ -505,6 +529,9 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                        const nlohmann::ordered_json& numberFindings) {
     const auto optional = [](const std::optional<double>& value) {
         return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+    };
+    const auto text = [](const std::string& value) {
+        return value.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(value);
     };
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const thalmuro::CheckResult& check : checks) {
@@ -523,7 +550,8 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                         {"risers", check.risers},
                         {"sections", check.sections},
                         {"summary", thalmuro::checkSummary(check, kEnglish, kJsonSentences)},
-                        {"discharge_failure", dischargeFailureJson(check.discharge_failure)}});
+                        {"discharge_failure", dischargeFailureJson(check.discharge_failure)},
+                        {"remedy", text(remedyOf(check, kEnglish))}});
     }
     nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
     for (const thalmuro::SkippedCause& cause : causes) {
@@ -533,10 +561,12 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                            {"risers", cause.risers},
                            {"steps", cause.steps}});
     }
-    return nlohmann::ordered_json{{"checks", list},
-                                  {"number_findings", numberFindings},
-                                  {"skipped_causes", skipped},
-                                  {"cross_check", crossCheckJson(crossCheck)}}
+    return nlohmann::ordered_json{
+               {"verdict", verdictJson(thalmuro::overallVerdict(checks, crossCheck))},
+               {"checks", list},
+               {"number_findings", numberFindings},
+               {"skipped_causes", skipped},
+               {"cross_check", crossCheckJson(crossCheck)}}
                .dump(2) +
            '\n';
 }
@@ -692,7 +722,10 @@ int run(const std::vector<std::string>& args, Language language) {
         std::cout << (arguments.format == CheckFormat::json
                           ? checksJson(checks, say.locale(), causes, crossCheck,
                                        numberFindingsJson(findings, say.locale()))
-                          : checksText(checks, say) + '\n' + crossCheckText(crossCheck, say));
+                          : thalmuro::checksVerdictLine(
+                                thalmuro::overallVerdict(checks, crossCheck), language) +
+                                "\n\n" + checksText(checks, say) + '\n' +
+                                crossCheckText(crossCheck, say));
         if (!std::cout.flush()) return failure(say(RunnerText::cannot_write_checks));
     } else if (const std::error_code error =
                    thalmuro::writeReport(arguments.report, outcome.report)) {

@@ -409,4 +409,24 @@ std::vector<CheckResult> checkDesign(const DiffuserInput& input, const SharedSta
     return Checker(input, solvedState, outcome, locale, settings).run();
 }
 
+ChecksVerdict overallVerdict(const std::vector<CheckResult>& checks) {
+    ChecksVerdict verdict;
+    for (const CheckResult& check : checks) {
+        if (check.verdict == Verdict::warning) verdict.warnings.push_back(check.id);
+        if (check.verdict == Verdict::not_judged) verdict.not_judged.push_back(check.id);
+    }
+    if (!verdict.warnings.empty()) {
+        verdict.overall = Verdict::warning;
+    } else if (verdict.not_judged.empty() && !checks.empty()) {
+        verdict.overall = Verdict::holds;
+    }
+    return verdict;
+}
+
+ChecksVerdict overallVerdict(const std::vector<CheckResult>& checks, const CrossCheck& crossCheck) {
+    ChecksVerdict verdict = overallVerdict(checks);
+    verdict.cross_check = crossCheck.verdict;
+    return verdict;
+}
+
 }  // namespace thalmuro

@@ -252,6 +252,10 @@
         <source>η σύγκριση δεν είναι δυνατή.</source>
         <translation>the comparison is not possible.</translation>
     </message>
+    <message>
+        <source>Αντιμετώπιση:</source>
+        <translation>Remedy:</translation>
+    </message>
 </context>
 <context>
     <name>thalmuro::ConditionsChart</name>

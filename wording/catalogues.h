@@ -40,6 +40,9 @@ ResultsCsvHeader resultsHeader();
 // The figures' columns and the count of skipped steps; wording.cpp adds the checks' captions
 // and the verdicts.
 ConditionsCsvWords conditionsWords();
+std::string verdictLine(const ChecksVerdict& verdict);
+std::string remedy(CheckId check);
+std::string headLabel(HeadMethod method);
 std::string_view runnerText(RunnerText text);
 }  // namespace english
 
@@ -71,6 +74,9 @@ ResultsCsvHeader resultsHeader();
 // The figures' columns and the count of skipped steps; wording.cpp adds the checks' captions
 // and the verdicts.
 ConditionsCsvWords conditionsWords();
+std::string verdictLine(const ChecksVerdict& verdict);
+std::string remedy(CheckId check);
+std::string headLabel(HeadMethod method);
 std::string_view runnerText(RunnerText text);
 // Why a file could not be written, for the common causes.
 std::string writeFailure(std::error_code error);

@@ -1013,5 +1013,83 @@ std::string dischargeNotice(const DischargeFailure& failure, const NumberLocale&
     return dischargeHeading(failure) + ". " + why + "\nWhat to change: " + change;
 }
 
+// The overall verdict and what to do about a warning.
+
+namespace {
+
+// The titles of `checks`, in their order, joined by commas.
+std::string titles(const std::vector<CheckId>& checks) {
+    std::string text;
+    for (const CheckId check : checks) {
+        if (!text.empty()) text += ", ";
+        text += title(check);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string verdictLine(const ChecksVerdict& verdict) {
+    std::string line;
+    if (verdict.overall == Verdict::holds) line = "Every check holds";
+    if (!verdict.warnings.empty()) {
+        const std::size_t count = verdict.warnings.size();
+        line = formatCount(static_cast<long>(count)) + (count == 1 ? " warning: " : " warnings: ") +
+               titles(verdict.warnings);
+    }
+    if (!verdict.not_judged.empty()) {
+        if (!line.empty()) line += " · ";
+        line += "Not judged: " + titles(verdict.not_judged);
+    }
+    if (line.empty()) line = "No check was judged";
+    if (verdict.cross_check == Verdict::warning) {
+        line +=
+            " · Cross-check: warning, the classical port formulation gives a landward head "
+            "more than " +
+            formatGeneral(kCrossCheckHeadLimit, NumberLocale::english()) + " % higher";
+    }
+    return line;
+}
+
+std::string remedy(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "Smaller riser diameters or fewer risers, so that each port discharges faster "
+                   "and keeps the seawater out (Fischer et al. 1979)";
+        case CheckId::froude_max:
+            return "Larger riser diameters or more risers bring the Froude number back within the "
+                   "nomograph; otherwise estimate the dilution by another method (Abraham's "
+                   "nomograph)";
+        case CheckId::uniformity:
+            return "Taper the riser diameters along the diffuser, smaller where the discharge is "
+                   "high, or shorten the diffuser (outfall design practice)";
+        case CheckId::riser_area:
+            return "Change the riser diameters: smaller when the ratio is above 2/3, larger when "
+                   "it is below 1/3 (Rawn, Bowerman and Brooks 1961)";
+        case CheckId::pipe_velocity:
+            return "A smaller pipe diameter in the sections concerned, so that the flow keeps "
+                   "them clean (common sewer design practice)";
+        case CheckId::balance_error:
+            return "Solve with the optimised discharge, which lowers qc until the risers pass Q, "
+                   "or with another ratio of qc to Q (the program's own tolerance)";
+        case CheckId::landward_head:
+            return {};
+        case CheckId::skipped_steps:
+            return "Mend the boxes and rows that the skipped steps name and solve again (the "
+                   "program's own rule)";
+    }
+    return {};
+}
+
+std::string headLabel(HeadMethod method) {
+    switch (method) {
+        case HeadMethod::program:
+            return "Landward head, program's march";
+        case HeadMethod::classical:
+            return "Landward head, classical port formulation";
+    }
+    return {};
+}
+
 }  // namespace english
 }  // namespace thalmuro

@@ -773,5 +773,84 @@ std::string unit(CheckId check) {
     return {};
 }
 
+// The overall verdict and what to do about a warning.
+
+namespace {
+
+// The titles of `checks`, in their order, joined by commas.
+std::string titles(const std::vector<CheckId>& checks) {
+    std::string text;
+    for (const CheckId check : checks) {
+        if (!text.empty()) text += ", ";
+        text += title(check);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string verdictLine(const ChecksVerdict& verdict) {
+    std::string line;
+    if (verdict.overall == Verdict::holds) line = "Όλοι οι έλεγχοι ικανοποιούνται";
+    if (!verdict.warnings.empty()) {
+        const std::size_t count = verdict.warnings.size();
+        line = formatCount(static_cast<long>(count)) +
+               (count == 1 ? " προειδοποίηση: " : " προειδοποιήσεις: ") + titles(verdict.warnings);
+    }
+    if (!verdict.not_judged.empty()) {
+        if (!line.empty()) line += " · ";
+        line += (verdict.not_judged.size() == 1 ? "Δεν κρίνεται: " : "Δεν κρίνονται: ") +
+                titles(verdict.not_judged);
+    }
+    if (line.empty()) line = "Κανένας έλεγχος δεν κρίθηκε";
+    if (verdict.cross_check == Verdict::warning) {
+        line +=
+            " · Διασταύρωση: προειδοποίηση, η κλασική μέθοδος στομίων δίνει ενέργεια "
+            "χερσαίου άκρου μεγαλύτερη κατά περισσότερο από " +
+            formatGeneral(kCrossCheckHeadLimit, NumberLocale::greek()) + " %";
+    }
+    return line;
+}
+
+std::string remedy(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+            return "Μικρότερες διάμετροι ανυψωτήρων ή λιγότεροι ανυψωτήρες, ώστε κάθε στόμιο να "
+                   "εκρέει ταχύτερα και να μην εισχωρεί θαλασσινό νερό (Fischer κ.ά. 1979)";
+        case CheckId::froude_max:
+            return "Μεγαλύτερες διάμετροι ανυψωτήρων ή περισσότεροι ανυψωτήρες φέρνουν τον αριθμό "
+                   "Froude μέσα στο νομογράφημα· αλλιώς η αραίωση εκτιμάται με άλλη μέθοδο "
+                   "(νομογράφημα του Abraham)";
+        case CheckId::uniformity:
+            return "Διάμετροι ανυψωτήρων που μικραίνουν εκεί όπου η παροχή είναι μεγάλη, ή "
+                   "μικρότερο μήκος διαχυτήρα (πρακτική σχεδιασμού διαχυτήρων)";
+        case CheckId::riser_area:
+            return "Άλλες διάμετροι ανυψωτήρων: μικρότερες όταν ο λόγος υπερβαίνει τα 2/3, "
+                   "μεγαλύτερες όταν είναι κάτω από 1/3 (Rawn, Bowerman και Brooks 1961)";
+        case CheckId::pipe_velocity:
+            return "Μικρότερη διάμετρος αγωγού στα τμήματα που αφορά, ώστε η ροή να τα κρατά "
+                   "καθαρά (πρακτική σχεδιασμού αγωγών ακαθάρτων)";
+        case CheckId::balance_error:
+            return "Επίλυση με βελτιστοποίηση της παροχής, που μειώνει το qc ώσπου οι ανυψωτήρες "
+                   "να δίνουν την Q, ή με άλλη σχέση qc με Q (ανοχή του προγράμματος)";
+        case CheckId::landward_head:
+            return {};
+        case CheckId::skipped_steps:
+            return "Διορθώστε τα πλαίσια και τις γραμμές που ονομάζουν τα βήματα που "
+                   "παραλείφθηκαν και επιλύστε ξανά (κανόνας του προγράμματος)";
+    }
+    return {};
+}
+
+std::string headLabel(HeadMethod method) {
+    switch (method) {
+        case HeadMethod::program:
+            return "Ενέργεια χερσαίου άκρου — μέθοδος προγράμματος";
+        case HeadMethod::classical:
+            return "Ενέργεια χερσαίου άκρου — κλασική μέθοδος στομίων";
+    }
+    return {};
+}
+
 }  // namespace greek
 }  // namespace thalmuro

@@ -25,11 +25,15 @@ std::string_view runnerText(RunnerText text) {
                    "With --conditions, solves it at every operating condition of SPEC and "
                    "prints their table.\n"
                    "\n"
-                   "  --checks       print the design checks: one block per check with its "
-                   "title, rule,\n"
-                   "                 threshold and source, verdict (holds, warning, not "
-                   "judged), values and\n"
-                   "                 the risers or sections concerned; a Froude check that "
+                   "  --checks       print the design checks: first the overall verdict on "
+                   "one line (every\n"
+                   "                 check holds, or the checks that warn and those not "
+                   "judged), then one\n"
+                   "                 block per check with its title, rule, threshold and "
+                   "source, verdict\n"
+                   "                 (holds, warning, not judged), values, the risers or "
+                   "sections concerned\n"
+                   "                 and, when it warns, the usual remedy; a Froude check that "
                    "could not use\n"
                    "                 the march's figures is estimated from each riser's share "
                    "Q/N and says\n"
@@ -42,7 +46,11 @@ std::string_view runnerText(RunnerText text) {
                    "                 balanced as the program marches and by the classical port "
                    "formulation,\n"
                    "                 a warning when the classical landward head is more than 5 "
-                   "% higher\n"
+                   "% higher.\n"
+                   "                 The JSON of --format json starts with the overall verdict "
+                   "under the\n"
+                   "                 key \"verdict\", and gives each check's \"remedy\" (null "
+                   "unless it warns)\n"
                    "  --conditions SPEC\n"
                    "                 solve the problem with its Q and drho (the relative "
                    "density difference)\n"
@@ -235,6 +243,8 @@ std::string_view runnerText(RunnerText text) {
                    "number %9 (riser %10)";
         case RunnerText::march_unbalanced:
             return "not balanced after %1 marches: %2";
+        case RunnerText::label_remedy:
+            return "remedy";
     }
     return {};
 }

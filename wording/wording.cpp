@@ -133,6 +133,19 @@ std::string checkFigures(const CheckResult& result, Language language, const Num
                                        : english::figures(result, locale);
 }
 
+std::string checksVerdictLine(const ChecksVerdict& verdict, Language language) {
+    return language == Language::greek ? greek::verdictLine(verdict)
+                                       : english::verdictLine(verdict);
+}
+
+std::string checkRemedy(CheckId check, Language language) {
+    return language == Language::greek ? greek::remedy(check) : english::remedy(check);
+}
+
+std::string landwardHeadLabel(HeadMethod method, Language language) {
+    return language == Language::greek ? greek::headLabel(method) : english::headLabel(method);
+}
+
 std::string dischargeFailureHeading(const DischargeFailure& failure, Language language) {
     return language == Language::greek ? greek::dischargeHeading(failure)
                                        : english::dischargeHeading(failure);

@@ -727,13 +727,20 @@ std::vector<CheckResult> checksDirectly(const DiffuserInput& input, const Number
     return checkDesign(input, state, outcome, locale);
 }
 
-// Text: one block per check in the table's order, in the language asked for, the values in the
+// The overall verdict of the checks and the cross-check of a solved problem, as the engine
+// gives them for the same Solve.
+ChecksVerdict verdictDirectly(const DiffuserInput& input, const NumberLocale& locale) {
+    return overallVerdict(checksDirectly(input, locale), crossCheck(input, locale));
+}
+
+// Text: the overall verdict on the first line, then one block per check in the table's order,
+// a check that warns ending with its remedy, in the language asked for, the values in the
 // problem's number format; no report is written and nothing goes to standard error.
 TEST(Cli, ChecksAsText) {
     const struct {
         Language language;
         std::vector<std::string> options;
-        std::string rule, source, verdict, risers, values;  // the labels, lined up
+        std::string rule, source, verdict, risers, values, remedy;  // the labels, lined up
     } cases[] = {
         {Language::english,
          {},
@@ -741,23 +748,28 @@ TEST(Cli, ChecksAsText) {
          "  source:    ",
          "  verdict:   ",
          "  risers:    ",
-         "  values:    "},
+         "  values:    ",
+         "  remedy:    "},
         {Language::english,
          {"--language", "en"},
          "  rule:      ",
          "  source:    ",
          "  verdict:   ",
          "  risers:    ",
-         "  values:    "},
+         "  values:    ",
+         "  remedy:    "},
         {Language::greek,
          {"--language", "el"},
          "  κανόνας:    ",
          "  πηγή:       ",
          "  κρίση:      ",
          "  ανυψωτήρες: ",
-         "  τιμές:      "},
+         "  τιμές:      ",
+         "  διόρθωση:   "},
     };
     const std::vector<CheckResult> checks = checksDirectly(workedExampleFile(kGreek), kGreek);
+    const ChecksVerdict verdict = verdictDirectly(workedExampleFile(kGreek), kGreek);
+    ASSERT_EQ(verdict.overall, Verdict::warning);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rule);
         const ScratchDir dir;
@@ -768,6 +780,7 @@ TEST(Cli, ChecksAsText) {
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+        EXPECT_EQ(run.out.rfind(checksVerdictLine(verdict, c.language) + "\n\n", 0), 0u) << run.out;
 
         std::size_t at = 0;
         for (const CheckResult& check : checks) {
@@ -787,6 +800,9 @@ TEST(Cli, ChecksAsText) {
                       std::string::npos);
             EXPECT_NE(block.find("  " + checkSummary(check, c.language, kGreek) + "\n"),
                       std::string::npos);
+            const std::string remedy = c.remedy + checkRemedy(check.id, c.language) + "\n";
+            EXPECT_EQ(block.find(remedy) != std::string::npos, check.verdict == Verdict::warning)
+                << block;
             at = start + 1;
         }
         EXPECT_NE(run.out.find(c.risers + "1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; 13; 14\n"),
@@ -811,8 +827,10 @@ TEST(Cli, ChecksAtStartUpFlowOfABellMouthDesign) {
     writeBytes(dir / "problem.json", problemJson(in, std::nullopt));
     const CliRun run = runCli(dir, {"--checks", "--locale", "el_GR", "problem.json"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("discharge_failure: the march could not compute the discharge of "
-                            "risers 2 to 5\n  why:    the bell-mouth's discharge formula",
+    EXPECT_EQ(run.out.rfind(checksVerdictLine(verdictDirectly(in, kGreek), Language::english) +
+                                "\n\ndischarge_failure: the march could not compute the "
+                                "discharge of risers 2 to 5\n  why:    the bell-mouth's "
+                                "discharge formula",
                             0),
               0u)
         << run.out;
@@ -850,6 +868,20 @@ TEST(Cli, ChecksAsJson) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
 
     const std::vector<CheckResult> checks = checksDirectly(lowFlow, kEnglish);
+    const nlohmann::ordered_json document = nlohmann::ordered_json::parse(run.out);
+    ASSERT_FALSE(document.empty());
+    EXPECT_EQ(document.begin().key(), "verdict");
+    const ChecksVerdict verdict = verdictDirectly(lowFlow, kEnglish);
+    const nlohmann::ordered_json& overall = document["verdict"];
+    EXPECT_EQ(overall["overall"], std::string(nameOf(verdict.overall)));
+    for (const auto& [key, list] :
+         {std::pair{"warnings", verdict.warnings}, {"not_judged", verdict.not_judged}}) {
+        std::vector<std::string> names;
+        for (const CheckId check : list)
+            names.emplace_back(nameOf(check));
+        EXPECT_EQ(overall[key].get<std::vector<std::string>>(), names) << key;
+    }
+    EXPECT_EQ(overall["summary"], checksVerdictLine(verdict, Language::english));
     const nlohmann::json printed = nlohmann::json::parse(run.out)["checks"];
     ASSERT_EQ(printed.size(), checks.size());
     for (std::size_t i = 0; i < checks.size(); ++i) {
@@ -872,6 +904,11 @@ TEST(Cli, ChecksAsJson) {
         EXPECT_EQ(p["risers"].get<std::vector<int>>(), check.risers);
         EXPECT_EQ(p["sections"].get<std::vector<int>>(), check.sections);
         EXPECT_EQ(p["summary"], checkSummary(check, Language::english, kEnglish));
+        if (check.verdict == Verdict::warning) {
+            EXPECT_EQ(p["remedy"], checkRemedy(check.id, Language::english));
+        } else {
+            EXPECT_TRUE(p["remedy"].is_null());
+        }
     }
     EXPECT_EQ(printed[0]["verdict"], "warning");
     EXPECT_EQ(printed[0]["risers"], nlohmann::json::array({1}));

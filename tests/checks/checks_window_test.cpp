@@ -168,6 +168,7 @@ enum class Design {
 }  // namespace
 
 Q_DECLARE_METATYPE(Design)
+Q_DECLARE_METATYPE(thalmuro::Verdict)
 
 class ChecksWindowTest : public QObject {
     Q_OBJECT
@@ -480,6 +481,88 @@ class ChecksWindowTest : public QObject {
         QCOMPARE(csv.substr(0, csv.find(";Fr ≥ 1;")),
                  std::string("\xEF\xBB\xBFQ (m³/s);Δρ/ρ;qc (m³/s);ΣQ (m³/s);e (%);E χερσαίου (m);"
                              "Fr ελάχ.;Fr μέγ.;q μέγ. (m³/s);q ελάχ. (m³/s)"));
+    }
+
+    // The line at the top says at a glance whether the design holds, in the colours of its
+    // verdict; under the table each warning comes with its remedy; the cross-check labels each
+    // landward head by the march that computed it.
+    void overallVerdictAndRemedies_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<Design>("design");
+        QTest::addColumn<thalmuro::Verdict>("overall");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("remedies");   // the first two lines; empty: hidden
+        QTest::addColumn<QStringList>("heads");  // the labels of the heads; none: hidden
+        using thalmuro::Verdict;
+        QTest::newRow("Greek, worked example")
+            << Language::greek << Design::workedExample << Verdict::warning
+            << QString(
+                   "⚠ 3 προειδοποιήσεις: Μέγιστος πυκνομετρικός αριθμός Froude, Ομοιομορφία "
+                   "παροχών ανυψωτήρων, Σφάλμα ισοζυγίου παροχών · Διασταύρωση: "
+                   "προειδοποίηση, η κλασική μέθοδος στομίων δίνει ενέργεια χερσαίου άκρου "
+                   "μεγαλύτερη κατά περισσότερο από 5 %")
+            << QString(
+                   "Αντιμετώπιση:\n• Μέγιστος πυκνομετρικός αριθμός Froude: Μεγαλύτερες "
+                   "διάμετροι ανυψωτήρων ή περισσότεροι ανυψωτήρες φέρνουν τον αριθμό Froude "
+                   "μέσα στο νομογράφημα· αλλιώς η αραίωση εκτιμάται με άλλη μέθοδο "
+                   "(νομογράφημα του Abraham).")
+            << QStringList{"Ενέργεια χερσαίου άκρου — μέθοδος προγράμματος",
+                           "Ενέργεια χερσαίου άκρου — κλασική μέθοδος στομίων"};
+        QTest::newRow("English, worked example")
+            << Language::english << Design::workedExample << Verdict::warning
+            << QString(
+                   "⚠ 3 warnings: Largest densimetric Froude number, Uniformity of the riser "
+                   "discharges, Discharge balance error · Cross-check: warning, the classical "
+                   "port formulation gives a landward head more than 5 % higher")
+            << QString(
+                   "Remedy:\n• Largest densimetric Froude number: Larger riser diameters or "
+                   "more risers bring the Froude number back within the nomograph; otherwise "
+                   "estimate the dilution by another method (Abraham's nomograph).")
+            << QStringList{"Landward head, program's march",
+                           "Landward head, classical port formulation"};
+        QTest::newRow("Greek, without risers")
+            << Language::greek << Design::withoutRisers << Verdict::warning
+            << QString("⚠ 1 προειδοποίηση: Βήματα που παραλείφθηκαν · Δεν κρίνονται: ")
+            << QString(
+                   "Αντιμετώπιση:\n• Βήματα που παραλείφθηκαν: Διορθώστε τα πλαίσια και τις "
+                   "γραμμές που ονομάζουν τα βήματα που παραλείφθηκαν και επιλύστε ξανά "
+                   "(κανόνας του προγράμματος).")
+            << QStringList{};
+    }
+    void overallVerdictAndRemedies() {
+        QFETCH(Language, language);
+        QFETCH(Design, design);
+        QFETCH(thalmuro::Verdict, overall);
+        QFETCH(QString, line);
+        QFETCH(QString, remedies);
+        QFETCH(QStringList, heads);
+        thalmuro::setInterfaceLanguage(language);
+        ChecksWindow* window = openAfter(design);
+
+        auto* verdict = control<QLabel>(window, "synoliki_krisi");
+        QVERIFY(!verdict->isHidden());
+        QVERIFY2(verdict->text().startsWith(line), qPrintable(verdict->text()));
+        const thalmuro::VerdictLook look = thalmuro::verdictLook(overall);
+        QVERIFY(verdict->styleSheet().contains(look.background.name()));
+        QVERIFY(verdict->styleSheet().contains(look.text.name()));
+        QVERIFY(verdict->styleSheet().contains("font-weight: bold"));
+
+        auto* remedy = control<QLabel>(window, "antimetopisi");
+        QCOMPARE(remedy->isHidden(), remedies.isEmpty());
+        if (!remedies.isEmpty()) {
+            const QStringList lines = remedy->text().split(u'\n');
+            QCOMPARE(lines.mid(0, 2).join(u'\n'), remedies);
+        }
+
+        auto* crossHeads = control<QLabel>(window, "diastavrosi_energeies");
+        QCOMPARE(crossHeads->isHidden(), heads.isEmpty());
+        if (!heads.isEmpty()) {
+            const QRegularExpression labelled(
+                QStringLiteral("^%1: [0-9,.]+ m   ·   %2: [0-9,.]+ m$")
+                    .arg(QRegularExpression::escape(heads[0]),
+                         QRegularExpression::escape(heads[1])));
+            QVERIFY2(labelled.match(crossHeads->text()).hasMatch(), qPrintable(crossHeads->text()));
+        }
     }
 
     // In each language the window shows no text of the other, whatever it shows: the checks,

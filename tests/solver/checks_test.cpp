@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -399,6 +400,79 @@ TEST(DesignChecks, CannotJudgeWhatWasNotComputed) {
         EXPECT_EQ(skipped.sections, rows);
     }
     EXPECT_EQ(Checked(unreadableManning).check(CheckId::skipped_steps).verdict, Verdict::warning);
+}
+
+// The overall verdict: a warning outweighs a check not judged, both lists keep the checks'
+// order, and the cross-check is carried beside without changing it.
+TEST(OverallVerdict, CombinesTheChecks) {
+    const auto result = [](CheckId id, Verdict verdict, VerdictBasis basis = VerdictBasis::march) {
+        CheckResult r;
+        r.id = id;
+        r.verdict = verdict;
+        r.basis = basis;
+        return r;
+    };
+    std::vector<CheckResult> allHold;
+    for (const ThresholdInfo& info : checkThresholds())
+        allHold.push_back(result(info.id, Verdict::holds));
+    std::vector<CheckResult> warnings = allHold;
+    warnings[5].verdict = Verdict::warning;
+    warnings[1].verdict = Verdict::warning;
+    std::vector<CheckResult> notJudged = allHold;
+    notJudged[2].verdict = Verdict::not_judged;
+    notJudged[6].verdict = Verdict::not_judged;
+    std::vector<CheckResult> both = notJudged;
+    both[0] = result(CheckId::froude_min, Verdict::warning, VerdictBasis::estimate);
+    CrossCheck crossWarns;
+    crossWarns.verdict = Verdict::warning;
+
+    const struct {
+        const char* name;
+        ChecksVerdict verdict;
+        Verdict overall;
+        std::vector<CheckId> warnings, notJudged;
+        std::optional<Verdict> crossCheck;
+    } cases[] = {
+        {"every check holds", overallVerdict(allHold), Verdict::holds, {}, {}, std::nullopt},
+        {"two warnings",
+         overallVerdict(warnings),
+         Verdict::warning,
+         {CheckId::froude_max, CheckId::balance_error},
+         {},
+         std::nullopt},
+        {"two not judged",
+         overallVerdict(notJudged),
+         Verdict::not_judged,
+         {},
+         {CheckId::uniformity, CheckId::landward_head},
+         std::nullopt},
+        {"an estimated warning and checks not judged",
+         overallVerdict(both),
+         Verdict::warning,
+         {CheckId::froude_min},
+         {CheckId::uniformity, CheckId::landward_head},
+         std::nullopt},
+        {"no checks", overallVerdict({}), Verdict::not_judged, {}, {}, std::nullopt},
+        {"a cross-check that warns beside checks that hold",
+         overallVerdict(allHold, crossWarns),
+         Verdict::holds,
+         {},
+         {},
+         Verdict::warning},
+        {"the worked example",
+         overallVerdict(Checked(worked()).checks),
+         Verdict::warning,
+         {CheckId::froude_max, CheckId::uniformity, CheckId::balance_error},
+         {},
+         std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.verdict.overall, c.overall);
+        EXPECT_EQ(c.verdict.warnings, c.warnings);
+        EXPECT_EQ(c.verdict.not_judged, c.notJudged);
+        EXPECT_EQ(c.verdict.cross_check, c.crossCheck);
+    }
 }
 
 }  // namespace

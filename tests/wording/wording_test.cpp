@@ -349,6 +349,85 @@ TEST(Catalogues, WordTheTablesHeaders) {
     }
 }
 
+// The overall verdict on one line: the titles of the checks in their order, a warning named
+// before what could not be judged, the cross-check only when it warns.
+TEST(Catalogues, WordTheOverallVerdict) {
+    const auto verdict = [](Verdict overall, std::vector<CheckId> warnings,
+                            std::vector<CheckId> notJudged,
+                            std::optional<Verdict> crossCheck = std::nullopt) {
+        ChecksVerdict v;
+        v.overall = overall;
+        v.warnings = std::move(warnings);
+        v.not_judged = std::move(notJudged);
+        v.cross_check = crossCheck;
+        return v;
+    };
+    const ChecksVerdict holds = verdict(Verdict::holds, {}, {}, Verdict::holds);
+    const ChecksVerdict twoWarnings =
+        verdict(Verdict::warning, {CheckId::froude_max, CheckId::uniformity}, {});
+    const ChecksVerdict oneNotJudged = verdict(Verdict::not_judged, {}, {CheckId::riser_area});
+    const ChecksVerdict both = verdict(Verdict::warning, {CheckId::skipped_steps},
+                                       {CheckId::uniformity, CheckId::balance_error});
+    const ChecksVerdict crossWarns = verdict(Verdict::holds, {}, {}, Verdict::warning);
+    const struct {
+        ChecksVerdict verdict;
+        Language language;
+        std::string expected;
+    } cases[] = {
+        {holds, Language::english, "Every check holds"},
+        {holds, Language::greek, "Όλοι οι έλεγχοι ικανοποιούνται"},
+        {twoWarnings, Language::english,
+         "2 warnings: Largest densimetric Froude number, Uniformity of the riser discharges"},
+        {twoWarnings, Language::greek,
+         "2 προειδοποιήσεις: Μέγιστος πυκνομετρικός αριθμός Froude, Ομοιομορφία παροχών "
+         "ανυψωτήρων"},
+        {oneNotJudged, Language::english, "Not judged: Riser area over pipe area"},
+        {oneNotJudged, Language::greek, "Δεν κρίνεται: Εμβαδόν ανυψωτήρων προς εμβαδόν αγωγού"},
+        {both, Language::english,
+         "1 warning: Skipped steps · Not judged: Uniformity of the riser discharges, Discharge "
+         "balance error"},
+        {both, Language::greek,
+         "1 προειδοποίηση: Βήματα που παραλείφθηκαν · Δεν κρίνονται: Ομοιομορφία παροχών "
+         "ανυψωτήρων, Σφάλμα ισοζυγίου παροχών"},
+        {crossWarns, Language::english,
+         "Every check holds · Cross-check: warning, the classical port formulation gives a "
+         "landward head more than 5 % higher"},
+        {crossWarns, Language::greek,
+         "Όλοι οι έλεγχοι ικανοποιούνται · Διασταύρωση: προειδοποίηση, η κλασική μέθοδος "
+         "στομίων δίνει ενέργεια χερσαίου άκρου μεγαλύτερη κατά περισσότερο από 5 %"},
+        {ChecksVerdict{}, Language::english, "No check was judged"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(checksVerdictLine(c.verdict, c.language), c.expected);
+    }
+}
+
+// Every check that can warn has a remedy in each language, which ends with the source the
+// check cites; the informative landward head has none.
+TEST(Catalogues, WordTheRemedyOfEveryCheckThatCanWarn) {
+    for (const ThresholdInfo& info : checkThresholds()) {
+        SCOPED_TRACE(info.name);
+        for (const Language language : kLanguages) {
+            const std::string remedy = checkRemedy(info.id, language);
+            if (!info.lower && !info.upper) {
+                EXPECT_EQ(remedy, "");
+                continue;
+            }
+            EXPECT_EQ(hasGreekLetter(remedy), language == Language::greek) << remedy;
+            ASSERT_EQ(remedy.back(), ')') << remedy;
+            const std::size_t open = remedy.rfind('(');
+            ASSERT_NE(open, std::string::npos);
+            const std::string cited = remedy.substr(open + 1, remedy.size() - open - 2);
+            const std::string lastWord = cited.substr(cited.rfind(' ') + 1);
+            EXPECT_NE(checkSource(info.id, language).find(lastWord), std::string::npos)
+                << cited << " against " << checkSource(info.id, language);
+        }
+    }
+    EXPECT_EQ(checkRemedy(CheckId::froude_min, Language::english),
+              "Smaller riser diameters or fewer risers, so that each port discharges faster and "
+              "keeps the seawater out (Fischer et al. 1979)");
+}
+
 // The runner's texts: each in both languages, each language taking the same arguments, every
 // argument put in its place (%10 as the tenth, not the first and a 0).
 TEST(Catalogues, WordTheRunnersTexts) {

@@ -65,6 +65,12 @@ QWidget* ChecksWindow::createChecksTab() {
     auto* page = named(new QWidget, QStringLiteral("elegxoi"));
     auto* layout = new QVBoxLayout(page);
 
+    verdictLine_ = named(new QLabel, QStringLiteral("synoliki_krisi"));
+    verdictLine_->setWordWrap(true);
+    verdictLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    verdictLine_->hide();
+    layout->addWidget(verdictLine_);
+
     auto* velocityRow = new QHBoxLayout;
     velocityCaption_ = new QLabel;
     velocityBox_ = named(new QLineEdit, QStringLiteral("taxytita_aftokatharismou"));
@@ -102,6 +108,12 @@ QWidget* ChecksWindow::createChecksTab() {
     checksTable_->horizontalHeader()->setSectionResizeMode(kValues, QHeaderView::Stretch);
     layout->addWidget(checksTable_, 3);
 
+    remedies_ = named(new QLabel, QStringLiteral("antimetopisi"));
+    remedies_->setWordWrap(true);
+    remedies_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    remedies_->hide();
+    layout->addWidget(remedies_);
+
     skippedBox_ = new QGroupBox;
     auto* skippedLayout = new QVBoxLayout(skippedBox_);
     skippedSteps_ = named(new QLabel, QStringLiteral("paraleifthenta_vimata"));
@@ -128,6 +140,10 @@ QWidget* ChecksWindow::createChecksTab() {
                                          crossCheckTable_->verticalHeader()->defaultSectionSize() +
                                      2 * crossCheckTable_->frameWidth());
     crossLayout->addWidget(crossCheckTable_);
+    crossCheckHeads_ = named(new QLabel, QStringLiteral("diastavrosi_energeies"));
+    crossCheckHeads_->setWordWrap(true);
+    crossCheckHeads_->hide();
+    crossLayout->addWidget(crossCheckHeads_);
     crossCheckDifference_ = named(new QLabel, QStringLiteral("diastavrosi_diafora"));
     crossCheckDifference_->setWordWrap(true);
     crossLayout->addWidget(crossCheckDifference_);
@@ -239,6 +255,31 @@ void ChecksWindow::showChecks() {
         cell(kConcerned, concernedText(result));
     }
     checksTable_->resizeRowsToContents();
+    showOverallVerdict();
+}
+
+void ChecksWindow::showOverallVerdict() {
+    const Language language = interfaceLanguage();
+    const ChecksVerdict verdict =
+        crossCheck_ ? overallVerdict(checks_, *crossCheck_) : overallVerdict(checks_);
+    const VerdictLook look = verdictLook(verdict.overall);
+    verdictLine_->setText(look.symbol + QLatin1Char(' ') +
+                          QString::fromStdString(checksVerdictLine(verdict, language)));
+    verdictLine_->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: %2; padding: 4px 6px; font-weight: bold; }")
+            .arg(look.background.name(), look.text.name()));
+    verdictLine_->show();
+
+    QStringList lines;
+    for (const CheckId check : verdict.warnings) {
+        const std::string remedy = checkRemedy(check, language);
+        if (remedy.empty()) continue;
+        lines << QStringLiteral("• %1: %2.").arg(titleText(check), QString::fromStdString(remedy));
+    }
+    remedies_->setVisible(!lines.isEmpty());
+    if (lines.isEmpty()) return;
+    lines.prepend(tr("Αντιμετώπιση:"));
+    remedies_->setText(lines.join(QLatin1Char('\n')));
 }
 
 void ChecksWindow::showSkippedSteps() {
@@ -259,6 +300,18 @@ void ChecksWindow::showCrossCheck() {
         return tr("%1 (ανυψωτήρας %2)").arg(figure).arg(riser);
     };
     const MarchSummary* marches[] = {&check.program, &check.classical};
+    const QString headLabels[] = {
+        QString::fromStdString(landwardHeadLabel(HeadMethod::program, interfaceLanguage())),
+        QString::fromStdString(landwardHeadLabel(HeadMethod::classical, interfaceLanguage()))};
+    QStringList heads;
+    for (int column = 0; column < 2; ++column) {
+        const MarchSummary& march = *marches[column];
+        if (!march.balanced) continue;
+        heads << QStringLiteral("%1: %2 m")
+                     .arg(headLabels[column], number(march.landward_head, "0.0000", numberLocale_));
+    }
+    crossCheckHeads_->setText(heads.join(QStringLiteral("   ·   ")));
+    crossCheckHeads_->setVisible(!heads.isEmpty());
     for (int column = 0; column < 2; ++column) {
         const MarchSummary& march = *marches[column];
         const auto set = [&](int row, const QString& text) {
@@ -272,6 +325,7 @@ void ChecksWindow::showCrossCheck() {
             continue;
         }
         set(kHead, number(march.landward_head, "0.0000", numberLocale_));
+        crossCheckTable_->item(kHead, column)->setToolTip(headLabels[column]);
         set(kLargestDischarge,
             atRiser(number(march.q_max, "0.00000", numberLocale_), march.riser_q_max));
         set(kSmallestDischarge,

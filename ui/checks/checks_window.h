@@ -1,7 +1,8 @@
-// Form8, the design-check window "ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ": the design checks of the last Solve with
-// a settable self-cleansing velocity, the steps it skipped and the cross-check by the classical
-// port formulation (tab "Έλεγχοι"), and the design solved over a list of operating conditions
-// (tab "Συνθήκες Λειτουργίας").
+// Form8, the design-check window "ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ": the design checks of the last Solve under
+// their overall verdict, with a settable self-cleansing velocity and the remedies of those that
+// warn, the steps it skipped and the cross-check by the classical port formulation (tab
+// "Έλεγχοι"), and the design solved over a list of operating conditions (tab "Συνθήκες
+// Λειτουργίας").
 #pragma once
 
 #include <QPointer>
@@ -59,6 +60,9 @@ class ChecksWindow : public QWidget {
     void velocityEdited();
     void showVelocityHint();
     void showChecks();
+    // The overall verdict above the velocity box and the remedies of the checks that warn
+    // under the table.
+    void showOverallVerdict();
     void showSkippedSteps();
     void showCrossCheck();
 
@@ -76,6 +80,9 @@ class ChecksWindow : public QWidget {
     // The two tabs (karteles): the checks (elegxoi) and the operating conditions.
     QTabWidget* tabs_ = nullptr;
     QWidget* checksTab_ = nullptr;
+    // Whether the design holds, on one line at the top of the tab (synoliki_krisi), coloured
+    // as its verdict.
+    QLabel* verdictLine_ = nullptr;
     // The self-cleansing velocity, m/s (taxytita_aftokatharismou), its caption, and what is
     // wrong with it.
     QLabel* velocityCaption_ = nullptr;
@@ -86,6 +93,8 @@ class ChecksWindow : public QWidget {
     QLabel* dischargeFailure_ = nullptr;
     // One row per check (pinakas_elegxon).
     QTableWidget* checksTable_ = nullptr;
+    // The usual remedy of each check that warns (antimetopisi); hidden when none warns.
+    QLabel* remedies_ = nullptr;
     // The skipped steps in the user's terms (paraleifthenta_vimata) and their frame.
     QGroupBox* skippedBox_ = nullptr;
     QLabel* skippedSteps_ = nullptr;
@@ -94,6 +103,9 @@ class ChecksWindow : public QWidget {
     QGroupBox* crossCheckBox_ = nullptr;
     QLabel* crossCheckExplanation_ = nullptr;
     QTableWidget* crossCheckTable_ = nullptr;
+    // The two landward heads, each labelled by the march that computed it
+    // (diastavrosi_energeies); hidden when neither march balanced.
+    QLabel* crossCheckHeads_ = nullptr;
     QLabel* crossCheckDifference_ = nullptr;
     QLabel* crossCheckVerdict_ = nullptr;
     ConditionsTab* conditionsTab_ = nullptr;

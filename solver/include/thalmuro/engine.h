@@ -895,6 +895,24 @@ struct CrossCheck {
 
 CrossCheck crossCheck(const DiffuserInput& input, const NumberLocale& locale);
 
+// ---- The overall verdict of the checks ---------------------------------------------------------
+//
+// Whether the design holds, in one verdict over its checks: a warning when any check warns (a
+// finding about the design outweighs what could not be judged), else not judged when any check
+// could not be judged, else holds. An empty list judges nothing. A Froude check that rests on
+// an estimate counts with its verdict. The cross-check tests the march's method, not the design:
+// it never changes the overall verdict, and is carried beside it so that a host can say when it
+// warns.
+struct ChecksVerdict {
+    Verdict overall = Verdict::not_judged;
+    std::vector<CheckId> warnings;       // the checks that warn, in the order given
+    std::vector<CheckId> not_judged;     // the checks that could not be judged, in the order given
+    std::optional<Verdict> cross_check;  // the cross-check's own verdict, when one was given
+};
+
+ChecksVerdict overallVerdict(const std::vector<CheckResult>& checks);
+ChecksVerdict overallVerdict(const std::vector<CheckResult>& checks, const CrossCheck& crossCheck);
+
 // ---- Operating conditions ----------------------------------------------------------------------
 //
 // The design solved over a range of total discharges and density differences: each condition is

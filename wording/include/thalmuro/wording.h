@@ -108,6 +108,30 @@ std::string checkRuleWithBounds(CheckId check, Language language, const CheckSet
 // one: "Smallest Fr = 0.52 (riser 3), estimated ...". Empty when the check has no figures.
 std::string checkFigures(const CheckResult& result, Language language, const NumberLocale& locale);
 
+// ---- The overall verdict ---------------------------------------------------------------------
+
+// The overall verdict of the checks on one line, without a closing full stop: "Every check
+// holds", "2 warnings: <titles>", "Not judged: <titles>", the warnings and the checks not
+// judged joined by " · " when there are both; then, when the cross-check warns, what it found.
+std::string checksVerdictLine(const ChecksVerdict& verdict, Language language);
+
+// The usual remedy of a check that warns, in one short sentence with the source the check
+// cites: "Smaller riser diameters or fewer risers, so that each port discharges faster
+// (Fischer et al. 1979)". Empty for a check that never warns (the landward head).
+std::string checkRemedy(CheckId check, Language language);
+
+// The march a landward head comes from: the program's, where a riser's discharge coefficient
+// takes X from the riser's own discharge, or the classical port formulation's, where X comes
+// from the pipe discharge at the riser.
+enum class HeadMethod : std::uint8_t {
+    program,
+    classical,
+};
+
+// A landward head labelled by the march that computed it: "Landward head, program's march",
+// "Ενέργεια χερσαίου άκρου — κλασική μέθοδος στομίων".
+std::string landwardHeadLabel(HeadMethod method, Language language);
+
 // ---- A discharge the march could not compute --------------------------------------------------
 
 // Which risers: "the march could not compute the discharge of risers 2 to 8", "Δεν υπολογίστηκε
@@ -206,11 +230,13 @@ enum class RunnerText : std::uint8_t {
                        // smallest riser discharge at riser %6, %7 the largest at riser %8, %9 the
                        // lowest Froude number at riser %10
     march_unbalanced,  // %1 marches, %2 why
+    // The remedy of a check that warns.
+    label_remedy,
 };
 
-// The number of texts: march_unbalanced stays the last.
+// The number of texts: label_remedy stays the last.
 inline constexpr std::size_t kRunnerTextCount =
-    static_cast<std::size_t>(RunnerText::march_unbalanced) + 1;
+    static_cast<std::size_t>(RunnerText::label_remedy) + 1;
 
 // The runner's text in `language` with %1, %2, ... replaced by `arguments` in order.
 std::string runnerText(RunnerText text, Language language,
