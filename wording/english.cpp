@@ -147,7 +147,7 @@ std::string subject(const SkippedCause& cause) {
 }
 
 // "the discharge of risers 2 to 8 could not be computed: at riser 2 the pipe velocity head of
-// the trial discharge 0.01 m^3/s exceeds the specific energy E = 0.00047 m (X = 1.714), where
+// the trial discharge 0.01 m³/s exceeds the specific energy E = 0.00047 m (X = 1.714), where
 // the bell-mouth's Cd = 0.975 (1 - X)^0.375 cannot be taken".
 std::string dischargeReason(const DischargeFailure& failure, const NumberLocale& locale) {
     const std::string first = formatCount(failure.risers.front());
@@ -163,7 +163,7 @@ std::string dischargeReason(const DischargeFailure& failure, const NumberLocale&
     }
     return text + " the pipe velocity head of the trial discharge " +
            plain(locale, failure.trial_discharge, "0.0000") +
-           " m^3/s exceeds the specific energy E = " +
+           " m³/s exceeds the specific energy E = " +
            plain(locale, failure.specific_energy, "0.000000") +
            " m (X = " + plain(locale, failure.x) +
            "), where the bell-mouth's Cd = 0.975 (1 - X)^0.375 cannot be taken";
@@ -184,7 +184,7 @@ std::string froudeSummary(const CheckResult& result, const NumberLocale& locale)
         return "The " + which + " densimetric Froude number is " + extreme + risers;
     }
     return "Estimated from each riser's share Q/N = " + plain(locale, f.share, "0.00000") +
-           " m^3/s, as the march's figures cannot be used: the " + which +
+           " m³/s, as the march's figures cannot be used: the " + which +
            " densimetric Froude number is " + extreme + risers;
 }
 
@@ -208,10 +208,10 @@ std::string judgedSummary(const CheckResult& result, const NumberLocale& locale)
             return froudeSummary(result, locale);
         case CheckId::uniformity:
             return "Riser discharges from " + plain(locale, f.q_smallest, "0.00000") + " to " +
-                   plain(locale, f.q_largest, "0.00000") + " m^3/s (ratio " +
+                   plain(locale, f.q_largest, "0.00000") + " m³/s (ratio " +
                    plain(locale, f.q_ratio) + ") against the band " +
                    plain(locale, f.band_lower, "0.00000") + " to " +
-                   plain(locale, f.band_upper, "0.00000") + " m^3/s" +
+                   plain(locale, f.band_upper, "0.00000") + " m³/s" +
                    (result.risers.empty() ? "."
                                           : "; outside at risers " + ranges(result.risers) + ".");
         case CheckId::riser_area:
@@ -229,8 +229,8 @@ std::string judgedSummary(const CheckResult& result, const NumberLocale& locale)
                         : "; below it in sections " + ranges(result.sections) + ".");
         case CheckId::balance_error:
             return "The risers pass Qcalc = " + plain(locale, f.qcalc, "0.00000") +
-                   " m^3/s against Q = " + plain(locale, f.q, "0.00000") +
-                   " m^3/s: e = " + plain(locale, f.e) + " %.";
+                   " m³/s against Q = " + plain(locale, f.q, "0.00000") +
+                   " m³/s: e = " + plain(locale, f.e) + " %.";
         case CheckId::landward_head:
             return "E of riser " + formatCount(f.landward_riser) + " = " +
                    plain(locale, f.head_landward, "0.00000") +
@@ -414,7 +414,7 @@ std::string message(const Message& m, const NumberLocale& locale) {
         case MessageKind::box_unusable:
             return "cannot be used";
         case MessageKind::q_too_large_to_balance:
-            return "is so large that lowering qc by 0.0001 m^3/s no longer changes it";
+            return "is so large that lowering qc by 0.0001 m³/s no longer changes it";
         case MessageKind::manning_too_large:
             return "is too large";
         case MessageKind::question_cancelled:
@@ -466,23 +466,23 @@ std::string message(const Message& m, const NumberLocale& locale) {
             return "steps were skipped";
         case MessageKind::no_qc_passes_q:
             return "no qc up to Q makes the risers pass Q: at qc = Q they pass " +
-                   formatGeneral(m.discharge, locale) + " m^3/s";
+                   formatGeneral(m.discharge, locale) + " m³/s";
         case MessageKind::risers_pass_more_than_q:
             return "the risers pass " + formatGeneral(m.discharge, locale) +
-                   " m^3/s, more than Q, even at qc = " + formatGeneral(m.qc, locale) + " m^3/s";
+                   " m³/s, more than Q, even at qc = " + formatGeneral(m.qc, locale) + " m³/s";
         case MessageKind::sum_jumps_across_q:
             return "the risers' discharge sum jumps across Q at qc = " +
-                   formatGeneral(m.qc, locale) + " m^3/s";
+                   formatGeneral(m.qc, locale) + " m³/s";
         case MessageKind::sum_not_monotone:
             return "the risers' discharge sum does not grow with qc";
         case MessageKind::marches_spent:
             return "not balanced within " + formatCount(m.count) + " marches";
         case MessageKind::discharge_not_computed_at_qc:
-            return "at qc = " + formatGeneral(m.qc, locale) + " m^3/s " +
+            return "at qc = " + formatGeneral(m.qc, locale) + " m³/s " +
                    (m.discharge_failure ? dischargeReason(*m.discharge_failure, locale)
                                         : "the discharge of some risers could not be computed");
         case MessageKind::steps_skipped_at_qc:
-            return "at qc = " + formatGeneral(m.qc, locale) + " m^3/s steps were skipped";
+            return "at qc = " + formatGeneral(m.qc, locale) + " m³/s steps were skipped";
         case MessageKind::conditions_empty:
             return "the list of conditions is empty";
         case MessageKind::conditions_too_many:
@@ -528,7 +528,7 @@ std::string message(const Message& m, const NumberLocale& locale) {
                    " conditions, more than " + formatCount(kMaxConditions);
         case MessageKind::discharges_overflow:
             return "the risers' discharges overflow at qc = " + formatGeneral(m.qc, locale) +
-                   " m^3/s";
+                   " m³/s";
     }
     return {};
 }
@@ -563,15 +563,15 @@ std::string crossCheckSummary(const CrossCheck& check, const NumberLocale& local
 std::string quantityName(InputQuantity quantity) {
     switch (quantity) {
         case InputQuantity::risers:
-            return "number of risers N (Text1)";
+            return "number of risers N";
         case InputQuantity::sections:
-            return "number of sections (Text2)";
+            return "number of sections";
         case InputQuantity::drho:
-            return "relative density difference drho (Text4)";
+            return "relative density difference Δρ/ρ";
         case InputQuantity::total_discharge:
-            return "total discharge Q (Text5)";
+            return "total discharge Q";
         case InputQuantity::manning:
-            return "Manning number n (Text6)";
+            return "Manning number n";
         case InputQuantity::first_riser:
             return "first riser";
         case InputQuantity::last_riser:
@@ -630,7 +630,10 @@ std::string plausibleReason(InputQuantity quantity) {
 // A value with its quantity's unit, when it has one.
 std::string withUnit(double value, const PlausibleRange& range, const NumberLocale& locale) {
     const std::string text = formatGeneral(value, locale);
-    return range.unit == "-" ? text : text + " " + std::string(range.unit);
+    if (range.unit == "-") return text;
+    // The ranges give their units in ASCII for programs ("m^3/s"); a sentence writes them as
+    // the windows do.
+    return text + " " + (range.unit == "m^3/s" ? std::string("m³/s") : std::string(range.unit));
 }
 
 std::string rangeText(InputQuantity quantity, const NumberLocale& locale) {
@@ -804,12 +807,12 @@ std::string dischargeWhy(const DischargeFailure& failure, const NumberLocale& lo
     return "the bell-mouth's discharge formula q = 0.975 (1 - X)^0.375 a (2 g E)^0.5 has no "
            "value where X, the pipe velocity head over the specific energy, exceeds 1. Each "
            "riser's discharge is found starting from a trial discharge of " +
-           number(failure.trial_discharge, "0.0000") + " m^3/s; at riser " + first +
+           number(failure.trial_discharge, "0.0000") + " m³/s; at riser " + first +
            " its velocity head in the pipe of D = " + number(failure.pipe_diameter, "0.0000") +
            " m exceeds the specific energy E = " + number(failure.specific_energy, "0.000000") +
            " m (X = " + number(failure.x, "0.00") +
            "). At this flow each riser's share Q/N = " + number(failure.share, "0.00000") +
-           " m^3/s builds up too little specific energy";
+           " m³/s builds up too little specific energy";
 }
 
 std::string dischargeChange(const DischargeFailure& failure) {

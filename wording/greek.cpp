@@ -263,7 +263,7 @@ std::string message(const Message& m, const NumberLocale& locale) {
         case MessageKind::box_unusable:
             return "δεν χρησιμοποιείται";
         case MessageKind::q_too_large_to_balance:
-            return "είναι τόσο μεγάλη που η μείωση της qc κατά 0,0001 m^3/s δεν την αλλάζει";
+            return "είναι τόσο μεγάλη που η μείωση της qc κατά 0,0001 m³/s δεν την αλλάζει";
         case MessageKind::manning_too_large:
             return "είναι πολύ μεγάλος";
         case MessageKind::question_cancelled:
@@ -317,24 +317,24 @@ std::string message(const Message& m, const NumberLocale& locale) {
             return "παραλείφθηκαν βήματα";
         case MessageKind::no_qc_passes_q:
             return "καμία qc έως την Q δεν δίνει στους ανυψωτήρες την Q: με qc = Q δίνουν " +
-                   general(m.discharge, locale) + " m^3/s";
+                   general(m.discharge, locale) + " m³/s";
         case MessageKind::risers_pass_more_than_q:
             return "οι ανυψωτήρες δίνουν " + general(m.discharge, locale) +
-                   " m^3/s, περισσότερα από την Q, ακόμη και με qc = " + general(m.qc, locale) +
-                   " m^3/s";
+                   " m³/s, περισσότερα από την Q, ακόμη και με qc = " + general(m.qc, locale) +
+                   " m³/s";
         case MessageKind::sum_jumps_across_q:
             return "το άθροισμα των παροχών των ανυψωτήρων περνά την Q με ένα άλμα στην qc = " +
-                   general(m.qc, locale) + " m^3/s";
+                   general(m.qc, locale) + " m³/s";
         case MessageKind::sum_not_monotone:
             return "το άθροισμα των παροχών των ανυψωτήρων δεν αυξάνει με την qc";
         case MessageKind::marches_spent:
             return "δεν εξισορροπήθηκε μέσα σε " + formatCount(m.count) + " υπολογισμούς";
         case MessageKind::discharge_not_computed_at_qc:
-            return "με qc = " + general(m.qc, locale) + " m^3/s: " +
+            return "με qc = " + general(m.qc, locale) + " m³/s: " +
                    (m.discharge_failure ? dischargeBrief(*m.discharge_failure)
                                         : "Δεν υπολογίστηκε η παροχή κάποιων ανυψωτήρων");
         case MessageKind::steps_skipped_at_qc:
-            return "με qc = " + general(m.qc, locale) + " m^3/s παραλείφθηκαν βήματα";
+            return "με qc = " + general(m.qc, locale) + " m³/s παραλείφθηκαν βήματα";
         case MessageKind::conditions_empty:
             return "Ο κατάλογος των συνθηκών είναι κενός";
         case MessageKind::conditions_too_many:
@@ -382,7 +382,7 @@ std::string message(const Message& m, const NumberLocale& locale) {
                    " συνθήκες, περισσότερες από " + formatCount(kMaxConditions);
         case MessageKind::discharges_overflow:
             return "οι παροχές των ανυψωτήρων υπερχειλίζουν με qc = " + general(m.qc, locale) +
-                   " m^3/s";
+                   " m³/s";
     }
     return {};
 }
@@ -485,7 +485,7 @@ std::string plausibleReason(InputQuantity quantity) {
     return {};
 }
 
-// A value with its quantity's unit, when it has one, "m^3/s" written as "m³/s" and a no-break
+// A value with its quantity's unit, when it has one, "m³/s" written as "m³/s" and a no-break
 // space keeping the unit on the line of its number.
 std::string withUnit(double value, const PlausibleRange& range, const NumberLocale& locale) {
     const std::string text = formatGeneral(value, locale);

@@ -329,17 +329,17 @@ INSTANTIATE_TEST_SUITE_P(
     TextsAndFormats, CliNumberWarnings,
     ::testing::Values(
         NumberCase{"LeadingZeroGroupGreek", "0.105", InputQuantity::total_discharge, "el_GR",
-                   "total discharge Q (Text5): \"0.105\" reads 105 m^3/s, \".\" taken as a "
+                   "total discharge Q: \"0.105\" reads 105 m³/s, \".\" taken as a "
                    "thousands grouping where none stands, outside the plausible range 0,001 to "
-                   "20 m^3/s; with \".\" as the decimal separator it would be 0,105 m^3/s"},
+                   "20 m³/s; with \".\" as the decimal separator it would be 0,105 m³/s"},
         NumberCase{"OneDigitGroupGreek", "1.5", InputQuantity::spacing, "el_GR",
                    "row 1, riser spacing: \"1.5\" reads 15 m, \".\" taken as a thousands "
                    "grouping where none stands; with \".\" as the decimal separator it would be "
                    "1,5 m"},
         NumberCase{"ThousandsGreek", "1.234", InputQuantity::total_discharge, "el_GR",
-                   "total discharge Q (Text5): \"1.234\" reads 1234 m^3/s, outside the "
-                   "plausible range 0,001 to 20 m^3/s; with \".\" as the decimal separator it "
-                   "would be 1,234 m^3/s"},
+                   "total discharge Q: \"1.234\" reads 1234 m³/s, outside the "
+                   "plausible range 0,001 to 20 m³/s; with \".\" as the decimal separator it "
+                   "would be 1,234 m³/s"},
         NumberCase{"LeadingZeroGroupEnglish", "0,2", InputQuantity::riser_diameter, "en_US",
                    "row 1, riser diameter d: \"0,2\" reads 2 m, \",\" taken as a thousands "
                    "grouping where none stands, outside the plausible range 0.02 to 1 m; with "
@@ -835,9 +835,9 @@ TEST(Cli, ChecksAtStartUpFlowOfABellMouthDesign) {
               0u)
         << run.out;
     for (const char* part :
-         {"a trial discharge of 0,0100 m^3/s; at riser 2 its velocity head in the pipe of "
+         {"a trial discharge of 0,0100 m³/s; at riser 2 its velocity head in the pipe of "
           "D = 0,2906 m exceeds the specific energy E = 0,000471 m (X = 2,46). At this flow each "
-          "riser's share Q/N = 0,00100 m^3/s",
+          "riser's share Q/N = 0,00100 m³/s",
           "\n  change: fewer risers or smaller riser diameters (more head for the same flow), or "
           "a higher flow\n\nfroude_min: ",
           "  verdict:   warning\n  basis:     estimate: each riser's share Q/N, without the "
@@ -846,7 +846,7 @@ TEST(Cli, ChecksAtStartUpFlowOfABellMouthDesign) {
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
     EXPECT_EQ(run.out.find("substitution"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("  program:    not balanced after 1 marches: at qc = 0,001 m^3/s the "
+    EXPECT_NE(run.out.find("  program:    not balanced after 1 marches: at qc = 0,001 m³/s the "
                            "discharge of risers 2 to 5 could not be computed"),
               std::string::npos)
         << run.out;

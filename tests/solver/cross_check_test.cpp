@@ -219,8 +219,8 @@ TEST(CrossCheck, UnbalancedDesignsSayWhy) {
              for (SectionRow& row : in.rows)
                  row.elevation_step = row.first_riser.empty() ? "" : "0";
          },
-         "at qc = 0.000714285714285714 m^3/s the discharge of risers 2 to ",
-         "at qc = 0.000714285714285714 m^3/s the discharge of "},
+         "at qc = 0.000714285714285714 m³/s the discharge of risers 2 to ",
+         "at qc = 0.000714285714285714 m³/s the discharge of "},
         // Through a narrow pipe the density terms alone drive more than Q through risers 2 to
         // 14 when X is formed from each riser's own discharge.
         {"narrow pipe",

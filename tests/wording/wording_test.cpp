@@ -141,11 +141,11 @@ TEST(Catalogues, WordTheFiguresOfAResult) {
         std::string expected;
     } cases[] = {
         {uniformity, Language::english, kEnglish,
-         "Riser discharges from 0.02394 to 0.03000 m^3/s (ratio 1.253) against the band 0.02268 "
-         "to 0.02772 m^3/s; outside at risers 9 to 11, 14."},
+         "Riser discharges from 0.02394 to 0.03000 m³/s (ratio 1.253) against the band 0.02268 "
+         "to 0.02772 m³/s; outside at risers 9 to 11, 14."},
         {uniformity, Language::english, kGreek,
-         "Riser discharges from 0,02394 to 0,03000 m^3/s (ratio 1,253) against the band 0,02268 "
-         "to 0,02772 m^3/s; outside at risers 9 to 11, 14."},
+         "Riser discharges from 0,02394 to 0,03000 m³/s (ratio 1,253) against the band 0,02268 "
+         "to 0,02772 m³/s; outside at risers 9 to 11, 14."},
         {uniformity, Language::greek, kGreek,
          "Q/N = 0,02520 m³/s, ζώνη 0,02268 έως 0,02772 m³/s· παροχές από 0,02394 έως 0,03000 "
          "m³/s, λόγος 1,253"},
@@ -263,15 +263,15 @@ TEST(Catalogues, WordMessagesInTheNumberFormatGiven) {
         std::string message;
     } cases[] = {
         {Language::english, std::nullopt,
-         "the risers pass 0.4125 m^3/s, more than Q, even at qc = 0.0125 m^3/s"},
+         "the risers pass 0.4125 m³/s, more than Q, even at qc = 0.0125 m³/s"},
         {Language::english, kGreek,
-         "the risers pass 0,4125 m^3/s, more than Q, even at qc = 0,0125 m^3/s"},
+         "the risers pass 0,4125 m³/s, more than Q, even at qc = 0,0125 m³/s"},
         {Language::greek, std::nullopt,
-         "οι ανυψωτήρες δίνουν 0,4125 m^3/s, περισσότερα από την Q, ακόμη και με qc = 0,0125 "
-         "m^3/s"},
+         "οι ανυψωτήρες δίνουν 0,4125 m³/s, περισσότερα από την Q, ακόμη και με qc = 0,0125 "
+         "m³/s"},
         {Language::greek, kEnglish,
-         "οι ανυψωτήρες δίνουν 0.4125 m^3/s, περισσότερα από την Q, ακόμη και με qc = 0.0125 "
-         "m^3/s"},
+         "οι ανυψωτήρες δίνουν 0.4125 m³/s, περισσότερα από την Q, ακόμη και με qc = 0.0125 "
+         "m³/s"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

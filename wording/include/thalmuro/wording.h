@@ -37,13 +37,13 @@ std::string wordSkippedCause(const SkippedCause& cause, Language language,
 
 // ---- Numbers that may not read as meant --------------------------------------------------------
 
-// The box or column of a quantity: "total discharge Q (Text5)", "Ολική Παροχή".
+// The box or column of a quantity: "total discharge Q", "Ολική Παροχή".
 std::string quantityName(InputQuantity quantity, Language language);
 
 // Why the plausible range of a quantity stands where it does.
 std::string plausibleReason(InputQuantity quantity, Language language);
 
-// The plausible range with its unit in `locale`'s format: "0.001 to 20 m^3/s", "0,001 έως
+// The plausible range with its unit in `locale`'s format: "0.001 to 20 m³/s", "0,001 έως
 // 20 m³/s" (a no-break space before the Greek unit).
 std::string plausibleRangeText(InputQuantity quantity, Language language,
                                const NumberLocale& locale);
@@ -56,7 +56,7 @@ std::string wordNumberFinding(const NumberFinding& finding, Language language,
 // ---- The cross-check ------------------------------------------------------------------------
 
 // Why a march could not be balanced, with the first cause of its skipped steps when that is
-// why: "at qc = 0.001 m^3/s steps were skipped: Manning number (Text6): is empty".
+// why: "at qc = 0.001 m³/s steps were skipped: Manning number (Text6): is empty".
 std::string wordMarchReason(const MarchSummary& march, Language language);
 std::string wordMarchReason(const MarchSummary& march, Language language,
                             const NumberLocale& locale);
