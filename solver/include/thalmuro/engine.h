@@ -1132,7 +1132,7 @@ struct SizingResult {
     SizedDesign proposal;
     std::vector<SectionSizing> sections;  // the table's sections, in order
     bool stopped = false;  // the host stopped the search: the best choice found until then
-    long designs = 0;      // designs weighed
+    long designs = 0;      // designs the search weighed (the design as typed not counted)
 };
 
 // Follows a sizing and may stop it. Called from the worker threads, so an implementation must be
