@@ -15,7 +15,11 @@ namespace thalmuro {
 // One march of the design after another on a state of its own, balanced by bisection on qc.
 class BalancedMarch {
   public:
+    // The march keeps a reference to `input`, which must outlive it: a temporary cannot be
+    // given.
     BalancedMarch(const DiffuserInput& input, const NumberLocale& locale, DischargeX dischargeX);
+    BalancedMarch(DiffuserInput&& input, const NumberLocale& locale,
+                  DischargeX dischargeX) = delete;
 
     MarchSummary balance();
 

@@ -571,7 +571,8 @@ class Sizing {
             }
         }
         {
-            BalancedMarch march(atLowFlow(in), locale_, DischargeX::riser);
+            const DiffuserInput low = atLowFlow(in);
+            BalancedMarch march(low, locale_, DischargeX::riser);
             w.low = march.balance();
             if (w.low.balanced) {
                 const DiffuserResults& r = march.results();

@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,10 @@ struct ExhaustiveCase {
     std::vector<double> candidates;
     bool perRiser;  // every riser a row of its own, as far as the sizing may split sections
 };
+
+void PrintTo(const ExhaustiveCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SizingAgainstExhaustiveSearch : public ::testing::TestWithParam<ExhaustiveCase> {};
 
@@ -230,6 +235,10 @@ struct FailingCase {
     DiffuserInput problem;
     NumberLocale locale;
 };
+
+void PrintTo(const FailingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SizingOfFailingDesigns : public ::testing::TestWithParam<FailingCase> {};
 
