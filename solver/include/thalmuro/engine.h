@@ -1028,7 +1028,7 @@ enum class SizingSetting : std::uint8_t {
     low_flow_q,
     low_flow_drho,
     froude_bounds,  // froude_min not positive, or not below froude_max
-    area_ratio,     // the range not within (0, 1], or empty
+    area_ratio,     // the range not within 0..1, or empty
     max_rows,       // below the number of sections or above kSectionRows
     diameters,      // a candidate diameter is not a positive number
 };
