@@ -2,10 +2,14 @@
 // prints the design checks of the solved problem and its cross-check by the classical port
 // formulation, or solves it over a list of operating conditions and prints their table.
 //
-//   thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt
-//   thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] PROBLEM.json
-//   thalmuro-cli --conditions SPEC [--locale NAME] [--max-passes N] PROBLEM.json
+//   thalmuro-cli [OPTIONS] PROBLEM.json REPORT.txt
+//   thalmuro-cli --checks [--format text|json] [OPTIONS] PROBLEM.json
+//   thalmuro-cli --conditions SPEC [OPTIONS] PROBLEM.json
 //   thalmuro-cli --version | -h | --help
+//
+// OPTIONS: --language el|en (what it writes in words), --locale NAME (how it reads and writes
+// numbers), --max-passes N. Its texts come from the wording library in the language chosen; the
+// JSON of --checks is for programs and is the same in both.
 //
 // The run is the one the main window makes on Solve: the problem's "ratio" is the answer to the
 // ratio question of the user flow mode (absent or null: Cancel), and the report goes to
@@ -42,73 +46,8 @@ constexpr int kExitBounded = 3;
 // thousands of m^3/s) can need hundreds of millions, so a batch run stops at a bound.
 constexpr long kDefaultMaxPasses = 1000000;
 
-constexpr std::string_view kUsage =
-    "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt\n"
-    "       thalmuro-cli --checks [--format text|json] [--locale NAME] [--max-passes N] "
-    "PROBLEM.json\n"
-    "       thalmuro-cli --conditions SPEC [--locale NAME] [--max-passes N] PROBLEM.json\n";
-
-constexpr std::string_view kHelp =
-    "Solves the diffuser problem saved in PROBLEM.json and writes its results report to\n"
-    "REPORT.txt, as the Solve command of the main window does. With --checks, solves it the\n"
-    "same way and prints the design checks of the solved problem instead of writing a report.\n"
-    "With --conditions, solves it at every operating condition of SPEC and prints their table.\n"
-    "\n"
-    "  --checks       print the design checks: one block per check with its title, rule,\n"
-    "                 threshold and source, verdict (holds, warning, not_judged), values and\n"
-    "                 the risers or sections concerned; a Froude check that could not use\n"
-    "                 the march's figures is estimated from each riser's share Q/N and says\n"
-    "                 \"basis: estimate\". When the march could not compute the discharge\n"
-    "                 of some risers (a bell-mouth design at low flow), a block before the\n"
-    "                 checks says why and what to change. Then the cross-check: the design\n"
-    "                 balanced as the program marches and by the classical port formulation,\n"
-    "                 a warning when the classical landward head is more than 5 % higher\n"
-    "  --conditions SPEC\n"
-    "                 solve the problem with its Q and drho (the relative density difference)\n"
-    "                 replaced by every condition of SPEC, on all cores, and print a CSV table\n"
-    "                 with one line per condition: Q, drho, qc, Qcalc, e, the landward head,\n"
-    "                 the lowest and highest Froude number, the largest and smallest riser\n"
-    "                 discharge, the verdict of every design check and the number of\n"
-    "                 skipped steps (every repeat counted).\n"
-    "                 Fields are separated by \";\" when the decimal separator is a comma,\n"
-    "                 else by \",\"; lines end in CR LF.\n"
-    "                 SPEC is one or two parts separated by \";\": Q=LIST and drho=LIST.\n"
-    "                 LIST is items separated by \",\", each a number (always with \".\" as\n"
-    "                 the decimal point), a number followed by x (a multiple of the problem's\n"
-    "                 own value), or FROM..TO/COUNT (COUNT evenly spaced values, ends\n"
-    "                 included). Every Q goes with every drho; without Q=, Q is\n"
-    "                 0.25x,0.5x,0.75x,1x,1.25x; without drho=, drho is 1x. At most 10000\n"
-    "                 conditions, every value positive. Example:\n"
-    "                 --conditions \"Q=0.1..0.5/5;drho=0.025,0.03\" gives ten conditions\n"
-    "  --format NAME  with --checks: text (the default) or json\n"
-    "  --locale NAME  read and write numbers in the regional format NAME (el_GR, en_US, C,\n"
-    "                 POSIX, ...); by default the format PROBLEM.json records with its key\n"
-    "                 \"decimal_separator\", else the user's regional settings (LC_ALL,\n"
-    "                 then LC_NUMERIC, then LANG)\n"
-    "  --max-passes N stop the balancing of the optimised flow mode after N passes and\n"
-    "                 write the report of the last pass (default 1000000); with\n"
-    "                 --conditions, the balancing of each condition stops after N passes\n"
-    "                 and its line is that of its last pass\n"
-    "  -h, --help     show this help and exit\n"
-    "  --version      show the program's version and exit\n"
-    "\n"
-    "Numbers that may not read as meant are told on standard error first, one warning each:\n"
-    "a grouping character where no thousands grouping stands (\"0.105\" reads 105 where \".\"\n"
-    "groups thousands, \"0,2\" reads 2 where \",\" does), with the value the other separator\n"
-    "would give, or a value outside the plausible range of its quantity (a Manning number of\n"
-    "15, a Q of 30 m^3/s). The run goes on with the numbers as they read. With --format json\n"
-    "they are also printed under the key \"number_findings\".\n"
-    "Steps that could not be computed are told on standard error as warnings, one line per\n"
-    "cause: the box, the section row or the risers at fault, why, and which figures kept the\n"
-    "values of an earlier Solve. With --format json the causes are also printed under the key\n"
-    "\"skipped_causes\". With --conditions, one warning counts the conditions that skipped\n"
-    "steps. A long balancing, or a long list of conditions, shows its progress on standard\n"
-    "error when that is a terminal.\n"
-    "Exit status: 0 the report was written (with --checks: the checks were printed; with\n"
-    "--conditions: the table was printed), 1 the problem could not be read or the report\n"
-    "could not be written, 2 wrong usage (a SPEC that cannot be read included),\n"
-    "3 the balancing stopped at --max-passes (the report of the last pass was written, or\n"
-    "its checks or the table printed).\n";
+using thalmuro::Language;
+using thalmuro::RunnerText;
 
 enum class CheckFormat { text, json };
 
@@ -122,13 +61,34 @@ struct Arguments {
     std::string report;
 };
 
+// A fault of usage as a text of the runner and its arguments, worded once the language is known.
 struct UsageError {
-    std::string reason;
+    RunnerText text;
+    std::vector<std::string> arguments;
 };
 
 struct HelpWanted {};
 
 struct VersionWanted {};
+
+std::optional<Language> languageNamed(std::string_view name) {
+    if (name == "en") return Language::english;
+    if (name == "el") return Language::greek;
+    return std::nullopt;
+}
+
+// The language of every text of the run, English unless --language names another. It is looked
+// for before the arguments are read, so that a fault of usage anywhere on the line, and the
+// help, are told in it.
+Language languageOf(const std::vector<std::string>& args) {
+    Language language = Language::english;
+    for (std::size_t i = 0; i + 1 < args.size() && args[i] != "--"; ++i) {
+        if (args[i] != "--language") continue;
+        if (const std::optional<Language> named = languageNamed(args[i + 1])) language = *named;
+        ++i;
+    }
+    return language;
+}
 
 std::variant<Arguments, UsageError, HelpWanted, VersionWanted> parseArguments(
     const std::vector<std::string>& args) {
@@ -148,51 +108,59 @@ std::variant<Arguments, UsageError, HelpWanted, VersionWanted> parseArguments(
         } else if (argument == "--checks") {
             arguments.checks = true;
         } else if (argument == "--conditions") {
-            if (i + 1 == args.size()) return UsageError{"--conditions needs a list of conditions"};
+            if (i + 1 == args.size()) return UsageError{RunnerText::conditions_needs_list, {}};
             arguments.conditions = args[++i];
         } else if (argument == "--format") {
-            if (i + 1 == args.size()) return UsageError{"--format needs text or json"};
+            if (i + 1 == args.size()) return UsageError{RunnerText::format_needs_name, {}};
             const std::string& format = args[++i];
             if (format == "text") {
                 arguments.format = CheckFormat::text;
             } else if (format == "json") {
                 arguments.format = CheckFormat::json;
             } else {
-                return UsageError{"--format takes text or json, not \"" + format + "\""};
+                return UsageError{RunnerText::format_unknown, {format}};
             }
+        } else if (argument == "--language") {
+            if (i + 1 == args.size()) return UsageError{RunnerText::language_needs_name, {}};
+            const std::string& name = args[++i];
+            if (!languageNamed(name)) return UsageError{RunnerText::language_unknown, {name}};
         } else if (argument == "--locale") {
-            if (i + 1 == args.size()) return UsageError{"--locale needs a locale name"};
+            if (i + 1 == args.size()) return UsageError{RunnerText::locale_needs_name, {}};
             arguments.locale = args[++i];
         } else if (argument == "--max-passes") {
-            if (i + 1 == args.size()) return UsageError{"--max-passes needs a number of passes"};
+            if (i + 1 == args.size()) return UsageError{RunnerText::max_passes_needs_count, {}};
             const std::string_view count = args[++i];
             long passes = 0;
             const auto [end, error] =
                 std::from_chars(count.data(), count.data() + count.size(), passes);
             if (error != std::errc() || end != count.data() + count.size() || passes < 1) {
-                return UsageError{"--max-passes takes a whole number from 1 to " +
-                                  std::to_string(std::numeric_limits<long>::max()) + ", not \"" +
-                                  std::string(count) + "\""};
+                return UsageError{
+                    RunnerText::max_passes_unknown,
+                    {thalmuro::formatCount(std::numeric_limits<long>::max()), std::string(count)}};
             }
             arguments.max_passes = passes;
         } else {
-            return UsageError{"unknown option " + argument};
+            return UsageError{RunnerText::option_unknown, {argument}};
         }
     }
-    if (arguments.format && !arguments.checks) return UsageError{"--format goes with --checks"};
+    if (arguments.format && !arguments.checks) {
+        return UsageError{RunnerText::format_without_checks, {}};
+    }
     if (arguments.checks && arguments.conditions) {
-        return UsageError{"--checks and --conditions do not go together"};
+        return UsageError{RunnerText::checks_with_conditions, {}};
     }
     const bool printed = arguments.checks || arguments.conditions;
     const std::size_t wanted = printed ? 1 : 2;
     if (files.size() != wanted) {
-        return UsageError{files.size() < wanted ? "missing file name" : "too many file names"};
+        return UsageError{
+            files.size() < wanted ? RunnerText::file_name_missing : RunnerText::file_names_too_many,
+            {}};
     }
     if (printed) {
         arguments.problem = std::move(files[0]);
         return arguments;
     }
-    if (files[1].empty()) return UsageError{"the report's file name is empty"};
+    if (files[1].empty()) return UsageError{RunnerText::report_name_empty, {}};
     arguments.problem = std::move(files[0]);
     arguments.report = std::move(files[1]);
     return arguments;
@@ -230,12 +198,44 @@ thalmuro::NumberLocale userNumberLocale() {
         .value_or(thalmuro::NumberLocale::english());
 }
 
+// What the run writes in words: the runner's texts in its language, the numbers in its format.
+class Words {
+  public:
+    Words(Language language, const thalmuro::NumberLocale& locale)
+        : language_(language), locale_(locale) {}
+
+    Language language() const { return language_; }
+    const thalmuro::NumberLocale& locale() const { return locale_; }
+
+    std::string operator()(RunnerText text, const std::vector<std::string>& arguments = {}) const {
+        return thalmuro::runnerText(text, language_, arguments);
+    }
+    std::string number(double value) const { return thalmuro::formatGeneral(value, locale_); }
+
+  private:
+    Language language_;
+    thalmuro::NumberLocale locale_;
+};
+
+std::string count(long value) {
+    return thalmuro::formatCount(value);
+}
+
+// A line of standard error, after the program's name.
+void tell(const std::string& line) {
+    std::cerr << "thalmuro-cli: " << line << '\n';
+}
+
+void warn(const Words& say, const std::string& what) {
+    tell(say(RunnerText::warning, {what}));
+}
+
 // Stops the balancing at the pass bound and, when standard error is a terminal, shows the
 // passes run about once a second.
 class PassBound final : public thalmuro::BalancingProgress {
   public:
-    PassBound(long maxPasses, bool showProgress)
-        : maxPasses_(maxPasses), showProgress_(showProgress) {}
+    PassBound(long maxPasses, bool showProgress, const Words& say)
+        : maxPasses_(maxPasses), showProgress_(showProgress), say_(say) {}
     ~PassBound() override {
         if (shown_) std::cerr << '\n';
     }
@@ -247,7 +247,8 @@ class PassBound final : public thalmuro::BalancingProgress {
             const auto now = std::chrono::steady_clock::now();
             if (now - lastShown_ >= std::chrono::seconds(1)) {
                 if (shown_) std::cerr << '\r';
-                std::cerr << "thalmuro-cli: balancing, " << passesRun << " passes" << std::flush;
+                std::cerr << "thalmuro-cli: "
+                          << say_(RunnerText::balancing_progress, {count(passesRun)}) << std::flush;
                 shown_ = true;
                 lastShown_ = now;
             }
@@ -258,6 +259,7 @@ class PassBound final : public thalmuro::BalancingProgress {
   private:
     long maxPasses_;
     bool showProgress_;
+    const Words& say_;
     bool shown_ = false;
     // The first line comes after a second of balancing, not at the first pass.
     std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
@@ -268,8 +270,8 @@ class PassBound final : public thalmuro::BalancingProgress {
 // its worker threads.
 class ConditionsBound final : public thalmuro::ConditionsProgress {
   public:
-    ConditionsBound(long maxPasses, bool showProgress)
-        : maxPasses_(maxPasses), showProgress_(showProgress) {}
+    ConditionsBound(long maxPasses, bool showProgress, const Words& say)
+        : maxPasses_(maxPasses), showProgress_(showProgress), say_(say) {}
     ~ConditionsBound() override {
         if (shown_) std::cerr << '\n';
     }
@@ -282,8 +284,11 @@ class ConditionsBound final : public thalmuro::ConditionsProgress {
         const auto now = std::chrono::steady_clock::now();
         if (now - lastShown_ >= std::chrono::seconds(1)) {
             if (shown_) std::cerr << '\r';
-            std::cerr << "thalmuro-cli: conditions, " << conditionsDone << " of " << conditionsTotal
-                      << " solved" << std::flush;
+            std::cerr << "thalmuro-cli: "
+                      << say_(RunnerText::conditions_progress,
+                              {count(static_cast<long>(conditionsDone)),
+                               count(static_cast<long>(conditionsTotal))})
+                      << std::flush;
             shown_ = true;
             lastShown_ = now;
         }
@@ -295,37 +300,54 @@ class ConditionsBound final : public thalmuro::ConditionsProgress {
   private:
     const long maxPasses_;
     const bool showProgress_;
+    const Words& say_;
     std::mutex mutex_;
     bool shown_ = false;
     std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
 };
 
-std::string plainNumber(double value) {
-    return thalmuro::formatGeneral(value, thalmuro::NumberLocale::english());
-}
-
-// The bounds of a check as a phrase: "at least 1", "from -10 to 10 % of Q/N", "none".
-std::string bounds(const thalmuro::ThresholdInfo& info) {
-    const std::string unit = info.unit == "-" ? "" : " " + std::string(info.unit);
+// The bounds of a check as a phrase: "at least 1", "from -10 to 10 % of Q/N", "none
+// (informative)".
+std::string bounds(const thalmuro::ThresholdInfo& info, const Words& say) {
+    const std::string unit = thalmuro::checkUnit(info.id, say.language());
+    const auto withUnit = [&](double value) {
+        return unit.empty() ? say.number(value) : say.number(value) + ' ' + unit;
+    };
     if (info.lower && info.upper) {
-        return "from " + plainNumber(*info.lower) + " to " + plainNumber(*info.upper) + unit;
+        return say(RunnerText::bounds_between, {say.number(*info.lower), withUnit(*info.upper)});
     }
-    if (info.lower) return "at least " + plainNumber(*info.lower) + unit;
-    if (info.upper) return "at most " + plainNumber(*info.upper) + unit;
-    return "none (informative)";
+    if (info.lower) return say(RunnerText::bounds_at_least, {withUnit(*info.lower)});
+    if (info.upper) return say(RunnerText::bounds_at_most, {withUnit(*info.upper)});
+    return say(RunnerText::bounds_none);
 }
 
-constexpr auto kEnglish = thalmuro::Language::english;
-
-// A check's title: the runner gives the windows' (Greek) title, as it always has.
-std::string title(thalmuro::CheckId check) {
-    return thalmuro::checkTitle(check, thalmuro::Language::greek);
+// The width of a text as a terminal shows it: one column per UTF-8 character.
+std::size_t columns(std::string_view text) {
+    std::size_t width = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++width;
+    }
+    return width;
 }
 
-// A check's rule in English; its bounds are printed apart.
-std::string rule(thalmuro::CheckId check, const thalmuro::NumberLocale& locale) {
-    return thalmuro::checkRule(check, kEnglish, {}, locale);
-}
+// The labelled lines of a block, their values lined up one column after the longest label:
+// "  rule:      ...".
+class Block {
+  public:
+    Block(const Words& say, std::initializer_list<RunnerText> labels) : say_(say) {
+        for (const RunnerText label : labels)
+            width_ = std::max(width_, columns(say(label)));
+    }
+
+    std::string line(RunnerText label, const std::string& value) const {
+        const std::string text = say_(label);
+        return "  " + text + ':' + std::string(width_ + 1 - columns(text), ' ') + value + '\n';
+    }
+
+  private:
+    const Words& say_;
+    std::size_t width_ = 0;
+};
 
 template <class T, class Write>
 std::string joined(const std::vector<T>& items, Write&& write) {
@@ -338,84 +360,95 @@ std::string joined(const std::vector<T>& items, Write&& write) {
 }
 
 // Why the march could not compute the discharge of some risers and what would let it, as a
-// block of lines; numbers in the problem's number format.
-std::string dischargeFailureText(const thalmuro::DischargeFailure& failure,
-                                 const thalmuro::NumberLocale& locale) {
-    constexpr auto kEnglish = thalmuro::Language::english;
-    return "discharge_failure: " + thalmuro::dischargeFailureBrief(failure, kEnglish) +
-           "\n  why:    " + thalmuro::dischargeFailureWhy(failure, kEnglish, locale) +
-           "\n  change: " + thalmuro::dischargeFailureChange(failure, kEnglish) + '\n';
+// block of lines.
+std::string dischargeFailureText(const thalmuro::DischargeFailure& failure, const Words& say) {
+    const Block block(say, {RunnerText::label_why, RunnerText::label_change});
+    return "discharge_failure: " + thalmuro::dischargeFailureBrief(failure, say.language()) + '\n' +
+           block.line(RunnerText::label_why,
+                      thalmuro::dischargeFailureWhy(failure, say.language(), say.locale())) +
+           block.line(RunnerText::label_change,
+                      thalmuro::dischargeFailureChange(failure, say.language()));
 }
 
-// One block per check; the values in the problem's number format, separated by "; " since the
-// decimal separator may be a comma. The block of a failed discharge comes first.
-std::string checksText(const std::vector<thalmuro::CheckResult>& checks,
-                       const thalmuro::NumberLocale& locale) {
-    const auto count = [](int number) { return std::to_string(number); };
+// One block per check, headed by the check's name and title; the values separated by "; "
+// since the decimal separator may be a comma. The block of a failed discharge comes first.
+std::string checksText(const std::vector<thalmuro::CheckResult>& checks, const Words& say) {
+    const Block block(
+        say, {RunnerText::label_rule, RunnerText::label_threshold, RunnerText::label_source,
+              RunnerText::label_verdict, RunnerText::label_basis, RunnerText::label_values,
+              RunnerText::label_risers, RunnerText::label_sections});
+    const Language language = say.language();
+    const auto number = [&](int value) { return count(value); };
     std::string text;
     for (const thalmuro::CheckResult& check : checks) {
         if (check.discharge_failure) {
-            text = dischargeFailureText(*check.discharge_failure, locale);
+            text = dischargeFailureText(*check.discharge_failure, say);
             break;
         }
     }
     for (const thalmuro::CheckResult& check : checks) {
         if (!text.empty()) text += '\n';
-        text += std::string(thalmuro::nameOf(check.id)) + ": " + title(check.id) + '\n';
-        text += "  rule:      " + rule(check.id, locale) + '\n';
-        text += "  threshold: " + bounds(thalmuro::thresholdOf(check.id)) + '\n';
-        text += "  source:    " + thalmuro::checkSource(check.id, kEnglish) + '\n';
-        text += "  verdict:   " + std::string(thalmuro::nameOf(check.verdict)) + '\n';
+        text += std::string(thalmuro::nameOf(check.id)) + ": " +
+                thalmuro::checkTitle(check.id, language) + '\n';
+        text += block.line(RunnerText::label_rule,
+                           thalmuro::checkRule(check.id, language, {}, say.locale()));
+        text +=
+            block.line(RunnerText::label_threshold, bounds(thalmuro::thresholdOf(check.id), say));
+        text += block.line(RunnerText::label_source, thalmuro::checkSource(check.id, language));
+        text +=
+            block.line(RunnerText::label_verdict, thalmuro::verdictInText(check.verdict, language));
         if (check.basis == thalmuro::VerdictBasis::estimate) {
-            text += "  basis:     estimate: each riser's share Q/N, without the march\n";
+            text += block.line(RunnerText::label_basis, say(RunnerText::basis_estimate));
         }
-        text += "  values:    " +
-                joined(thalmuro::checkValues(check),
-                       [&](double value) { return thalmuro::formatGeneral(value, locale); }) +
-                '\n';
-        text += "  risers:    " + joined(check.risers, count) + '\n';
-        text += "  sections:  " + joined(check.sections, count) + '\n';
-        text += "  " + thalmuro::checkSummary(check, kEnglish, locale) + '\n';
+        text += block.line(
+            RunnerText::label_values,
+            joined(thalmuro::checkValues(check), [&](double value) { return say.number(value); }));
+        text += block.line(RunnerText::label_risers, joined(check.risers, number));
+        text += block.line(RunnerText::label_sections, joined(check.sections, number));
+        text += "  " + thalmuro::checkSummary(check, language, say.locale()) + '\n';
     }
     return text;
 }
 
-constexpr std::string_view kCrossCheckTitle = "landward head by the classical port formulation";
-constexpr std::string_view kCrossCheckRule =
-    "landward head with X formed from the pipe discharge at each riser (the classical port-flow "
-    "method) at most the threshold above the landward head as the program marches, with X "
-    "formed from each riser's own discharge; both marches balanced by bisection on qc until the "
-    "risers pass Q within 1e-9";
-
-// One march of the cross-check on a line, in the problem's number format.
-std::string marchText(const thalmuro::MarchSummary& march, const thalmuro::NumberLocale& locale) {
-    const auto number = [&](double value) { return thalmuro::formatGeneral(value, locale); };
-    const std::string marches = std::to_string(march.marches) + " marches";
-    if (!march.balanced)
-        return "not balanced after " + marches + ": " + thalmuro::wordMarchReason(march, kEnglish);
-    return "balanced in " + marches + ": qc " + number(march.qc) + " m^3/s; discharge sum " +
-           number(march.q_sum) + " m^3/s; landward head " + number(march.landward_head) +
-           " m; riser discharges " + number(march.q_min) + " (riser " +
-           std::to_string(march.riser_q_min) + ") to " + number(march.q_max) + " (riser " +
-           std::to_string(march.riser_q_max) + ") m^3/s; lowest Froude number " +
-           number(march.froude_min) + " (riser " + std::to_string(march.riser_froude_min) + ")";
+// One march of the cross-check on a line.
+std::string marchText(const thalmuro::MarchSummary& march, const Words& say) {
+    const std::string marches = count(march.marches);
+    if (!march.balanced) {
+        return say(RunnerText::march_unbalanced,
+                   {marches, thalmuro::wordMarchReason(march, say.language(), say.locale())});
+    }
+    return say(
+        RunnerText::march_balanced,
+        {marches, say.number(march.qc), say.number(march.q_sum), say.number(march.landward_head),
+         say.number(march.q_min), count(march.riser_q_min), say.number(march.q_max),
+         count(march.riser_q_max), say.number(march.froude_min), count(march.riser_froude_min)});
 }
 
-std::string crossCheckText(const thalmuro::CrossCheck& check,
-                           const thalmuro::NumberLocale& locale) {
-    std::string text = "cross_check: " + std::string(kCrossCheckTitle) + '\n';
-    text += "  rule:       " + std::string(kCrossCheckRule) + '\n';
-    text += "  threshold:  at most " + plainNumber(thalmuro::kCrossCheckHeadLimit) + " %\n";
-    text += "  verdict:    " + std::string(thalmuro::nameOf(check.verdict)) + '\n';
-    text += "  program:    " + marchText(check.program, locale) + '\n';
-    text += "  classical:  " + marchText(check.classical, locale) + '\n';
-    text += "  difference: " +
-            (check.head_difference ? thalmuro::formatGeneral(*check.head_difference, locale) + " %"
-                                   : std::string("-")) +
-            '\n';
-    text += "  " + thalmuro::wordCrossCheckSummary(check, kEnglish) + '\n';
+std::string crossCheckText(const thalmuro::CrossCheck& check, const Words& say) {
+    const Block block(say, {RunnerText::label_rule, RunnerText::label_threshold,
+                            RunnerText::label_verdict, RunnerText::label_program,
+                            RunnerText::label_classical, RunnerText::label_difference});
+    std::string text = "cross_check: " + say(RunnerText::cross_check_title) + '\n';
+    text += block.line(RunnerText::label_rule, say(RunnerText::cross_check_rule));
+    text += block.line(
+        RunnerText::label_threshold,
+        say(RunnerText::bounds_at_most, {say.number(thalmuro::kCrossCheckHeadLimit) + " %"}));
+    text += block.line(RunnerText::label_verdict,
+                       thalmuro::verdictInText(check.verdict, say.language()));
+    text += block.line(RunnerText::label_program, marchText(check.program, say));
+    text += block.line(RunnerText::label_classical, marchText(check.classical, say));
+    text += block.line(RunnerText::label_difference, check.head_difference
+                                                         ? say.number(*check.head_difference) + " %"
+                                                         : std::string("-"));
+    text += "  " + thalmuro::wordCrossCheckSummary(check, say.language(), say.locale()) + '\n';
     return text;
 }
+
+// ---- The checks as JSON: for programs, the same whatever the language ------------------------
+
+constexpr auto kEnglish = Language::english;
+// The sentences of the JSON output write their figures with a decimal point.
+const thalmuro::NumberLocale kJsonSentences = thalmuro::NumberLocale::english();
 
 nlohmann::ordered_json dischargeFailureJson(
     const std::optional<thalmuro::DischargeFailure>& failure) {
@@ -434,9 +467,9 @@ nlohmann::ordered_json dischargeFailureJson(
 
 nlohmann::ordered_json marchJson(const thalmuro::MarchSummary& march) {
     return {{"balanced", march.balanced},
-            {"reason", march.balanced
-                           ? nlohmann::ordered_json(nullptr)
-                           : nlohmann::ordered_json(thalmuro::wordMarchReason(march, kEnglish))},
+            {"reason", march.balanced ? nlohmann::ordered_json(nullptr)
+                                      : nlohmann::ordered_json(thalmuro::wordMarchReason(
+                                            march, kEnglish, kJsonSentences))},
             {"discharge_failure", dischargeFailureJson(march.discharge_failure)},
             {"qc", march.qc},
             {"q_sum", march.q_sum},
@@ -453,8 +486,8 @@ nlohmann::ordered_json marchJson(const thalmuro::MarchSummary& march) {
 nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
     return {
         {"name", "cross_check"},
-        {"title", kCrossCheckTitle},
-        {"rule", kCrossCheckRule},
+        {"title", thalmuro::runnerText(RunnerText::cross_check_title, kEnglish)},
+        {"rule", thalmuro::runnerText(RunnerText::cross_check_rule, kEnglish)},
         {"upper", thalmuro::kCrossCheckHeadLimit},
         {"unit", "%"},
         {"verdict", thalmuro::nameOf(check.verdict)},
@@ -462,7 +495,7 @@ nlohmann::ordered_json crossCheckJson(const thalmuro::CrossCheck& check) {
                                                   : nlohmann::ordered_json(nullptr)},
         {"program", marchJson(check.program)},
         {"classical", marchJson(check.classical)},
-        {"summary", thalmuro::wordCrossCheckSummary(check, kEnglish)}};
+        {"summary", thalmuro::wordCrossCheckSummary(check, kEnglish, kJsonSentences)}};
 }
 
 std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
@@ -476,9 +509,10 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const thalmuro::CheckResult& check : checks) {
         const thalmuro::ThresholdInfo& info = thalmuro::thresholdOf(check.id);
+        // The title is the windows' (Greek), as it has always been.
         list.push_back({{"name", info.name},
-                        {"title", title(check.id)},
-                        {"rule", rule(check.id, locale)},
+                        {"title", thalmuro::checkTitle(check.id, Language::greek)},
+                        {"rule", thalmuro::checkRule(check.id, kEnglish, {}, locale)},
                         {"lower", optional(info.lower)},
                         {"upper", optional(info.upper)},
                         {"unit", info.unit},
@@ -488,13 +522,13 @@ std::string checksJson(const std::vector<thalmuro::CheckResult>& checks,
                         {"values", thalmuro::checkValues(check)},
                         {"risers", check.risers},
                         {"sections", check.sections},
-                        {"summary", thalmuro::checkSummary(check, kEnglish, locale)},
+                        {"summary", thalmuro::checkSummary(check, kEnglish, kJsonSentences)},
                         {"discharge_failure", dischargeFailureJson(check.discharge_failure)}});
     }
     nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
     for (const thalmuro::SkippedCause& cause : causes) {
         skipped.push_back({{"english", thalmuro::wordSkippedCause(cause, kEnglish)},
-                           {"greek", thalmuro::wordSkippedCause(cause, thalmuro::Language::greek)},
+                           {"greek", thalmuro::wordSkippedCause(cause, Language::greek)},
                            {"rows", cause.rows},
                            {"risers", cause.risers},
                            {"steps", cause.steps}});
@@ -530,74 +564,89 @@ nlohmann::ordered_json numberFindingsJson(const std::vector<thalmuro::NumberFind
     return list;
 }
 
-int usageError(const std::string& reason) {
-    std::cerr << "thalmuro-cli: " << reason << '\n' << kUsage;
+// ---- The run ----------------------------------------------------------------------------------
+
+int usageError(const std::string& reason, Language language) {
+    tell(reason);
+    std::cerr << thalmuro::runnerText(RunnerText::usage, language);
     return kExitUsage;
 }
 
 int failure(const std::string& reason) {
-    std::cerr << "thalmuro-cli: " << reason << '\n';
+    tell(reason);
     return kExitFailed;
 }
 
 // Solves the problem at every condition of `spec` and prints their table on standard output.
-int printConditions(const thalmuro::DiffuserInput& input, const std::string& spec,
-                    const thalmuro::NumberLocale& locale, long maxPasses) {
-    auto parsed = thalmuro::parseConditionSpec(spec, input, locale);
+int printConditions(const thalmuro::DiffuserInput& input, const std::string& spec, long maxPasses,
+                    const Words& say) {
+    auto parsed = thalmuro::parseConditionSpec(spec, input, say.locale());
     if (const auto* error = std::get_if<thalmuro::Message>(&parsed)) {
-        return usageError("--conditions: " + thalmuro::wordMessage(*error, kEnglish));
+        return usageError(say(RunnerText::conditions_fault,
+                              {thalmuro::wordMessage(*error, say.language(), say.locale())}),
+                          say.language());
     }
     const auto conditions = std::get<std::vector<thalmuro::OperatingCondition>>(std::move(parsed));
     std::vector<thalmuro::ConditionResult> results;
     {
-        ConditionsBound bound(maxPasses, thalmuro::cli::standardErrorIsTerminal());
-        results = thalmuro::solveConditions(input, conditions, locale, {}, 0, &bound);
+        ConditionsBound bound(maxPasses, thalmuro::cli::standardErrorIsTerminal(), say);
+        results = thalmuro::solveConditions(input, conditions, say.locale(), {}, 0, &bound);
     }
 
+    const thalmuro::ConditionsCsvWords words = thalmuro::conditionsCsvWords(say.language());
     bool bounded = false;
-    std::size_t skipping = 0;
+    long skipping = 0;
     for (std::size_t i = 0; i < results.size(); ++i) {
         const thalmuro::ConditionResult& result = results[i];
         if (result.skipped_steps > 0) ++skipping;
         if (!result.balance.stopped_by_host) continue;
         bounded = true;
-        std::cerr << "thalmuro-cli: warning: condition " << i + 1
-                  << " (Q = " << plainNumber(result.condition.q)
-                  << " m^3/s, drho = " << plainNumber(result.condition.drho)
-                  << "): the balancing stopped at the bound of " << result.balance.passes
-                  << " passes; its line is that of the last pass\n";
+        warn(say, say(RunnerText::condition_stopped,
+                      {count(static_cast<long>(i + 1)), say.number(result.condition.q),
+                       say.number(result.condition.drho), count(result.balance.passes)}));
     }
     if (skipping > 0) {
-        std::cerr << "thalmuro-cli: warning: steps were skipped at " << skipping << " of the "
-                  << results.size() << " conditions (column \"skipped steps\")\n";
+        warn(say,
+             say(RunnerText::conditions_skipping,
+                 {count(skipping), count(static_cast<long>(results.size())), words.skipped_steps}));
     }
-    std::cout << thalmuro::conditionsCsv(results, locale);
-    if (!std::cout.flush()) return failure("cannot write the table of conditions");
+    std::cout << thalmuro::conditionsCsv(results, say.locale(), words);
+    if (!std::cout.flush()) return failure(say(RunnerText::cannot_write_conditions));
     return bounded ? kExitBounded : kExitWritten;
 }
 
-int run(const std::vector<std::string>& args) {
+int run(const std::vector<std::string>& args, Language language) {
     auto parsed = parseArguments(args);
     if (std::holds_alternative<HelpWanted>(parsed)) {
-        std::cout << kUsage << '\n' << kHelp;
+        std::cout << thalmuro::runnerText(RunnerText::usage, language) << '\n'
+                  << thalmuro::runnerText(RunnerText::help, language);
         return std::cout.flush() ? kExitWritten : kExitFailed;
     }
     if (std::holds_alternative<VersionWanted>(parsed)) {
         std::cout << "thalmuro-cli " THALMURO_VERSION "\n";
         return std::cout.flush() ? kExitWritten : kExitFailed;
     }
-    if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->reason);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        return usageError(thalmuro::runnerText(error->text, language, error->arguments), language);
+    }
     const Arguments arguments = std::get<Arguments>(std::move(parsed));
 
     std::optional<thalmuro::NumberLocale> numberLocale;
     if (arguments.locale) {
         numberLocale = namedNumberLocale(*arguments.locale);
-        if (!numberLocale) return usageError("unknown locale \"" + *arguments.locale + "\"");
+        if (!numberLocale) {
+            return usageError(
+                thalmuro::runnerText(RunnerText::locale_unknown, language, {*arguments.locale}),
+                language);
+        }
     }
 
     auto read = thalmuro::readProblemFile(arguments.problem);
     if (const auto* error = std::get_if<thalmuro::Message>(&read)) {
-        return failure(thalmuro::wordMessage(*error, kEnglish));
+        // The Greek words tell what kind of fault it is; as in the windows, the English line
+        // beneath it names the file and the place for whoever mends it.
+        if (language == Language::greek) tell(thalmuro::wordMessage(*error, language));
+        return failure(thalmuro::wordMessage(*error, Language::english));
     }
     const thalmuro::DiffuserInput input = std::get<thalmuro::DiffuserInput>(std::move(read));
     // Without --locale, the format the file records it was typed in, else the user's.
@@ -605,53 +654,50 @@ int run(const std::vector<std::string>& args) {
         numberLocale = thalmuro::numberLocaleFor(*input.decimal_separator);
     }
     if (!numberLocale) numberLocale = userNumberLocale();
+    const Words say(language, *numberLocale);
     // Numbers that may not read as meant are told, never asked about: the run goes on with
     // them as they read.
     const std::vector<thalmuro::NumberFinding> findings =
-        thalmuro::findNumberSlips(input, *numberLocale);
+        thalmuro::findNumberSlips(input, say.locale());
     for (const thalmuro::NumberFinding& finding : findings) {
-        std::cerr << "thalmuro-cli: warning: "
-                  << thalmuro::wordNumberFinding(finding, kEnglish, *numberLocale) << '\n';
+        warn(say, thalmuro::wordNumberFinding(finding, language, say.locale()));
     }
     if (arguments.conditions) {
-        return printConditions(input, *arguments.conditions, *numberLocale, arguments.max_passes);
+        return printConditions(input, *arguments.conditions, arguments.max_passes, say);
     }
 
     // The program's shared variables, as they stand when the main window opens.
     thalmuro::SharedState state;
     thalmuro::SolveOutcome outcome;
     {
-        PassBound bound(arguments.max_passes, thalmuro::cli::standardErrorIsTerminal());
-        outcome = thalmuro::Solve(input, state, *numberLocale, &bound);
+        PassBound bound(arguments.max_passes, thalmuro::cli::standardErrorIsTerminal(), say);
+        outcome = thalmuro::Solve(input, state, say.locale(), &bound);
     }
 
     const std::vector<thalmuro::SkippedCause> causes =
-        thalmuro::explainSkipped(input, outcome, *numberLocale);
+        thalmuro::explainSkipped(input, outcome, say.locale());
     for (const thalmuro::SkippedCause& cause : causes) {
-        std::cerr << "thalmuro-cli: warning: " << thalmuro::wordSkippedCause(cause, kEnglish)
-                  << '\n';
+        warn(say, thalmuro::wordSkippedCause(cause, language, say.locale()));
     }
     const thalmuro::Balance& balance = outcome.balance;
     if (balance.stopped_by_host) {
-        std::cerr << "thalmuro-cli: warning: the balancing stopped at the bound of "
-                  << balance.passes << " passes: qc = " << plainNumber(balance.qc)
-                  << " m^3/s, the risers pass " << plainNumber(balance.qcalc)
-                  << " m^3/s against Q = " << plainNumber(state.results.q_total)
-                  << " m^3/s; the report is that of the last pass\n";
+        warn(say, say(RunnerText::balancing_stopped,
+                      {count(balance.passes), say.number(balance.qc), say.number(balance.qcalc),
+                       say.number(state.results.q_total)}));
     }
     if (arguments.checks) {
         const std::vector<thalmuro::CheckResult> checks =
-            thalmuro::checkDesign(input, state, outcome, *numberLocale);
-        const thalmuro::CrossCheck crossCheck = thalmuro::crossCheck(input, *numberLocale);
+            thalmuro::checkDesign(input, state, outcome, say.locale());
+        const thalmuro::CrossCheck crossCheck = thalmuro::crossCheck(input, say.locale());
         std::cout << (arguments.format == CheckFormat::json
-                          ? checksJson(checks, *numberLocale, causes, crossCheck,
-                                       numberFindingsJson(findings, *numberLocale))
-                          : checksText(checks, *numberLocale) + '\n' +
-                                crossCheckText(crossCheck, *numberLocale));
-        if (!std::cout.flush()) return failure("cannot write the checks");
+                          ? checksJson(checks, say.locale(), causes, crossCheck,
+                                       numberFindingsJson(findings, say.locale()))
+                          : checksText(checks, say) + '\n' + crossCheckText(crossCheck, say));
+        if (!std::cout.flush()) return failure(say(RunnerText::cannot_write_checks));
     } else if (const std::error_code error =
                    thalmuro::writeReport(arguments.report, outcome.report)) {
-        return failure("cannot write the report \"" + arguments.report + "\": " + error.message());
+        return failure(say(RunnerText::cannot_write_report,
+                           {arguments.report, thalmuro::writeFailureReason(error, language)}));
     }
     return balance.stopped_by_host ? kExitBounded : kExitWritten;
 }
@@ -659,10 +705,13 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    Language language = Language::english;
     try {
         thalmuro::cli::prepareStandardStreams();
-        return run(thalmuro::cli::arguments(argc, argv));
+        const std::vector<std::string> args = thalmuro::cli::arguments(argc, argv);
+        language = languageOf(args);
+        return run(args, language);
     } catch (const std::exception& error) {
-        return failure(std::string("internal error: ") + error.what());
+        return failure(thalmuro::runnerText(RunnerText::internal_error, language, {error.what()}));
     }
 }

@@ -481,18 +481,18 @@ std::vector<ConditionResult> solveConditions(const DiffuserInput& problem,
     return run.take();
 }
 
-std::string conditionsCsv(const std::vector<ConditionResult>& results, const NumberLocale& locale) {
+std::string conditionsCsv(const std::vector<ConditionResult>& results, const NumberLocale& locale,
+                          const ConditionsCsvWords& words) {
     const std::string separator = locale.decimal_separator == "," ? ";" : ",";
     const auto number = [&](double value) {
         return std::isfinite(value) ? formatGeneral(value, locale) : std::string();
     };
-    std::vector<std::string> header{"Q (m^3/s)",     "Δρ/ρ",       "qc (m^3/s)",
-                                    "Qcalc (m^3/s)", "e (%)",      "landward head E_N (m)",
-                                    "Froude min",    "Froude max", "q max (m^3/s)",
-                                    "q min (m^3/s)"};
-    for (const ThresholdInfo& check : checkThresholds())
-        header.emplace_back(check.name);
-    header.emplace_back("skipped steps");
+    std::vector<std::string> header{words.q,          words.drho,          words.qc,
+                                    words.qcalc,      words.balance_error, words.landward_head,
+                                    words.froude_min, words.froude_max,    words.q_max,
+                                    words.q_min};
+    header.insert(header.end(), words.checks.begin(), words.checks.end());
+    header.push_back(words.skipped_steps);
 
     std::string csv;
     const auto addLine = [&](const std::vector<std::string>& fields) {
@@ -512,7 +512,9 @@ std::string conditionsCsv(const std::vector<ConditionResult>& results, const Num
             number(r.q_min),
         };
         for (std::size_t i = 0; i < kCheckCount; ++i) {
-            fields.emplace_back(i < r.checks.size() ? nameOf(r.checks[i].verdict) : "");
+            fields.emplace_back(i < r.checks.size()
+                                    ? words.verdicts[static_cast<std::size_t>(r.checks[i].verdict)]
+                                    : std::string());
         }
         fields.push_back(formatCount(static_cast<long>(r.skipped_steps)));
         addLine(fields);

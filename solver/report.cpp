@@ -62,10 +62,114 @@ class Line {
     Fault fault_ = Fault::none;
 };
 
+// The report's wording in one language: its titles, labels, headings and remarks, each with the
+// blanks around it. The numbers, the typed texts, the units after them and the separator lines
+// are the same in every language, in the same places.
+struct ReportLabels {
+    // General data.
+    std::string_view title;
+    std::string_view generalData;
+    std::string_view risers;
+    std::string_view drho;
+    std::string_view sections;
+    std::string_view fitting;
+    std::string_view manning;
+    std::string_view totalDischarge;
+    // A section's block.
+    std::string_view section;
+    std::string_view sectionRisers;
+    std::string_view riserRange;  // between the first and the last riser of the section
+    std::string_view friction;
+    std::string_view spacing;
+    std::string_view elevationStep;
+    std::string_view pipeDiameter;
+    std::string_view riserDiameter;
+    // The riser table: its title and two lines of column headings (riser number, specific energy,
+    // cd, diffuser velocity, riser velocity, riser discharge, Froude number).
+    std::string_view riserTable;
+    std::string_view headings;
+    std::string_view headingsBelow;
+    // Remarks.
+    std::string_view remarks;
+    std::string_view qcalc;
+    std::string_view givenDischarge;  // after Qcalc and its unit, before Q
+    std::string_view ratio;
+    std::string_view error;
+    std::string_view froude;
+};
+
+// The report file's wording.
+constexpr ReportLabels kGreekLabels{
+    "ΑΠΟΤΕΛΕΣΜΑΤΑ ΥΠΟΛΟΓΙΣΜΟΥ ",
+    "ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ ",
+    " Αριθμός Ανυψωτήρων = ",
+    "       Δρ/ρ         = ",
+    " Αριθμός τμημάτων   = ",
+    " Τύπος Συναρμογής     ",
+    " Αριθμός Manning    = ",
+    " Ολική Παροχή    = ",
+    "ΤΜΗΜΑ Νο",
+    "Περιλαμβάνει τους ανυψωτήρες: ",
+    " έως και ",
+    "Συντελεστής τριβών  F= ",
+    " Η απόσταση μεταξύ των ανυψωτήρων του τμήματος είναι:  L= ",
+    " Η υψωμετρική διαφορά μεταξύ των ανυψωτήρων του τμήματος είναι:  dz= ",
+    " Η διάμετρος  του τμήματος είναι: d =",
+    " Η διάμετρος των ανυψωτήρων του τμήματος είναι: d =",
+    " ΕΠΙΜΕΡΟΥΣ ΣΤΟΙΧΕΙΑ ΓΙΑ ΚΑΘΕ ΑΝΥΨΩΤΗΡΑ ",
+    "Αριθμός            Ειδική      Συντελεστής       Ταχύτητα      Ταχύτητα      Παροχή        "
+    "Froude",
+    "Ανυψωτήρα       Ενέργεια    cd                  Διαχυτήρα      Ανυψωτήρα     Ανυψωτήρα      "
+    "Ανυψωτήρα",
+    "ΣΧΟΛΙΑ ΥΠΟΛΟΓΙΣΜΟΥ",
+    " Με την υπόθεση αυτή μετά τον υπολογισμό η αρχική παροχή προκύπτει Qcalc =",
+    "m^3/s .Ενώ η αρχική έιναι Q =",
+    " Η παράμετρος x ( x= (Qcalc *Ανυψωτήρες) /q) = ",
+    " Δηλαδή έχουμε σφάλμα  e=",
+    " Ο πυκνομετρικός αριθμός FROYDE βρέθηκε μεγαλύτερος του 10 στους εξής ανυψωτήρες: ",
+};
+
+// The English wording, shown by the English windows. The equals signs of the general data stand
+// in one column, and each column heading of the riser table starts over the first figure of its
+// column (in the rows of risers 1 to 9; a longer riser number moves its row to the right).
+constexpr ReportLabels kEnglishLabels{
+    "CALCULATION RESULTS ",
+    "GENERAL DATA ",
+    " Number of risers   = ",
+    "       Δρ/ρ         = ",
+    " Number of sections = ",
+    " Fitting type         ",
+    " Manning number     = ",
+    " Total discharge    = ",
+    "SECTION",
+    "Risers of the section: ",
+    " to ",
+    "Friction factor  F= ",
+    " Riser spacing in the section:  L= ",
+    " Elevation difference between successive risers:  dz= ",
+    " Pipe diameter of the section: d =",
+    " Riser diameter of the section: d =",
+    " RESULTS FOR EACH RISER ",
+    "Riser                  Specific      Discharge   Diffuser       Riser          Riser          "
+    "  "
+    "Froude",
+    "number                 energy        coeff. Cd   velocity       velocity       discharge      "
+    "  "
+    "number",
+    "REMARKS ON THE CALCULATION",
+    " With this assumption the calculated total discharge is Qcalc =",
+    "m^3/s, while the given total discharge is Q =",
+    " The parameter x ( x= (Qcalc *risers) /q) = ",
+    " That is, an error of  e=",
+    " The densimetric Froude number was found greater than 10 at the following risers: ",
+};
+
 class Writer {
   public:
-    Writer(const NumberLocale& locale, Diagnostics& diagnostics)
-        : locale_(locale), diagnostics_(diagnostics) {}
+    Writer(const NumberLocale& locale, const ReportLabels& labels, Diagnostics& diagnostics)
+        : locale_(locale), labels_(labels), diagnostics_(diagnostics) {}
+
+    const ReportLabels& labels() const { return labels_; }
 
     Line line() const { return Line(locale_); }
 
@@ -88,6 +192,7 @@ class Writer {
 
   private:
     const NumberLocale& locale_;
+    const ReportLabels& labels_;
     Diagnostics& diagnostics_;
     std::string out_;
 };
@@ -104,19 +209,20 @@ StepName reportLine(std::string text, long riser = 0, long section = 0) {
 
 // General data: the counts, Δρ/ρ, the fitting, the Manning number and Q.
 void writeGeneralData(Writer& w, const SharedState& state, const SolveWork& work) {
+    const ReportLabels& say = w.labels();
     const DiffuserResults& r = state.results;
     const long n = r.n_risers;
     const long sections = state.tmimata;
     const Num q = r.q_total;
-    w.put("ΑΠΟΤΕΛΕΣΜΑΤΑ ΥΠΟΛΟΓΙΣΜΟΥ ");
+    w.put(say.title);
     w.separator('*', 43);
-    w.put("ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ ");
-    w.put(w.line().literal(" Αριθμός Ανυψωτήρων = ").integer(n));
-    w.put(w.line().literal("       Δρ/ρ         = ").text(&r.drho));
-    w.put(w.line().literal(" Αριθμός τμημάτων   = ").integer(sections));
-    w.put(w.line().literal(" Τύπος Συναρμογής     ").literal(nameOf(work.fitting)));
-    w.put(w.line().literal(" Αριθμός Manning    = ").text(&state.manning));
-    w.put(w.line().literal(" Ολική Παροχή    = ").number(q).literal(" m^3/s"),
+    w.put(say.generalData);
+    w.put(w.line().literal(say.risers).integer(n));
+    w.put(w.line().literal(say.drho).text(&r.drho));
+    w.put(w.line().literal(say.sections).integer(sections));
+    w.put(w.line().literal(say.fitting).literal(nameOf(work.fitting)));
+    w.put(w.line().literal(say.manning).text(&state.manning));
+    w.put(w.line().literal(say.totalDischarge).number(q).literal(" m^3/s"),
           reportLine("total discharge"));
     w.separator('*', 53);
 }
@@ -124,6 +230,7 @@ void writeGeneralData(Writer& w, const SharedState& state, const SolveWork& work
 // One block per section. Sections beyond the 30 table rows have no texts and no friction
 // factor: their lines are left out, and named once for all of them.
 void writeSections(Writer& w, const SharedState& state, const SolveWork& work) {
+    const ReportLabels& say = w.labels();
     const DiffuserResults& r = state.results;
     const long sections = state.tmimata;
     for (long s = 1; s <= sections; ++s) {
@@ -135,33 +242,29 @@ void writeSections(Writer& w, const SharedState& state, const SolveWork& work) {
                           : reportLine(numbered("sections beyond", kSectionRows) + " " + line, 0,
                                        kSectionRows + 1);
         };
-        w.put(w.line().literal("ΤΜΗΜΑ Νο").integer(s));
+        w.put(w.line().literal(say.section).integer(s));
         w.put(w.line()
-                  .literal("Περιλαμβάνει τους ανυψωτήρες: ")
+                  .literal(say.sectionRisers)
                   .text(texts ? &texts->first_riser : nullptr)
-                  .literal(" έως και ")
+                  .literal(say.riserRange)
                   .text(texts ? &texts->last_riser : nullptr),
               name("risers"));
-        w.put(
-            w.line().literal("Συντελεστής τριβών  F= ").pattern(at(r.f_section, s - 1), "0.00001"),
-            name("friction factor"));
-        w.put(w.line()
-                  .literal(" Η απόσταση μεταξύ των ανυψωτήρων του τμήματος είναι:  L= ")
-                  .text(texts ? &texts->spacing : nullptr)
-                  .literal(" m"),
+        w.put(w.line().literal(say.friction).pattern(at(r.f_section, s - 1), "0.00001"),
+              name("friction factor"));
+        w.put(w.line().literal(say.spacing).text(texts ? &texts->spacing : nullptr).literal(" m"),
               name("spacing"));
         w.put(w.line()
-                  .literal(" Η υψωμετρική διαφορά μεταξύ των ανυψωτήρων του τμήματος είναι:  dz= ")
+                  .literal(say.elevationStep)
                   .text(texts ? &texts->elevation_step : nullptr)
                   .literal(" m"),
               name("elevation step"));
         w.put(w.line()
-                  .literal(" Η διάμετρος  του τμήματος είναι: d =")
+                  .literal(say.pipeDiameter)
                   .text(texts ? &texts->pipe_diameter : nullptr)
                   .literal("m"),
               name("pipe diameter"));
         w.put(w.line()
-                  .literal(" Η διάμετρος των ανυψωτήρων του τμήματος είναι: d =")
+                  .literal(say.riserDiameter)
                   .number(row ? Num(row->riser_diameter) : Num::failed(Fault::index_outside))
                   .literal("m"),
               name("riser diameter"));
@@ -171,42 +274,15 @@ void writeSections(Writer& w, const SharedState& state, const SolveWork& work) {
 
 // The riser table: a row per riser under two lines of column headings.
 void writeRiserTable(Writer& w, const DiffuserResults& r) {
+    const ReportLabels& say = w.labels();
     const long n = r.n_risers;
     w.separator('#', 45);
     w.put(" ");
-    w.put(" ΕΠΙΜΕΡΟΥΣ ΣΤΟΙΧΕΙΑ ΓΙΑ ΚΑΘΕ ΑΝΥΨΩΤΗΡΑ ");
+    w.put(say.riserTable);
     w.put(" ");
     w.separator('#', 45);
-    // Column headings: riser number, specific energy, cd, diffuser velocity, riser velocity,
-    // riser discharge, Froude number.
-    w.put(w.line()
-              .literal("Αριθμός")
-              .repeated(' ', 12)
-              .literal("Ειδική")
-              .repeated(' ', 6)
-              .literal("Συντελεστής")
-              .repeated(' ', 7)
-              .literal("Ταχύτητα")
-              .repeated(' ', 6)
-              .literal("Ταχύτητα")
-              .repeated(' ', 6)
-              .literal("Παροχή")
-              .repeated(' ', 8)
-              .literal("Froude"));
-    w.put(w.line()
-              .literal("Ανυψωτήρα")
-              .repeated(' ', 7)
-              .literal("Ενέργεια")
-              .repeated(' ', 4)
-              .literal("cd")
-              .repeated(' ', 18)
-              .literal("Διαχυτήρα")
-              .repeated(' ', 6)
-              .literal("Ανυψωτήρα ")
-              .repeated(' ', 4)
-              .literal("Ανυψωτήρα")
-              .repeated(' ', 6)
-              .literal("Ανυψωτήρα"));
+    w.put(say.headings);
+    w.put(say.headingsBelow);
     w.separator('_', 85);
     for (long k = 1; k <= n; ++k) {
         const long i = k - 1;
@@ -235,22 +311,22 @@ void writeRiserTable(Writer& w, const DiffuserResults& r) {
 // Remarks on the balance of discharges and the Froude criterion.
 void writeRemarks(Writer& w, const DiffuserResults& r, const Balance& balance,
                   const NumberLocale& locale) {
+    const ReportLabels& say = w.labels();
     const long n = r.n_risers;
     const Num q = r.q_total;
     const Num qcalc = balance.qcalc;
     w.put("");
     w.put("");
-    w.put("ΣΧΟΛΙΑ ΥΠΟΛΟΓΙΣΜΟΥ");
+    w.put(say.remarks);
     w.put(w.line()
-              .literal(" Με την υπόθεση αυτή μετά τον υπολογισμό η αρχική παροχή προκύπτει Qcalc =")
+              .literal(say.qcalc)
               .pattern(qcalc, "0.00001")
-              .literal("m^3/s .Ενώ η αρχική έιναι Q =")
+              .literal(say.givenDischarge)
               .number(q)
               .literal("m^3/s"),
           reportLine("Qcalc"));
     const Num x = Num(balance.qc) * Num(static_cast<double>(n)) / q;
-    w.put(w.line().literal(" Η παράμετρος x ( x= (Qcalc *Ανυψωτήρες) /q) = ").pattern(x, "0.000"),
-          reportLine("ratio x"));
+    w.put(w.line().literal(say.ratio).pattern(x, "0.000"), reportLine("ratio x"));
     // The error is printed as the text of its rounded value, read back and turned into a
     // positive percentage.
     const Num e = (qcalc - q) / qcalc;
@@ -261,9 +337,8 @@ void writeRemarks(Writer& w, const DiffuserResults& r, const Balance& balance,
         percent =
             rounded ? Num(std::abs(*rounded)) * Num(100.0) : Num::failed(Fault::unreadable_text);
     }
-    w.put(w.line().literal(" Δηλαδή έχουμε σφάλμα  e=").number(percent).literal("%"),
-          reportLine("error e"));
-    w.put(" Ο πυκνομετρικός αριθμός FROYDE βρέθηκε μεγαλύτερος του 10 στους εξής ανυψωτήρες: ");
+    w.put(w.line().literal(say.error).number(percent).literal("%"), reportLine("error e"));
+    w.put(say.froude);
     Line froudeList = w.line();
     for (long k = 1; k <= n; ++k) {
         if (greater(at(r.froude, k - 1), Num(10.0))) froudeList.integer(k);
@@ -273,8 +348,9 @@ void writeRemarks(Writer& w, const DiffuserResults& r, const Balance& balance,
 
 }  // namespace
 
-std::string ResultsReport::text(Diagnostics& diagnostics) const {
-    Writer w(locale_, diagnostics);
+std::string ResultsReport::text(Diagnostics& diagnostics, ReportLanguage language) const {
+    Writer w(locale_, language == ReportLanguage::english ? kEnglishLabels : kGreekLabels,
+             diagnostics);
     writeGeneralData(w, state_, work_);
     writeSections(w, state_, work_);
     writeRiserTable(w, state_.results);

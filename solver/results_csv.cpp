@@ -6,19 +6,19 @@
 namespace thalmuro {
 namespace {
 
-// The columns after the riser number: a header with its unit and the store's array.
+// The columns after the riser number: the header's text and the store's array.
 struct CsvColumn {
-    const char* header;
+    const std::string ResultsCsvHeader::*header;
     const RiserArray DiffuserResults::*values;
 };
 
 constexpr CsvColumn kColumns[] = {
-    {"E (m)", &DiffuserResults::specific_energy},
-    {"Cd", &DiffuserResults::cd},
-    {"pipe velocity (m/s)", &DiffuserResults::v_diffuser},
-    {"riser velocity (m/s)", &DiffuserResults::v_riser},
-    {"discharge (m³/s)", &DiffuserResults::q_riser},
-    {"Froude", &DiffuserResults::froude},
+    {&ResultsCsvHeader::specific_energy, &DiffuserResults::specific_energy},
+    {&ResultsCsvHeader::cd, &DiffuserResults::cd},
+    {&ResultsCsvHeader::pipe_velocity, &DiffuserResults::v_diffuser},
+    {&ResultsCsvHeader::riser_velocity, &DiffuserResults::v_riser},
+    {&ResultsCsvHeader::discharge, &DiffuserResults::q_riser},
+    {&ResultsCsvHeader::froude, &DiffuserResults::froude},
 };
 
 // The shortest text that reads back as `value` exactly, in the regional format: std::to_chars
@@ -40,14 +40,13 @@ std::string roundTripText(double value, const NumberLocale& locale) {
 
 }  // namespace
 
-std::string resultsCsv(const DiffuserResults& results, const NumberLocale& locale) {
+std::string resultsCsv(const DiffuserResults& results, const NumberLocale& locale,
+                       const ResultsCsvHeader& header) {
     const std::string separator = locale.decimal_separator == "," ? ";" : ",";
-    std::string csv =
-        "\xEF\xBB\xBF"
-        "riser";
+    std::string csv = "\xEF\xBB\xBF" + header.riser;
     for (const CsvColumn& column : kColumns) {
         csv += separator;
-        csv += column.header;
+        csv += header.*column.header;
     }
     csv += "\r\n";
     const int n = results.n_risers;

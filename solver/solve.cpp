@@ -69,8 +69,12 @@ SolveOutcome solveDesign(const DiffuserInput& input, SharedState& state, const N
     outcome.balance =
         balanceDischarge(input.flow_mode, input.ratio, state, work, locale, progress, diagnostics);
     if (report == ReportWanted::yes) {
-        outcome.report.text = ResultsReport(state, work, outcome.balance, locale).text(diagnostics);
+        const ResultsReport results(state, work, outcome.balance, locale);
+        outcome.report.text = results.text(diagnostics);
         outcome.report.bytes = encodeWindows1253(outcome.report.text);
+        // The English text leaves out the lines the Greek one did, which are recorded already.
+        Diagnostics recordedAlready;
+        outcome.report.english_text = results.text(recordedAlready, ReportLanguage::english);
     }
     outcome.skipped = diagnostics.take();
     return outcome;

@@ -9,7 +9,8 @@
 # MINBASE.tar is unpacked when it exists; otherwise a root is made with debootstrap (from
 # $MIRROR, by default http://deb.debian.org/debian) and, when a path was given, saved there for
 # the next time. REPOSITORY (by default the one holding this script) is cloned at its checked-out
-# branch: only committed work is tested. The root is made in a new directory under $WORKDIR (by
+# branch: only committed work is tested. The folder ../shared/qt-sources beside REPOSITORY, when
+# there is one, is copied beside the clone. The root is made in a new directory under $WORKDIR (by
 # default /var/tmp) and removed after a pass; after a failure it is kept for a look.
 set -euo pipefail
 
@@ -40,6 +41,12 @@ else
 fi
 
 git clone -q --bare --no-local "$repo" "$root/tmp/thalmuro.git"
+# The Qt module sources that a mirror may not serve go beside the clone, where the Qt build looks
+# for them, as they stand beside this repository.
+if [ -d "$repo/../shared/qt-sources" ]; then
+    mkdir -p "$root/root/shared"
+    cp -r "$repo/../shared/qt-sources" "$root/root/shared/qt-sources"
+fi
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 # The root a mount of its own, as on a machine, so that the tests can make their mounts private.
 mount --bind "$root" "$root"

@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libbenchmark-dev                     # tests and benchmarks
     fonts-dejavu-core fonts-dejavu-extra              # Greek-capable fonts, condensed for captions
     xvfb xauth xdotool imagemagick                    # windows under a virtual display
+    python3-pyatspi at-spi2-core dbus dbus-x11        # the windows read over AT-SPI (screen reader)
     locales                                           # Greek and German C locales for the tests
     dpkg-dev lintian                                  # the Debian package: shlibdeps, checks
     desktop-file-utils appstream                      # checks of the desktop entry and metadata

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "catalogues.h"
@@ -11,14 +12,14 @@
 namespace thalmuro {
 namespace {
 
+using phrases::bound;
+using phrases::dashedRanges;
+using phrases::extremeRiser;
 using phrases::figure;
 
-// The runner's English sentences write their figures with a decimal point whatever the
-// problem's format.
-const NumberLocale kPlain = NumberLocale::english();
-
-std::string plain(double value, std::string_view pattern = "0.000") {
-    return figure(value, pattern, kPlain);
+// A figure of a sentence in the number format of the text it goes into.
+std::string plain(const NumberLocale& locale, double value, std::string_view pattern = "0.000") {
+    return figure(value, pattern, locale);
 }
 
 std::string ranges(const std::vector<int>& numbers) {
@@ -148,30 +149,32 @@ std::string subject(const SkippedCause& cause) {
 // "the discharge of risers 2 to 8 could not be computed: at riser 2 the pipe velocity head of
 // the trial discharge 0.01 m^3/s exceeds the specific energy E = 0.00047 m (X = 1.714), where
 // the bell-mouth's Cd = 0.975 (1 - X)^0.375 cannot be taken".
-std::string dischargeReason(const DischargeFailure& failure) {
+std::string dischargeReason(const DischargeFailure& failure, const NumberLocale& locale) {
     const std::string first = formatCount(failure.risers.front());
     const std::string text = "the discharge of " + risersSpan(failure.risers) +
                              " could not be computed: at riser " + first;
     switch (failure.kind) {
         case DischargeFailure::Kind::negative_energy:
-            return text + " the specific energy E = " + plain(failure.specific_energy, "0.000000") +
+            return text + " the specific energy E = " +
+                   plain(locale, failure.specific_energy, "0.000000") +
                    " m is negative, and q = Cd a (2 g E)^0.5 cannot be taken";
         case DischargeFailure::Kind::velocity_head_above_energy:
             break;
     }
     return text + " the pipe velocity head of the trial discharge " +
-           plain(failure.trial_discharge, "0.0000") +
-           " m^3/s exceeds the specific energy E = " + plain(failure.specific_energy, "0.000000") +
-           " m (X = " + plain(failure.x) +
+           plain(locale, failure.trial_discharge, "0.0000") +
+           " m^3/s exceeds the specific energy E = " +
+           plain(locale, failure.specific_energy, "0.000000") +
+           " m (X = " + plain(locale, failure.x) +
            "), where the bell-mouth's Cd = 0.975 (1 - X)^0.375 cannot be taken";
 }
 
-std::string froudeSummary(const CheckResult& result) {
+std::string froudeSummary(const CheckResult& result, const NumberLocale& locale) {
     const CheckFigures& f = *result.figures;
     const bool lowest = result.id == CheckId::froude_min;
     const auto [least, largest] = std::minmax_element(f.froude.begin(), f.froude.end());
     const std::string which = lowest ? "smallest" : "largest";
-    const std::string extreme = plain(lowest ? *least : *largest);
+    const std::string extreme = plain(locale, lowest ? *least : *largest);
     const std::string risers =
         result.risers.empty()
             ? (lowest ? "; every riser is at least 1." : "; every riser is at most 10.")
@@ -180,59 +183,62 @@ std::string froudeSummary(const CheckResult& result) {
     if (result.basis == VerdictBasis::march) {
         return "The " + which + " densimetric Froude number is " + extreme + risers;
     }
-    return "Estimated from each riser's share Q/N = " + plain(f.share, "0.00000") +
+    return "Estimated from each riser's share Q/N = " + plain(locale, f.share, "0.00000") +
            " m^3/s, as the march's figures cannot be used: the " + which +
            " densimetric Froude number is " + extreme + risers;
 }
 
-std::string skippedSummary(const CheckFigures& f) {
+std::string skippedSummary(const CheckFigures& f, const NumberLocale& locale) {
     if (f.skipped_steps == 0) return "Every step was computed.";
     std::string text = "Skipped steps (" + formatCount(f.skipped_steps) + ") from " +
                        formatCount(static_cast<long>(f.causes.size())) +
                        (f.causes.size() == 1 ? " cause:" : " causes:");
     for (std::size_t i = 0; i < f.causes.size(); ++i) {
         text += (i == 0 ? " (" : "; (") + formatCount(static_cast<long>(i + 1)) + ") " +
-                english::cause(f.causes[i]);
+                english::cause(f.causes[i], locale);
     }
     return text + '.';
 }
 
-std::string judgedSummary(const CheckResult& result) {
+std::string judgedSummary(const CheckResult& result, const NumberLocale& locale) {
     const CheckFigures& f = *result.figures;
     switch (result.id) {
         case CheckId::froude_min:
         case CheckId::froude_max:
-            return froudeSummary(result);
+            return froudeSummary(result, locale);
         case CheckId::uniformity:
-            return "Riser discharges from " + plain(f.q_smallest, "0.00000") + " to " +
-                   plain(f.q_largest, "0.00000") + " m^3/s (ratio " + plain(f.q_ratio) +
-                   ") against the band " + plain(f.band_lower, "0.00000") + " to " +
-                   plain(f.band_upper, "0.00000") + " m^3/s" +
+            return "Riser discharges from " + plain(locale, f.q_smallest, "0.00000") + " to " +
+                   plain(locale, f.q_largest, "0.00000") + " m^3/s (ratio " +
+                   plain(locale, f.q_ratio) + ") against the band " +
+                   plain(locale, f.band_lower, "0.00000") + " to " +
+                   plain(locale, f.band_upper, "0.00000") + " m^3/s" +
                    (result.risers.empty() ? "."
                                           : "; outside at risers " + ranges(result.risers) + ".");
         case CheckId::riser_area:
-            return "The risers' total area " + plain(f.risers_area, "0.00000") + " m^2 is " +
-                   plain(f.area_ratio) + " of the pipe area " + plain(f.pipe_area, "0.00000") +
-                   " m^2 at riser " + formatCount(f.landward_riser) + " (1/3 to 2/3 recommended).";
+            return "The risers' total area " + plain(locale, f.risers_area, "0.00000") +
+                   " m^2 is " + plain(locale, f.area_ratio) + " of the pipe area " +
+                   plain(locale, f.pipe_area, "0.00000") + " m^2 at riser " +
+                   formatCount(f.landward_riser) + " (1/3 to 2/3 recommended).";
         case CheckId::pipe_velocity:
             return "The slowest section's largest pipe velocity is " +
-                   plain(*std::min_element(f.section_velocity.begin(), f.section_velocity.end())) +
-                   " m/s against " + plain(f.min_velocity) + " m/s" +
+                   plain(locale,
+                         *std::min_element(f.section_velocity.begin(), f.section_velocity.end())) +
+                   " m/s against " + plain(locale, f.min_velocity) + " m/s" +
                    (result.sections.empty()
                         ? "."
                         : "; below it in sections " + ranges(result.sections) + ".");
         case CheckId::balance_error:
-            return "The risers pass Qcalc = " + plain(f.qcalc, "0.00000") +
-                   " m^3/s against Q = " + plain(f.q, "0.00000") + " m^3/s: e = " + plain(f.e) +
-                   " %.";
+            return "The risers pass Qcalc = " + plain(locale, f.qcalc, "0.00000") +
+                   " m^3/s against Q = " + plain(locale, f.q, "0.00000") +
+                   " m^3/s: e = " + plain(locale, f.e) + " %.";
         case CheckId::landward_head:
             return "E of riser " + formatCount(f.landward_riser) + " = " +
-                   plain(f.head_landward, "0.00000") + " m: " + plain(f.head_seaward, "0.00000") +
-                   " m at riser 1, " + plain(f.friction_losses, "0.00000") +
-                   " m of friction losses and " + plain(f.density_terms, "0.00000") +
-                   " m of density terms.";
+                   plain(locale, f.head_landward, "0.00000") +
+                   " m: " + plain(locale, f.head_seaward, "0.00000") + " m at riser 1, " +
+                   plain(locale, f.friction_losses, "0.00000") + " m of friction losses and " +
+                   plain(locale, f.density_terms, "0.00000") + " m of density terms.";
         case CheckId::skipped_steps:
-            return skippedSummary(f);
+            return skippedSummary(f, locale);
     }
     return {};
 }
@@ -316,13 +322,13 @@ std::string problemFault(const Message& m) {
 
 namespace english {
 
-std::string message(const Message& m) {
+std::string message(const Message& m, const NumberLocale& locale) {
     switch (m.kind) {
         case MessageKind::risers_outside_range:
             return "the number of risers " + formatCount(m.count) + " is outside 1 to " +
                    formatCount(kMaxRisers);
         case MessageKind::discharge_not_computed:
-            return m.discharge_failure ? dischargeReason(*m.discharge_failure)
+            return m.discharge_failure ? dischargeReason(*m.discharge_failure, locale)
                                        : "the discharge of some risers could not be computed";
         case MessageKind::solve_skipped_steps:
             return "the Solve skipped steps";
@@ -457,23 +463,23 @@ std::string message(const Message& m) {
             return "steps were skipped";
         case MessageKind::no_qc_passes_q:
             return "no qc up to Q makes the risers pass Q: at qc = Q they pass " +
-                   formatGeneral(m.discharge, kPlain) + " m^3/s";
+                   formatGeneral(m.discharge, locale) + " m^3/s";
         case MessageKind::risers_pass_more_than_q:
-            return "the risers pass " + formatGeneral(m.discharge, kPlain) +
-                   " m^3/s, more than Q, even at qc = " + formatGeneral(m.qc, kPlain) + " m^3/s";
+            return "the risers pass " + formatGeneral(m.discharge, locale) +
+                   " m^3/s, more than Q, even at qc = " + formatGeneral(m.qc, locale) + " m^3/s";
         case MessageKind::sum_jumps_across_q:
             return "the risers' discharge sum jumps across Q at qc = " +
-                   formatGeneral(m.qc, kPlain) + " m^3/s";
+                   formatGeneral(m.qc, locale) + " m^3/s";
         case MessageKind::sum_not_monotone:
             return "the risers' discharge sum does not grow with qc";
         case MessageKind::marches_spent:
             return "not balanced within " + formatCount(m.count) + " marches";
         case MessageKind::discharge_not_computed_at_qc:
-            return "at qc = " + formatGeneral(m.qc, kPlain) + " m^3/s " +
-                   (m.discharge_failure ? dischargeReason(*m.discharge_failure)
+            return "at qc = " + formatGeneral(m.qc, locale) + " m^3/s " +
+                   (m.discharge_failure ? dischargeReason(*m.discharge_failure, locale)
                                         : "the discharge of some risers could not be computed");
         case MessageKind::steps_skipped_at_qc:
-            return "at qc = " + formatGeneral(m.qc, kPlain) + " m^3/s steps were skipped";
+            return "at qc = " + formatGeneral(m.qc, locale) + " m^3/s steps were skipped";
         case MessageKind::conditions_empty:
             return "the list of conditions is empty";
         case MessageKind::conditions_too_many:
@@ -518,37 +524,37 @@ std::string message(const Message& m) {
                    formatCount(m.numbers.at(1)) + " of drho give " + formatCount(m.count) +
                    " conditions, more than " + formatCount(kMaxConditions);
         case MessageKind::discharges_overflow:
-            return "the risers' discharges overflow at qc = " + formatGeneral(m.qc, kPlain) +
+            return "the risers' discharges overflow at qc = " + formatGeneral(m.qc, locale) +
                    " m^3/s";
     }
     return {};
 }
 
-std::string marchReason(const MarchSummary& march) {
-    std::string text = message(march.reason);
-    if (march.skipped_cause) text += ": " + cause(*march.skipped_cause);
+std::string marchReason(const MarchSummary& march, const NumberLocale& locale) {
+    std::string text = message(march.reason, locale);
+    if (march.skipped_cause) text += ": " + cause(*march.skipped_cause, locale);
     return text;
 }
 
-std::string crossCheckSummary(const CrossCheck& check) {
+std::string crossCheckSummary(const CrossCheck& check, const NumberLocale& locale) {
     if (!check.program.balanced) {
         return "Cannot be judged: the program's march cannot be balanced: " +
-               marchReason(check.program) + ".";
+               marchReason(check.program, locale) + ".";
     }
     if (!check.classical.balanced) {
         return "Cannot be judged: the classical march cannot be balanced: " +
-               marchReason(check.classical) + ".";
+               marchReason(check.classical, locale) + ".";
     }
     if (!check.head_difference) return "Cannot be judged: the program's landward head is zero.";
     const double difference = *check.head_difference;
     return "E of riser " + formatCount(check.landward_riser) + " = " +
-           plain(check.classical.landward_head, "0.00000") +
+           plain(locale, check.classical.landward_head, "0.00000") +
            " m by the classical port formulation against " +
-           plain(check.program.landward_head, "0.00000") +
+           plain(locale, check.program.landward_head, "0.00000") +
            " m as the program marches: " + (difference < 0.0 ? "" : "+") +
-           plain(difference, "0.0") + " %, " +
+           plain(locale, difference, "0.0") + " %, " +
            (difference > kCrossCheckHeadLimit ? "above" : "within") + " the " +
-           plain(kCrossCheckHeadLimit, "0") + " % limit.";
+           plain(locale, kCrossCheckHeadLimit, "0") + " % limit.";
 }
 
 std::string quantityName(InputQuantity quantity) {
@@ -647,14 +653,14 @@ std::string numberFinding(const NumberFinding& finding, const NumberLocale& loca
     return line;
 }
 
-std::string cause(const SkippedCause& c) {
+std::string cause(const SkippedCause& c, const NumberLocale& locale) {
     std::string line = subject(c) + ": ";
     for (std::size_t i = 0; i < c.reasons.size(); ++i) {
         if (i > 0) line += phrases::followsFromTheLast(c.reasons[i].kind) ? ", " : ", and ";
-        line += message(c.reasons[i]);
+        line += message(c.reasons[i], locale);
     }
     for (std::size_t i = 0; i < c.kept.size(); ++i)
-        line += (i == 0 ? "; earlier values kept: " : ", ") + message(c.kept[i]);
+        line += (i == 0 ? "; earlier values kept: " : ", ") + message(c.kept[i], locale);
     if (c.report_lines > 0) {
         const bool one = c.report_lines == 1;
         line += "; " + formatCount(c.report_lines) + (one ? " report line" : " report lines") +
@@ -765,12 +771,14 @@ std::string caption(CheckId check) {
     return {};
 }
 
-std::string summary(const CheckResult& result, const NumberLocale&) {
+std::string summary(const CheckResult& result, const NumberLocale& locale) {
     if (!result.figures) {
         return "Cannot be judged: " +
-               (result.not_judged ? message(*result.not_judged) : std::string("no figures")) + ".";
+               (result.not_judged ? message(*result.not_judged, locale)
+                                  : std::string("no figures")) +
+               ".";
     }
-    return judgedSummary(result);
+    return judgedSummary(result, locale);
 }
 
 std::string dischargeBrief(const DischargeFailure& failure) {
@@ -811,6 +819,195 @@ std::string dischargeChange(const DischargeFailure& failure) {
     }
     return "fewer risers or smaller riser diameters (more head for the same flow), or a higher "
            "flow";
+}
+
+// The windows' English: figures in the regional format, units as the windows write them (m³/s,
+// m²), runs of risers joined by a dash, each text a sentence or a caption.
+
+std::string verdict(Verdict verdict, VerdictBasis basis) {
+    std::string word;
+    switch (verdict) {
+        case Verdict::holds:
+            word = "Holds";
+            break;
+        case Verdict::warning:
+            word = "Warning";
+            break;
+        case Verdict::not_judged:
+            word = "Not judged";
+            break;
+    }
+    return basis == VerdictBasis::estimate ? word + " (estimate)" : word;
+}
+
+std::string boundedRule(CheckId check, const CheckSettings& settings, const NumberLocale& locale) {
+    const ThresholdInfo& info = thresholdOf(check);
+    const std::string lower = bound(info.lower, locale);
+    const std::string upper = bound(info.upper, locale);
+    switch (check) {
+        case CheckId::froude_min:
+            return "Fr ≥ " + lower + " at every riser (dimensionless)";
+        case CheckId::froude_max:
+            return "Fr ≤ " + upper + " at every riser (dimensionless)";
+        case CheckId::uniformity:
+            return "Discharge of every riser from Q/N − " +
+                   formatGeneral(std::fabs(*info.lower), locale) + " % to Q/N + " + upper + " %";
+        case CheckId::riser_area:
+            return "Total riser area / pipe area at riser N from " + lower + " to " + upper +
+                   " (dimensionless)";
+        case CheckId::pipe_velocity:
+            return "Largest pipe velocity of every section ≥ " +
+                   formatGeneral(settings.min_pipe_velocity, locale) + " m/s";
+        case CheckId::balance_error:
+            return lower + " % ≤ e ≤ " + upper + " %, where e = (Qcalc − Q) / Qcalc";
+        case CheckId::landward_head:
+            return "E of riser N = E of riser 1 + friction losses + density terms (informative, m)";
+        case CheckId::skipped_steps:
+            return "No step of the Solve is skipped";
+    }
+    return {};
+}
+
+std::string verdictInText(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::holds:
+            return "holds";
+        case Verdict::warning:
+            return "warning";
+        case Verdict::not_judged:
+            return "not judged";
+    }
+    return {};
+}
+
+ResultsCsvHeader resultsHeader() {
+    return {
+        "riser", "E (m)", "Cd", "pipe velocity (m/s)", "riser velocity (m/s)", "discharge (m³/s)",
+        "Froude"};
+}
+
+ConditionsCsvWords conditionsWords() {
+    ConditionsCsvWords words;
+    words.q = "Q (m³/s)";
+    words.drho = "Δρ/ρ";
+    words.qc = "qc (m³/s)";
+    words.qcalc = "Qcalc (m³/s)";
+    words.balance_error = "e (%)";
+    words.landward_head = "landward head E_N (m)";
+    words.froude_min = "Froude min";
+    words.froude_max = "Froude max";
+    words.q_max = "q max (m³/s)";
+    words.q_min = "q min (m³/s)";
+    words.skipped_steps = "skipped steps";
+    return words;
+}
+
+std::string unit(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+        case CheckId::froude_max:
+        case CheckId::riser_area:
+            return {};
+        case CheckId::uniformity:
+            return "% of Q/N";
+        case CheckId::pipe_velocity:
+            return "m/s";
+        case CheckId::balance_error:
+            return "%";
+        case CheckId::landward_head:
+            return "m";
+        case CheckId::skipped_steps:
+            return "steps";
+    }
+    return {};
+}
+
+std::string figures(const CheckResult& result, const NumberLocale& locale) {
+    const CheckFigures& f = *result.figures;
+    const auto at = [&](double value, std::string_view pattern) {
+        return figure(value, pattern, locale);
+    };
+    switch (result.id) {
+        case CheckId::froude_min:
+        case CheckId::froude_max: {
+            const bool lowest = result.id == CheckId::froude_min;
+            const std::size_t riser = extremeRiser(f.froude, lowest);
+            const std::string text = std::string(lowest ? "Smallest" : "Largest") +
+                                     " Fr = " + at(f.froude[riser], "0.00") + " (riser " +
+                                     formatCount(static_cast<long>(riser + 1)) + ")";
+            if (result.basis == VerdictBasis::march) return text;
+            return text + ", estimated with the discharge Q/N at every riser, without the march";
+        }
+        case CheckId::uniformity:
+            return "Q/N = " + at(f.mean, "0.00000") + " m³/s, band " + at(f.band_lower, "0.00000") +
+                   " to " + at(f.band_upper, "0.00000") + " m³/s; discharges from " +
+                   at(f.q_smallest, "0.00000") + " to " + at(f.q_largest, "0.00000") +
+                   " m³/s, ratio " + at(f.q_ratio, "0.000");
+        case CheckId::riser_area:
+            return "Risers " + at(f.risers_area, "0.00000") + " m², pipe " +
+                   at(f.pipe_area, "0.00000") + " m², ratio " + at(f.area_ratio, "0.000");
+        case CheckId::pipe_velocity: {
+            std::string text = "By section (m/s): ";
+            for (std::size_t s = 0; s < f.section_velocity.size(); ++s) {
+                if (s > 0) text += " · ";
+                text += formatCount(static_cast<long>(s + 1)) + ": " +
+                        at(f.section_velocity[s], "0.00");
+            }
+            return text;
+        }
+        case CheckId::balance_error:
+            return "Qcalc = " + at(f.qcalc, "0.00000") + " m³/s, Q = " + at(f.q, "0.00000") +
+                   " m³/s, e = " + at(f.e, "0.00") + " %";
+        case CheckId::landward_head:
+            return at(f.head_seaward, "0.0000") + " m (riser 1) + " +
+                   at(f.friction_losses, "0.0000") + " m friction + " +
+                   at(f.density_terms, "0.0000") +
+                   " m density terms = " + at(f.head_landward, "0.0000") + " m";
+        case CheckId::skipped_steps:
+            return formatCount(f.skipped_steps) + (f.skipped_steps == 1 ? " step" : " steps");
+    }
+    return {};
+}
+
+std::string dischargeHeading(const DischargeFailure& failure) {
+    return "The discharge of " + std::string(failure.risers.size() == 1 ? "riser " : "risers ") +
+           dashedRanges(failure.risers) + " was not computed";
+}
+
+std::string dischargeNotice(const DischargeFailure& failure, const NumberLocale& locale) {
+    const auto at = [&](double value, std::string_view pattern) {
+        return figure(value, pattern, locale);
+    };
+    const std::string first = formatCount(failure.risers.front());
+    std::string why;
+    std::string change;
+    switch (failure.kind) {
+        case DischargeFailure::Kind::negative_energy:
+            why = "The specific energy at riser " + first +
+                  " is negative, E = " + at(failure.specific_energy, "0.000000") +
+                  " m, and the formula q = Cd · a · (2 g E)^0.5 has no value.";
+            change =
+                "the elevation steps (a riser lower than the one seaward of it lowers E), or "
+                "raise the discharge.";
+            break;
+        case DischargeFailure::Kind::velocity_head_above_energy:
+            why =
+                "The discharge formula of the Bell fitting, q = 0.975 (1 − X)^0.375 · a · "
+                "(2 g E)^0.5, has no value when X, the velocity head in the pipe over the "
+                "specific energy, exceeds 1. Each riser's discharge is sought from a trial "
+                "discharge of " +
+                at(failure.trial_discharge, "0.0000") + " m³/s; at riser " + first +
+                " its velocity head in the pipe of D = " + at(failure.pipe_diameter, "0.0000") +
+                " m exceeds the specific energy E = " + at(failure.specific_energy, "0.000000") +
+                " m (X = " + at(failure.x, "0.00") +
+                "). At this flow each riser's share, Q/N = " + at(failure.share, "0.00000") +
+                " m³/s, builds up too little specific energy.";
+            change =
+                "fewer risers or smaller riser diameters (more head for the same flow), or a "
+                "higher discharge.";
+            break;
+    }
+    return dischargeHeading(failure) + ". " + why + "\nWhat to change: " + change;
 }
 
 }  // namespace english

@@ -10,25 +10,13 @@
 namespace thalmuro {
 namespace {
 
+using phrases::bound;
 using phrases::dashedRanges;
+using phrases::extremeRiser;
 using phrases::figure;
-
-// The figures of the messages that name no number format are written in the windows' own.
-const NumberLocale kGreekNumbers = NumberLocale::greek();
 
 std::string general(double value, const NumberLocale& locale) {
     return formatGeneral(value, locale);
-}
-
-// A bound written as a third when it is one (the riser-area rule's 1/3 and 2/3), else in the
-// general format.
-std::string bound(const std::optional<double>& value, const NumberLocale& locale) {
-    if (!value) return {};
-    const double thirds = *value * 3.0;
-    if (std::fabs(thirds - std::round(thirds)) < 1e-9 && std::fmod(std::round(thirds), 3.0) != 0) {
-        return formatCount(static_cast<long>(std::round(thirds))) + "/3";
-    }
-    return general(*value, locale);
 }
 
 std::string ranges(const std::vector<int>& numbers) {
@@ -134,21 +122,12 @@ std::string subject(const SkippedCause& cause) {
     return {};
 }
 
-// The riser with the lowest (or highest) of the per-riser figures, numbered from 0.
-std::size_t extremeRiser(const std::vector<double>& values, bool lowest) {
-    std::size_t at = 0;
-    for (std::size_t i = 1; i < values.size(); ++i) {
-        if (lowest ? values[i] < values[at] : values[i] > values[at]) at = i;
-    }
-    return at;
-}
-
 // "του ανυψωτήρα 2", "των ανυψωτήρων 2–5".
 std::string ofRisers(const std::vector<int>& risers) {
     return (risers.size() == 1 ? "του ανυψωτήρα " : "των ανυψωτήρων ") + dashedRanges(risers);
 }
 
-std::string figures(const CheckResult& result, const NumberLocale& locale) {
+std::string shownFigures(const CheckResult& result, const NumberLocale& locale) {
     const CheckFigures& f = *result.figures;
     const auto at = [&](double value, std::string_view pattern) {
         return figure(value, pattern, locale);
@@ -199,7 +178,7 @@ std::string figures(const CheckResult& result, const NumberLocale& locale) {
 
 namespace greek {
 
-std::string message(const Message& m) {
+std::string message(const Message& m, const NumberLocale& locale) {
     switch (m.kind) {
         case MessageKind::risers_outside_range:
             return "ο αριθμός ανυψωτήρων " + formatCount(m.count) +
@@ -337,24 +316,24 @@ std::string message(const Message& m) {
             return "παραλείφθηκαν βήματα";
         case MessageKind::no_qc_passes_q:
             return "καμία qc έως την Q δεν δίνει στους ανυψωτήρες την Q: με qc = Q δίνουν " +
-                   general(m.discharge, kGreekNumbers) + " m^3/s";
+                   general(m.discharge, locale) + " m^3/s";
         case MessageKind::risers_pass_more_than_q:
-            return "οι ανυψωτήρες δίνουν " + general(m.discharge, kGreekNumbers) +
-                   " m^3/s, περισσότερα από την Q, ακόμη και με qc = " +
-                   general(m.qc, kGreekNumbers) + " m^3/s";
+            return "οι ανυψωτήρες δίνουν " + general(m.discharge, locale) +
+                   " m^3/s, περισσότερα από την Q, ακόμη και με qc = " + general(m.qc, locale) +
+                   " m^3/s";
         case MessageKind::sum_jumps_across_q:
             return "το άθροισμα των παροχών των ανυψωτήρων περνά την Q με ένα άλμα στην qc = " +
-                   general(m.qc, kGreekNumbers) + " m^3/s";
+                   general(m.qc, locale) + " m^3/s";
         case MessageKind::sum_not_monotone:
             return "το άθροισμα των παροχών των ανυψωτήρων δεν αυξάνει με την qc";
         case MessageKind::marches_spent:
             return "δεν εξισορροπήθηκε μέσα σε " + formatCount(m.count) + " υπολογισμούς";
         case MessageKind::discharge_not_computed_at_qc:
-            return "με qc = " + general(m.qc, kGreekNumbers) + " m^3/s: " +
+            return "με qc = " + general(m.qc, locale) + " m^3/s: " +
                    (m.discharge_failure ? dischargeBrief(*m.discharge_failure)
                                         : "Δεν υπολογίστηκε η παροχή κάποιων ανυψωτήρων");
         case MessageKind::steps_skipped_at_qc:
-            return "με qc = " + general(m.qc, kGreekNumbers) + " m^3/s παραλείφθηκαν βήματα";
+            return "με qc = " + general(m.qc, locale) + " m^3/s παραλείφθηκαν βήματα";
         case MessageKind::conditions_empty:
             return "Ο κατάλογος των συνθηκών είναι κενός";
         case MessageKind::conditions_too_many:
@@ -401,39 +380,39 @@ std::string message(const Message& m) {
                    formatCount(m.numbers.at(1)) + " του drho δίνουν " + formatCount(m.count) +
                    " συνθήκες, περισσότερες από " + formatCount(kMaxConditions);
         case MessageKind::discharges_overflow:
-            return "οι παροχές των ανυψωτήρων υπερχειλίζουν με qc = " +
-                   general(m.qc, kGreekNumbers) + " m^3/s";
+            return "οι παροχές των ανυψωτήρων υπερχειλίζουν με qc = " + general(m.qc, locale) +
+                   " m^3/s";
     }
     return {};
 }
 
-std::string marchReason(const MarchSummary& march) {
-    std::string text = message(march.reason);
-    if (march.skipped_cause) text += ": " + cause(*march.skipped_cause);
+std::string marchReason(const MarchSummary& march, const NumberLocale& locale) {
+    std::string text = message(march.reason, locale);
+    if (march.skipped_cause) text += ": " + cause(*march.skipped_cause, locale);
     return text;
 }
 
-std::string crossCheckSummary(const CrossCheck& check) {
+std::string crossCheckSummary(const CrossCheck& check, const NumberLocale& locale) {
     if (!check.program.balanced) {
         return "Δεν κρίνεται: ο υπολογισμός του προγράμματος δεν εξισορροπείται: " +
-               marchReason(check.program) + ".";
+               marchReason(check.program, locale) + ".";
     }
     if (!check.classical.balanced) {
         return "Δεν κρίνεται: ο υπολογισμός με την κλασική μέθοδο δεν εξισορροπείται: " +
-               marchReason(check.classical) + ".";
+               marchReason(check.classical, locale) + ".";
     }
     if (!check.head_difference) {
         return "Δεν κρίνεται: η ενέργεια στο χερσαίο άκρο κατά το πρόγραμμα είναι μηδέν.";
     }
     const double difference = *check.head_difference;
     return "E του ανυψωτήρα " + formatCount(check.landward_riser) + " = " +
-           figure(check.classical.landward_head, "0.00000", kGreekNumbers) +
+           figure(check.classical.landward_head, "0.00000", locale) +
            " m με την κλασική μέθοδο έναντι " +
-           figure(check.program.landward_head, "0.00000", kGreekNumbers) +
+           figure(check.program.landward_head, "0.00000", locale) +
            " m κατά το πρόγραμμα: " + (difference < 0.0 ? "" : "+") +
-           figure(difference, "0.0", kGreekNumbers) + " %, " +
+           figure(difference, "0.0", locale) + " %, " +
            (difference > kCrossCheckHeadLimit ? "πάνω από το" : "εντός του") + " όριο " +
-           figure(kCrossCheckHeadLimit, "0", kGreekNumbers) + " %.";
+           figure(kCrossCheckHeadLimit, "0", locale) + " %.";
 }
 
 std::string quantityName(InputQuantity quantity) {
@@ -537,14 +516,15 @@ std::string numberFinding(const NumberFinding& finding, const NumberLocale& loca
     return line;
 }
 
-std::string cause(const SkippedCause& c) {
+std::string cause(const SkippedCause& c, const NumberLocale& locale) {
     std::string line = subject(c) + ": ";
     for (std::size_t i = 0; i < c.reasons.size(); ++i) {
         if (i > 0) line += phrases::followsFromTheLast(c.reasons[i].kind) ? ", " : ", και ";
-        line += message(c.reasons[i]);
+        line += message(c.reasons[i], locale);
     }
     for (std::size_t i = 0; i < c.kept.size(); ++i)
-        line += (i == 0 ? "· κρατήθηκαν οι προηγούμενες τιμές: " : ", ") + message(c.kept[i]);
+        line +=
+            (i == 0 ? "· κρατήθηκαν οι προηγούμενες τιμές: " : ", ") + message(c.kept[i], locale);
     if (c.report_lines > 0) {
         const bool one = c.report_lines == 1;
         line += one ? "· παραλείφθηκε 1 γραμμή της αναφοράς"
@@ -660,10 +640,34 @@ std::string caption(CheckId check) {
 
 std::string summary(const CheckResult& result, const NumberLocale& locale) {
     if (!result.figures) {
-        return "Δεν κρίνεται: " +
-               (result.not_judged ? message(*result.not_judged) : std::string("χωρίς τιμές"));
+        return "Δεν κρίνεται: " + (result.not_judged ? message(*result.not_judged, locale)
+                                                     : std::string("χωρίς τιμές"));
     }
-    return figures(result, locale);
+    return shownFigures(result, locale);
+}
+
+std::string verdict(Verdict verdict, VerdictBasis basis) {
+    std::string word;
+    switch (verdict) {
+        case Verdict::holds:
+            word = "Ικανοποιείται";
+            break;
+        case Verdict::warning:
+            word = "Προειδοποίηση";
+            break;
+        case Verdict::not_judged:
+            word = "Δεν κρίνεται";
+            break;
+    }
+    return basis == VerdictBasis::estimate ? word + " (εκτίμηση)" : word;
+}
+
+std::string boundedRule(CheckId check, const CheckSettings& settings, const NumberLocale& locale) {
+    return rule(check, settings, locale);
+}
+
+std::string figures(const CheckResult& result, const NumberLocale& locale) {
+    return shownFigures(result, locale);
 }
 
 std::string dischargeBrief(const DischargeFailure& failure) {
@@ -704,6 +708,68 @@ std::string dischargeChange(const DischargeFailure& failure) {
     }
     return "λιγότερους ανυψωτήρες ή μικρότερες διαμέτρους ανυψωτήρων (μεγαλύτερη ενέργεια για την "
            "ίδια παροχή), ή μεγαλύτερη παροχή.";
+}
+
+std::string dischargeHeading(const DischargeFailure& failure) {
+    return dischargeBrief(failure);
+}
+
+std::string dischargeNotice(const DischargeFailure& failure, const NumberLocale& locale) {
+    return dischargeBrief(failure) + ". " + dischargeWhy(failure, locale) +
+           "\nΤι να αλλάξετε: " + dischargeChange(failure);
+}
+
+std::string verdictInText(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::holds:
+            return "ικανοποιείται";
+        case Verdict::warning:
+            return "προειδοποίηση";
+        case Verdict::not_judged:
+            return "δεν κρίνεται";
+    }
+    return {};
+}
+
+ResultsCsvHeader resultsHeader() {
+    return {"ανυψωτήρας",    "E (m)", "Cd", "ταχύτητα αγωγού (m/s)", "ταχύτητα ανυψωτήρα (m/s)",
+            "παροχή (m³/s)", "Froude"};
+}
+
+ConditionsCsvWords conditionsWords() {
+    ConditionsCsvWords words;
+    words.q = "Q (m³/s)";
+    words.drho = "Δρ/ρ";
+    words.qc = "qc (m³/s)";
+    words.qcalc = "ΣQ (m³/s)";
+    words.balance_error = "e (%)";
+    words.landward_head = "E χερσαίου (m)";
+    words.froude_min = "Fr ελάχ.";
+    words.froude_max = "Fr μέγ.";
+    words.q_max = "q μέγ. (m³/s)";
+    words.q_min = "q ελάχ. (m³/s)";
+    words.skipped_steps = "βήματα που παραλείφθηκαν";
+    return words;
+}
+
+std::string unit(CheckId check) {
+    switch (check) {
+        case CheckId::froude_min:
+        case CheckId::froude_max:
+        case CheckId::riser_area:
+            return {};
+        case CheckId::uniformity:
+            return "% του Q/N";
+        case CheckId::pipe_velocity:
+            return "m/s";
+        case CheckId::balance_error:
+            return "%";
+        case CheckId::landward_head:
+            return "m";
+        case CheckId::skipped_steps:
+            return "βήματα";
+    }
+    return {};
 }
 
 }  // namespace greek

@@ -1,5 +1,7 @@
 #include "phrases.h"
 
+#include <cmath>
+
 namespace thalmuro::phrases {
 
 std::string figure(double value, std::string_view pattern, const NumberLocale& locale) {
@@ -16,6 +18,23 @@ std::string numberRange(long first, long last, std::string_view to) {
         out += ' ' + formatCount(last);
     }
     return out;
+}
+
+std::string bound(const std::optional<double>& value, const NumberLocale& locale) {
+    if (!value) return {};
+    const double thirds = *value * 3.0;
+    if (std::fabs(thirds - std::round(thirds)) < 1e-9 && std::fmod(std::round(thirds), 3.0) != 0) {
+        return formatCount(static_cast<long>(std::round(thirds))) + "/3";
+    }
+    return formatGeneral(*value, locale);
+}
+
+std::size_t extremeRiser(const std::vector<double>& values, bool lowest) {
+    std::size_t at = 0;
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        if (lowest ? values[i] < values[at] : values[i] > values[at]) at = i;
+    }
+    return at;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // numbers.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,13 @@ std::string numberRanges(const std::vector<int>& numbers, std::string_view to);
 
 // Ascending numbers as runs joined by a dash: "1–3, 5, 7–9".
 std::string dashedRanges(const std::vector<int>& numbers);
+
+// A bound of a check written as a third when it is one (the riser-area rule's 1/3 and 2/3),
+// else in `locale`'s general format; empty when there is none.
+std::string bound(const std::optional<double>& value, const NumberLocale& locale);
+
+// The riser with the lowest (or highest) of the per-riser figures, numbered from 0.
+std::size_t extremeRiser(const std::vector<double>& values, bool lowest);
 
 // At most `limit` bytes of `text`, cut at a character boundary, with "..." when cut; a byte
 // that is not well-formed UTF-8 becomes "?".

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -399,6 +401,8 @@ void PrintTo(const Failure& c, std::ostream* out) {
 
 class CliFailure : public ::testing::TestWithParam<Failure> {};
 
+const std::vector<std::string> kGreekOption{"--language", "el"};
+
 TEST_P(CliFailure, ExitsWithTheReason) {
     const Failure& c = GetParam();
     const ScratchDir dir;
@@ -421,13 +425,18 @@ TEST_P(CliFailure, ExitsWithTheReason) {
         if (part.rfind("$D", 0) == 0) part.replace(0, 2, dir.path().string());
         EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
     }
+    const bool greek = std::search(c.args.begin(), c.args.end(), kGreekOption.begin(),
+                                   kGreekOption.end()) != c.args.end();
     if (c.status == 1) {
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        // One line; in Greek a problem file's fault adds the English line naming the place.
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'),
+                  greek && c.says.front().find('\n') != std::string::npos ? 2 : 1)
+            << run.err;
     } else {
-        EXPECT_NE(
-            run.err.find(
-                "usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json REPORT.txt"),
-            std::string::npos)
+        EXPECT_NE(run.err.find(greek ? "χρήση: thalmuro-cli [--language el|en] [--locale ΟΝΟΜΑ]"
+                                     : "usage: thalmuro-cli [--language el|en] [--locale NAME] "
+                                       "[--max-passes N] PROBLEM.json REPORT.txt"),
+                  std::string::npos)
             << run.err;
     }
     EXPECT_EQ(dir.entries(), expectedEntries);
@@ -443,6 +452,33 @@ INSTANTIATE_TEST_SUITE_P(
                 {"$D/absent.json", "$D/r.txt"},
                 1,
                 {"$D/absent.json", kNoSuchFile}},
+        Failure{"GreekMissingProblem",
+                "",
+                {"--language", "el", "$D/absent.json", "$D/r.txt"},
+                1,
+                {"thalmuro-cli: Το αρχείο δεν ήταν δυνατό να διαβαστεί\nthalmuro-cli: cannot open",
+                 kNoSuchFile}},
+        Failure{
+            "GreekReportInNoFolder",
+            kGoodProblem,
+            {"--language", "el", "$D/problem.json", "$D/absent/r.txt"},
+            1,
+            {"thalmuro-cli: η αναφορά «", "/absent/r.txt» δεν γράφτηκε: ο φάκελος δεν υπάρχει\n"}},
+        Failure{"GreekUsage",
+                kGoodProblem,
+                {"--format", "xml", "--checks", "$D/problem.json", "--language", "el"},
+                2,
+                {"thalmuro-cli: το --format δέχεται text ή json, όχι «xml»\n"}},
+        Failure{"UnknownLanguage",
+                kGoodProblem,
+                {"--language", "de", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"--language takes el or en, not \"de\""}},
+        Failure{"LanguageWithoutName",
+                kGoodProblem,
+                {"$D/problem.json", "$D/r.txt", "--language"},
+                2,
+                {"--language needs el or en"}},
         Failure{"ProblemIsAFolder",
                 "",
                 {"$D", "$D/r.txt"},
@@ -571,24 +607,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Cli, HelpGoesToStandardOutput) {
     const ScratchDir dir;
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"}, std::vector<std::string>{"-h"},
-          std::vector<std::string>{"--help", "a.json", "r.txt", "--bogus"}}) {
-        const CliRun run = runCli(dir, args);
+    const struct {
+        std::vector<std::string> args;
+        std::string usage;  // the first line
+        std::vector<std::string> parts;
+    } cases[] = {
+        {{"--help"},
+         "usage: thalmuro-cli [--language el|en] [--locale NAME] [--max-passes N] PROBLEM.json "
+         "REPORT.txt\n",
+         {"--locale NAME", "3 the balancing stopped at --max-passes",
+          "\n       thalmuro-cli --checks [--format text|json] [--language el|en]",
+          "\n       thalmuro-cli --conditions SPEC [--language el|en] [--locale NAME] "
+          "[--max-passes N]\n                    PROBLEM.json\n",
+          "Q=LIST and drho=LIST", "  --language NAME\n"}},
+        {{"-h"}, "usage: thalmuro-cli ", {"--locale NAME"}},
+        {{"--help", "a.json", "r.txt", "--bogus"}, "usage: thalmuro-cli ", {"--locale NAME"}},
+        // In the language asked for, wherever on the line it is asked.
+        {{"-h", "--language", "el"},
+         "χρήση: thalmuro-cli [--language el|en] [--locale ΟΝΟΜΑ] [--max-passes Ν] "
+         "ΠΡΟΒΛΗΜΑ.json ΑΝΑΦΟΡΑ.txt\n",
+         {"3 η εξισορρόπηση σταμάτησε\nστο --max-passes", "Q=ΛΙΣΤΑ και\n"}},
+        {{"--language", "en", "--help"}, "usage: thalmuro-cli ", {"--locale NAME"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        const CliRun run = runCli(dir, c.args);
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.out.rfind("usage: thalmuro-cli [--locale NAME] [--max-passes N] PROBLEM.json "
-                                "REPORT.txt\n",
-                                0),
-                  0u)
-            << run.out;
-        EXPECT_NE(run.out.find("--locale NAME"), std::string::npos);
-        EXPECT_NE(run.out.find("3 the balancing stopped at --max-passes"), std::string::npos);
-        EXPECT_NE(run.out.find("\n       thalmuro-cli --checks [--format text|json]"),
-                  std::string::npos);
-        EXPECT_NE(run.out.find("\n       thalmuro-cli --conditions SPEC [--locale NAME] "
-                               "[--max-passes N] PROBLEM.json\n"),
-                  std::string::npos);
-        EXPECT_NE(run.out.find("Q=LIST and drho=LIST"), std::string::npos);
+        EXPECT_EQ(run.out.rfind(c.usage, 0), 0u) << run.out;
+        for (const std::string& part : c.parts)
+            EXPECT_NE(run.out.find(part), std::string::npos) << part;
         EXPECT_EQ(run.err, "");
     }
     EXPECT_TRUE(dir.entries().empty());
@@ -648,8 +695,8 @@ TEST(Cli, BalancingStopsAtThePassBound) {
          nonsense,
          {},
          3,
-         "stopped at the bound of 1000000 passes: qc = 6685.71438551201 m^3/s, the risers pass 0 "
-         "m^3/s against Q = -100000 m^3/s",
+         "stopped at the bound of 1000000 passes: qc = 6685,71438551201 m³/s, the risers pass 0 "
+         "m³/s against Q = -100000 m³/s",
          1000000},
     };
     for (const Case& c : cases) {
@@ -680,41 +727,72 @@ std::vector<CheckResult> checksDirectly(const DiffuserInput& input, const Number
     return checkDesign(input, state, outcome, locale);
 }
 
-// Text: one block per check in the table's order, the values in the problem's number format;
-// no report is written and nothing goes to standard error.
+// Text: one block per check in the table's order, in the language asked for, the values in the
+// problem's number format; no report is written and nothing goes to standard error.
 TEST(Cli, ChecksAsText) {
-    const ScratchDir dir;
-    writeBytes(dir / "problem.json", problemJson(workedExampleFile(kGreek), std::nullopt));
-    const CliRun run = runCli(dir, {"--checks", "--locale", "el_GR", "problem.json"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
-
+    const struct {
+        Language language;
+        std::vector<std::string> options;
+        std::string rule, source, verdict, risers, values;  // the labels, lined up
+    } cases[] = {
+        {Language::english,
+         {},
+         "  rule:      ",
+         "  source:    ",
+         "  verdict:   ",
+         "  risers:    ",
+         "  values:    "},
+        {Language::english,
+         {"--language", "en"},
+         "  rule:      ",
+         "  source:    ",
+         "  verdict:   ",
+         "  risers:    ",
+         "  values:    "},
+        {Language::greek,
+         {"--language", "el"},
+         "  κανόνας:    ",
+         "  πηγή:       ",
+         "  κρίση:      ",
+         "  ανυψωτήρες: ",
+         "  τιμές:      "},
+    };
     const std::vector<CheckResult> checks = checksDirectly(workedExampleFile(kGreek), kGreek);
-    std::size_t at = 0;
-    for (const CheckResult& check : checks) {
-        SCOPED_TRACE(nameOf(check.id));
-        const std::size_t start = run.out.find(
-            std::string(nameOf(check.id)) + ": " + checkTitle(check.id, Language::greek) + "\n",
-            at);
-        ASSERT_NE(start, std::string::npos) << run.out;
-        const std::size_t end = run.out.find("\n\n", start);
-        const std::string block =
-            run.out.substr(start, end == std::string::npos ? end : end + 1 - start);
-        EXPECT_NE(
-            block.find("  rule:      " + checkRule(check.id, Language::english, {}, kGreek) + "\n"),
-            std::string::npos);
-        EXPECT_NE(block.find("  source:    " + checkSource(check.id, Language::english) + "\n"),
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemJson(workedExampleFile(kGreek), std::nullopt));
+        std::vector<std::string> args = c.options;
+        args.insert(args.end(), {"--checks", "--locale", "el_GR", "problem.json"});
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+
+        std::size_t at = 0;
+        for (const CheckResult& check : checks) {
+            SCOPED_TRACE(nameOf(check.id));
+            const std::size_t start = run.out.find(
+                std::string(nameOf(check.id)) + ": " + checkTitle(check.id, c.language) + "\n", at);
+            ASSERT_NE(start, std::string::npos) << run.out;
+            const std::size_t end = run.out.find("\n\n", start);
+            const std::string block =
+                run.out.substr(start, end == std::string::npos ? end : end + 1 - start);
+            EXPECT_NE(block.find(c.rule + checkRule(check.id, c.language, {}, kGreek) + "\n"),
+                      std::string::npos)
+                << block;
+            EXPECT_NE(block.find(c.source + checkSource(check.id, c.language) + "\n"),
+                      std::string::npos);
+            EXPECT_NE(block.find(c.verdict + verdictInText(check.verdict, c.language) + "\n"),
+                      std::string::npos);
+            EXPECT_NE(block.find("  " + checkSummary(check, c.language, kGreek) + "\n"),
+                      std::string::npos);
+            at = start + 1;
+        }
+        EXPECT_NE(run.out.find(c.risers + "1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; 13; 14\n"),
                   std::string::npos);
-        EXPECT_NE(block.find("  verdict:   " + std::string(nameOf(check.verdict)) + "\n"),
-                  std::string::npos);
-        EXPECT_NE(block.find("  " + checkSummary(check, Language::english, kGreek) + "\n"),
-                  std::string::npos);
-        at = start + 1;
+        EXPECT_NE(run.out.find(c.values + "0,0252; 0,02772; 0,02268; "), std::string::npos);
     }
-    EXPECT_NE(run.out.find("  risers:    1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; 13; 14\n"),
-              std::string::npos);
-    EXPECT_NE(run.out.find("  values:    0,0252; 0,02772; 0,02268; "), std::string::npos);
 }
 
 // A bell-mouthed design at start-up flow: the text tells once, before the checks, which risers
@@ -750,7 +828,7 @@ TEST(Cli, ChecksAtStartUpFlowOfABellMouthDesign) {
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
     EXPECT_EQ(run.out.find("substitution"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("  program:    not balanced after 1 marches: at qc = 0.001 m^3/s the "
+    EXPECT_NE(run.out.find("  program:    not balanced after 1 marches: at qc = 0,001 m^3/s the "
                            "discharge of risers 2 to 5 could not be computed"),
               std::string::npos)
         << run.out;
@@ -819,7 +897,8 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
         ASSERT_NE(start, std::string::npos) << text.out;
         EXPECT_LT(text.out.find("\nskipped_steps: "), start);
         const std::string block = text.out.substr(start + 2);
-        EXPECT_NE(block.find("\n  verdict:    " + std::string(nameOf(expected.verdict)) + "\n"),
+        EXPECT_NE(block.find("\n  verdict:    " +
+                             verdictInText(expected.verdict, Language::english) + "\n"),
                   std::string::npos)
             << block;
         const std::string difference = expected.head_difference
@@ -831,12 +910,14 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
             const std::string line =
                 march.balanced
                     ? "balanced in " + std::to_string(march.marches) + " marches: qc " +
-                          formatGeneral(march.qc, kGreek) + " m^3/s;"
+                          formatGeneral(march.qc, kGreek) + " m³/s;"
                     : "not balanced after " + std::to_string(march.marches) +
-                          " marches: " + wordMarchReason(march, Language::english) + "\n";
+                          " marches: " + wordMarchReason(march, Language::english, kGreek) + "\n";
             EXPECT_NE(block.find("\n  " + std::string(label) + line), std::string::npos) << block;
         }
-        const std::string summary = wordCrossCheckSummary(expected, Language::english);
+        // The text writes the figures of its sentences in the problem's format too, the JSON
+        // with a decimal point.
+        const std::string summary = wordCrossCheckSummary(expected, Language::english, kGreek);
         EXPECT_EQ(block.substr(block.size() - summary.size() - 3), "  " + summary + "\n");
 
         const CliRun json =
@@ -849,7 +930,7 @@ TEST(Cli, ChecksEndWithTheCrossCheck) {
         if (expected.head_difference) {
             EXPECT_EQ(printed["head_difference"].get<double>(), *expected.head_difference);
         }
-        EXPECT_EQ(printed["summary"], summary);
+        EXPECT_EQ(printed["summary"], wordCrossCheckSummary(expected, Language::english));
         for (const auto& [key, march] :
              {std::pair{"program", expected.program}, {"classical", expected.classical}}) {
             SCOPED_TRACE(key);
@@ -964,7 +1045,7 @@ TEST(Cli, ConditionsTable) {
          kGreek,
          18,
          3,
-         "thalmuro-cli: warning: condition 2 (Q = 0.3528 m^3/s, drho = 0.0307): the balancing "
+         "thalmuro-cli: warning: condition 2 (Q = 0,3528 m³/s, Δρ/ρ = 0,0307): the balancing "
          "stopped at the "
          "bound of 18 passes; its line is that of the last pass\n"},
         {"skipped steps",
@@ -991,7 +1072,8 @@ TEST(Cli, ConditionsTable) {
         const auto conditions = std::get<std::vector<OperatingCondition>>(
             parseConditionSpec(c.spec, c.input, c.locale));
         const std::string expected =
-            conditionsCsv(solveConditions(c.input, conditions, c.locale, {}, 1, &bound), c.locale);
+            conditionsCsv(solveConditions(c.input, conditions, c.locale, {}, 1, &bound), c.locale,
+                          conditionsCsvWords(Language::english));
 
         const ScratchDir dir;
         writeBytes(dir / "problem.json", problemText(c.input));
@@ -1002,6 +1084,134 @@ TEST(Cli, ConditionsTable) {
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.out, expected);
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"problem.json"});
+    }
+}
+
+// The words of `text` in Latin letters (with digits and "_" inside them) of two letters or more
+// that are not among `kept`.
+std::set<std::string> latinWords(const std::string& text, const std::set<std::string>& kept) {
+    const auto latin = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
+    std::set<std::string> found;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!latin(text[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && (latin(text[end]) || (text[end] >= '0' && text[end] <= '9')))
+            ++end;
+        const std::string word = text.substr(i, end - i);
+        if (word.size() >= 2 && kept.count(word) == 0) found.insert(word);
+        i = end;
+    }
+    return found;
+}
+
+// The characters of `text` in the Greek blocks of Unicode, the symbol Δρ/ρ left out.
+std::string greekLetters(std::string text) {
+    for (std::size_t at; (at = text.find("Δρ/ρ")) != std::string::npos;)
+        text.erase(at, std::string("Δρ/ρ").size());
+    std::string found;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        // U+0370..U+03FF are lead bytes CD BX to CF BF; U+1F00..U+1FFF begin E1 BC..E1 BF.
+        const bool greek = (lead >= 0xCD && lead <= 0xCF) ||
+                           (lead == 0xE1 && static_cast<unsigned char>(text[i + 1]) >= 0xBC);
+        if (greek) found += text.substr(i, lead == 0xE1 ? 3 : 2) + ' ';
+    }
+    return found;
+}
+
+// A number written with a decimal point: a digit, ".", a digit.
+bool hasPointDecimal(const std::string& text, std::string* where) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == '.' && std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+            std::isdigit(static_cast<unsigned char>(text[i + 1]))) {
+            *where = text.substr(i < 30 ? 0 : i - 30, 60);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every text a run prints is in the language of --language, but for names, symbols and units,
+// and every number it prints in words is in the problem's number format; the JSON of the checks
+// is the same in both languages.
+TEST(Cli, EachLanguageInItsOwnWordsAndOneNumberFormat) {
+    DiffuserInput faulty = workedExampleFile(kGreek);
+    faulty.manning = "0,01x";
+    faulty.total_discharge = "30";  // outside the plausible range
+    DiffuserInput startUp = workedExampleFile(kGreek);
+    startUp.risers = "10";
+    startUp.sections = "4";
+    startUp.total_discharge = "0,01";
+    startUp.fitting = FittingType::Bell;
+    startUp.rows[4] = {};
+    DiffuserInput optimised = workedExampleFile(kGreek);
+    optimised.flow_mode = FlowMode::optimised;
+    // The names the Greek texts keep: the program's, its options and the keys of its output,
+    // the boxes', the checks', the symbols' and the sources'.
+    std::set<std::string> kept{"thalmuro", "cli", "language", "el", "en", "locale", "max", "passes",
+                               "checks", "format", "text", "json", "conditions", "txt", "Text1",
+                               "Text2", "Text4", "Text5", "Text6", "Manning", "Froude", "Fr",
+                               "Qcalc", "qc", "Cd", "cross_check", "discharge_failure", "Fischer",
+                               "Mixing", "in", "Inland", "and", "Coastal", "Waters", "Rawn",
+                               "Bowerman", "Brooks", "Abraham", "drho",
+                               // the user's own texts, quoted: a file's name, a wrong value
+                               "absent", "xml"};
+    for (const ThresholdInfo& info : checkThresholds())
+        kept.insert(std::string(info.name));
+    const struct {
+        const char* name;
+        DiffuserInput input;
+        std::vector<std::string> args;
+        int status;
+    } cases[] = {
+        {"report with warnings", faulty, {"problem.json", "r.txt"}, 0},
+        {"checks with warnings", faulty, {"--checks", "problem.json"}, 0},
+        {"checks of a discharge not computed", startUp, {"--checks", "problem.json"}, 0},
+        {"checks as JSON", faulty, {"--checks", "--format", "json", "problem.json"}, 0},
+        {"balancing stopped", optimised, {"--max-passes", "5", "problem.json", "r.txt"}, 3},
+        {"conditions", faulty, {"--conditions", "Q=0.2,1x", "problem.json"}, 0},
+        {"conditions stopped",
+         optimised,
+         {"--max-passes", "5", "--conditions", "Q=1x", "problem.json"},
+         3},
+        {"list of conditions that cannot be read",
+         faulty,
+         {"--conditions", "Q=0.1,0", "problem.json"},
+         2},
+        {"wrong usage", faulty, {"--format", "xml", "--checks", "problem.json"}, 2},
+        {"report that cannot be written", faulty, {"problem.json", "absent/r.txt"}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemText(c.input));
+        std::string jsonOut;
+        for (const Language language : {Language::english, Language::greek}) {
+            std::vector<std::string> args{"--language", language == Language::greek ? "el" : "en",
+                                          "--locale", "el_GR"};
+            args.insert(args.end(), c.args.begin(), c.args.end());
+            const CliRun run = runCli(dir, args);
+            EXPECT_EQ(run.status, c.status) << run.err;
+            const bool json = std::find(c.args.begin(), c.args.end(), "json") != c.args.end();
+            const std::string shown = (json ? "" : run.out) + run.err;
+            EXPECT_FALSE(shown.empty());
+            if (language == Language::greek) {
+                EXPECT_EQ(latinWords(shown, kept), std::set<std::string>{}) << shown;
+            } else {
+                EXPECT_EQ(greekLetters(shown), "") << shown;
+            }
+            std::string where;
+            EXPECT_FALSE(hasPointDecimal(shown, &where)) << where;
+            if (json && language == Language::english) jsonOut = run.out;
+            if (json && language == Language::greek) {
+                EXPECT_EQ(run.out, jsonOut);
+            }
+        }
     }
 }
 

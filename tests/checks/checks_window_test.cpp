@@ -1,7 +1,11 @@
 // The design-check window as the program opens it: its menu entry, one window that follows
 // every Solve, the checks of the worked example, and the operating conditions: bad lists, a run
-// stopped or cut short by closing, the CSV export.
+// stopped or cut short by closing, the CSV export; the window in English and in Greek.
+#include <QAbstractAxis>
+#include <QAbstractSeries>
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
@@ -20,15 +24,20 @@
 #include "check_texts.h"
 #include "checks_window.h"
 #include "conditions_tab.h"
+#include "language.h"
 #include "program.h"
+#include "shown_texts.h"
 #include "ui_test_support.h"
 
 using thalmuro::ChecksWindow;
 using thalmuro::ConditionsTab;
+using thalmuro::Language;
 using thalmuro::Program;
 using thalmuro::SharedState;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
+
+Q_DECLARE_METATYPE(thalmuro::Language)
 
 namespace {
 
@@ -73,7 +82,92 @@ void setConditions(ConditionsTab* tab, const QStringList& rows, int repeat = 1) 
     }
 }
 
+// The texts of the window that shownTexts does not read: every cell of its tables with its
+// tooltip, the tooltips of the table headings, and the chart's title, axes and legend, which
+// are drawn rather than widgets.
+QStringList drawnTexts(const QWidget& window) {
+    QStringList texts;
+    const auto add = [&texts](const QObject& owner, const QString& text) {
+        if (!text.isEmpty()) texts << owner.objectName() + QStringLiteral(": ") + text;
+    };
+    for (const QTableWidget* table : window.findChildren<QTableWidget*>()) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            add(*table,
+                table->model()->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString());
+        }
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                if (const QTableWidgetItem* item = table->item(row, column)) {
+                    add(*table, item->text());
+                    add(*table, item->toolTip());
+                }
+            }
+        }
+    }
+    for (const QChartView* view : window.findChildren<QChartView*>()) {
+        const QChart* chart = view->chart();
+        add(*view, chart->title());
+        for (const QAbstractAxis* axis : chart->axes())
+            add(*view, axis->titleText());
+        for (const QAbstractSeries* series : chart->series())
+            add(*view, series->name());
+    }
+    return texts;
+}
+
+// Every text the window shows, as "owner: text" lines.
+QStringList allTexts(const QWidget& window) {
+    return thalmuro::testing::shownTextLines(window) + drawnTexts(window);
+}
+
+// Names and symbols that read the same in both languages, beyond those every window has: the
+// sources of the rules (authors and a book title), the symbols Fr and ΣQ, and the names of the
+// main window's boxes that the causes of skipped steps give ("Text1").
+const QSet<QString> kNames{QStringLiteral("Fischer"), QStringLiteral("Abraham"),
+                           QStringLiteral("Rawn"),    QStringLiteral("Bowerman"),
+                           QStringLiteral("Brooks"),  QStringLiteral("Fr"),
+                           QStringLiteral("Text")};
+const QStringList kBothLanguages{QStringLiteral("Mixing in Inland and Coastal Waters"),
+                                 QStringLiteral("ΣQ"), QStringLiteral("Δρ/ρ")};
+
+// The lines of `lines` (as allTexts gives them) that belong to the other language than
+// `shown`, judged as otherLanguageTexts judges a window's texts. The accessible names of the
+// tab bar's scroll buttons are Qt's own texts, which the program's translation of Qt gives.
+QStringList otherLanguageLines(const QStringList& lines, Language shown) {
+    static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList found;
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("ScrollLeftButton: ")) ||
+            line.startsWith(QStringLiteral("ScrollRightButton: ")))
+            continue;
+        QString text = line.mid(line.indexOf(QStringLiteral(": ")) + 2);
+        for (const QString& both : kBothLanguages)
+            text.remove(both);
+        bool other = false;
+        if (shown == Language::english) {
+            other = thalmuro::testing::hasGreekLetter(text);
+        } else {
+            for (auto match = latinWord.globalMatch(text); match.hasNext();) {
+                const QString word = match.next().captured();
+                other |= !thalmuro::testing::wordsOfBothLanguages().contains(word) &&
+                         !kNames.contains(word);
+            }
+        }
+        if (other) found << line;
+    }
+    return found;
+}
+
+// The designs the window is tried with, each showing a different part of it.
+enum class Design {
+    workedExample,  // every check judged, nothing skipped, both marches balanced
+    lowFlow,        // discharges the march could not compute: the notice and the estimates
+    withoutRisers,  // skipped steps, nothing judged, neither march balanced
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Design)
 
 class ChecksWindowTest : public QObject {
     Q_OBJECT
@@ -83,7 +177,10 @@ class ChecksWindowTest : public QObject {
         program_ = std::make_unique<Program>(thalmuro::NumberLocale::greek());
         program_->start();
     }
-    void cleanup() { program_.reset(); }
+    void cleanup() {
+        thalmuro::setInterfaceLanguage(Language::greek);
+        program_.reset();
+    }
 
     // Like Command2, the entry waits for the first Solve; it comes last in its menu, and
     // every request afterwards brings up the one window until it is closed.
@@ -137,12 +234,7 @@ class ChecksWindowTest : public QObject {
     // Without risers nothing can be judged: the checks say so, the skipped steps are listed,
     // and the cross-check gives no figure but says in Greek that the marches did not balance.
     void designThatCannotBeJudged() {
-        auto* check4 = control<QCheckBox>(&form1(), "Check4");
-        QTest::mouseClick(check4, Qt::LeftButton, {}, check4->rect().center());
-        control<QLineEdit>(&form1(), "Text1")->setText("");
-        solveWorkedExample(false);
-        control<QAction>(&form1(), "elegxos_sxediasmou")->trigger();
-        ChecksWindow* window = program_->checksWindow();
+        ChecksWindow* window = openAfter(Design::withoutRisers);
 
         auto* table = control<QTableWidget>(window, "pinakas_elegxon");
         QCOMPARE(table->item(checkRow("froude_max"), kVerdictColumn)->text(),
@@ -166,16 +258,7 @@ class ChecksWindowTest : public QObject {
         auto* notice = control<QLabel>(window, "paroxi_anypologisti");
         QVERIFY(notice->isHidden());
 
-        thalmuro::DiffuserInput design = form1().input();
-        design.risers = "10";
-        design.sections = "4";
-        design.total_discharge = "0,01";
-        design.fitting = thalmuro::FittingType::Bell;
-        design.rows[4] = {};
-        for (std::size_t s = 0; s < 4; ++s)
-            design.rows[s].elevation_step = "0";
-        form1().showProblem(design);
-        solveWorkedExample(false);
+        solveLowFlow();
 
         QVERIFY(!notice->isHidden());
         QVERIFY2(notice->text().startsWith("Δεν υπολογίστηκε η παροχή των ανυψωτήρων 2–5. "),
@@ -243,28 +326,42 @@ class ChecksWindowTest : public QObject {
 
     // A list that cannot be solved is named to the user, row by row, and nothing is solved.
     void badConditionLists_data() {
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<int>("repeat");
         QTest::addColumn<QString>("message");
+        const Language greek = Language::greek;
+        const Language english = Language::english;
         QTest::newRow("empty list")
-            << QStringList{} << 1 << "Ο κατάλογος των συνθηκών είναι κενός.";
+            << greek << QStringList{} << 1 << "Ο κατάλογος των συνθηκών είναι κενός.";
         QTest::newRow("unreadable Q")
-            << QStringList{"0,1|0,03", "abc|0,03"} << 1
+            << greek << QStringList{"0,1|0,03", "abc|0,03"} << 1
             << "Γραμμή 2: η ολική παροχή Q «abc» δεν διαβάζεται ως αριθμός";
         QTest::newRow("missing Δρ/ρ")
-            << QStringList{"0,1|"} << 1 << "Γραμμή 1: δεν δόθηκε το Δρ/ρ.";
-        QTest::newRow("zero Q") << QStringList{"0,1|0,03", "0,2|0,03", "0|0,03"} << 1
+            << greek << QStringList{"0,1|"} << 1 << "Γραμμή 1: δεν δόθηκε το Δρ/ρ.";
+        QTest::newRow("zero Q") << greek << QStringList{"0,1|0,03", "0,2|0,03", "0|0,03"} << 1
                                 << "Γραμμή 3: η ολική παροχή Q πρέπει να είναι θετικός αριθμός.";
-        QTest::newRow("negative Δρ/ρ") << QStringList{"0,1|-0,03"} << 1
+        QTest::newRow("negative Δρ/ρ") << greek << QStringList{"0,1|-0,03"} << 1
                                        << "Γραμμή 1: το Δρ/ρ πρέπει να είναι θετικός αριθμός.";
-        QTest::newRow("too many") << QStringList{"0,1|0,03"}
+        QTest::newRow("too many") << greek << QStringList{"0,1|0,03"}
                                   << static_cast<int>(thalmuro::kMaxConditions) + 1
                                   << "Ο κατάλογος έχει 10001 συνθήκες";
+        QTest::newRow("English: empty list")
+            << english << QStringList{} << 1 << "The list of conditions is empty.";
+        QTest::newRow("English: unreadable Q")
+            << english << QStringList{"0,1|0,03", "abc|0,03"} << 1
+            << "Row 2: the total discharge Q “abc” does not read as a number (write e.g. 0,35).";
+        QTest::newRow("English: missing Δρ/ρ")
+            << english << QStringList{"0,1|"} << 1 << "Row 1: Δρ/ρ is not given.";
+        QTest::newRow("English: zero Q") << english << QStringList{"0,1|0,03", "0|0,03"} << 1
+                                         << "Condition 2: Q is not a positive number.";
     }
     void badConditionLists() {
+        QFETCH(Language, language);
         QFETCH(QStringList, rows);
         QFETCH(int, repeat);
         QFETCH(QString, message);
+        thalmuro::setInterfaceLanguage(language);
         ConditionsTab* tab = openAfterWorkedExample()->conditionsTab();
         const SharedState before = program_->state();
         setConditions(tab, rows, repeat);
@@ -374,13 +471,154 @@ class ChecksWindowTest : public QObject {
         if (existing)
             QCOMPARE(question, QString("Το αρχείο «old.csv» υπάρχει ήδη.\nΝα αντικατασταθεί;"));
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll().toStdString(),
-                 "\xEF\xBB\xBF" +
-                     thalmuro::conditionsCsv(tab->results(), thalmuro::NumberLocale::greek()));
+        const std::string csv = written.readAll().toStdString();
+        QCOMPARE(csv,
+                 "\xEF\xBB\xBF" + thalmuro::conditionsCsv(
+                                      tab->results(), thalmuro::NumberLocale::greek(),
+                                      thalmuro::conditionsCsvWords(thalmuro::Language::greek)));
+        // The windows' language heads the columns, as the table of the tab does.
+        QCOMPARE(csv.substr(0, csv.find(";Fr ≥ 1;")),
+                 std::string("\xEF\xBB\xBFQ (m³/s);Δρ/ρ;qc (m³/s);ΣQ (m³/s);e (%);E χερσαίου (m);"
+                             "Fr ελάχ.;Fr μέγ.;q μέγ. (m³/s);q ελάχ. (m³/s)"));
+    }
+
+    // In each language the window shows no text of the other, whatever it shows: the checks,
+    // the low-flow notice and the estimates, skipped steps, a cross-check that balanced or not,
+    // and operating conditions solved, with their table and chart.
+    void eachLanguageAlone_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<Design>("design");
+        const struct {
+            const char* name;
+            Design design;
+        } designs[] = {{"worked example", Design::workedExample},
+                       {"low flow", Design::lowFlow},
+                       {"without risers", Design::withoutRisers}};
+        for (const Language language : {Language::english, Language::greek}) {
+            for (const auto& design : designs) {
+                QTest::addRow("%s, %s", language == Language::english ? "English" : "Greek",
+                              design.name)
+                    << language << design.design;
+            }
+        }
+    }
+    void eachLanguageAlone() {
+        QFETCH(Language, language);
+        QFETCH(Design, design);
+        thalmuro::setInterfaceLanguage(language);
+        ChecksWindow* window = openAfter(design);
+        calculate(window->conditionsTab());
+        QVERIFY(!window->conditionsTab()->results().empty());
+        const QStringList other = otherLanguageLines(allTexts(*window), language);
+        QVERIFY2(other.isEmpty(), qPrintable(other.join(u'\n')));
+    }
+
+    // Switching the language of an open window words again all it shows and keeps it: the
+    // checks with the velocity typed (and a later unreadable one), the low-flow notice, the
+    // cross-check, the list of conditions typed and their results. Back in Greek every text is
+    // as it was.
+    void switchingKeepsResults() {
+        ChecksWindow* window = openAfter(Design::lowFlow);
+        ConditionsTab* tab = window->conditionsTab();
+        setConditions(tab, {"0,01|0,0307", "0,02|0,0307", "0,005|0,025"});
+        calculate(tab);
+        auto* velocity = control<QLineEdit>(window, "taxytita_aftokatharismou");
+        for (const char* typed : {"0,8", "0,8 m/s"}) {
+            velocity->setText(typed);
+            emit velocity->textEdited(velocity->text());
+        }
+        const QStringList results = resultFigures(*tab);
+        QCOMPARE(results.size(), 3);
+        const QStringList greek = allTexts(*window);
+
+        thalmuro::setInterfaceLanguage(Language::english);
+        const QStringList english = allTexts(*window);
+        QVERIFY2(otherLanguageLines(english, Language::english).isEmpty(),
+                 qPrintable(otherLanguageLines(english, Language::english).join(u'\n')));
+        QCOMPARE(resultFigures(*tab), results);
+        QCOMPARE(velocity->text(), QString("0,8 m/s"));
+        QCOMPARE(window->windowTitle(), QString("DESIGN CHECK"));
+        QCOMPARE(control<QLabel>(window, "taxytita_ypodeixi")->text(),
+                 QString("Enter a positive number, e.g. 0,6"));
+        QVERIFY(control<QLabel>(window, "paroxi_anypologisti")
+                    ->text()
+                    .startsWith("The discharge of risers 2–5 was not computed. "));
+        auto* table = control<QTableWidget>(window, "pinakas_elegxon");
+        const int froude = checkRow("froude_min");
+        QCOMPARE(table->item(froude, kVerdictColumn)->text(), QString("⚠ Warning (estimate)"));
+        QVERIFY(table->item(froude, kValuesColumn)->text().startsWith("Smallest Fr = 0,52 "));
+        QCOMPARE(table->item(froude, kConcernedColumn)->text(), QString("Risers 1–10"));
+        QCOMPARE(table->item(checkRow("pipe_velocity"), 1)->text(),
+                 QString("Largest pipe velocity of every section ≥ 0,8 m/s"));
+        QVERIFY(control<QLabel>(window, "diastavrosi_diafora")
+                    ->text()
+                    .contains("\nProgram: The discharge of risers 2–5 was not computed with the "
+                              "riser 1 discharge qc = 0,00100 m³/s (X = "));
+        QCOMPARE(control<QLabel>(tab, "katastasi")->text(), QString("All 3 conditions solved."));
+
+        thalmuro::setInterfaceLanguage(Language::greek);
+        QCOMPARE(allTexts(*window), greek);
+        QCOMPARE(resultFigures(*tab), results);
     }
 
   private:
     thalmuro::MainWindow& form1() { return program_->mainWindow(); }
+
+    // Ten bell-mouthed risers on a level bed at start-up flow, solved from the worked example
+    // in the main window: the march cannot compute the discharges of risers 2 to 5.
+    void solveLowFlow() {
+        thalmuro::DiffuserInput design = form1().input();
+        design.risers = "10";
+        design.sections = "4";
+        design.total_discharge = "0,01";
+        design.fitting = thalmuro::FittingType::Bell;
+        design.rows[4] = {};
+        for (std::size_t s = 0; s < 4; ++s)
+            design.rows[s].elevation_step = "0";
+        form1().showProblem(design);
+        solveWorkedExample(false);
+    }
+
+    // Solves `design` in the main window and opens the check window on it.
+    ChecksWindow* openAfter(Design design) {
+        solveWorkedExample();
+        switch (design) {
+            case Design::workedExample:
+                break;
+            case Design::lowFlow:
+                solveLowFlow();
+                break;
+            case Design::withoutRisers:
+                control<QLineEdit>(&form1(), "Text1")->setText("");
+                solveWorkedExample(false);
+                break;
+        }
+        control<QAction>(&form1(), "elegxos_sxediasmou")->trigger();
+        return program_->checksWindow();
+    }
+
+    // Solves the tab's list of conditions and waits for the results.
+    static void calculate(ConditionsTab* tab) {
+        QSignalSpy finished(tab, &ConditionsTab::runFinished);
+        control<QPushButton>(tab, "ypologismos")->click();
+        QVERIFY(finished.wait(60000));
+    }
+
+    // The conditions solved and what came of them, one line each.
+    static QStringList resultFigures(const ConditionsTab& tab) {
+        QStringList lines;
+        for (const thalmuro::ConditionResult& result : tab.results()) {
+            QString line = QStringLiteral("%1 %2 %3 %4")
+                               .arg(result.condition.q)
+                               .arg(result.condition.drho)
+                               .arg(result.landward_head)
+                               .arg(result.froude_min);
+            for (const thalmuro::CheckResult& check : result.checks)
+                line += QLatin1Char(' ') + QString::number(static_cast<int>(check.verdict));
+            lines << line;
+        }
+        return lines;
+    }
 
     // Solves what the main window holds (the worked example, ticked first when asked),
     // cancelling the report's file name.

@@ -1,5 +1,5 @@
-// Form2 and Form3: the tabbed container with its tabs and pages, the page scrolling, and the
-// one-instance, modeless life of the windows.
+// Form2 and Form3: the tabbed container with its tabs and pages, the page scrolling, the
+// one-instance, modeless life of the windows, and their texts and pages in either language.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QScrollBar>
@@ -10,9 +10,14 @@
 
 #include "bitmaps.h"
 #include "help_windows.h"
+#include "language.h"
 #include "picture_box.h"
+#include "shown_texts.h"
 #include "tabbed_container.h"
 
+Q_DECLARE_METATYPE(thalmuro::Language)
+
+using thalmuro::Language;
 using thalmuro::help::GeneralitiesWindow;
 using thalmuro::help::InstructionsWindow;
 using thalmuro::help::PictureBox;
@@ -71,6 +76,47 @@ void waitUntilDestroyed() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The words the window shows: its own texts and, drawn by the container, the tab captions.
+QStringList shownWords(QWidget* window) {
+    QStringList words = thalmuro::testing::shownTextLines(*window);
+    TabbedContainer* tabs = container(window);
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        words << QStringLiteral("tab %1: ").arg(tab) + tabs->tabCaption(tab);
+    return words;
+}
+
+// The words of the window that belong to the other language than `language`: those of its
+// controls, and any tab caption with a Greek letter in English or a Latin word in Greek.
+QStringList otherLanguageWords(QWidget* window, Language language) {
+    QStringList other = thalmuro::testing::otherLanguageTexts(*window, language);
+    static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{2,}"));
+    TabbedContainer* tabs = container(window);
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        const QString caption = tabs->tabCaption(tab);
+        if (language == Language::english ? thalmuro::testing::hasGreekLetter(caption)
+                                          : caption.contains(latinWord))
+            other << QStringLiteral("tab %1: ").arg(tab) + caption;
+    }
+    return other;
+}
+
+// Whether `box` shows `picture` on the screen, from its top-left corner.
+bool showsPicture(PictureBox* box, const QImage& picture) {
+    const QRect area = box->rect().intersected(picture.rect());
+    return box->grab().toImage().copy(area).convertToFormat(QImage::Format_RGB32) ==
+           picture.copy(area).convertToFormat(QImage::Format_RGB32);
+}
+
+// Which pages hold a picture other than the one of `language` for their id.
+QStringList pagesNotIn(QWidget* window, Language language) {
+    QStringList wrong;
+    for (PictureBox* page : window->findChildren<PictureBox*>()) {
+        if (page->picture().toImage() != thalmuro::loadBitmap(page->bitmapId(), language).toImage())
+            wrong << page->objectName();
+    }
+    return wrong;
+}
+
 }  // namespace
 
 class HelpWindowsTest : public QObject {
@@ -92,6 +138,12 @@ class HelpWindowsTest : public QObject {
     void openingAgainRaisesTheOpenWindow();
     void reopeningStartsAfresh_data();
     void reopeningStartsAfresh();
+    void eachLanguageAlone_data();
+    void eachLanguageAlone();
+    void switchingLanguageKeepsTabAndScroll_data();
+    void switchingLanguageKeepsTabAndScroll();
+
+    void cleanup() { thalmuro::setInterfaceLanguage(Language::greek); }
 };
 
 void HelpWindowsTest::tabsAndPages_data() {
@@ -491,6 +543,107 @@ void HelpWindowsTest::reopeningStartsAfresh() {
     QCOMPARE(container(again)->currentIndex(), 0);
     QCOMPARE(scrollBar(again, bar)->value(), initialValue);
     QCOMPARE(picture(again, page)->topTwips(), designTop);
+}
+
+void HelpWindowsTest::eachLanguageAlone_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<bool>("switchedWhileOpen");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("secondTab");
+    QTest::newRow("Form2 in English") << "Form2" << Language::english << false << "INSTRUCTIONS"
+                                      << "Entering the Data";
+    QTest::newRow("Form2 turned English") << "Form2" << Language::english << true << "INSTRUCTIONS"
+                                          << "Entering the Data";
+    QTest::newRow("Form2 in Greek")
+        << "Form2" << Language::greek << false << QString::fromUtf8("ΟΔΗΓΙΕΣ")
+        << QString::fromUtf8("Οδηγίες Συμπλήρωσης Δεδομένων");
+    QTest::newRow("Form3 in English")
+        << "Form3" << Language::english << false << "GENERAL INFORMATION"
+        << "Method of Calculation";
+    QTest::newRow("Form3 turned English")
+        << "Form3" << Language::english << true << "GENERAL INFORMATION"
+        << "Method of Calculation";
+    QTest::newRow("Form3 in Greek")
+        << "Form3" << Language::greek << false << QString::fromUtf8("ΓΕΝΙΚΟΤΗΤΕΣ")
+        << QString::fromUtf8("Τρόπος Υπολογισμού");
+}
+
+// A window opened in a language, or turned to it while open, shows no word of the other, and its
+// pages are those drawn in its language: the English pages are not the Greek ones.
+void HelpWindowsTest::eachLanguageAlone() {
+    QFETCH(QString, window);
+    QFETCH(Language, language);
+    QFETCH(bool, switchedWhileOpen);
+    QFETCH(QString, caption);
+    QFETCH(QString, secondTab);
+
+    if (!switchedWhileOpen) thalmuro::setInterfaceLanguage(language);
+    HelpWindows windows;
+    QWidget* form = windows.show(window);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    if (switchedWhileOpen) thalmuro::setInterfaceLanguage(language);
+
+    QCOMPARE(form->windowTitle(), caption);
+    QCOMPARE(container(form)->tabCaption(1), secondTab);
+    const QStringList other = otherLanguageWords(form, language);
+    QVERIFY2(other.isEmpty(), qPrintable(other.join(u'\n')));
+    const QStringList wrongPages = pagesNotIn(form, language);
+    QVERIFY2(wrongPages.isEmpty(), qPrintable(wrongPages.join(u' ')));
+    if (language == Language::english) {
+        for (PictureBox* page : form->findChildren<PictureBox*>()) {
+            QVERIFY2(page->picture().toImage() !=
+                         thalmuro::loadBitmap(page->bitmapId(), Language::greek).toImage(),
+                     qPrintable(page->objectName()));
+        }
+    }
+}
+
+void HelpWindowsTest::switchingLanguageKeepsTabAndScroll_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("Form2") << "Form2"
+                           << "VScroll1"
+                           << "Picture2";
+    QTest::newRow("Form3") << "Form3"
+                           << "VScroll2"
+                           << "Picture2";
+}
+
+// Switching the language while a page is scrolled into view changes the words and the page on
+// the screen, not the tab, the scroll value or where the page stands; switching back shows
+// exactly the Greek words and pages again.
+void HelpWindowsTest::switchingLanguageKeepsTabAndScroll() {
+    QFETCH(QString, window);
+    QFETCH(QString, bar);
+    QFETCH(QString, page);
+    HelpWindows windows;
+    QWidget* form = windows.show(window);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    clickTab(form, 1);
+    QScrollBar* scroll = scrollBar(form, bar);
+    QTest::keyClick(scroll, Qt::Key_Down);
+    QTest::keyClick(scroll, Qt::Key_Down);
+    PictureBox* box = picture(form, page);
+    const int value = scroll->value();
+    const int top = box->topTwips();
+    const QStringList greekWords = shownWords(form);
+
+    for (const Language language : {Language::english, Language::greek}) {
+        thalmuro::setInterfaceLanguage(language);
+        QCOMPARE(container(form)->currentIndex(), 1);
+        QCOMPARE(scroll->value(), value);
+        QCOMPARE(box->topTwips(), top);
+        const QStringList wrongPages = pagesNotIn(form, language);
+        QVERIFY2(wrongPages.isEmpty(), qPrintable(wrongPages.join(u' ')));
+        const QImage page = thalmuro::loadBitmap(box->bitmapId(), language).toImage();
+        QVERIFY(showsPicture(box, page));
+        if (language == Language::english)
+            QVERIFY(shownWords(form) != greekWords);
+        else
+            QCOMPARE(shownWords(form), greekWords);
+    }
 }
 
 QTEST_MAIN(HelpWindowsTest)

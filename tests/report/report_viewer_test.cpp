@@ -1,4 +1,5 @@
-// The report viewer: the report decoded from its file's bytes, printing, saving as UTF-8.
+// The report viewer: the report decoded from its file's bytes, printing, saving as UTF-8; the
+// report's English text in the English interface.
 #include <QFile>
 #include <QFileDialog>
 #include <QFontInfo>
@@ -8,15 +9,19 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 #include <optional>
 
+#include "language.h"
 #include "report_viewer.h"
+#include "shown_texts.h"
 #include "thalmuro/engine.h"
 #include "ui_test_support.h"
 
+using thalmuro::Language;
 using thalmuro::Report;
 using thalmuro::ReportViewer;
 using thalmuro::testing::control;
@@ -24,6 +29,7 @@ using thalmuro::testing::ModalAnswerer;
 using thalmuro::testing::readFile;
 
 Q_DECLARE_METATYPE(thalmuro::Report)
+Q_DECLARE_METATYPE(thalmuro::Language)
 
 namespace {
 
@@ -53,6 +59,8 @@ class ReportViewerTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void cleanup() { thalmuro::setInterfaceLanguage(Language::greek); }
+
     // The text is the file's bytes decoded: the Greek letters as they were written, "?" where
     // the code page has no character, in a fixed-width font that cannot be edited.
     void showsTheDecodedReport_data() {
@@ -87,16 +95,23 @@ class ReportViewerTest : public QObject {
     // column of numbers starts. A proportional font, or Greek letters taken from another font,
     // moves the columns of one line against the other's.
     void columnsLineUp_data() {
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("numbers");
-        QTest::newRow("first heading line") << "Αριθμός"
+        QTest::newRow("first heading line") << Language::greek << "Αριθμός"
                                             << " 1 ";
-        QTest::newRow("second heading line") << "Ανυψωτήρα"
+        QTest::newRow("second heading line") << Language::greek << "Ανυψωτήρα"
                                              << " 1 ";
+        QTest::newRow("English first heading line") << Language::english << "Riser "
+                                                    << " 1 ";
+        QTest::newRow("English second heading line") << Language::english << "number "
+                                                     << " 1 ";
     }
     void columnsLineUp() {
+        QFETCH(Language, language);
         QFETCH(QString, heading);
         QFETCH(QString, numbers);
+        thalmuro::setInterfaceLanguage(language);
         ReportViewer viewer;
         viewer.showReport(solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek())),
                           "Δοκιμή1.txt");
@@ -130,6 +145,132 @@ class ReportViewerTest : public QObject {
                                     .arg(numbersStart)
                                     .arg(i * character)));
         }
+    }
+
+    // Each language shows no text of the other, the report's text included: in English the
+    // report's English text (no Greek letter but the symbol Δρ/ρ; the report file's name stays as
+    // it is), in Greek the report file's text.
+    void eachLanguageAlone_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("print");
+        QTest::addColumn<QString>("save");
+        QTest::newRow("English") << Language::english << "Report Viewer — Δοκιμή1.txt"
+                                 << "Print…"
+                                 << "Save as UTF-8…";
+        QTest::newRow("Greek") << Language::greek << "Προβολή Αναφοράς — Δοκιμή1.txt"
+                               << "Εκτύπωση…"
+                               << "Αποθήκευση ως UTF-8…";
+    }
+    void eachLanguageAlone() {
+        QFETCH(Language, language);
+        QFETCH(QString, caption);
+        QFETCH(QString, print);
+        QFETCH(QString, save);
+        thalmuro::setInterfaceLanguage(language);
+        const Report report =
+            solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek()));
+        ReportViewer viewer;
+        viewer.showReport(report, "/tmp/Δοκιμή1.txt");
+        viewer.show();
+        const QStringList other =
+            thalmuro::testing::otherLanguageTexts(viewer, language, {"Δοκιμή1.txt"});
+        QVERIFY2(other.isEmpty(), qPrintable(other.join(u'\n')));
+        QCOMPARE(viewer.windowTitle(), caption);
+        QCOMPARE(control<QPushButton>(&viewer, "printReport")->text(), print);
+        QCOMPARE(control<QPushButton>(&viewer, "saveReportUtf8")->text(), save);
+
+        const QString shown = control<QPlainTextEdit>(&viewer, "reportText")->toPlainText();
+        const bool english = language == Language::english;
+        QCOMPARE(viewer.text(),
+                 QString::fromStdString(english ? report.english_text : report.text));
+        QCOMPARE(shown, viewer.text().replace("\r\n", "\n"));
+        QVERIFY(shown.contains(english ? "REMARKS ON THE CALCULATION" : "ΣΧΟΛΙΑ ΥΠΟΛΟΓΙΣΜΟΥ"));
+        QCOMPARE(thalmuro::testing::hasGreekLetter(QString(shown).remove("Δρ/ρ")), !english);
+    }
+
+    // Switching the language while the viewer shows a report swaps the report's text and the
+    // window's texts at once, keeps the place the reader scrolled to, and switching back shows
+    // the Greek exactly as before.
+    void switchingSwapsTheText() {
+        const Report report =
+            solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek()));
+        ReportViewer viewer;
+        viewer.showReport(report, "Δοκιμή1.txt");
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        auto* text = control<QPlainTextEdit>(&viewer, "reportText");
+        QScrollBar* lines = text->verticalScrollBar();
+        QVERIFY(lines->maximum() > 20);
+        lines->setValue(20);
+        const QStringList greek = thalmuro::testing::shownTextLines(viewer);
+        const QString greekText = text->toPlainText();
+
+        thalmuro::setInterfaceLanguage(Language::english);
+        QCOMPARE(viewer.text(), QString::fromStdString(report.english_text));
+        QCOMPARE(text->toPlainText(), viewer.text().replace("\r\n", "\n"));
+        QCOMPARE(viewer.windowTitle(), QString("Report Viewer — Δοκιμή1.txt"));
+        QCOMPARE(lines->value(), 20);
+        QVERIFY(thalmuro::testing::otherLanguageTexts(viewer, Language::english, {"Δοκιμή1.txt"})
+                    .isEmpty());
+
+        thalmuro::setInterfaceLanguage(Language::greek);
+        QCOMPARE(text->toPlainText(), greekText);
+        QCOMPARE(thalmuro::testing::shownTextLines(viewer), greek);
+        QCOMPARE(lines->value(), 20);
+    }
+
+    // Saving writes the text shown, in UTF-8 with CR LF line ends: in English the English text,
+    // under a suggested name that says so, through a dialog in English.
+    void savesTheShownLanguage_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("suggested");
+        QTest::newRow("English") << Language::english << "Save report as UTF-8"
+                                 << "Text files (*.txt)"
+                                 << "Δοκιμή1-en-UTF-8.txt";
+        QTest::newRow("Greek") << Language::greek << "Αποθήκευση αναφοράς ως UTF-8"
+                               << "Αρχεία κειμένου (*.txt)"
+                               << "Δοκιμή1-UTF-8.txt";
+    }
+    void savesTheShownLanguage() {
+        QFETCH(Language, language);
+        QFETCH(QString, title);
+        QFETCH(QString, filter);
+        QFETCH(QString, suggested);
+        thalmuro::setInterfaceLanguage(language);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const Report report =
+            solvedReport(thalmuro::workedExample(thalmuro::NumberLocale::greek()));
+        ReportViewer viewer;
+        viewer.showReport(report, folder.filePath("Δοκιμή1.txt"));
+        viewer.show();
+
+        QString shownTitle, shownFilter, shownName;
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            shownTitle = dialog->windowTitle();
+            shownFilter = dialog->nameFilters().value(0);
+            shownName = dialog->selectedFiles().value(0);
+            dialog->selectFile(folder.filePath("saved.txt"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        control<QPushButton>(&viewer, "saveReportUtf8")->click();
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(shownFilter, filter);
+        QCOMPARE(shownName, folder.filePath(suggested));
+        const QByteArray saved = readFile(folder.filePath("saved.txt"));
+        QCOMPARE(saved, viewer.text().toUtf8());
+        QCOMPARE(saved,
+                 QByteArray::fromStdString(language == Language::english
+                                               ? report.english_text
+                                               : *thalmuro::decodeWindows1253(*report.bytes)));
     }
 
     // Printed to a PDF file on A4, a report fills pages: its widest line fits across the page

@@ -5,8 +5,12 @@
 #include <QtTest>
 
 #include "fixtures.h"
+#include "language.h"
 #include "loading_shaft_window.h"
+#include "shown_texts.h"
 #include "thalmuro/engine.h"
+
+Q_DECLARE_METATYPE(thalmuro::Language)
 
 namespace thalmuro {
 namespace {
@@ -31,12 +35,21 @@ void calculate(QWidget* window, const QString& length, const QString& depth) {
 class LoadingShaftWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup();
     void headIntoText3_data();
     void headIntoText3();
     void readsTheStoreAtEachClick();
     void controlsInTheirOrder();
     void oneWindowThatStartsAfreshWhenReopened();
+    void eachLanguageAlone_data();
+    void eachLanguageAlone();
+    void switchKeepsTypedValuesAndHead();
 };
+
+// A test that changes the language leaves the windows in Greek, whatever its outcome.
+void LoadingShaftWindowTest::cleanup() {
+    setInterfaceLanguage(Language::greek);
+}
 
 void LoadingShaftWindowTest::headIntoText3_data() {
     QTest::addColumn<QString>("length");
@@ -166,6 +179,51 @@ void LoadingShaftWindowTest::oneWindowThatStartsAfreshWhenReopened() {
         QCOMPARE(box(second, i)->text(), QString());
     second->close();
     QTRY_VERIFY(slot.isNull());
+}
+
+void LoadingShaftWindowTest::eachLanguageAlone_data() {
+    QTest::addColumn<Language>("language");
+    QTest::newRow("English") << Language::english;
+    QTest::newRow("Greek") << Language::greek;
+}
+
+// A window opened in either language shows no text of the other.
+void LoadingShaftWindowTest::eachLanguageAlone() {
+    QFETCH(Language, language);
+    setInterfaceLanguage(language);
+    LoadingShaftWindow window(workedResults(), NumberLocale::greek());
+    window.show();
+    calculate(&window, QStringLiteral("100"), QStringLiteral("2"));
+    const QStringList other = testing::otherLanguageTexts(window, language);
+    QVERIFY2(other.isEmpty(), qPrintable(other.join(u'\n')));
+}
+
+// English and back while the window shows a head: every text turns English, the typed L and Zt
+// and the head stay, a new calculation in English writes the same head in the same number
+// format, and back in Greek every text is as it was.
+void LoadingShaftWindowTest::switchKeepsTypedValuesAndHead() {
+    LoadingShaftWindow window(workedResults(), NumberLocale::greek());
+    window.show();
+    calculate(&window, QStringLiteral("125"), QStringLiteral("2"));
+    const QStringList typed{QStringLiteral("125"), QStringLiteral("2"), QStringLiteral("1,551")};
+    const auto boxTexts = [&window] {
+        return QStringList{box(&window, 1)->text(), box(&window, 2)->text(),
+                           box(&window, 3)->text()};
+    };
+    QCOMPARE(boxTexts(), typed);
+    const QStringList greek = testing::shownTextLines(window);
+
+    setInterfaceLanguage(Language::english);
+    const QStringList other = testing::otherLanguageTexts(window, Language::english);
+    QVERIFY2(other.isEmpty(), qPrintable(other.join(u'\n')));
+    QCOMPARE(boxTexts(), typed);
+    box(&window, 3)->clear();
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(boxTexts(), typed);
+
+    setInterfaceLanguage(Language::greek);
+    QCOMPARE(testing::shownTextLines(window), greek);
+    QCOMPARE(boxTexts(), typed);
 }
 
 }  // namespace thalmuro

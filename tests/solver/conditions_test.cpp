@@ -21,6 +21,27 @@ const NumberLocale kGreek = NumberLocale::greek();
 const NumberLocale kEnglish = NumberLocale::english();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// The texts a host gives the table of conditions, each its own, so that a test sees which
+// column and verdict each one heads or words.
+ConditionsCsvWords hostWords() {
+    ConditionsCsvWords words{"Q",
+                             "drho",
+                             "qc",
+                             "Qcalc",
+                             "e",
+                             "E_N",
+                             "Fr min",
+                             "Fr max",
+                             "q max",
+                             "q min",
+                             {},
+                             "skipped",
+                             {"ok", "warn", "n/j"}};
+    for (const ThresholdInfo& info : checkThresholds())
+        words.checks[static_cast<std::size_t>(info.id)] = std::string(info.name);
+    return words;
+}
+
 using Conditions = std::vector<OperatingCondition>;
 
 DiffuserInput worked(FlowMode mode = FlowMode::standard, const NumberLocale& locale = kGreek) {
@@ -487,7 +508,7 @@ TEST(SolveConditionsThreads, DesignsWhoseStepsFail) {
             EXPECT_EQ(result.checks.size(), kCheckCount);
             EXPECT_EQ(std::isnan(result.landward_head), !c.figures);
         }
-        const std::string csv = conditionsCsv(results, kGreek);
+        const std::string csv = conditionsCsv(results, kGreek, hostWords());
         EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3) << csv;
         if (!c.figures) {
             EXPECT_NE(csv.find(";;;;;"), std::string::npos) << csv;
@@ -495,6 +516,7 @@ TEST(SolveConditionsThreads, DesignsWhoseStepsFail) {
     }
 }
 
+// The host's header and verdict words, the figures in the locale's format.
 TEST(ConditionsCsv, WritesTheSolvedConditionsInTheLocalesFormat) {
     ConditionResult first;
     first.condition = {0.25, 0.0307};
@@ -534,25 +556,21 @@ TEST(ConditionsCsv, WritesTheSolvedConditionsInTheLocalesFormat) {
         std::string expected;
     } cases[] = {
         {kGreek,
-         "Q (m^3/s);Δρ/ρ;qc (m^3/s);Qcalc (m^3/s);e (%);landward head E_N (m);Froude min;"
-         "Froude max;q max (m^3/s);q min (m^3/s);froude_min;froude_max;uniformity;riser_area;"
-         "pipe_velocity;balance_error;landward_head;skipped_steps;skipped steps\r\n"
-         "0,25;0,0307;0,0125;0,2625;4,76190476190476;1,5;1,25;12;0,02;0,0125;holds;warning;"
-         "holds;holds;holds;holds;holds;holds;0\r\n"
-         "1E-05;0,02;0;0;;;;;;;not_judged;not_judged;not_judged;not_judged;not_judged;"
-         "not_judged;not_judged;warning;12\r\n"},
+         "Q;drho;qc;Qcalc;e;E_N;Fr min;Fr max;q max;q min;froude_min;froude_max;uniformity;"
+         "riser_area;pipe_velocity;balance_error;landward_head;skipped_steps;skipped\r\n"
+         "0,25;0,0307;0,0125;0,2625;4,76190476190476;1,5;1,25;12;0,02;0,0125;ok;warn;ok;ok;ok;"
+         "ok;ok;ok;0\r\n"
+         "1E-05;0,02;0;0;;;;;;;n/j;n/j;n/j;n/j;n/j;n/j;n/j;warn;12\r\n"},
         {kEnglish,
-         "Q (m^3/s),Δρ/ρ,qc (m^3/s),Qcalc (m^3/s),e (%),landward head E_N (m),Froude min,"
-         "Froude max,q max (m^3/s),q min (m^3/s),froude_min,froude_max,uniformity,riser_area,"
-         "pipe_velocity,balance_error,landward_head,skipped_steps,skipped steps\r\n"
-         "0.25,0.0307,0.0125,0.2625,4.76190476190476,1.5,1.25,12,0.02,0.0125,holds,warning,"
-         "holds,holds,holds,holds,holds,holds,0\r\n"
-         "1E-05,0.02,0,0,,,,,,,not_judged,not_judged,not_judged,not_judged,not_judged,"
-         "not_judged,not_judged,warning,12\r\n"},
+         "Q,drho,qc,Qcalc,e,E_N,Fr min,Fr max,q max,q min,froude_min,froude_max,uniformity,"
+         "riser_area,pipe_velocity,balance_error,landward_head,skipped_steps,skipped\r\n"
+         "0.25,0.0307,0.0125,0.2625,4.76190476190476,1.5,1.25,12,0.02,0.0125,ok,warn,ok,ok,ok,"
+         "ok,ok,ok,0\r\n"
+         "1E-05,0.02,0,0,,,,,,,n/j,n/j,n/j,n/j,n/j,n/j,n/j,warn,12\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale.decimal_separator);
-        EXPECT_EQ(conditionsCsv(results, c.locale), c.expected);
+        EXPECT_EQ(conditionsCsv(results, c.locale, hostWords()), c.expected);
     }
 }
 

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "file_bytes.h"
 #include "process_locale.h"
@@ -211,9 +214,120 @@ TEST_F(ReportTest, WriteOutcomes) {
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
 
     // A report without bytes (no converter) is refused, and nothing is written.
-    EXPECT_TRUE(writeReport((dir_ / "none.txt").string(), Report{out.report.text, std::nullopt}) ==
-                EngineError::no_converter);
+    EXPECT_TRUE(
+        writeReport((dir_ / "none.txt").string(), Report{out.report.text, std::nullopt, {}}) ==
+        EngineError::no_converter);
     EXPECT_FALSE(fs::exists(dir_ / "none.txt"));
+}
+
+// The lines of a report's text.
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// The figures of a line in order: its runs of digits with their signs and separators.
+std::vector<std::string> figuresOf(const std::string& line) {
+    static const std::regex figure("-?[0-9][0-9.,]*");
+    return {std::sregex_token_iterator(line.begin(), line.end(), figure),
+            std::sregex_token_iterator()};
+}
+
+// The English text is the report line for line: the same figures in the same order, the lines
+// left out of one left out of the other, and nothing Greek but the symbol Δρ/ρ.
+TEST(EnglishReport, SameLinesAndFiguresAsTheReportFile) {
+    struct Case {
+        const char* name;
+        DiffuserInput input;
+        NumberLocale locale;
+    };
+    DiffuserInput beyondTheTables = workedExample(NumberLocale::greek());
+    beyondTheTables.sections = "31";
+    beyondTheTables.risers = "102";
+    DiffuserInput noRisers = workedExample(NumberLocale::greek());
+    noRisers.risers = "0";
+    const Case cases[] = {
+        {"worked example, decimal comma", workedExample(NumberLocale::greek()),
+         NumberLocale::greek()},
+        {"worked example, decimal point", workedExample(NumberLocale::english()),
+         NumberLocale::english()},
+        {"sections and risers beyond the tables", beyondTheTables, NumberLocale::greek()},
+        {"no risers: the error line left out", noRisers, NumberLocale::greek()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SharedState state;
+        const Report report = Solve(c.input, state, c.locale).report;
+        const std::vector<std::string> greek = linesOf(report.text);
+        const std::vector<std::string> english = linesOf(report.english_text);
+        ASSERT_EQ(english.size(), greek.size());
+        for (std::size_t i = 0; i < greek.size(); ++i) {
+            SCOPED_TRACE(english[i]);
+            EXPECT_EQ(figuresOf(english[i]), figuresOf(greek[i]));
+            std::string words = english[i];
+            if (const std::size_t symbol = words.find("Δρ/ρ"); symbol != std::string::npos)
+                words.erase(symbol, std::string("Δρ/ρ").size());
+            EXPECT_TRUE(std::all_of(words.begin(), words.end(),
+                                    [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }));
+        }
+    }
+}
+
+// The worked example's English lines as an outfall engineer reads them, and the riser table's
+// headings each starting over the first figure of its column.
+TEST(EnglishReport, WorkedExampleLinesAndColumns) {
+    SharedState state;
+    const std::string english =
+        Solve(workedExample(NumberLocale::greek()), state, NumberLocale::greek())
+            .report.english_text;
+    for (const char* line : {
+             "CALCULATION RESULTS \r\n",
+             "\r\n Number of risers   =  14 \r\n",
+             "\r\n       Δρ/ρ         = 0,0307\r\n",
+             "\r\n Number of sections =  5 \r\n",
+             "\r\n Fitting type         Sharp\r\n",
+             "\r\n Manning number     = 0,01\r\n",
+             "\r\n Total discharge    =  0,3528  m^3/s\r\n",
+             "\r\nSECTION 1 \r\nRisers of the section: 1 to 2\r\nFriction factor  F= 0,01881\r\n",
+             "\r\n Riser spacing in the section:  L= 8 m\r\n",
+             "\r\n Pipe diameter of the section: d =0,2906m\r\n",
+             "\r\n Riser diameter of the section: d = 0,1144 m\r\n",
+             "\r\n RESULTS FOR EACH RISER \r\n",
+             "\r\n 1                     0,70903m      0,62457     0,36096m/s     2,32914m/s     "
+             "0,02394m^3/s     12,55003\r\n",
+             "\r\nREMARKS ON THE CALCULATION\r\n",
+             "Qcalc =0,37911m^3/s, while the given total discharge is Q = 0,3528 m^3/s\r\n",
+             "\r\n The parameter x ( x= (Qcalc *risers) /q) = 0,950\r\n",
+             "\r\n That is, an error of  e= 7,1 %\r\n",
+         }) {
+        EXPECT_NE(english.find(line), std::string::npos) << line;
+    }
+    const std::string list =
+        "greater than 10 at the following risers: \r\n"
+        " 1  2  3  4  5  6  7  8  9  10  11  12  13  14 ";
+    EXPECT_EQ(english.substr(english.size() - list.size()), list);
+
+    const std::vector<std::string> lines = linesOf(english);
+    const auto firstRow = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.rfind(" 1 ", 0) == 0;
+    });
+    ASSERT_NE(firstRow, lines.end());
+    ASSERT_GE(firstRow - lines.begin(), 3);
+    const std::string& row = *firstRow;
+    for (const std::string& headings : {firstRow[-3], firstRow[-2]}) {
+        SCOPED_TRACE(headings);
+        // Past the riser number, where each figure of the row starts.
+        for (std::size_t column = 4; column < row.size(); ++column) {
+            if (row[column - 1] != ' ' || row[column] == ' ') continue;
+            ASSERT_LT(column, headings.size());
+            EXPECT_TRUE(headings[column - 1] == ' ' && headings[column] != ' ')
+                << "no heading starts at column " << column;
+        }
+    }
 }
 
 TEST(Windows1253, GreekBytesAndCharactersTheCodePageLacks) {

@@ -13,6 +13,11 @@ namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
+// The header texts a host gives: the engine writes them as they are.
+const ResultsCsvHeader kHeader{
+    "riser", "E (m)", "Cd", "pipe velocity (m/s)", "riser velocity (m/s)", "discharge (m³/s)",
+    "Froude"};
+
 std::vector<std::string> split(const std::string& text, const std::string& separator) {
     std::vector<std::string> parts;
     std::size_t from = 0;
@@ -47,7 +52,7 @@ class ResultsCsv : public ::testing::TestWithParam<CsvFormat> {};
 TEST_P(ResultsCsv, ReadsBackAsTheStore) {
     const CsvFormat& format = GetParam();
     const DiffuserResults& results = testing::workedResults();
-    const std::string csv = resultsCsv(results, format.locale);
+    const std::string csv = resultsCsv(results, format.locale, kHeader);
     ASSERT_EQ(csv.rfind(kByteOrderMark, 0), 0u);
     std::vector<std::string> lines = split(csv.substr(3), "\r\n");
     ASSERT_EQ(lines.back(), "");
@@ -95,7 +100,7 @@ TEST_P(ResultsCsv, WritesEveryDoubleExactly) {
         if (c == '|') c = format.separator[0];
     }
     expected.insert(0, kByteOrderMark);
-    EXPECT_EQ(resultsCsv(results, format.locale), expected);
+    EXPECT_EQ(resultsCsv(results, format.locale, kHeader), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ResultsCsv,
@@ -110,7 +115,7 @@ TEST(ResultsCsvRisers, NoRowsOutsideOneToOneHundredAndOne) {
     for (const std::int16_t n : {0, -1, 102}) {
         DiffuserResults results = testing::workedResults();
         results.n_risers = n;
-        EXPECT_EQ(resultsCsv(results, NumberLocale::english()),
+        EXPECT_EQ(resultsCsv(results, NumberLocale::english(), kHeader),
                   "\xEF\xBB\xBFriser,E (m),Cd,pipe velocity (m/s),riser velocity (m/s),"
                   "discharge (m³/s),Froude\r\n")
             << n;

@@ -124,12 +124,19 @@ ChildEnd runProgram(const Program& program, std::chrono::milliseconds timeout) {
     startup.hStdError = err.get();
     PROCESS_INFORMATION process{};
     const std::wstring folder = wide(program.folder);
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                        CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, environment.data(),
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
-        std::cerr << "cannot start " << program.args.front() << ": error " << GetLastError()
-                  << '\n';
-        return {};
+    // Wine now and then fails to start a child while the machine is busy, without an error code
+    // (seen once in some thousand starts); a few more tries start it.
+    constexpr int tries = 4;
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                           CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, environment.data(),
+                           folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+            break;
+        const DWORD error = GetLastError();
+        std::cerr << "cannot start " << program.args.front() << " (try " << attempt << " of "
+                  << tries << "): error " << error << '\n';
+        if (attempt == tries) return {};
+        Sleep(200 * attempt);
     }
     const OwnedHandle child(process.hProcess);
     CloseHandle(process.hThread);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "language.h"
 #include "program.h"
 #include "project_files.h"
 #include "report_files.h"
@@ -26,6 +27,7 @@ using thalmuro::testing::readFile;
 using thalmuro::testing::TemporaryHome;
 
 Q_DECLARE_METATYPE(thalmuro::NumberLocale)
+Q_DECLARE_METATYPE(thalmuro::Language)
 
 namespace {
 
@@ -81,7 +83,10 @@ class ReportExportsTest : public QObject {
         QVERIFY(home_->isValid());
         thalmuro::programSettings().remove(thalmuro::ReportFiles::kReportFolderKey);
     }
-    void cleanup() { home_.reset(); }
+    void cleanup() {
+        thalmuro::setInterfaceLanguage(thalmuro::Language::greek);
+        home_.reset();
+    }
     QString documents(const QString& name) const { return home_->documents() + "/" + name; }
 
     // Both entries are disabled at start; the first Solve enables the CSV export, and the
@@ -136,18 +141,33 @@ class ReportExportsTest : public QObject {
         QCOMPARE(readFile(documents("Δοκιμή1.txt")), written);
     }
 
-    // The CSV written is the engine's table of the store, in the window's number format,
-    // suggested beside the last report under its name.
+    // The CSV written is the engine's table of the store, in the window's number format under
+    // a header in the windows' language, suggested beside the last report under its name.
     void exportsTheResults_data() {
         QTest::addColumn<thalmuro::NumberLocale>("locale");
         QTest::addColumn<QString>("fieldSeparator");
-        QTest::newRow("Greek") << thalmuro::NumberLocale::greek() << ";";
-        QTest::newRow("English") << thalmuro::NumberLocale::english() << ",";
+        QTest::addColumn<thalmuro::Language>("language");
+        QTest::addColumn<QString>("header");
+        const QString greek =
+            "ανυψωτήρας;E (m);Cd;ταχύτητα αγωγού (m/s);"
+            "ταχύτητα ανυψωτήρα (m/s);παροχή (m³/s);Froude";
+        const QString english =
+            "riser;E (m);Cd;pipe velocity (m/s);riser velocity (m/s);discharge (m³/s);Froude";
+        QTest::newRow("Greek") << thalmuro::NumberLocale::greek() << ";"
+                               << thalmuro::Language::greek << greek;
+        QTest::newRow("English") << thalmuro::NumberLocale::english() << ","
+                                 << thalmuro::Language::english
+                                 << QString(english).replace(';', ',');
+        QTest::newRow("Greek numbers, English windows")
+            << thalmuro::NumberLocale::greek() << ";" << thalmuro::Language::english << english;
     }
     void exportsTheResults() {
         QFETCH(thalmuro::NumberLocale, locale);
         QFETCH(QString, fieldSeparator);
+        QFETCH(thalmuro::Language, language);
+        QFETCH(QString, header);
         Program program(locale);
+        thalmuro::setInterfaceLanguage(language);
         program.start();
         loadExample(program);
         solve(program, QString("Δοκιμή1.txt"));
@@ -162,9 +182,10 @@ class ReportExportsTest : public QObject {
         QCOMPARE(suggested, documents("Δοκιμή1.csv"));
 
         const QByteArray csv = readFile(documents(name + ".csv"));
-        QCOMPARE(csv,
-                 QByteArray::fromStdString(thalmuro::resultsCsv(program.state().results, locale)));
+        QCOMPARE(csv, QByteArray::fromStdString(thalmuro::resultsCsv(
+                          program.state().results, locale, thalmuro::resultsCsvHeader(language))));
         const QList<QByteArray> lines = csv.split('\n');
+        QCOMPARE(QString::fromUtf8(lines[0]), "\uFEFF" + header + "\r");
         QCOMPARE(lines.size(), 16);  // the header, risers 1..14 and the end of the last line
         QCOMPARE(lines[1].split(fieldSeparator.toLatin1()[0]).size(), 7);
         QVERIFY(lines[1].startsWith("1" + fieldSeparator.toUtf8()));

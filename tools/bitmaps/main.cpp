@@ -4,9 +4,11 @@
 //
 // Draws the program's eleven pictures and writes them to OUT_DIR as <id>.bmp: uncompressed
 // 24-bit BMP files, rows bottom-up, without palette, each at the exact pixel size its window is
-// laid out for. The text pages come from the HTML files in PAGES_DIR; everything else is drawn
-// by the code of this program, as is the program's icon (icon.png). The build runs it and embeds
-// the files in the program.
+// laid out for. The pictures that hold words (the text pages with their sketches) are drawn
+// again in English, at the same sizes, as OUT_DIR/en/<id>.bmp; the others have no words and
+// serve both languages. The text pages come from the HTML files in PAGES_DIR (the English ones
+// from PAGES_DIR/en); everything else is drawn by the code of this program, as is the program's
+// icon (icon.png). The build runs it and embeds the files in the program.
 //
 // With --icons it draws the icon for the desktop instead, at the usual sizes of an icon theme,
 // as THEME_DIR/<size>x<size>/apps/NAME.png: the files installed in the hicolor theme. With
@@ -31,20 +33,24 @@ struct Picture {
     int id;
     int width;
     int height;
-    std::function<QImage(QString* error)> draw;
+    std::function<QImage(PictureLanguage language, QString* error)> draw;
+    // Whether the picture holds words, and so is drawn in English too.
+    bool hasWords;
 };
 
 // A text page and how many of its rows, from the top, can be brought into view: page 116 is
 // taller than its picture box, page 115 keeps its last rows below the window's edge even when
 // scrolled to the end; the other pages are seen whole.
 Picture textPage(int id, int width, int height, int usableHeight, const QString& pagesDir) {
-    return {id, width, height, [=](QString* error) {
-                return drawTextPage(id, width, height, usableHeight, pagesDir, error);
-            }};
+    return {id, width, height,
+            [=](PictureLanguage language, QString* error) {
+                return drawTextPage(id, width, height, usableHeight, pagesDir, language, error);
+            },
+            true};
 }
 
 Picture drawing(int id, int width, int height, QImage (*draw)()) {
-    return {id, width, height, [draw](QString*) { return draw(); }};
+    return {id, width, height, [draw](PictureLanguage, QString*) { return draw(); }, false};
 }
 
 bool fail(const QString& message) {
@@ -64,10 +70,18 @@ bool fontsPresent() {
     return true;
 }
 
-bool writePicture(const Picture& picture, const QDir& outDir) {
+// The English pictures' folder within the output folder.
+const QString kEnglishFolder = QStringLiteral("en");
+
+bool writePicture(const Picture& picture, PictureLanguage language, const QDir& outDir) {
     QString error;
-    const QImage image = picture.draw(&error);
-    if (image.isNull()) return fail(QStringLiteral("picture %1: %2").arg(picture.id).arg(error));
+    const QImage image = picture.draw(language, &error);
+    const bool english = language == PictureLanguage::english;
+    if (image.isNull())
+        return fail(QStringLiteral("picture %1%2: %3")
+                        .arg(picture.id)
+                        .arg(english ? QStringLiteral(" in English") : QString())
+                        .arg(error));
     if (image.size() != QSize(picture.width, picture.height))
         return fail(QStringLiteral("picture %1 is %2 x %3 pixels instead of %4 x %5")
                         .arg(picture.id)
@@ -77,7 +91,8 @@ bool writePicture(const Picture& picture, const QDir& outDir) {
                         .arg(picture.height));
     // Qt writes an image without alpha channel as a 24-bit BMP with no compression and no
     // palette, bottom-up: the format the program's resources are kept in.
-    const QString path = outDir.filePath(QStringLiteral("%1.bmp").arg(picture.id));
+    const QString name = QStringLiteral("%1.bmp").arg(picture.id);
+    const QString path = outDir.filePath(english ? kEnglishFolder + QLatin1Char('/') + name : name);
     QImageWriter writer(path, "BMP");
     if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
         return fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
@@ -173,8 +188,8 @@ int main(int argc, char* argv[]) {
     }
     const QString pagesDir = args.at(1);
     const QDir outDir(args.at(2));
-    if (!outDir.exists() && !QDir().mkpath(outDir.path())) {
-        fail(QStringLiteral("cannot create %1").arg(outDir.path()));
+    if (!QDir().mkpath(outDir.filePath(kEnglishFolder))) {
+        fail(QStringLiteral("cannot create %1").arg(outDir.filePath(kEnglishFolder)));
         return 1;
     }
     if (!fontsPresent()) return 1;
@@ -193,7 +208,8 @@ int main(int argc, char* argv[]) {
     for (const Picture& picture : pictures) {
         QElapsedTimer timer;
         timer.start();
-        if (!writePicture(picture, outDir)) return 1;
+        if (!writePicture(picture, PictureLanguage::greek, outDir)) return 1;
+        if (picture.hasWords && !writePicture(picture, PictureLanguage::english, outDir)) return 1;
         if (verbose) std::fprintf(stderr, "%d: %lld ms\n", picture.id, timer.elapsed());
     }
     // The icon keeps its transparent corners, so it is written as PNG.

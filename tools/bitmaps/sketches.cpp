@@ -106,6 +106,11 @@ void pipe(QPainter& painter, const QPolygonF& axis, double diameter, double line
     painter.setBrush(Qt::NoBrush);
 }
 
+// The words of a label in the picture's language.
+QString words(PictureLanguage language, const char* greek, const char* english) {
+    return utf8(language == PictureLanguage::english ? english : greek);
+}
+
 // The polyline's height at `x`, for placing things on a sloping line.
 double heightAt(const QPolygonF& line, double x) {
     for (int i = 0; i + 1 < line.size(); ++i) {
@@ -150,7 +155,8 @@ QImage drawOutfallSketch() {
     return image;
 }
 
-QImage drawCrossSectionSketch() {
+QImage drawCrossSectionSketch(PictureLanguage language) {
+    const bool english = language == PictureLanguage::english;
     QImage image = canvas(546, 262);
     QPainter painter(&image);
     prepare(painter);
@@ -179,7 +185,8 @@ QImage drawCrossSectionSketch() {
     painter.setBrush(Qt::white);
     painter.drawPolygon(QPolygonF{mark + QPointF(-6, -9), mark + QPointF(6, -9), mark});
     painter.setBrush(Qt::NoBrush);
-    label(painter, {404, seaLevel - 6}, utf8("στάθμη θάλασσας"), 12);
+    label(painter, {english ? 452.0 : 404.0, seaLevel - 6},
+          words(language, "στάθμη θάλασσας", "sea level"), 12);
 
     // The loading shaft, with its water level above the sea level.
     const QRectF shaft(140, 40, 44, 96);
@@ -194,7 +201,8 @@ QImage drawCrossSectionSketch() {
     painter.drawLine(shaft.bottomLeft(), shaft.bottomRight());
     painter.setPen(pen(1.2));
     painter.drawLine(QPointF(shaft.left(), shaftLevel), QPointF(shaft.right(), shaftLevel));
-    centredLabel(painter, shaft.center().x(), 30, utf8("Φρεάτιο φόρτισης"), 12);
+    centredLabel(painter, shaft.center().x(), 30,
+                 words(language, "Φρεάτιο φόρτισης", "Loading shaft"), 12);
 
     // The head H: the shaft's water level above the sea level.
     painter.setPen(pen(0.8, Qt::DashLine));
@@ -208,9 +216,9 @@ QImage drawCrossSectionSketch() {
     painter.setPen(pen(1.0));
     painter.drawLine(QPointF(24, 94), QPointF(100, 94));
     arrowHead(painter, {24, 94}, {108, 94});
-    label(painter, {4, 40}, utf8("από την"), 12);
-    label(painter, {4, 54}, utf8("εγκατάσταση"), 12);
-    label(painter, {4, 68}, utf8("επεξεργασίας"), 12);
+    label(painter, {4, 40}, words(language, "από την", "from the"), 12);
+    label(painter, {4, 54}, words(language, "εγκατάσταση", "treatment"), 12);
+    label(painter, {4, 68}, words(language, "επεξεργασίας", "plant"), 12);
 
     // The submarine conveyance pipe down the slope and the diffuser on the sea bed.
     const QPolygonF axis{{shaft.right(), 124}, {267, 124}, {344.5, 202}, {544, 210}};
@@ -225,11 +233,11 @@ QImage drawCrossSectionSketch() {
         painter.drawLine(QPointF(x, y0), QPointF(x, y0 - 22));
         arrowHead(painter, {x, y0}, {x, y0 - 26}, 5);
     }
-    label(painter, {326, 160}, utf8("ανυψωτήρες"), 12);
+    label(painter, {english ? 350.0 : 326.0, 160}, words(language, "ανυψωτήρες", "risers"), 12);
     painter.setPen(pen(0.7));
     painter.drawLine(QPointF(392, 164), QPointF(422, 184));
-    label(painter, {214, 236}, utf8("υποβρύχιος αγωγός"), 12);
-    label(painter, {214, 251}, utf8("μεταφοράς"), 12);
+    label(painter, {214, 236}, words(language, "υποβρύχιος αγωγός", "submarine"), 12);
+    label(painter, {214, 251}, words(language, "μεταφοράς", "conveyance pipe"), 12);
     painter.setPen(pen(0.7));
     painter.drawLine(QPointF(300, 225), QPointF(312, 170));
     // The diffuser's extent under the sea bed.
@@ -237,11 +245,12 @@ QImage drawCrossSectionSketch() {
     painter.drawLine(QPointF(418, 226), QPointF(542, 229));
     painter.drawLine(QPointF(418, 220), QPointF(418, 232));
     painter.drawLine(QPointF(542, 223), QPointF(542, 235));
-    centredLabel(painter, 480, 250, utf8("διαχυτήρας"), 12);
+    centredLabel(painter, 480, 250, words(language, "διαχυτήρας", "diffuser"), 12);
     return image;
 }
 
-QImage drawRiserSpacingSketch() {
+QImage drawRiserSpacingSketch(PictureLanguage language) {
+    const bool english = language == PictureLanguage::english;
     QImage image = canvas(540, 230);
     QPainter painter(&image);
     prepare(painter);
@@ -299,12 +308,14 @@ QImage drawRiserSpacingSketch() {
     label(painter, {rx + 14, ry - 5}, QStringLiteral("d"), 15, true);
 
     // Names and directions.
-    label(painter, {24, 40}, utf8("ανυψωτήρας"), 13);
+    label(painter, {english ? 44.0 : 24.0, 40}, words(language, "ανυψωτήρας", "riser"), 13);
     painter.setPen(pen(0.7));
     painter.drawLine(QPointF(80, 45), QPointF(rx - 6, ry - 12));
-    label(painter, {300, 222}, utf8("αγωγός του διαχυτήρα"), 13);
-    label(painter, {4, 222}, utf8("← προς το φρεάτιο φόρτισης"), 13);
-    label(painter, {410, 40}, utf8("ανοιχτή θάλασσα →"), 13);
+    label(painter, {300, 222}, words(language, "αγωγός του διαχυτήρα", "diffuser pipe"), 13);
+    label(painter, {4, 222},
+          words(language, "← προς το φρεάτιο φόρτισης", "← to the loading shaft"), 13);
+    label(painter, {english ? 450.0 : 410.0, 40},
+          words(language, "ανοιχτή θάλασσα →", "open sea →"), 13);
     return image;
 }
 

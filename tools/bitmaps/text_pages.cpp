@@ -31,11 +31,14 @@ QString readText(const QString& path, QString* error) {
 }  // namespace
 
 QImage drawTextPage(int id, int width, int height, int usableHeight, const QString& pagesDir,
-                    QString* error) {
+                    PictureLanguage language, QString* error) {
     const QDir dir(pagesDir);
     const QString css = readText(dir.filePath(QStringLiteral("page.css")), error);
     if (!error->isEmpty()) return {};
-    const QString html = readText(dir.filePath(QStringLiteral("%1.html").arg(id)), error);
+    // The English pages share the Greek pages' look and differ only in their words.
+    const QString source = language == PictureLanguage::english ? QStringLiteral("en/%1.html")
+                                                                : QStringLiteral("%1.html");
+    const QString html = readText(dir.filePath(source.arg(id)), error);
     if (!error->isEmpty()) return {};
 
     QImage page = canvas(width, height);
@@ -47,9 +50,9 @@ QImage drawTextPage(int id, int width, int height, int usableHeight, const QStri
     document.setDefaultStyleSheet(css);
     // The sketches that a page may show with <img src="sketch:…">.
     document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("sketch:cross-section")),
-                         drawCrossSectionSketch());
+                         drawCrossSectionSketch(language));
     document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("sketch:riser-spacing")),
-                         drawRiserSpacingSketch());
+                         drawRiserSpacingSketch(language));
     document.setHtml(html);
     const int textWidth = width - 2 * kSideMargin;
     document.setTextWidth(textWidth);

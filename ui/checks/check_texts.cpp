@@ -1,12 +1,15 @@
 #include "check_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTableWidgetItem>
+
+#include "language.h"
 
 namespace thalmuro {
 namespace {
 
-QString greek(const std::string& text) {
+QString worded(const std::string& text) {
     return QString::fromStdString(text);
 }
 
@@ -27,18 +30,16 @@ QString numberRanges(const std::vector<int>& numbers) {
 }  // namespace
 
 VerdictLook verdictLook(Verdict verdict) {
+    const QString word = worded(verdictWord(verdict, interfaceLanguage()));
     switch (verdict) {
         case Verdict::holds:
-            return {QStringLiteral("✔"), QStringLiteral("Ικανοποιείται"), QColor(200, 235, 200),
-                    QColor(20, 90, 20)};
+            return {QStringLiteral("✔"), word, QColor(200, 235, 200), QColor(20, 90, 20)};
         case Verdict::warning:
-            return {QStringLiteral("⚠"), QStringLiteral("Προειδοποίηση"), QColor(255, 221, 150),
-                    QColor(120, 60, 0)};
+            return {QStringLiteral("⚠"), word, QColor(255, 221, 150), QColor(120, 60, 0)};
         case Verdict::not_judged:
             break;
     }
-    return {QStringLiteral("–"), QStringLiteral("Δεν κρίνεται"), QColor(225, 225, 225),
-            QColor(80, 80, 80)};
+    return {QStringLiteral("–"), word, QColor(225, 225, 225), QColor(80, 80, 80)};
 }
 
 QString verdictCaption(Verdict verdict) {
@@ -47,9 +48,8 @@ QString verdictCaption(Verdict verdict) {
 }
 
 QString resultCaption(const CheckResult& result) {
-    const QString caption = verdictCaption(result.verdict);
-    return result.basis == VerdictBasis::estimate ? caption + QStringLiteral(" (εκτίμηση)")
-                                                  : caption;
+    return verdictLook(result.verdict).symbol + QLatin1Char(' ') +
+           worded(verdictWord(result.verdict, interfaceLanguage(), result.basis));
 }
 
 void paintVerdict(QTableWidgetItem* item, Verdict verdict) {
@@ -64,50 +64,50 @@ QString number(double value, std::string_view pattern, const NumberLocale& local
 }
 
 QString dischargeFailureBrief(const DischargeFailure& failure) {
-    return greek(thalmuro::dischargeFailureBrief(failure, Language::greek));
+    return worded(dischargeFailureHeading(failure, interfaceLanguage()));
 }
 
 QString dischargeFailureText(const DischargeFailure& failure, const NumberLocale& locale) {
-    return dischargeFailureBrief(failure) + QStringLiteral(". ") +
-           greek(dischargeFailureWhy(failure, Language::greek, locale)) +
-           QStringLiteral("\nΤι να αλλάξετε: ") +
-           greek(dischargeFailureChange(failure, Language::greek));
+    return worded(dischargeFailureNotice(failure, interfaceLanguage(), locale));
 }
 
 QString ruleText(CheckId check, const CheckSettings& settings, const NumberLocale& locale) {
-    return greek(checkRule(check, Language::greek, settings, locale));
+    return worded(checkRuleWithBounds(check, interfaceLanguage(), settings, locale));
 }
 
 QString sourceText(CheckId check) {
-    return greek(checkSource(check, Language::greek));
+    return worded(checkSource(check, interfaceLanguage()));
 }
 
 QString titleText(CheckId check) {
-    return greek(checkTitle(check, Language::greek));
+    return worded(checkTitle(check, interfaceLanguage()));
 }
 
 QString shortCaption(CheckId check) {
-    return greek(checkCaption(check, Language::greek));
+    return worded(checkCaption(check, interfaceLanguage()));
 }
 
 QString valuesText(const CheckResult& result, const NumberLocale& locale) {
-    if (result.figures) return greek(checkSummary(result, Language::greek, locale));
+    if (result.figures) return worded(checkFigures(result, interfaceLanguage(), locale));
     return result.discharge_failure ? dischargeFailureBrief(*result.discharge_failure) : QString();
 }
 
 QString concernedText(const CheckResult& result) {
     QStringList parts;
     if (!result.risers.empty()) {
-        parts << (result.risers.size() == 1 ? QStringLiteral("Ανυψωτήρας ")
-                                            : QStringLiteral("Ανυψωτήρες ")) +
-                     numberRanges(result.risers);
+        parts << (result.risers.size() == 1
+                      ? QCoreApplication::translate("thalmuro::CheckTexts", "Ανυψωτήρας %1")
+                      : QCoreApplication::translate("thalmuro::CheckTexts", "Ανυψωτήρες %1"))
+                     .arg(numberRanges(result.risers));
     }
     if (!result.sections.empty()) {
-        parts << (result.sections.size() == 1 ? QStringLiteral("Τμήμα ")
-                                              : QStringLiteral("Τμήματα ")) +
-                     numberRanges(result.sections);
+        parts << (result.sections.size() == 1
+                      ? QCoreApplication::translate("thalmuro::CheckTexts", "Τμήμα %1")
+                      : QCoreApplication::translate("thalmuro::CheckTexts", "Τμήματα %1"))
+                     .arg(numberRanges(result.sections));
     }
-    return parts.join(QStringLiteral("· "));
+    // The Greek semicolon between the risers and the sections.
+    return parts.join(QCoreApplication::translate("thalmuro::CheckTexts", "· "));
 }
 
 }  // namespace thalmuro

@@ -1,5 +1,6 @@
 #include "checks_window.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 
 #include "check_texts.h"
 #include "conditions_tab.h"
+#include "language.h"
 #include "secondary_window.h"
 #include "window_controls.h"
 
@@ -41,24 +43,21 @@ void showVerdict(QLabel* label, Verdict verdict, const QString& explanation) {
                              .arg(look.background.name(), look.text.name()));
 }
 
-QString atRiser(const QString& figure, int riser) {
-    return QStringLiteral("%1 (ανυψωτήρας %2)").arg(figure).arg(riser);
-}
-
 }  // namespace
 
 ChecksWindow::ChecksWindow(NumberLocale numberLocale, QWidget* parent)
     : QWidget(parent), numberLocale_(std::move(numberLocale)) {
-    setUpWindow(this, QStringLiteral("Form8"), QStringLiteral("ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ"));
+    setUpWindow(this, QStringLiteral("Form8"), QString());
     setAttribute(Qt::WA_DeleteOnClose);
 
     tabs_ = named(new QTabWidget(this), QStringLiteral("karteles"));
     checksTab_ = createChecksTab();
-    tabs_->addTab(checksTab_, QStringLiteral("Έλεγχοι"));
+    tabs_->addTab(checksTab_, QString());
     conditionsTab_ = new ConditionsTab(numberLocale_, tabs_);
-    tabs_->addTab(conditionsTab_, QStringLiteral("Συνθήκες Λειτουργίας"));
+    tabs_->addTab(conditionsTab_, QString());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
+    retranslate();
     resize(1300, 780);
 }
 
@@ -67,15 +66,15 @@ QWidget* ChecksWindow::createChecksTab() {
     auto* layout = new QVBoxLayout(page);
 
     auto* velocityRow = new QHBoxLayout;
-    auto* velocityCaption = new QLabel(QStringLiteral("Ταχύτητα αυτοκαθαρισμού αγωγού (m/s):"));
+    velocityCaption_ = new QLabel;
     velocityBox_ = named(new QLineEdit, QStringLiteral("taxytita_aftokatharismou"));
     velocityBox_->setText(
         QString::fromStdString(formatGeneral(settings_.min_pipe_velocity, numberLocale_)));
     velocityBox_->setMaximumWidth(90);
-    velocityCaption->setBuddy(velocityBox_);
+    velocityCaption_->setBuddy(velocityBox_);
     velocityHint_ = named(new QLabel, QStringLiteral("taxytita_ypodeixi"));
     velocityHint_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
-    velocityRow->addWidget(velocityCaption);
+    velocityRow->addWidget(velocityCaption_);
     velocityRow->addWidget(velocityBox_);
     velocityRow->addWidget(velocityHint_);
     velocityRow->addStretch();
@@ -93,9 +92,6 @@ QWidget* ChecksWindow::createChecksTab() {
     layout->addWidget(dischargeFailure_);
 
     checksTable_ = named(new QTableWidget(0, kChecksColumns), QStringLiteral("pinakas_elegxon"));
-    checksTable_->setHorizontalHeaderLabels(
-        {QStringLiteral("Έλεγχος"), QStringLiteral("Κανόνας – όριο"), QStringLiteral("Πηγή"),
-         QStringLiteral("Αποτέλεσμα"), QStringLiteral("Τιμές"), QStringLiteral("Αφορά")});
     checksTable_->verticalHeader()->hide();
     checksTable_->setWordWrap(true);
     checksTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -106,8 +102,8 @@ QWidget* ChecksWindow::createChecksTab() {
     checksTable_->horizontalHeader()->setSectionResizeMode(kValues, QHeaderView::Stretch);
     layout->addWidget(checksTable_, 3);
 
-    auto* skippedBox = new QGroupBox(QStringLiteral("Βήματα που παραλείφθηκαν"));
-    auto* skippedLayout = new QVBoxLayout(skippedBox);
+    skippedBox_ = new QGroupBox;
+    auto* skippedLayout = new QVBoxLayout(skippedBox_);
     skippedSteps_ = named(new QLabel, QStringLiteral("paraleifthenta_vimata"));
     skippedSteps_->setWordWrap(true);
     // Selectable by keyboard as well, which lets it take the keyboard focus, so that a screen
@@ -115,26 +111,14 @@ QWidget* ChecksWindow::createChecksTab() {
     skippedSteps_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
     skippedLayout->addWidget(skippedSteps_);
-    layout->addWidget(skippedBox);
+    layout->addWidget(skippedBox_);
 
-    auto* crossBox =
-        new QGroupBox(QStringLiteral("Διασταύρωση με την κλασική μέθοδο υπολογισμού θυρίδων"));
-    auto* crossLayout = new QVBoxLayout(crossBox);
-    auto* crossExplanation = new QLabel(QStringLiteral(
-        "Ο διαχυτήρας υπολογίζεται δύο φορές, κάθε φορά με την παροχή του ανυψωτήρα 1 για την "
-        "οποία οι παροχές των ανυψωτήρων αθροίζονται στην ολική παροχή Q: μία όπως στο "
-        "πρόγραμμα (ο συντελεστής X από την παροχή του ίδιου του ανυψωτήρα) και μία με την "
-        "κλασική μέθοδο (X από την παροχή του αγωγού στη θέση του ανυψωτήρα)."));
-    crossExplanation->setWordWrap(true);
-    crossLayout->addWidget(crossExplanation);
+    crossCheckBox_ = new QGroupBox;
+    auto* crossLayout = new QVBoxLayout(crossCheckBox_);
+    crossCheckExplanation_ = new QLabel;
+    crossCheckExplanation_->setWordWrap(true);
+    crossLayout->addWidget(crossCheckExplanation_);
     crossCheckTable_ = named(new QTableWidget(kCrossRows, 2), QStringLiteral("diastavrosi"));
-    crossCheckTable_->setHorizontalHeaderLabels(
-        {QStringLiteral("Πρόγραμμα"), QStringLiteral("Κλασική μέθοδος")});
-    crossCheckTable_->setVerticalHeaderLabels(
-        {QStringLiteral("Ενέργεια στο χερσαίο άκρο, E ανυψωτήρα N (m)"),
-         QStringLiteral("Μέγιστη παροχή ανυψωτήρα (m³/s)"),
-         QStringLiteral("Ελάχιστη παροχή ανυψωτήρα (m³/s)"),
-         QStringLiteral("Ελάχιστος πυκνομετρικός αριθμός Froude")});
     crossCheckTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     crossCheckTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     crossCheckTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -150,12 +134,47 @@ QWidget* ChecksWindow::createChecksTab() {
     crossCheckVerdict_ = named(new QLabel, QStringLiteral("diastavrosi_apotelesma"));
     crossCheckVerdict_->setWordWrap(true);
     crossLayout->addWidget(crossCheckVerdict_);
-    layout->addWidget(crossBox);
+    layout->addWidget(crossCheckBox_);
     return page;
+}
+
+void ChecksWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ChecksWindow::retranslate() {
+    setWindowTitle(tr("ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ"));
+    tabs_->setTabText(tabs_->indexOf(checksTab_), tr("Έλεγχοι"));
+    tabs_->setTabText(tabs_->indexOf(conditionsTab_), tr("Συνθήκες Λειτουργίας"));
+    velocityCaption_->setText(tr("Ταχύτητα αυτοκαθαρισμού αγωγού (m/s):"));
+    checksTable_->setHorizontalHeaderLabels({tr("Έλεγχος"), tr("Κανόνας – όριο"), tr("Πηγή"),
+                                             tr("Αποτέλεσμα"), tr("Τιμές"), tr("Αφορά")});
+    skippedBox_->setTitle(tr("Βήματα που παραλείφθηκαν"));
+    crossCheckBox_->setTitle(tr("Διασταύρωση με την κλασική μέθοδο υπολογισμού θυρίδων"));
+    crossCheckExplanation_->setText(
+        tr("Ο διαχυτήρας υπολογίζεται δύο φορές, κάθε φορά με την παροχή του ανυψωτήρα 1 για την "
+           "οποία οι παροχές των ανυψωτήρων αθροίζονται στην ολική παροχή Q: μία όπως στο "
+           "πρόγραμμα (ο συντελεστής X από την παροχή του ίδιου του ανυψωτήρα) και μία με την "
+           "κλασική μέθοδο (X από την παροχή του αγωγού στη θέση του ανυψωτήρα)."));
+    crossCheckTable_->setHorizontalHeaderLabels({tr("Πρόγραμμα"), tr("Κλασική μέθοδος")});
+    crossCheckTable_->setVerticalHeaderLabels(
+        {tr("Ενέργεια στο χερσαίο άκρο, E ανυψωτήρα N (m)"), tr("Μέγιστη παροχή ανυψωτήρα (m³/s)"),
+         tr("Ελάχιστη παροχή ανυψωτήρα (m³/s)"), tr("Ελάχιστος πυκνομετρικός αριθμός Froude")});
+    showVelocityHint();
+    showChecks();
+    if (design_) {
+        showSkippedSteps();
+        showCrossCheck();
+    }
 }
 
 void ChecksWindow::showDesign(const SolvedDesign& design) {
     design_ = design;
+    checks_ =
+        checkDesign(design_->problem, design_->state, design_->outcome, numberLocale_, settings_);
+    skippedCauses_ = explainSkipped(design_->problem, design_->outcome, numberLocale_);
+    crossCheck_ = crossCheck(design_->problem, numberLocale_);
     showChecks();
     showSkippedSteps();
     showCrossCheck();
@@ -170,33 +189,41 @@ void ChecksWindow::goToSkippedSteps() {
 void ChecksWindow::velocityEdited() {
     const std::optional<double> velocity =
         readLocaleNumber(velocityBox_->text().toStdString(), numberLocale_);
-    if (!velocity || !(*velocity > 0.0) || !std::isfinite(*velocity)) {
-        velocityHint_->setText(QStringLiteral("Δώστε θετικό αριθμό, π.χ. %1")
-                                   .arg(QString::fromStdString(formatGeneral(
-                                       kDefaultSelfCleansingVelocity, numberLocale_))));
-        return;
-    }
-    velocityHint_->clear();
+    velocityUnreadable_ = !velocity || !(*velocity > 0.0) || !std::isfinite(*velocity);
+    showVelocityHint();
+    if (velocityUnreadable_) return;
     settings_.min_pipe_velocity = *velocity;
+    if (design_) {
+        checks_ = checkDesign(design_->problem, design_->state, design_->outcome, numberLocale_,
+                              settings_);
+    }
     showChecks();
     conditionsTab_->setSettings(settings_);
+}
+
+void ChecksWindow::showVelocityHint() {
+    if (!velocityUnreadable_) {
+        velocityHint_->clear();
+        return;
+    }
+    velocityHint_->setText(tr("Δώστε θετικό αριθμό, π.χ. %1")
+                               .arg(QString::fromStdString(
+                                   formatGeneral(kDefaultSelfCleansingVelocity, numberLocale_))));
 }
 
 void ChecksWindow::showChecks() {
     checksTable_->setRowCount(0);
     dischargeFailure_->hide();
     if (!design_) return;
-    const std::vector<CheckResult> results =
-        checkDesign(design_->problem, design_->state, design_->outcome, numberLocale_, settings_);
-    for (const CheckResult& result : results) {
+    for (const CheckResult& result : checks_) {
         if (!result.discharge_failure) continue;
         dischargeFailure_->setText(dischargeFailureText(*result.discharge_failure, numberLocale_));
         dischargeFailure_->show();
         break;
     }
-    checksTable_->setRowCount(static_cast<int>(results.size()));
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        const CheckResult& result = results[i];
+    checksTable_->setRowCount(static_cast<int>(checks_.size()));
+    for (std::size_t i = 0; i < checks_.size(); ++i) {
+        const CheckResult& result = checks_[i];
         const int row = static_cast<int>(i);
         const auto cell = [&](int column, const QString& text) {
             auto* item = readOnlyItem(text);
@@ -215,21 +242,22 @@ void ChecksWindow::showChecks() {
 }
 
 void ChecksWindow::showSkippedSteps() {
-    const std::vector<SkippedCause> causes =
-        explainSkipped(design_->problem, design_->outcome, numberLocale_);
-    if (causes.empty()) {
-        skippedSteps_->setText(QStringLiteral("Κανένα βήμα δεν παραλείφθηκε."));
+    if (skippedCauses_.empty()) {
+        skippedSteps_->setText(tr("Κανένα βήμα δεν παραλείφθηκε."));
         return;
     }
     QStringList lines;
-    for (const SkippedCause& cause : causes)
+    for (const SkippedCause& cause : skippedCauses_)
         lines << QStringLiteral("• ") +
-                     QString::fromStdString(wordSkippedCause(cause, Language::greek));
+                     QString::fromStdString(wordSkippedCause(cause, interfaceLanguage()));
     skippedSteps_->setText(lines.join(QLatin1Char('\n')));
 }
 
 void ChecksWindow::showCrossCheck() {
-    const CrossCheck check = crossCheck(design_->problem, numberLocale_);
+    const CrossCheck& check = *crossCheck_;
+    const auto atRiser = [this](const QString& figure, int riser) {
+        return tr("%1 (ανυψωτήρας %2)").arg(figure).arg(riser);
+    };
     const MarchSummary* marches[] = {&check.program, &check.classical};
     for (int column = 0; column < 2; ++column) {
         const MarchSummary& march = *marches[column];
@@ -240,7 +268,7 @@ void ChecksWindow::showCrossCheck() {
         };
         if (!march.balanced) {
             for (int row = 0; row < kCrossRows; ++row)
-                set(row, QStringLiteral("Δεν εξισορροπήθηκε"));
+                set(row, tr("Δεν εξισορροπήθηκε"));
             continue;
         }
         set(kHead, number(march.landward_head, "0.0000", numberLocale_));
@@ -256,36 +284,34 @@ void ChecksWindow::showCrossCheck() {
         QString::fromStdString(formatGeneral(kCrossCheckHeadLimit, numberLocale_));
     if (check.head_difference) {
         crossCheckDifference_->setText(
-            QStringLiteral("Διαφορά ενέργειας στο χερσαίο άκρο, (κλασική − πρόγραμμα) / "
-                           "πρόγραμμα: %1 % (όριο %2 %).")
+            tr("Διαφορά ενέργειας στο χερσαίο άκρο, (κλασική − πρόγραμμα) / "
+               "πρόγραμμα: %1 % (όριο %2 %).")
                 .arg(number(*check.head_difference, "0.00", numberLocale_), limit));
     } else {
-        const QString which =
-            !check.program.balanced && !check.classical.balanced
-                ? QStringLiteral("κανένας από τους δύο υπολογισμούς δεν εξισορροπήθηκε")
-            : !check.program.balanced
-                ? QStringLiteral("ο υπολογισμός του προγράμματος δεν εξισορροπήθηκε")
-                : QStringLiteral("ο υπολογισμός με την κλασική μέθοδο δεν εξισορροπήθηκε");
-        QString text = QStringLiteral(
-                           "Η διαφορά δεν υπολογίζεται: %1 (δεν βρέθηκε παροχή ανυψωτήρα 1 "
-                           "για την οποία οι παροχές των ανυψωτήρων να αθροίζονται στην ολική "
-                           "παροχή Q).")
+        const QString which = !check.program.balanced && !check.classical.balanced
+                                  ? tr("κανένας από τους δύο υπολογισμούς δεν εξισορροπήθηκε")
+                              : !check.program.balanced
+                                  ? tr("ο υπολογισμός του προγράμματος δεν εξισορροπήθηκε")
+                                  : tr("ο υπολογισμός με την κλασική μέθοδο δεν εξισορροπήθηκε");
+        QString text = tr("Η διαφορά δεν υπολογίζεται: %1 (δεν βρέθηκε παροχή ανυψωτήρα 1 "
+                          "για την οποία οι παροχές των ανυψωτήρων να αθροίζονται στην ολική "
+                          "παροχή Q).")
                            .arg(which);
         // A march stopped by a discharge it could not compute says where.
-        const QString names[] = {QStringLiteral("Πρόγραμμα"), QStringLiteral("Κλασική μέθοδος")};
+        const QString names[] = {tr("Πρόγραμμα"), tr("Κλασική μέθοδος")};
         for (int column = 0; column < 2; ++column) {
             const MarchSummary& march = *marches[column];
             if (!march.discharge_failure) continue;
             const DischargeFailure& failure = *march.discharge_failure;
-            text += QStringLiteral("\n%1: %2 με παροχή ανυψωτήρα 1 qc = %3 m³/s")
-                        .arg(names[column], dischargeFailureBrief(failure),
-                             number(march.qc, "0.00000", numberLocale_));
+            text += QLatin1Char('\n') + tr("%1: %2 με παροχή ανυψωτήρα 1 qc = %3 m³/s")
+                                            .arg(names[column], dischargeFailureBrief(failure),
+                                                 number(march.qc, "0.00000", numberLocale_));
             if (failure.kind == DischargeFailure::Kind::velocity_head_above_energy) {
-                text += QStringLiteral(" (X = %1 > 1 στον ανυψωτήρα %2).")
+                text += tr(" (X = %1 > 1 στον ανυψωτήρα %2).")
                             .arg(number(failure.x, "0.00", numberLocale_))
                             .arg(failure.risers.front());
             } else {
-                text += QStringLiteral(" (αρνητική ειδική ενέργεια στον ανυψωτήρα %1).")
+                text += tr(" (αρνητική ειδική ενέργεια στον ανυψωτήρα %1).")
                             .arg(failure.risers.front());
             }
         }
@@ -294,19 +320,18 @@ void ChecksWindow::showCrossCheck() {
     switch (check.verdict) {
         case Verdict::holds:
             showVerdict(crossCheckVerdict_, check.verdict,
-                        QStringLiteral("η κλασική μέθοδος δεν δίνει ενέργεια μεγαλύτερη κατά "
-                                       "περισσότερο από %1 %.")
+                        tr("η κλασική μέθοδος δεν δίνει ενέργεια μεγαλύτερη κατά "
+                           "περισσότερο από %1 %.")
                             .arg(limit));
             break;
         case Verdict::warning:
             showVerdict(crossCheckVerdict_, check.verdict,
-                        QStringLiteral("η κλασική μέθοδος δίνει ενέργεια μεγαλύτερη κατά "
-                                       "περισσότερο από %1 %· ελέγξτε το φρεάτιο φόρτισης.")
+                        tr("η κλασική μέθοδος δίνει ενέργεια μεγαλύτερη κατά "
+                           "περισσότερο από %1 %· ελέγξτε το φρεάτιο φόρτισης.")
                             .arg(limit));
             break;
         case Verdict::not_judged:
-            showVerdict(crossCheckVerdict_, check.verdict,
-                        QStringLiteral("η σύγκριση δεν είναι δυνατή."));
+            showVerdict(crossCheckVerdict_, check.verdict, tr("η σύγκριση δεν είναι δυνατή."));
             break;
     }
 }

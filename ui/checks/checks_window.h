@@ -7,9 +7,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "thalmuro/engine.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -45,10 +47,17 @@ class ChecksWindow : public QWidget {
     // keyboard focus on it, for whoever is sent to the skipped steps of the last Solve.
     void goToSkippedSteps();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QWidget* createChecksTab();
+    // Sets every text of the window in the interface language: its captions, and the checks,
+    // skipped steps and cross-check it shows, worded again from the results it holds.
+    void retranslate();
     // Reads the self-cleansing velocity box; a readable positive velocity re-runs the checks.
     void velocityEdited();
+    void showVelocityHint();
     void showChecks();
     void showSkippedSteps();
     void showCrossCheck();
@@ -56,11 +65,20 @@ class ChecksWindow : public QWidget {
     const NumberLocale numberLocale_;
     CheckSettings settings_;
     std::optional<SolvedDesign> design_;
+    // What the window shows of the design, kept so that a change of language words it again
+    // without computing it again.
+    std::vector<CheckResult> checks_;
+    std::vector<SkippedCause> skippedCauses_;
+    std::optional<CrossCheck> crossCheck_;
+    // The velocity box holds no readable positive velocity.
+    bool velocityUnreadable_ = false;
 
     // The two tabs (karteles): the checks (elegxoi) and the operating conditions.
     QTabWidget* tabs_ = nullptr;
     QWidget* checksTab_ = nullptr;
-    // The self-cleansing velocity, m/s (taxytita_aftokatharismou), and what is wrong with it.
+    // The self-cleansing velocity, m/s (taxytita_aftokatharismou), its caption, and what is
+    // wrong with it.
+    QLabel* velocityCaption_ = nullptr;
     QLineEdit* velocityBox_ = nullptr;
     QLabel* velocityHint_ = nullptr;
     // Why the march could not compute the discharge of some risers and what to change
@@ -68,10 +86,13 @@ class ChecksWindow : public QWidget {
     QLabel* dischargeFailure_ = nullptr;
     // One row per check (pinakas_elegxon).
     QTableWidget* checksTable_ = nullptr;
-    // The skipped steps in the user's terms (paraleifthenta_vimata).
+    // The skipped steps in the user's terms (paraleifthenta_vimata) and their frame.
+    QGroupBox* skippedBox_ = nullptr;
     QLabel* skippedSteps_ = nullptr;
     // Program against classical figures (diastavrosi), the head difference and the verdict
-    // (diastavrosi_diafora, diastavrosi_apotelesma).
+    // (diastavrosi_diafora, diastavrosi_apotelesma), in a frame with what the cross-check does.
+    QGroupBox* crossCheckBox_ = nullptr;
+    QLabel* crossCheckExplanation_ = nullptr;
     QTableWidget* crossCheckTable_ = nullptr;
     QLabel* crossCheckDifference_ = nullptr;
     QLabel* crossCheckVerdict_ = nullptr;

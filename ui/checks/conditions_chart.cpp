@@ -42,8 +42,8 @@ ConditionsChart::ConditionsChart(NumberLocale numberLocale, QWidget* parent)
 
 void ConditionsChart::showResults(const std::vector<ConditionResult>& results) {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral(
-        "Ενέργεια στο χερσαίο άκρο και ελάχιστος αριθμός Froude ανάλογα με την ολική παροχή"));
+    chart->setTitle(
+        tr("Ενέργεια στο χερσαίο άκρο και ελάχιστος αριθμός Froude ανάλογα με την ολική παροχή"));
     // The axes write their numbers with the decimal separator of the regional format.
     chart->setLocalizeNumbers(true);
     chart->setLocale(numberLocale_.decimal_separator == ","
@@ -62,9 +62,9 @@ void ConditionsChart::showResults(const std::vector<ConditionResult>& results) {
         largestFroude = std::max(largestFroude, result.froude_min);
     }
 
-    auto* qAxis = valueAxis(QStringLiteral("Ολική παροχή Q (m³/s)"), largestQ);
-    auto* headAxis = valueAxis(QStringLiteral("E χερσαίου άκρου (m)"), largestHead);
-    auto* froudeAxis = valueAxis(QStringLiteral("Ελάχιστος Froude"), largestFroude);
+    auto* qAxis = valueAxis(tr("Ολική παροχή Q (m³/s)"), largestQ);
+    auto* headAxis = valueAxis(tr("E χερσαίου άκρου (m)"), largestHead);
+    auto* froudeAxis = valueAxis(tr("Ελάχιστος Froude"), largestFroude);
     chart->addAxis(qAxis, Qt::AlignBottom);
     chart->addAxis(headAxis, Qt::AlignLeft);
     chart->addAxis(froudeAxis, Qt::AlignRight);
@@ -85,9 +85,9 @@ void ConditionsChart::showResults(const std::vector<ConditionResult>& results) {
                                    ? QStringLiteral(", Δρ/ρ = %1").arg(text(drho, numberLocale_))
                                    : QString();
         auto* head = new QLineSeries;
-        head->setName(QStringLiteral("Ενέργεια χερσαίου άκρου (m)") + suffix);
+        head->setName(tr("Ενέργεια χερσαίου άκρου (m)") + suffix);
         auto* froude = new QLineSeries;
-        froude->setName(QStringLiteral("Ελάχιστος αριθμός Froude") + suffix);
+        froude->setName(tr("Ελάχιστος αριθμός Froude") + suffix);
         for (const ConditionResult* result : group) {
             head->append(result->condition.q, result->landward_head);
             froude->append(result->condition.q, result->froude_min);

@@ -15,7 +15,8 @@ class ConditionsChart : public QChartView {
   public:
     explicit ConditionsChart(NumberLocale numberLocale, QWidget* parent = nullptr);
 
-    // Draws `results`: one pair of lines per Δρ/ρ, the points in the order of Q.
+    // Draws `results`: one pair of lines per Δρ/ρ, the points in the order of Q, with titles in
+    // the interface language (the tab draws them again when the language changes).
     void showResults(const std::vector<ConditionResult>& results);
 
   private:

@@ -1,5 +1,6 @@
 #include "conditions_tab.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,11 +14,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <utility>
 
+#include "accessible_names.h"
 #include "check_texts.h"
 #include "conditions_chart.h"
 #include "file_saving.h"
+#include "language.h"
 #include "messages.h"
 #include "window_controls.h"
 
@@ -57,8 +61,16 @@ namespace {
 
 // The columns of the results before the verdicts of the checks.
 constexpr const char* kResultColumns[] = {
-    "Q (m³/s)",       "Δρ/ρ",     "qc (m³/s)", "ΣQ (m³/s)",     "e (%)",
-    "E χερσαίου (m)", "Fr ελάχ.", "Fr μέγ.",   "q μέγ. (m³/s)", "q ελάχ. (m³/s)",
+    "Q (m³/s)",
+    "Δρ/ρ",
+    "qc (m³/s)",
+    "ΣQ (m³/s)",
+    "e (%)",
+    QT_TRANSLATE_NOOP("thalmuro::ConditionsTab", "E χερσαίου (m)"),
+    QT_TRANSLATE_NOOP("thalmuro::ConditionsTab", "Fr ελάχ."),
+    QT_TRANSLATE_NOOP("thalmuro::ConditionsTab", "Fr μέγ."),
+    QT_TRANSLATE_NOOP("thalmuro::ConditionsTab", "q μέγ. (m³/s)"),
+    QT_TRANSLATE_NOOP("thalmuro::ConditionsTab", "q ελάχ. (m³/s)"),
 };
 constexpr int kFirstCheckColumn = static_cast<int>(std::size(kResultColumns));
 
@@ -69,8 +81,14 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
     return item;
 }
 
-QPushButton* button(const QString& caption, const QString& name) {
-    return named(new QPushButton(caption), name);
+// A message of the engine as a sentence of its own: capital first letter, full stop.
+QString sentence(QString text) {
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text + QLatin1Char('.');
+}
+
+QPushButton* button(const QString& name) {
+    return named(new QPushButton, name);
 }
 
 }  // namespace
@@ -93,9 +111,24 @@ ConditionsTab::ConditionsTab(NumberLocale numberLocale, QWidget* parent)
     layout->addWidget(splitter, 1);
     layout->addLayout(createRunRow());
 
+    // What a screen reader says of the two tables, and of the box a condition is typed in: its
+    // row and its column's heading, which carries the unit.
+    nameInEachLanguage(this, [this] {
+        conditionsTable_->setAccessibleName(
+            accessibleText(QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "Συνθήκες λειτουργίας")));
+        resultsTable_->setAccessibleName(accessibleText(
+            QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "Αποτελέσματα των συνθηκών")));
+    });
+    nameCellEditors(conditionsTable_, [this](const QModelIndex& index) {
+        return accessibleText(QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "Γραμμή %1, %2"))
+            .arg(index.row() + 1)
+            .arg(conditionsTable_->model()->headerData(index.column(), Qt::Horizontal).toString());
+    });
+
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(100);
     connect(progressTimer_, &QTimer::timeout, this, &ConditionsTab::showProgress);
+    retranslate();
 }
 
 ConditionsTab::~ConditionsTab() {
@@ -106,8 +139,8 @@ ConditionsTab::~ConditionsTab() {
 }
 
 QWidget* ConditionsTab::createListPanel() {
-    auto* box = new QGroupBox(QStringLiteral("Συνθήκες"));
-    auto* layout = new QVBoxLayout(box);
+    listBox_ = new QGroupBox;
+    auto* layout = new QVBoxLayout(listBox_);
     conditionsTable_ = named(new QTableWidget(0, 2), QStringLiteral("pinakas_synthikon"));
     conditionsTable_->setHorizontalHeaderLabels(
         {QStringLiteral("Q (m³/s)"), QStringLiteral("Δρ/ρ")});
@@ -118,66 +151,46 @@ QWidget* ConditionsTab::createListPanel() {
     layout->addWidget(conditionsTable_);
 
     auto* buttons = new QHBoxLayout;
-    addButton_ = button(QStringLiteral("Προσθήκη"), QStringLiteral("prosthiki_grammis"));
-    removeButton_ = button(QStringLiteral("Αφαίρεση"), QStringLiteral("afairesi_grammis"));
-    defaultsButton_ = button(QStringLiteral("Προεπιλογές"), QStringLiteral("proepiloges"));
-    addButton_->setToolTip(QStringLiteral("Νέα γραμμή κάτω από την επιλεγμένη"));
-    removeButton_->setToolTip(QStringLiteral("Αφαίρεση των επιλεγμένων γραμμών"));
-    defaultsButton_->setToolTip(
-        QStringLiteral("0,25 έως 1,25 φορές την ολική παροχή του προβλήματος, με το Δρ/ρ του"));
+    addButton_ = button(QStringLiteral("prosthiki_grammis"));
+    removeButton_ = button(QStringLiteral("afairesi_grammis"));
+    defaultsButton_ = button(QStringLiteral("proepiloges"));
     for (QPushButton* each : {addButton_, removeButton_, defaultsButton_})
         buttons->addWidget(each);
     layout->addLayout(buttons);
     connect(addButton_, &QPushButton::clicked, this, &ConditionsTab::addRow);
     connect(removeButton_, &QPushButton::clicked, this, &ConditionsTab::removeRows);
     connect(defaultsButton_, &QPushButton::clicked, this, &ConditionsTab::fillDefaults);
-    return box;
+    return listBox_;
 }
 
 QWidget* ConditionsTab::createResultsPanel() {
-    auto* box = new QGroupBox(QStringLiteral("Αποτελέσματα"));
-    auto* layout = new QVBoxLayout(box);
+    resultsBox_ = new QGroupBox;
+    auto* layout = new QVBoxLayout(resultsBox_);
     outdatedMark_ = named(new QLabel, QStringLiteral("palaia_apotelesmata"));
     outdatedMark_->setWordWrap(true);
     const VerdictLook warning = verdictLook(Verdict::warning);
     outdatedMark_->setStyleSheet(
         QStringLiteral("QLabel { background: %1; color: %2; padding: 3px 6px; }")
             .arg(warning.background.name(), warning.text.name()));
-    outdatedMark_->setText(
-        warning.symbol +
-        QStringLiteral(" Τα αποτελέσματα αφορούν τον σχεδιασμό μιας προηγούμενης Επίλυσης. "
-                       "Πατήστε «Υπολογισμός» για τον τρέχοντα σχεδιασμό."));
     outdatedMark_->hide();
     layout->addWidget(outdatedMark_);
 
-    const auto& thresholds = checkThresholds();
     resultsTable_ = named(new QTableWidget(0, kFirstCheckColumn + static_cast<int>(kCheckCount)),
                           QStringLiteral("apotelesmata_synthikon"));
-    QStringList headers;
-    for (const char* caption : kResultColumns)
-        headers << utf8(caption);
-    for (const ThresholdInfo& info : thresholds)
-        headers << shortCaption(info.id);
-    resultsTable_->setHorizontalHeaderLabels(headers);
-    for (std::size_t i = 0; i < thresholds.size(); ++i) {
-        resultsTable_->horizontalHeaderItem(kFirstCheckColumn + static_cast<int>(i))
-            ->setToolTip(titleText(thresholds[i].id));
-    }
     resultsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultsTable_->verticalHeader()->setDefaultSectionSize(24);
     resultsTable_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    resultsTable_->resizeColumnsToContents();
     layout->addWidget(resultsTable_);
-    return box;
+    return resultsBox_;
 }
 
 QLayout* ConditionsTab::createRunRow() {
     auto* row = new QHBoxLayout;
-    calculateButton_ = button(QStringLiteral("Υπολογισμός"), QStringLiteral("ypologismos"));
-    stopButton_ = button(QStringLiteral("Διακοπή"), QStringLiteral("diakopi"));
+    calculateButton_ = button(QStringLiteral("ypologismos"));
+    stopButton_ = button(QStringLiteral("diakopi"));
     progressBar_ = named(new QProgressBar, QStringLiteral("proodos"));
     runState_ = named(new QLabel, QStringLiteral("katastasi"));
-    exportButton_ = button(QStringLiteral("Εξαγωγή CSV…"), QStringLiteral("exagogi_csv"));
+    exportButton_ = button(QStringLiteral("exagogi_csv"));
     calculateButton_->setEnabled(false);
     stopButton_->setEnabled(false);
     exportButton_->setEnabled(false);
@@ -194,6 +207,72 @@ QLayout* ConditionsTab::createRunRow() {
     connect(stopButton_, &QPushButton::clicked, this, &ConditionsTab::stop);
     connect(exportButton_, &QPushButton::clicked, this, &ConditionsTab::exportCsv);
     return row;
+}
+
+void ConditionsTab::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ConditionsTab::retranslate() {
+    listBox_->setTitle(tr("Συνθήκες"));
+    addButton_->setText(tr("Προσθήκη"));
+    removeButton_->setText(tr("Αφαίρεση"));
+    defaultsButton_->setText(tr("Προεπιλογές"));
+    addButton_->setToolTip(tr("Νέα γραμμή κάτω από την επιλεγμένη"));
+    removeButton_->setToolTip(tr("Αφαίρεση των επιλεγμένων γραμμών"));
+    defaultsButton_->setToolTip(
+        tr("0,25 έως 1,25 φορές την ολική παροχή του προβλήματος, με το Δρ/ρ του"));
+
+    resultsBox_->setTitle(tr("Αποτελέσματα"));
+    outdatedMark_->setText(verdictLook(Verdict::warning).symbol +
+                           tr(" Τα αποτελέσματα αφορούν τον σχεδιασμό μιας προηγούμενης Επίλυσης. "
+                              "Πατήστε «Υπολογισμός» για τον τρέχοντα σχεδιασμό."));
+    const auto& thresholds = checkThresholds();
+    QStringList headers;
+    for (const char* caption : kResultColumns)
+        headers << tr(caption);
+    for (const ThresholdInfo& info : thresholds)
+        headers << shortCaption(info.id);
+    resultsTable_->setHorizontalHeaderLabels(headers);
+    for (std::size_t i = 0; i < thresholds.size(); ++i) {
+        resultsTable_->horizontalHeaderItem(kFirstCheckColumn + static_cast<int>(i))
+            ->setToolTip(titleText(thresholds[i].id));
+    }
+
+    calculateButton_->setText(tr("Υπολογισμός"));
+    stopButton_->setText(tr("Διακοπή"));
+    exportButton_->setText(tr("Εξαγωγή CSV…"));
+    showRunState(runStateShown_);
+    showResults();
+}
+
+void ConditionsTab::showRunState(RunState state) {
+    runStateShown_ = state;
+    switch (state) {
+        case RunState::none:
+            runState_->clear();
+            break;
+        case RunState::noDefaults:
+            runState_->setText(
+                tr("Δεν υπάρχουν προεπιλεγμένες συνθήκες: η ολική παροχή ή το Δρ/ρ του "
+                   "προβλήματος δεν διαβάζεται ως αριθμός."));
+            break;
+        case RunState::running:
+            runState_->setText(tr("Υπολογισμός %1 συνθηκών…").arg(runTotal_));
+            break;
+        case RunState::stopping:
+            runState_->setText(tr("Διακοπή…"));
+            break;
+        case RunState::stopped:
+            runState_->setText(tr("Ο υπολογισμός διακόπηκε: επιλύθηκαν %1 από %2 συνθήκες.")
+                                   .arg(runSolved_)
+                                   .arg(runTotal_));
+            break;
+        case RunState::finished:
+            runState_->setText(tr("Επιλύθηκαν και οι %1 συνθήκες.").arg(runTotal_));
+            break;
+    }
 }
 
 void ConditionsTab::setDesign(const DiffuserInput& problem, const CheckSettings& settings) {
@@ -231,11 +310,9 @@ void ConditionsTab::fillDefaults() {
                                       new QTableWidgetItem(QString::fromStdString(
                                           formatGeneral(condition.drho, numberLocale_))));
         }
-        runState_->clear();
+        showRunState(RunState::none);
     } else {
-        runState_->setText(
-            QStringLiteral("Δεν υπάρχουν προεπιλεγμένες συνθήκες: η ολική παροχή ή το Δρ/ρ του "
-                           "προβλήματος δεν διαβάζεται ως αριθμός."));
+        showRunState(RunState::noDefaults);
     }
     filling_ = false;
     listIsDefault_ = true;
@@ -277,17 +354,17 @@ std::optional<std::vector<OperatingCondition>> ConditionsTab::readConditions() {
     };
     const int rows = conditionsTable_->rowCount();
     if (rows == 0) {
-        return refuse(QStringLiteral("Ο κατάλογος των συνθηκών είναι κενός. Προσθέστε "
-                                     "τουλάχιστον μία γραμμή ή πατήστε «Προεπιλογές»."),
+        return refuse(tr("Ο κατάλογος των συνθηκών είναι κενός. Προσθέστε "
+                         "τουλάχιστον μία γραμμή ή πατήστε «Προεπιλογές»."),
                       -1, 0);
     }
     if (static_cast<std::size_t>(rows) > kMaxConditions) {
-        return refuse(QStringLiteral("Ο κατάλογος έχει %1 συνθήκες· επιλύονται έως %2 κάθε φορά.")
+        return refuse(tr("Ο κατάλογος έχει %1 συνθήκες· επιλύονται έως %2 κάθε φορά.")
                           .arg(rows)
                           .arg(kMaxConditions),
                       -1, 0);
     }
-    const char* const quantities[] = {"η ολική παροχή Q", "το Δρ/ρ"};
+    const QString quantities[] = {tr("η ολική παροχή Q"), tr("το Δρ/ρ")};
     std::vector<OperatingCondition> conditions(static_cast<std::size_t>(rows));
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < 2; ++column) {
@@ -295,18 +372,15 @@ std::optional<std::vector<OperatingCondition>> ConditionsTab::readConditions() {
             const QString text = item != nullptr ? item->text().trimmed() : QString();
             const std::optional<double> value = readLocaleNumber(text.toStdString(), numberLocale_);
             if (text.isEmpty()) {
-                return refuse(QStringLiteral("Γραμμή %1: δεν δόθηκε %2.")
-                                  .arg(row + 1)
-                                  .arg(utf8(quantities[column])),
+                return refuse(tr("Γραμμή %1: δεν δόθηκε %2.").arg(row + 1).arg(quantities[column]),
                               row, column);
             }
             if (!value) {
-                return refuse(
-                    QStringLiteral("Γραμμή %1: %2 «%3» δεν διαβάζεται ως αριθμός (γράψτε π.χ. %4).")
-                        .arg(row + 1)
-                        .arg(utf8(quantities[column]), text,
-                             QString::fromStdString(formatGeneral(0.35, numberLocale_))),
-                    row, column);
+                return refuse(tr("Γραμμή %1: %2 «%3» δεν διαβάζεται ως αριθμός (γράψτε π.χ. %4).")
+                                  .arg(row + 1)
+                                  .arg(quantities[column], text,
+                                       QString::fromStdString(formatGeneral(0.35, numberLocale_))),
+                              row, column);
             }
             OperatingCondition& condition = conditions[static_cast<std::size_t>(row)];
             (column == 0 ? condition.q : condition.drho) = *value;
@@ -315,9 +389,8 @@ std::optional<std::vector<OperatingCondition>> ConditionsTab::readConditions() {
     if (const std::optional<Message> fault = checkConditions(conditions)) {
         // A condition whose Q or Δρ/ρ is not positive is shown in its cell.
         const int column = fault->kind == MessageKind::condition_drho_not_positive ? 1 : 0;
-        return refuse(
-            QString::fromStdString(wordMessage(*fault, Language::greek)) + QLatin1Char('.'),
-            fault->row - 1, column);
+        return refuse(sentence(QString::fromStdString(wordMessage(*fault, interfaceLanguage()))),
+                      fault->row - 1, column);
     }
     return conditions;
 }
@@ -342,7 +415,8 @@ void ConditionsTab::calculate() {
     progressBar_->setRange(0, total);
     progressBar_->setTextVisible(true);
     progressBar_->setValue(0);
-    runState_->setText(QStringLiteral("Υπολογισμός %1 συνθηκών…").arg(total));
+    runTotal_ = static_cast<std::size_t>(total);
+    showRunState(RunState::running);
     calculateButton_->setEnabled(false);
     stopButton_->setEnabled(true);
     for (QPushButton* each : {addButton_, removeButton_, defaultsButton_, exportButton_})
@@ -355,7 +429,7 @@ void ConditionsTab::stop() {
     if (worker_ == nullptr) return;
     run_->stopRequested = true;
     stopButton_->setEnabled(false);
-    runState_->setText(QStringLiteral("Διακοπή…"));
+    showRunState(RunState::stopping);
 }
 
 void ConditionsTab::showProgress() {
@@ -373,14 +447,10 @@ void ConditionsTab::finishRun() {
         if (result.solved) results_.push_back(std::move(result));
     }
     resultsDesign_ = run_->design;
-    const std::size_t total = run_->conditions.size();
+    runTotal_ = run_->conditions.size();
+    runSolved_ = results_.size();
     progressBar_->setValue(static_cast<int>(results_.size()));
-    runState_->setText(
-        run_->stopRequested
-            ? QStringLiteral("Ο υπολογισμός διακόπηκε: επιλύθηκαν %1 από %2 συνθήκες.")
-                  .arg(results_.size())
-                  .arg(total)
-            : QStringLiteral("Επιλύθηκαν και οι %1 συνθήκες.").arg(total));
+    showRunState(run_->stopRequested ? RunState::stopped : RunState::finished);
     run_.reset();
 
     showResults();
@@ -398,27 +468,34 @@ void ConditionsTab::showResults() {
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const ConditionResult& result = results_[i];
         const int row = static_cast<int>(i);
+        // A figure the Solve could not give (the store holds no riser N beyond 101, Qcalc was
+        // zero) is not a number: a dash, as the checks show a check without figures, in both
+        // languages.
+        const auto figure = [this](double value, std::string_view pattern) {
+            return std::isfinite(value) ? number(value, pattern, numberLocale_)
+                                        : QStringLiteral("—");
+        };
         const QString figures[] = {
             QString::fromStdString(formatGeneral(result.condition.q, numberLocale_)),
             QString::fromStdString(formatGeneral(result.condition.drho, numberLocale_)),
-            number(result.balance.qc, "0.00000", numberLocale_),
-            number(result.balance.qcalc, "0.00000", numberLocale_),
-            number(result.balance_error, "0.00", numberLocale_),
-            number(result.landward_head, "0.0000", numberLocale_),
-            number(result.froude_min, "0.00", numberLocale_),
-            number(result.froude_max, "0.00", numberLocale_),
-            number(result.q_max, "0.00000", numberLocale_),
-            number(result.q_min, "0.00000", numberLocale_),
+            figure(result.balance.qc, "0.00000"),
+            figure(result.balance.qcalc, "0.00000"),
+            figure(result.balance_error, "0.00"),
+            figure(result.landward_head, "0.0000"),
+            figure(result.froude_min, "0.00"),
+            figure(result.froude_max, "0.00"),
+            figure(result.q_max, "0.00000"),
+            figure(result.q_min, "0.00000"),
         };
         for (int column = 0; column < kFirstCheckColumn; ++column)
             resultsTable_->setItem(row, column, readOnlyItem(figures[column]));
         for (std::size_t c = 0; c < result.checks.size() && c < thresholds.size(); ++c) {
             const Verdict verdict = result.checks[c].verdict;
-            auto* item = readOnlyItem(verdictLook(verdict).symbol);
+            const VerdictLook look = verdictLook(verdict);
+            auto* item = readOnlyItem(look.symbol);
             item->setTextAlignment(Qt::AlignCenter);
             paintVerdict(item, verdict);
-            item->setToolTip(titleText(thresholds[c].id) + QStringLiteral(": ") +
-                             verdictLook(verdict).word);
+            item->setToolTip(titleText(thresholds[c].id) + QStringLiteral(": ") + look.word);
             resultsTable_->setItem(row, kFirstCheckColumn + static_cast<int>(c), item);
         }
     }
@@ -432,12 +509,13 @@ void ConditionsTab::showOutdatedMark() {
 }
 
 void ConditionsTab::exportCsv() {
-    const FileChoice choice{QStringLiteral("exportCsvDialog"), QStringLiteral("Εξαγωγή CSV"),
-                            QStringLiteral("Πίνακες CSV (*.csv)"), QStringLiteral("csv")};
+    const FileChoice choice{QStringLiteral("exportCsvDialog"), tr("Εξαγωγή CSV"),
+                            tr("Πίνακες CSV (*.csv)"), QStringLiteral("csv")};
     // The file is for spreadsheet programs: like the results' CSV it starts with a byte-order
     // mark, without which they read it in the system's code page and garble "Δρ/ρ" and "m³/s".
     saveFile(this, choice, QStringLiteral("synthikes.csv"),
-             "\xEF\xBB\xBF" + conditionsCsv(results_, numberLocale_));
+             "\xEF\xBB\xBF" +
+                 conditionsCsv(results_, numberLocale_, conditionsCsvWords(interfaceLanguage())));
 }
 
 }  // namespace thalmuro

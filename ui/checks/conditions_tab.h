@@ -1,6 +1,6 @@
-// The tab "Συνθήκες Λειτουργίας" of the design-check window: a list of operating conditions
-// (total discharge Q and Δρ/ρ) that the solved design is solved over in a worker thread, with
-// the results as a table, a chart and a CSV file.
+// The tab "Συνθήκες Λειτουργίας" (operating conditions) of the design-check window: a list of
+// operating conditions (total discharge Q and Δρ/ρ) that the solved design is solved over in a
+// worker thread, with the results as a table, a chart and a CSV file.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +10,7 @@
 
 #include "thalmuro/engine.h"
 
+class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -47,10 +48,27 @@ class ConditionsTab : public QWidget {
     // A run has ended, completed or stopped, and its results are shown.
     void runFinished();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // What the line beside the progress bar tells.
+    enum class RunState {
+        none,
+        noDefaults,  // the problem gives no default conditions
+        running,
+        stopping,
+        stopped,
+        finished,
+    };
+
     QWidget* createListPanel();
     QWidget* createResultsPanel();
     QLayout* createRunRow();
+    // Sets every text of the tab in the interface language; the list, the results and the
+    // state of the run stay as they are.
+    void retranslate();
+    void showRunState(RunState state);
 
     void fillDefaults();
     void addRow();
@@ -81,9 +99,14 @@ class ConditionsTab : public QWidget {
     QThread* worker_ = nullptr;
     QTimer* progressTimer_ = nullptr;
     std::vector<ConditionResult> results_;
+    RunState runStateShown_ = RunState::none;
+    // The conditions of the last run started, and how many of them it solved.
+    std::size_t runTotal_ = 0;
+    std::size_t runSolved_ = 0;
 
     // The list of conditions (pinakas_synthikon) and its buttons (prosthiki_grammis,
-    // afairesi_grammis, proepiloges).
+    // afairesi_grammis, proepiloges), in their frame.
+    QGroupBox* listBox_ = nullptr;
     QTableWidget* conditionsTable_ = nullptr;
     QPushButton* addButton_ = nullptr;
     QPushButton* removeButton_ = nullptr;
@@ -96,6 +119,7 @@ class ConditionsTab : public QWidget {
     QLabel* runState_ = nullptr;
     // The results (apotelesmata_synthikon), the mark that they belong to an earlier design
     // (palaia_apotelesmata), the chart (diagramma_synthikon) and Εξαγωγή CSV… (exagogi_csv).
+    QGroupBox* resultsBox_ = nullptr;
     QTableWidget* resultsTable_ = nullptr;
     QLabel* outdatedMark_ = nullptr;
     ConditionsChart* chart_ = nullptr;

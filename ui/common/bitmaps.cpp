@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "language.h"
+
 namespace thalmuro {
 namespace {
 
@@ -62,8 +64,13 @@ QImage readGeneratorBitmap(const QByteArray& bytes) {
 
 }  // namespace
 
-QPixmap loadBitmap(int id) {
-    const QResource resource(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
+QPixmap loadBitmap(int id, Language language) {
+    QString path = QStringLiteral(":/bitmaps/%1.bmp").arg(id);
+    if (language == Language::english) {
+        const QString english = QStringLiteral(":/bitmaps/en/%1.bmp").arg(id);
+        if (QResource(english).isValid()) path = english;
+    }
+    const QResource resource(path);
     if (!resource.isValid()) return QPixmap();
     const QByteArray bytes = resource.uncompressedData();
     QImage image = readGeneratorBitmap(bytes);
@@ -71,6 +78,10 @@ QPixmap loadBitmap(int id) {
     // format it is stored in.
     if (image.isNull()) image = QImage::fromData(bytes);
     return QPixmap::fromImage(std::move(image));
+}
+
+QPixmap loadBitmap(int id) {
+    return loadBitmap(id, interfaceLanguage());
 }
 
 QIcon programIcon() {

@@ -1,11 +1,10 @@
 #include "file_saving.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QIdentityProxyModel>
 #include <QPushButton>
-#include <iterator>
 
 #include "desktop_platform.h"
 #include "messages.h"
@@ -15,29 +14,18 @@
 namespace thalmuro {
 namespace {
 
-// The column captions of the file dialog's list, which Qt has no Greek translation for.
-class GreekColumnCaptions : public QIdentityProxyModel {
-  public:
-    using QIdentityProxyModel::QIdentityProxyModel;
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char* const kCaptions[] = {"Όνομα", "Μέγεθος", "Τύπος", "Ημερομηνία αλλαγής"};
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-            section < static_cast<int>(std::size(kCaptions))) {
-            return utf8(kCaptions[section]);
-        }
-        return QIdentityProxyModel::headerData(section, orientation, role);
-    }
-};
-
-// Greek texts for the parts of a file dialog that Qt has no Greek translation for.
-void setGreekTexts(QFileDialog& dialog, const QString& acceptText) {
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Φάκελος:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
+// The labels of a file dialog in the language shown. The rest of the dialog (its tool buttons,
+// list captions, side bar and messages) shows Qt's own texts, which follow the language too.
+void setLabelTexts(QFileDialog& dialog, const QString& acceptText) {
+    dialog.setLabelText(QFileDialog::LookIn,
+                        QCoreApplication::translate("thalmuro::FileSaving", "Φάκελος:"));
+    dialog.setLabelText(QFileDialog::FileName,
+                        QCoreApplication::translate("thalmuro::FileSaving", "Όνομα αρχείου:"));
+    dialog.setLabelText(QFileDialog::FileType,
+                        QCoreApplication::translate("thalmuro::FileSaving", "Τύπος αρχείων:"));
     dialog.setLabelText(QFileDialog::Accept, acceptText);
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
-    dialog.setProxyModel(new GreekColumnCaptions(&dialog));
+    dialog.setLabelText(QFileDialog::Reject,
+                        QCoreApplication::translate("thalmuro::FileSaving", "Άκυρο"));
 }
 
 }  // namespace
@@ -55,7 +43,9 @@ std::optional<QString> askFileName(QWidget* parent, const FileChoice& choice, co
     if (choice.saving) dialog.setDefaultSuffix(choice.suffix);
     dialog.setDirectory(folder);
     if (!suggested.isEmpty()) dialog.selectFile(suggested);
-    setGreekTexts(dialog, choice.saving ? QStringLiteral("Αποθήκευση") : QStringLiteral("Άνοιγμα"));
+    setLabelTexts(dialog, choice.saving
+                              ? QCoreApplication::translate("thalmuro::FileSaving", "Αποθήκευση")
+                              : QCoreApplication::translate("thalmuro::FileSaving", "Άνοιγμα"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -83,48 +73,64 @@ QMessageBox::ButtonRole askQuestion(
 bool mayReplace(QWidget* parent, const QString& title, const QString& fileName, ShownName shown) {
     const QString name = shown == ShownName::file ? QFileInfo(fileName).fileName()
                                                   : QDir::toNativeSeparators(fileName);
-    return askQuestion(parent, QStringLiteral("replaceFileQuestion"), title,
-                       QStringLiteral("Το αρχείο «%1» υπάρχει ήδη.\nΝα αντικατασταθεί;").arg(name),
-                       {{QStringLiteral("Αντικατάσταση"), QMessageBox::AcceptRole},
-                        {QStringLiteral("Άκυρο"), QMessageBox::RejectRole}}) ==
-           QMessageBox::AcceptRole;
+    return askQuestion(
+               parent, QStringLiteral("replaceFileQuestion"), title,
+               QCoreApplication::translate("thalmuro::FileSaving",
+                                           "Το αρχείο «%1» υπάρχει ήδη.\nΝα αντικατασταθεί;")
+                   .arg(name),
+               {{QCoreApplication::translate("thalmuro::FileSaving", "Αντικατάσταση"),
+                 QMessageBox::AcceptRole},
+                {QCoreApplication::translate("thalmuro::FileSaving", "Άκυρο"),
+                 QMessageBox::RejectRole}}) == QMessageBox::AcceptRole;
 }
 
 QString writeFailureReason(std::error_code error) {
     // The comparisons with std::errc hold whatever category the engine reports the error in.
     if (error == std::errc::no_such_file_or_directory) {
-        return QStringLiteral("Ο φάκελος που δόθηκε δεν υπάρχει.");
+        return QCoreApplication::translate("thalmuro::FileSaving",
+                                           "Ο φάκελος που δόθηκε δεν υπάρχει.");
     }
     if (error == std::errc::not_a_directory) {
-        return QStringLiteral("Μέρος της διαδρομής που δόθηκε δεν είναι φάκελος.");
+        return QCoreApplication::translate("thalmuro::FileSaving",
+                                           "Μέρος της διαδρομής που δόθηκε δεν είναι φάκελος.");
     }
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
-        return QStringLiteral("Δεν υπάρχει δικαίωμα εγγραφής στο αρχείο ή στον φάκελό του.");
+        return QCoreApplication::translate(
+            "thalmuro::FileSaving", "Δεν υπάρχει δικαίωμα εγγραφής στο αρχείο ή στον φάκελό του.");
     }
     if (error == std::errc::is_a_directory) {
-        return QStringLiteral("Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.");
+        return QCoreApplication::translate("thalmuro::FileSaving",
+                                           "Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.");
     }
     if (error == std::errc::no_space_on_device) {
-        return QStringLiteral("Δεν υπάρχει ελεύθερος χώρος στον δίσκο.");
+        return QCoreApplication::translate("thalmuro::FileSaving",
+                                           "Δεν υπάρχει ελεύθερος χώρος στον δίσκο.");
     }
     if (error == std::errc::read_only_file_system) {
-        return QStringLiteral("Ο δίσκος επιτρέπει μόνο ανάγνωση.");
+        return QCoreApplication::translate("thalmuro::FileSaving",
+                                           "Ο δίσκος επιτρέπει μόνο ανάγνωση.");
     }
     if (error == std::errc::filename_too_long) {
-        return QStringLiteral("Το όνομα του αρχείου είναι πολύ μεγάλο.");
+        return QCoreApplication::translate("thalmuro::FileSaving",
+                                           "Το όνομα του αρχείου είναι πολύ μεγάλο.");
     }
     if (error == std::errc::file_too_large) {
-        return QStringLiteral("Το αρχείο ξεπερνά το μέγιστο μέγεθος αρχείου που επιτρέπεται.");
+        return QCoreApplication::translate(
+            "thalmuro::FileSaving",
+            "Το αρχείο ξεπερνά το μέγιστο μέγεθος αρχείου που επιτρέπεται.");
     }
     if (error == std::errc::no_such_device_or_address) {
-        return QStringLiteral("Κανένα πρόγραμμα δεν διαβάζει από αυτό το αρχείο.");
+        return QCoreApplication::translate("thalmuro::FileSaving",
+                                           "Κανένα πρόγραμμα δεν διαβάζει από αυτό το αρχείο.");
     }
     if (error == EngineError::no_converter) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "thalmuro::FileSaving",
             "Το σύστημα δεν έχει τη μετατροπή κειμένου στην κωδικοσελίδα Windows-1253 των "
             "αποτελεσμάτων.");
     }
-    return QStringLiteral("Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.");
+    return QCoreApplication::translate("thalmuro::FileSaving",
+                                       "Το αρχείο δεν ήταν δυνατό να δημιουργηθεί ή να γραφτεί.");
 }
 
 std::optional<QString> saveFile(QWidget* parent, const FileChoice& choice, const QString& suggested,
@@ -137,7 +143,8 @@ std::optional<QString> saveFile(QWidget* parent, const FileChoice& choice, const
         return std::nullopt;
     }
     if (const std::error_code error = writeFileSafely(engineFileName(*chosen), bytes)) {
-        showInformation(parent, QStringLiteral("Το αρχείο «%1» δεν γράφτηκε.\n%2")
+        showInformation(parent, QCoreApplication::translate("thalmuro::FileSaving",
+                                                            "Το αρχείο «%1» δεν γράφτηκε.\n%2")
                                     .arg(QFileInfo(*chosen).fileName(), writeFailureReason(error)));
         return std::nullopt;
     }

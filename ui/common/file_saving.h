@@ -1,5 +1,5 @@
-// What the windows share to open and save files: the program's own file dialog and questions
-// with Greek texts, the reason a file could not be written in Greek, and the whole round of
+// What the windows share to open and save files: the program's own file dialog and questions,
+// the reason a file could not be written, all in the language shown, and the whole round of
 // saving a file the user names.
 #pragma once
 
@@ -24,13 +24,13 @@ struct FileChoice {
     bool saving = true;
 };
 
-// A modal file dialog of the program's own (not the desktop's), so that it shows Greek texts
-// everywhere and tests can answer it, opened in `folder` with `suggested` as the name. It does
-// not ask before a file is replaced (mayReplace does). Nothing when cancelled.
+// A modal file dialog of the program's own (not the desktop's), so that it shows the language
+// of the windows everywhere and tests can answer it, opened in `folder` with `suggested` as the
+// name. It does not ask before a file is replaced (mayReplace does). Nothing when cancelled.
 std::optional<QString> askFileName(QWidget* parent, const FileChoice& choice, const QString& folder,
                                    const QString& suggested);
 
-// A modal question named `name` with Greek buttons, the first one the default; the role of the
+// A modal question named `name` with the buttons given, the first one the default; the role of the
 // button pressed (RejectRole for Escape).
 QMessageBox::ButtonRole askQuestion(
     QWidget* parent, const QString& name, const QString& title, const QString& text,
@@ -45,9 +45,9 @@ enum class ShownName { file, withFolder };
 bool mayReplace(QWidget* parent, const QString& title, const QString& fileName,
                 ShownName shown = ShownName::file);
 
-// The reason a file could not be written, one Greek sentence, for the usual causes (missing
-// folder, no permission, a folder of that name, full or read-only disk, a name too long, the
-// file-size limit, a FIFO nobody reads, no Windows-1253 converter), with a general sentence for
+// The reason a file could not be written, one sentence in the language shown, for the usual causes
+// (missing folder, no permission, a folder of that name, full or read-only disk, a name too long,
+// the file-size limit, a FIFO nobody reads, no Windows-1253 converter), with a general sentence for
 // any other.
 QString writeFailureReason(std::error_code error);
 

@@ -11,12 +11,46 @@ namespace {
 
 // The translation of the windows' Greek texts into English, embedded at build time.
 constexpr char kEnglishTranslation[] = ":/translations/thalmuro_en.qm";
+// The Greek of Qt's own texts (file and print dialogs, buttons, context menus of text boxes),
+// which Qt does not ship, embedded at build time.
+constexpr char kQtGreekTranslation[] = ":/translations/qt_el.qm";
 
 // The translator installed while English is shown, none while Greek is.
 std::unique_ptr<QTranslator>& englishTranslator() {
     static std::unique_ptr<QTranslator> translator;
     return translator;
 }
+
+// The translator of Qt's own texts installed while Greek is shown, none while English is: in
+// English the dialogs show Qt's own English.
+std::unique_ptr<QTranslator>& qtGreekTranslator() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+// Installs the translation at `file` in `slot`, unless one is there already. A translation that
+// cannot be loaded leaves the slot empty.
+bool install(std::unique_ptr<QTranslator>& slot, const char* file) {
+    if (slot) return true;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QString::fromLatin1(file))) return false;
+    slot = std::move(translator);
+    QCoreApplication::installTranslator(slot.get());
+    return true;
+}
+
+void remove(std::unique_ptr<QTranslator>& slot) {
+    // Moved out first, so that the windows retranslating on the change read without it.
+    const std::unique_ptr<QTranslator> removed = std::move(slot);
+    if (removed) QCoreApplication::removeTranslator(removed.get());
+}
+
+// Greek is the language the program starts in: Qt's own texts are Greek from the first window
+// on, in the program and in every test of its windows alike.
+void showQtTextsInGreek() {
+    install(qtGreekTranslator(), kQtGreekTranslation);
+}
+Q_COREAPP_STARTUP_FUNCTION(showQtTextsInGreek)
 
 }  // namespace
 
@@ -25,19 +59,18 @@ Language interfaceLanguage() {
 }
 
 void setInterfaceLanguage(Language language) {
-    if (language == interfaceLanguage()) return;
-    std::unique_ptr<QTranslator>& installed = englishTranslator();
+    // Greek is shown in full once Qt's own texts are Greek too.
+    const bool shown = language == interfaceLanguage() &&
+                       (language == Language::english || qtGreekTranslator() != nullptr);
+    if (shown) return;
     if (language == Language::english) {
-        auto translator = std::make_unique<QTranslator>();
         // An English translation that cannot be loaded leaves the windows in Greek rather than
         // in a mixture of both.
-        if (!translator->load(QString::fromLatin1(kEnglishTranslation))) return;
-        installed = std::move(translator);
-        QCoreApplication::installTranslator(installed.get());
+        if (!install(englishTranslator(), kEnglishTranslation)) return;
+        remove(qtGreekTranslator());
     } else {
-        // Moved out first, so that the windows retranslating on the change read Greek.
-        const std::unique_ptr<QTranslator> removed = std::move(installed);
-        QCoreApplication::removeTranslator(removed.get());
+        remove(englishTranslator());
+        install(qtGreekTranslator(), kQtGreekTranslation);
     }
     // The application posts the change to every window; delivered here, so that every open
     // window shows the new language when this returns.

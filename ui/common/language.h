@@ -1,6 +1,8 @@
 // The language of the windows: Greek, the language in which their texts are written, or
-// English through the program's translation. The regional number format is a separate choice
-// and does not follow the language.
+// English through the program's translation. Qt's own texts (the file and print dialogs, the
+// buttons of questions, the context menus of text boxes) follow: Greek through the program's own
+// translation of them, from the start, or Qt's English. The regional number format is a
+// separate choice and does not follow the language.
 #pragma once
 
 #include <QString>
@@ -18,8 +20,9 @@ inline constexpr char kLanguageKey[] = "language";
 // The language the windows show now; Greek until another is set.
 Language interfaceLanguage();
 
-// Shows the windows in `language`: installs the English translation or removes it. Every
-// open window receives QEvent::LanguageChange before this returns and sets its texts again.
+// Shows the windows in `language`: installs the English translation and removes the Greek of
+// Qt's own texts, or the other way round. Every open window receives QEvent::LanguageChange
+// before this returns and sets its texts again.
 void setInterfaceLanguage(Language language);
 
 // The language of a code as the command line and the settings write it: "el" or "en";

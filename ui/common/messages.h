@@ -1,5 +1,5 @@
-// The program's information message: a modal message box titled "Πληροφορία" with one OK
-// button and no icon.
+// The program's information message: a modal message box titled "Πληροφορία" ("Information" in
+// English) with one OK button and no icon.
 #pragma once
 
 #include <QString>
@@ -7,8 +7,6 @@
 class QWidget;
 
 namespace thalmuro {
-
-inline constexpr char kInformationTitle[] = "Πληροφορία";
 
 // Shows `text` and waits until the user presses OK; meanwhile no window of the program takes
 // input.

@@ -11,8 +11,8 @@
 
 namespace thalmuro {
 
-// The file's name as the user typed it and the reason, in Greek, as writeFailureReason
-// (file_saving.h) gives it.
+// The file's name as the user typed it and the reason, in the language shown, as
+// writeFailureReason (file_saving.h) gives it.
 QString reportFailureText(const std::string& fileName, std::error_code error);
 
 }  // namespace thalmuro

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -36,10 +37,19 @@ struct SaveEntry {
 };
 
 constexpr SaveEntry kSaveEntries[] = {
-    {"Αποθήκευση γραφήματος ως PNG…", "apothikefsi_png", "Εικόνες PNG (*.png)", "png", 1},
-    {"Αποθήκευση γραφήματος ως PNG (2×)…", "apothikefsi_png_2x", "Εικόνες PNG (*.png)", "png", 2},
-    {"Αποθήκευση γραφήματος ως SVG…", "apothikefsi_svg", "Σχέδια SVG (*.svg)", "svg", 0},
+    {QT_TRANSLATE_NOOP("thalmuro::ChartExport", "Αποθήκευση γραφήματος ως PNG…"), "apothikefsi_png",
+     QT_TRANSLATE_NOOP("thalmuro::ChartExport", "Εικόνες PNG (*.png)"), "png", 1},
+    {QT_TRANSLATE_NOOP("thalmuro::ChartExport", "Αποθήκευση γραφήματος ως PNG (2×)…"),
+     "apothikefsi_png_2x", QT_TRANSLATE_NOOP("thalmuro::ChartExport", "Εικόνες PNG (*.png)"), "png",
+     2},
+    {QT_TRANSLATE_NOOP("thalmuro::ChartExport", "Αποθήκευση γραφήματος ως SVG…"), "apothikefsi_svg",
+     QT_TRANSLATE_NOOP("thalmuro::ChartExport", "Σχέδια SVG (*.svg)"), "svg", 0},
 };
+
+// A text of the save entries and their dialog in the interface language.
+QString translated(const char* source) {
+    return QCoreApplication::translate("thalmuro::ChartExport", source);
+}
 
 }  // namespace
 
@@ -81,20 +91,32 @@ QByteArray chartSvg(QChartView& chart, const QString& title) {
 void addSaveEntries(QChartView* chart) {
     chart->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const SaveEntry& entry : kSaveEntries) {
-        auto* action = new QAction(utf8(entry.caption), chart);
+        auto* action = new QAction(chart);
         action->setObjectName(utf8(entry.name));
         chart->addAction(action);
         QObject::connect(action, &QAction::triggered, chart, [chart, entry] {
+            // The picture carries the chart's title as it is shown, in the interface language.
             const QString title = chart->chart()->title().trimmed();
             const QByteArray bytes =
                 entry.scale == 0 ? chartSvg(*chart, title) : chartPng(*chart, entry.scale);
-            const QString name = entry.scale == 2 ? utf8("Γράφημα@2x") : utf8("Γράφημα");
-            saveFile(chart,
-                     {QStringLiteral("saveChartDialog"), utf8(entry.caption).remove(QChar(0x2026)),
-                      utf8(entry.filter), utf8(entry.suffix)},
-                     QDir::current().filePath(name + QLatin1Char('.') + utf8(entry.suffix)),
-                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            QString name = translated(QT_TRANSLATE_NOOP("thalmuro::ChartExport", "Γράφημα"));
+            if (entry.scale == 2) name += QStringLiteral("@2x");
+            saveFile(
+                chart,
+                {QStringLiteral("saveChartDialog"), translated(entry.caption).remove(QChar(0x2026)),
+                 translated(entry.filter), utf8(entry.suffix)},
+                QDir::current().filePath(name + QLatin1Char('.') + utf8(entry.suffix)),
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         });
+    }
+    retranslateSaveEntries(chart);
+}
+
+void retranslateSaveEntries(QChartView* chart) {
+    for (const SaveEntry& entry : kSaveEntries) {
+        auto* action =
+            chart->findChild<QAction*>(QLatin1String(entry.name), Qt::FindDirectChildrenOnly);
+        if (action != nullptr) action->setText(translated(entry.caption));
     }
 }
 

@@ -17,7 +17,11 @@ QByteArray chartPng(QChartView& chart, int scale);
 QByteArray chartSvg(QChartView& chart, const QString& title);
 
 // Gives `chart` a context menu with its three ways of being saved (apothikefsi_png,
-// apothikefsi_png_2x, apothikefsi_svg), each asking for a file name.
+// apothikefsi_png_2x, apothikefsi_svg), each asking for a file name. The entries, the dialog's
+// caption and filter and the suggested file name are in the interface language.
 void addSaveEntries(QChartView* chart);
+
+// Sets the captions of the save entries of `chart` again, in the interface language now shown.
+void retranslateSaveEntries(QChartView* chart);
 
 }  // namespace thalmuro

@@ -1,6 +1,7 @@
 #include "graph_window.h"
 
 #include <QChart>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,21 +45,41 @@ const QColor kLightYellow(255, 255, 192);
 // and the coloured swatches read.
 const QColor kInactiveCaptionText(212, 208, 200);
 
-// What tells the six plots apart.
+// What tells the six plots apart: the quantity, the caption of its button and the title of its
+// charts.
 struct PlotEntry {
     const RiserArray DiffuserResults::*member;
+    const char* caption;
     const char* title;
 };
 
 // Indexed by GraphWindow::Plot. The titles begin with a blank.
 const std::array<PlotEntry, 6> kPlots = {{
-    {&DiffuserResults::specific_energy, " ΕΙΔΙΚΗ ΕΝΕΡΓΕΙΑ (m) -ΑΝΥΨΩΤΗΡΕΣ"},
-    {&DiffuserResults::cd, " ΣΥΝΤΕΛΕΣΤΗΣ ΠΑΡΟΧΗΣ-ΑΝΥΨΩΤΗΡΕΣ"},
-    {&DiffuserResults::v_diffuser, " ΤΑΧΥΤΗΤΑ ΔΙΑΧΥΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ"},
-    {&DiffuserResults::v_riser, " ΤΑΧΥΤΗΤΑ ΑΝΥΨΩΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ"},
-    {&DiffuserResults::q_riser, " ΠΑΡΟΧΗ ΑΝΥΨΩΤΗΡΑ (m^3/s) -ΑΝΥΨΩΤΗΡΕΣ"},
-    {&DiffuserResults::froude, " ΠΥΚΝΟΜΕΤΡΙΚΟΣ ΑΡΙΘΜΟΣ FROUDE-ΑΝΥΨΩΤΗΡΕΣ"},
+    {&DiffuserResults::specific_energy, QT_TRANSLATE_NOOP("thalmuro::GraphWindow", "Ενέργεια"),
+     QT_TRANSLATE_NOOP("thalmuro::GraphWindow", " ΕΙΔΙΚΗ ΕΝΕΡΓΕΙΑ (m) -ΑΝΥΨΩΤΗΡΕΣ")},
+    {&DiffuserResults::cd, QT_TRANSLATE_NOOP("thalmuro::GraphWindow", "Cd"),
+     QT_TRANSLATE_NOOP("thalmuro::GraphWindow", " ΣΥΝΤΕΛΕΣΤΗΣ ΠΑΡΟΧΗΣ-ΑΝΥΨΩΤΗΡΕΣ")},
+    {&DiffuserResults::v_diffuser, QT_TRANSLATE_NOOP("thalmuro::GraphWindow", "Ταχύτητα Διαχυτήρα"),
+     QT_TRANSLATE_NOOP("thalmuro::GraphWindow", " ΤΑΧΥΤΗΤΑ ΔΙΑΧΥΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ")},
+    {&DiffuserResults::v_riser, QT_TRANSLATE_NOOP("thalmuro::GraphWindow", "Ταχύτητα Ανυψωτήρα"),
+     QT_TRANSLATE_NOOP("thalmuro::GraphWindow", " ΤΑΧΥΤΗΤΑ ΑΝΥΨΩΤΗΡΑ (m/s) -ΑΝΥΨΩΤΗΡΕΣ")},
+    {&DiffuserResults::q_riser, QT_TRANSLATE_NOOP("thalmuro::GraphWindow", "Παροχή Ανυψωτήρα"),
+     QT_TRANSLATE_NOOP("thalmuro::GraphWindow", " ΠΑΡΟΧΗ ΑΝΥΨΩΤΗΡΑ (m^3/s) -ΑΝΥΨΩΤΗΡΕΣ")},
+    {&DiffuserResults::froude, QT_TRANSLATE_NOOP("thalmuro::GraphWindow", "Πυκνομετρικός Froude"),
+     QT_TRANSLATE_NOOP("thalmuro::GraphWindow", " ΠΥΚΝΟΜΕΤΡΙΚΟΣ ΑΡΙΘΜΟΣ FROUDE-ΑΝΥΨΩΤΗΡΕΣ")},
 }};
+
+using LabelTexts = std::vector<std::pair<QLabel*, const char*>>;
+
+// A label of the window, created without text and recorded in `texts` with its source text, which
+// the window's retranslate() sets in the interface language.
+template <class Label = QLabel>
+Label* translatedLabel(LabelTexts& texts, const char* source, const QString& name,
+                       const TwipsRect& rect, QWidget* parent) {
+    auto* label = wrappedLabel<Label>(QString(), name, rect, parent);
+    texts.emplace_back(label, source);
+    return label;
+}
 
 // A legend panel drawn as a frame control is: filled with its own colour to the edges, an
 // etched border, and the caption on the border's top line. (The toolkit's group box tints its
@@ -93,14 +114,42 @@ void addLine(const QString& name, int x1, int y1, int x2, int y2, const QColor& 
 
 GraphWindow::GraphWindow(const DiffuserResults& results, NumberLocale numberLocale, QWidget* parent)
     : QWidget(parent), results_(results), numberLocale_(std::move(numberLocale)) {
-    setUpWindow(this, QStringLiteral("Form4"), utf8("ΓΡΑΦΙΚΕΣ ΠΑΡΑΣΤΑΣΕΙΣ"));
+    setUpWindow(this, QStringLiteral("Form4"), QString());
     setAttribute(Qt::WA_DeleteOnClose);
     // The window's background is the 3-D highlight colour, white in the usual schemes.
     setBackground(this, palette().color(QPalette::Light));
     setClientSize(this, kClientWidthTwips, kClientHeightTwips, WindowSizing::resizable);
 
     createControls();
+    retranslate();
     setStartingState();
+}
+
+void GraphWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void GraphWindow::retranslate() {
+    setWindowTitle(tr("ΓΡΑΦΙΚΕΣ ΠΑΡΑΣΤΑΣΕΙΣ"));
+    for (std::size_t i = 0; i < plotButtons_.size(); ++i)
+        plotButtons_[i]->setText(tr(kPlots[i].caption));
+    dischargeLegend_->setTitle(tr("Υπόμνημα"));
+    froudeLegend_->setTitle(tr("Υπόμνημα"));
+    for (const auto& [label, source] : labelTexts_)
+        label->setText(tr(source));
+    mainChart_->setRowAxisTitle(tr("ΑΝΥΨΩΤΗΡΕΣ"), windowFont(12, true));
+
+    // A plotted chart keeps its rows and values, which came from the store when its plot was
+    // chosen; only its title follows the language. It is drawn at once, so that a picture saved
+    // next carries the new title.
+    for (auto [chart, shown] :
+         {std::pair{mainChart_, mainPlot_}, {referenceChart_, referencePlot_}}) {
+        retranslateSaveEntries(chart);
+        if (!shown) continue;
+        chart->setTitleText(tr(kPlots[static_cast<std::size_t>(*shown)].title));
+        chart->redraw();
+    }
 }
 
 void GraphWindow::createControls() {
@@ -111,7 +160,6 @@ void GraphWindow::createControls() {
     mainChart_->chart()->setMargins(QMargins(4, 4, 8, twipsToPixels(6975 - 6840) + 4));
     mainChart_->setSeriesStyle(1, kRed, 2);
     mainChart_->setTitleFont(windowFont(12, true));
-    mainChart_->setRowAxisTitle(utf8("ΑΝΥΨΩΤΗΡΕΣ"), windowFont(12, true));
 
     referenceChart_ = placed(new LineChart(numberLocale_, this), QStringLiteral("MSChart2"),
                              {10080, 360, 4815, 4935});
@@ -131,19 +179,16 @@ void GraphWindow::createControls() {
     createDischargeLegend();
     createFroudeLegend();
 
-    static const std::array<const char*, 6> captions = {
-        "Ενέργεια",           "Cd",
-        "Ταχύτητα Διαχυτήρα", "Ταχύτητα Ανυψωτήρα",
-        "Παροχή Ανυψωτήρα",   "Πυκνομετρικός Froude"};
     QWidget* previous = nullptr;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < static_cast<int>(kPlots.size()); ++i) {
         auto* button =
-            placed(new CaptionButton(utf8(captions[static_cast<std::size_t>(i)]), this),
-                   QStringLiteral("Command%1").arg(i + 1), {360 + 1560 * i, 8160, 1335, 495});
+            placed(new CaptionButton(QString(), this), QStringLiteral("Command%1").arg(i + 1),
+                   {360 + 1560 * i, 8160, 1335, 495});
         const auto which = static_cast<Plot>(i);
         connect(button, &QPushButton::clicked, this, [this, which] { plot(which); });
         if (previous != nullptr) setTabOrder(previous, button);
         previous = button;
+        plotButtons_.push_back(button);
     }
     setTabOrder(previous, meanDischargeBox_);
 
@@ -151,23 +196,23 @@ void GraphWindow::createControls() {
 }
 
 void GraphWindow::createDischargeLegend() {
-    dischargeLegend_ = placed(new LegendFrame(utf8("Υπόμνημα"), this), QStringLiteral("Frame2"),
+    dischargeLegend_ = placed(new LegendFrame(QString(), this), QStringLiteral("Frame2"),
                               {10200, 5520, 4815, 2775});
     setBackground(dischargeLegend_, kInactiveCaptionText);
 
     // The labels of the window and its legends are transparent: each takes the colour of what
     // holds it.
-    wrappedLabel(utf8("Παροχή ίση με Qολ/Ανυψωτήρες"), QStringLiteral("Label6"),
-                 {720, 480, 2655, 375}, dischargeLegend_);
+    translatedLabel(labelTexts_, QT_TR_NOOP("Παροχή ίση με Qολ/Ανυψωτήρες"),
+                    QStringLiteral("Label6"), {720, 480, 2655, 375}, dischargeLegend_);
     meanDischargeBox_ =
         placed(new QLineEdit(dischargeLegend_), QStringLiteral("Text1"), {3360, 480, 735, 375});
     wrappedLabel(utf8("m^3/s"), QStringLiteral("Label7"), {4200, 480, 495, 255}, dischargeLegend_);
-    wrappedLabel(utf8("10% αυξημένη"), QStringLiteral("Label8"), {960, 1080, 1335, 255},
-                 dischargeLegend_);
-    wrappedLabel(utf8("10% μειωμένη"), QStringLiteral("Label9"), {960, 1680, 1095, 255},
-                 dischargeLegend_);
-    wrappedLabel(utf8("Παροχή εκροής απο ανυψωτήρες"), QStringLiteral("Label10"),
-                 {1080, 2160, 2655, 255}, dischargeLegend_);
+    translatedLabel(labelTexts_, QT_TR_NOOP("10% αυξημένη"), QStringLiteral("Label8"),
+                    {960, 1080, 1335, 255}, dischargeLegend_);
+    translatedLabel(labelTexts_, QT_TR_NOOP("10% μειωμένη"), QStringLiteral("Label9"),
+                    {960, 1680, 1095, 255}, dischargeLegend_);
+    translatedLabel(labelTexts_, QT_TR_NOOP("Παροχή εκροής απο ανυψωτήρες"),
+                    QStringLiteral("Label10"), {1080, 2160, 2655, 255}, dischargeLegend_);
 
     addLine(QStringLiteral("Line10"), 120, 600, 600, 600, kLightGreen, 2, dischargeLegend_);
     addLine(QStringLiteral("Line11"), 120, 1200, 720, 1200, kBlue, 2, dischargeLegend_);
@@ -176,18 +221,18 @@ void GraphWindow::createDischargeLegend() {
 }
 
 void GraphWindow::createFroudeLegend() {
-    froudeLegend_ = placed(new LegendFrame(utf8("Υπόμνημα"), this), QStringLiteral("Frame1"),
+    froudeLegend_ = placed(new LegendFrame(QString(), this), QStringLiteral("Frame1"),
                            {10440, 5640, 3975, 1455});
     setBackground(froudeLegend_, kLightYellow);
 
-    wrappedLabel(utf8("Πυκνομετρικός FROUDE"), QStringLiteral("Label3"), {1200, 240, 1935, 255},
-                 froudeLegend_);
-    auto* maximumLimit =
-        wrappedLabel<ClickableLabel>(utf8("Μέγιστος Επιτρεπόμενος (10)"), QStringLiteral("Label4"),
-                                     {1200, 600, 2535, 255}, froudeLegend_);
-    auto* minimumLimit =
-        wrappedLabel<ClickableLabel>(utf8("Ελάχιστος Επιτρεπόμενος (1)"), QStringLiteral("Label5"),
-                                     {1200, 960, 2415, 255}, froudeLegend_);
+    translatedLabel(labelTexts_, QT_TR_NOOP("Πυκνομετρικός FROUDE"), QStringLiteral("Label3"),
+                    {1200, 240, 1935, 255}, froudeLegend_);
+    auto* maximumLimit = translatedLabel<ClickableLabel>(
+        labelTexts_, QT_TR_NOOP("Μέγιστος Επιτρεπόμενος (10)"), QStringLiteral("Label4"),
+        {1200, 600, 2535, 255}, froudeLegend_);
+    auto* minimumLimit = translatedLabel<ClickableLabel>(
+        labelTexts_, QT_TR_NOOP("Ελάχιστος Επιτρεπόμενος (1)"), QStringLiteral("Label5"),
+        {1200, 960, 2415, 255}, froudeLegend_);
     // The two limits are explained on a click; the pointer says so.
     for (QLabel* limit : {maximumLimit, minimumLimit})
         limit->setCursor(Qt::WhatsThisCursor);
@@ -209,10 +254,10 @@ void GraphWindow::createDirectionStrip() {
     outfallSketch_->setScaledContents(false);
 
     // The left end of the riser axis is the loading-shaft end, the right end the open sea.
-    wrappedLabel(utf8("Πρός φρεάτιο φόρτισης"), QStringLiteral("Label1"), {1560, 7560, 1935, 255},
-                 this);
-    wrappedLabel(utf8("Πρός ανοχτή θάλασσα"), QStringLiteral("Label2"), {7560, 7560, 1815, 255},
-                 this);
+    translatedLabel(labelTexts_, QT_TR_NOOP("Πρός φρεάτιο φόρτισης"), QStringLiteral("Label1"),
+                    {1560, 7560, 1935, 255}, this);
+    translatedLabel(labelTexts_, QT_TR_NOOP("Πρός ανοχτή θάλασσα"), QStringLiteral("Label2"),
+                    {7560, 7560, 1815, 255}, this);
 
     const QColor ink = palette().color(QPalette::WindowText);
     addLine(QStringLiteral("Line2"), 3120, 7440, 1080, 7440, ink, 2, this);
@@ -260,7 +305,8 @@ void GraphWindow::plot(Plot which) {
     // Row k shows riser N + 1 - k: the labels read N ... 1 from the left, the loading-shaft
     // end, to the right, riser 1 at the open sea.
     const RiserArray& values = results_.*entry.member;
-    const QString title = utf8(entry.title);
+    const QString title = tr(entry.title);
+    mainPlot_ = which;
     mainChart_->setColumnCount(1);
     mainChart_->setShowLegend(false);
     mainChart_->setRowCount(rows);
@@ -274,6 +320,7 @@ void GraphWindow::plot(Plot which) {
     mainChart_->redraw();
 
     if (!discharge && !froude) return;
+    referencePlot_ = which;
 
     // The reference lines, constant along the diffuser: the mean discharge m = Q/N and m ± 10 %
     // (computed as written here, so that they agree with the report to the last bit), or the
@@ -303,8 +350,8 @@ void GraphWindow::plot(Plot which) {
 }
 
 void GraphWindow::showMinimumFroudeInformation() {
-    showInformation(this, utf8("Για την αποφυγή εισροής θαλασσινού νερού στο διαχυτήρα ο FROUDE "
-                               "πρέπει να είναι μεγαλύτερος από 1"));
+    showInformation(this, tr("Για την αποφυγή εισροής θαλασσινού νερού στο διαχυτήρα ο FROUDE "
+                             "πρέπει να είναι μεγαλύτερος από 1"));
 }
 
 GraphWindow* showGraphWindow(QPointer<GraphWindow>& window, const DiffuserResults& results,

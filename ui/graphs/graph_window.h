@@ -5,12 +5,16 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "thalmuro/engine.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace thalmuro {
 
@@ -36,7 +40,13 @@ class GraphWindow : public QWidget {
     // Label4 "Μέγιστος Επιτρεπόμενος (10)" was clicked: the nomograph window should open.
     void nomographRequested();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Sets every text of the window in the interface language; the charts keep their plots
+    // and take the titles of the new language.
+    void retranslate();
     void createControls();
     void createDischargeLegend();
     void createFroudeLegend();
@@ -58,6 +68,14 @@ class GraphWindow : public QWidget {
     QLineEdit* meanDischargeBox_ = nullptr;
     // The sketch of the outfall below the main chart (Picture1).
     QLabel* outfallSketch_ = nullptr;
+    // The six plot buttons (Command1 to Command6), in the order of Plot.
+    std::vector<QPushButton*> plotButtons_;
+    // The labels of the legends and the direction strip, each with its source text.
+    std::vector<std::pair<QLabel*, const char*>> labelTexts_;
+    // The plot each chart shows, none before its first plot: the main chart's is the last plot
+    // chosen, the reference chart's the last discharge or Froude plot.
+    std::optional<Plot> mainPlot_;
+    std::optional<Plot> referencePlot_;
 };
 
 // Shows the graph window held in `window`: creates it when there is none (it then starts in its

@@ -1,5 +1,7 @@
 #include "help_windows.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QScrollBar>
 #include <cstdint>
 #include <utility>
@@ -19,6 +21,18 @@ const QColor kLightOrange(255, 224, 192);
 
 // Form3's background picture.
 constexpr int kBackgroundBitmap = 108;
+
+// The tab captions, which are also the titles of the tabs' pages.
+const char* const kInstructionsTabs[] = {
+    QT_TRANSLATE_NOOP("thalmuro::help::InstructionsWindow", "Γενικές Οδηγίες"),
+    QT_TRANSLATE_NOOP("thalmuro::help::InstructionsWindow", "Οδηγίες Συμπλήρωσης Δεδομένων"),
+    QT_TRANSLATE_NOOP("thalmuro::help::InstructionsWindow", " Αρχείο Αποτελεσμάτων"),
+    QT_TRANSLATE_NOOP("thalmuro::help::InstructionsWindow", "Παροχή Υπολογισμού"),
+};
+const char* const kGeneralitiesTabs[] = {
+    QT_TRANSLATE_NOOP("thalmuro::help::GeneralitiesWindow", "Γενικά για τον Διαχυτήρα"),
+    QT_TRANSLATE_NOOP("thalmuro::help::GeneralitiesWindow", "Τρόπος Υπολογισμού"),
+};
 
 struct ScrollRange {
     int maximum;
@@ -46,17 +60,23 @@ QScrollBar* pageScrollBar(const QString& name, const TwipsRect& rect, const Scro
     return bar;
 }
 
-// Puts the picture `page` on `tab`, named for assistive technology by the tab's caption, which
-// is the page's title.
-void addPage(TabbedContainer* tabs, int tab, PictureBox* page) {
-    page->setAccessibleName(tabs->tabCaption(tab).trimmed());
-    tabs->addControl(tab, page);
+// Gives each tab its caption in the interface language, and names each tab's page for assistive
+// technology by that caption, which is the page's title. `context` is the window's class.
+template <std::size_t count>
+void captionTabs(TabbedContainer* tabs, const std::array<PictureBox*, count>& pages,
+                 const char* context, const char* const (&captions)[count]) {
+    for (std::size_t tab = 0; tab < count; ++tab) {
+        const QString caption = QCoreApplication::translate(context, captions[tab]);
+        tabs->setTabCaption(static_cast<int>(tab), caption);
+        pages[tab]->setAccessibleName(caption.trimmed());
+    }
 }
 
 // A window of fixed size: the pages and the container are laid out for exactly this client area.
-void setUpFixedWindow(QWidget* window, const QString& name, const char* caption, int widthTwips,
-                      int heightTwips, BackgroundPainter paintBackground = {}) {
-    setUpWindow(window, name, utf8(caption));
+// Its caption is set with its other texts.
+void setUpFixedWindow(QWidget* window, const QString& name, int widthTwips, int heightTwips,
+                      BackgroundPainter paintBackground = {}) {
+    setUpWindow(window, name, QString());
     window->setAttribute(Qt::WA_DeleteOnClose);
     setClientSize(window, widthTwips, heightTwips, WindowSizing::fixed, std::move(paintBackground));
 }
@@ -64,17 +84,13 @@ void setUpFixedWindow(QWidget* window, const QString& name, const char* caption,
 }  // namespace
 
 InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent) {
-    setUpFixedWindow(this, QStringLiteral("Form2"), "ΟΔΗΓΙΕΣ", 11040, 9525);
+    setUpFixedWindow(this, QStringLiteral("Form2"), 11040, 9525);
     setBackground(this, kLightOrange);
 
     // The container overhangs the client area a little on the left and on the right.
-    auto* tabs =
+    auto* tabs = tabs_ =
         placed(new TabbedContainer(4, 3, this), QStringLiteral("SSTab1"), {-240, 120, 11295, 9495});
     setBackground(tabs, kLightOrange);
-    tabs->setTabCaption(0, utf8("Γενικές Οδηγίες"));
-    tabs->setTabCaption(1, utf8("Οδηγίες Συμπλήρωσης Δεδομένων"));
-    tabs->setTabCaption(2, utf8(" Αρχείο Αποτελεσμάτων"));
-    tabs->setTabCaption(3, utf8("Παροχή Υπολογισμού"));
 
     auto* generalPage = new PictureBox(QStringLiteral("Picture1"), {120, 840, 10935, 8415}, tabs);
     auto* dataEntryPage =
@@ -84,11 +100,13 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent) {
     auto* resultsFilePage =
         new PictureBox(QStringLiteral("Picture3"), {240, 840, 10575, 7815}, tabs);
     auto* dischargePage = new PictureBox(QStringLiteral("Picture4"), {360, 840, 10815, 8535}, tabs);
-    addPage(tabs, 0, generalPage);
-    addPage(tabs, 1, dataEntryPage);
+    tabs->addControl(0, generalPage);
+    tabs->addControl(1, dataEntryPage);
     tabs->addControl(1, dataEntryScrollBar);
-    addPage(tabs, 2, resultsFilePage);
-    addPage(tabs, 3, dischargePage);
+    tabs->addControl(2, resultsFilePage);
+    tabs->addControl(3, dischargePage);
+    pages_ = {generalPage, dataEntryPage, resultsFilePage, dischargePage};
+    retranslate();
 
     generalPage->loadBitmap(102);
     dataEntryPage->loadBitmap(117);
@@ -96,17 +114,26 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent) {
     dischargePage->loadBitmap(116);
 }
 
+void InstructionsWindow::changeEvent(QEvent* event) {
+    // The pages change their pictures themselves, as the event reaches them.
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void InstructionsWindow::retranslate() {
+    setWindowTitle(tr("ΟΔΗΓΙΕΣ"));
+    captionTabs(tabs_, pages_, staticMetaObject.className(), kInstructionsTabs);
+}
+
 GeneralitiesWindow::GeneralitiesWindow(QWidget* parent) : QWidget(parent) {
-    setUpFixedWindow(this, QStringLiteral("Form3"), "ΓΕΝΙΚΟΤΗΤΕΣ", 12870, 9525,
+    setUpFixedWindow(this, QStringLiteral("Form3"), 12870, 9525,
                      [this](QWidget* target) { paintPicture(target, background_, kLightOrange); });
 
     // The container's lower part lies below the client area; the strip right of it shows the
     // window's background picture.
-    auto* tabs =
+    auto* tabs = tabs_ =
         placed(new TabbedContainer(2, 3, this), QStringLiteral("SSTab1"), {-360, 360, 9855, 15000});
     setBackground(tabs, tabs->palette().color(QPalette::Button));
-    tabs->setTabCaption(0, utf8("Γενικά για τον Διαχυτήρα"));
-    tabs->setTabCaption(1, utf8("Τρόπος Υπολογισμού"));
 
     auto* outfallPage = new PictureBox(QStringLiteral("Picture1"), {360, 480, 9015, 15000}, tabs);
     auto* outfallScrollBar = pageScrollBar(QStringLiteral("VScroll1"), {9360, 480, 375, 8655},
@@ -114,14 +141,28 @@ GeneralitiesWindow::GeneralitiesWindow(QWidget* parent) : QWidget(parent) {
     auto* methodPage = new PictureBox(QStringLiteral("Picture2"), {240, 480, 9015, 20000}, tabs);
     auto* methodScrollBar = pageScrollBar(QStringLiteral("VScroll2"), {9240, 480, 375, 8655},
                                           {10000, 500, 0}, 650, methodPage, tabs);
-    addPage(tabs, 0, outfallPage);
+    tabs->addControl(0, outfallPage);
     tabs->addControl(0, outfallScrollBar);
-    addPage(tabs, 1, methodPage);
+    tabs->addControl(1, methodPage);
     tabs->addControl(1, methodScrollBar);
+    pages_ = {outfallPage, methodPage};
 
     outfallPage->loadBitmap(114);
     methodPage->loadBitmap(115);
+    retranslate();
+}
+
+void GeneralitiesWindow::changeEvent(QEvent* event) {
+    // The pages change their pictures themselves, as the event reaches them.
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void GeneralitiesWindow::retranslate() {
+    setWindowTitle(tr("ΓΕΝΙΚΟΤΗΤΕΣ"));
+    captionTabs(tabs_, pages_, staticMetaObject.className(), kGeneralitiesTabs);
     background_ = thalmuro::loadBitmap(kBackgroundBitmap);
+    update();
 }
 
 void GeneralitiesWindow::paintEvent(QPaintEvent* /*event*/) {

@@ -1,5 +1,7 @@
 #include "information_windows.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <utility>
 
@@ -33,41 +35,51 @@ QLabel* plainLabel(const QString& text, const QString& name, const TwipsRect& re
     return label;
 }
 
+// The About window's labels, from the top, with their texts. Each line break starts the next
+// item of a text on a line of its own.
+struct Credit {
+    const char* name;
+    TwipsRect rect;
+    const char* text;
+};
+const Credit kCredits[] = {
+    {"Label1",
+     {0, 0, 3375, 495},
+     QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow",
+                       "Thalmuro.exe. Πρόγραμμα υδραυλικού υπολογισμού του διαχυτήρα")},
+    {"Label2",
+     {0, 480, 4455, 975},
+     QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow",
+                       "Τα κείμενα, οι εξισώσεις και οι μέθοδοι υπολογισμού του προγράμματος "
+                       "ακολουθούν την κλασική μέθοδο υδραυλικού υπολογισμού πολύθυρων "
+                       "διαχυτήρων θαλάσσιων αγωγών διάθεσης.")},
+    {"Label4",
+     {0, 1560, 2415, 495},
+     QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow", "Επικοινωνία:\nThalmuro issue tracker")},
+    {"Label3",
+     {0, 2040, 2655, 855},
+     QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow", "Author:\nthe Thalmuro project")},
+    {"Label5",
+     {0, 3000, 2295, 735},
+     QT_TRANSLATE_NOOP("thalmuro::help::AboutWindow",
+                       "Για απορίες, προβλήματα τεχνικής φύσεως:\nThalmuro issue tracker")},
+};
+
 }  // namespace
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
-    setUpDialog(this, QStringLiteral("Form5"), QStringLiteral("About"), 8340, 5070,
+    setUpDialog(this, QStringLiteral("Form5"), QString(), 8340, 5070,
                 [this](QWidget* target) { paintPicture(target, background_, Qt::black); });
 
-    struct Text {
-        const char* name;
-        TwipsRect rect;
-        const char* text;
-    };
-    // Each line break starts the next item of a text on a line of its own.
-    const Text texts[] = {
-        {"Label1",
-         {0, 0, 3375, 495},
-         "Thalmuro.exe. Πρόγραμμα υδραυλικού υπολογισμού του διαχυτήρα"},
-        {"Label2",
-         {0, 480, 4455, 975},
-         "Τα κείμενα, οι εξισώσεις και οι μέθοδοι υπολογισμού του προγράμματος ακολουθούν την "
-         "κλασική μέθοδο υδραυλικού υπολογισμού πολύθυρων διαχυτήρων θαλάσσιων αγωγών "
-         "διάθεσης."},
-        {"Label4", {0, 1560, 2415, 495}, "Επικοινωνία:\nThalmuro issue tracker"},
-        {"Label3", {0, 2040, 2655, 855}, "Author:\nthe Thalmuro project"},
-        {"Label5",
-         {0, 3000, 2295, 735},
-         "Για απορίες, προβλήματα τεχνικής φύσεως:\nThalmuro issue tracker"},
-    };
     // White text on opaque black.
-    for (const Text& text : texts) {
-        QLabel* label = plainLabel(utf8(text.text), QLatin1String(text.name), text.rect, this);
+    for (std::size_t i = 0; i < credits_.size(); ++i) {
+        QLabel* label =
+            plainLabel(QString(), QLatin1String(kCredits[i].name), kCredits[i].rect, this);
         setBackground(label, Qt::black);
         setTextColour(label, Qt::white);
+        credits_[i] = label;
     }
-
-    background_ = thalmuro::loadBitmap(kAboutBackgroundBitmap);
+    retranslate();
 }
 
 void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
@@ -76,20 +88,45 @@ void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
     paintPicture(this, background_, Qt::black);
 }
 
+void AboutWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
+}
+
+void AboutWindow::retranslate() {
+    setWindowTitle(tr("About"));
+    for (std::size_t i = 0; i < credits_.size(); ++i)
+        credits_[i]->setText(tr(kCredits[i].text));
+    background_ = thalmuro::loadBitmap(kAboutBackgroundBitmap);
+    update();
+}
+
 NomographWindow::NomographWindow(QWidget* parent) : QDialog(parent) {
-    setUpDialog(this, QStringLiteral("Form7"), utf8("Νομογράφημα Abraham"), 14565, 8205);
+    setUpDialog(this, QStringLiteral("Form7"), QString(), 14565, 8205);
     setBackground(this, kLightYellow);
 
     auto* nomograph = new PictureBox(QStringLiteral("Picture1"), {3240, 0, 11295, 8175}, this);
-    // The paragraph stands exactly as worded, without blanks after its inner full stops.
-    plainLabel(utf8("Ο Abraham πρότεινε το νομογράφημα που υπάρχει δεξια για τον υπολογισμό "
-                    "της κατακόρυφης ανάμειξης του πλουμίου.Στον άξονα y είναι το βάθος δια "
-                    "την διάμετρο της εκροής και στον άξονα x ο πυκνομετρικός αριθμός "
-                    "FROUDE.Είναι εμφανές ότι οι καμπύλεςτης διάλυσης αλλάζουν μονοτονία "
-                    "(προς τα κάτω) για τιμές του Froude μεγαλύτερες από 10.Γι' αυτό λοιπόν "
-                    "συνίσται ο Froude να μην υπερβαίνει την τιμή 10. "),
-               QStringLiteral("Label1"), {120, 120, 3015, 2655}, this);
+    explanation_ = plainLabel(QString(), QStringLiteral("Label1"), {120, 120, 3015, 2655}, this);
+    retranslate();
     nomograph->loadBitmap(kNomographBitmap);
+}
+
+void NomographWindow::changeEvent(QEvent* event) {
+    // The nomograph changes its picture itself, as the event reaches it.
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
+}
+
+void NomographWindow::retranslate() {
+    setWindowTitle(tr("Νομογράφημα Abraham"));
+    // The Greek paragraph stands exactly as worded, without blanks after its inner full stops.
+    explanation_->setText(
+        tr("Ο Abraham πρότεινε το νομογράφημα που υπάρχει δεξια για τον υπολογισμό "
+           "της κατακόρυφης ανάμειξης του πλουμίου.Στον άξονα y είναι το βάθος δια "
+           "την διάμετρο της εκροής και στον άξονα x ο πυκνομετρικός αριθμός "
+           "FROUDE.Είναι εμφανές ότι οι καμπύλεςτης διάλυσης αλλάζουν μονοτονία "
+           "(προς τα κάτω) για τιμές του Froude μεγαλύτερες από 10.Γι' αυτό λοιπόν "
+           "συνίσται ο Froude να μην υπερβαίνει την τιμή 10. "));
 }
 
 void showAboutWindow(QWidget* parent) {

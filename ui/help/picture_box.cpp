@@ -1,5 +1,7 @@
 #include "picture_box.h"
 
+#include <QEvent>
+
 #include "bitmaps.h"
 #include "window_controls.h"
 
@@ -29,6 +31,11 @@ void PictureBox::setTopTwips(int top) {
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     paintPicture(this, picture_, kCaptionText);
+}
+
+void PictureBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && bitmapId_ != 0) loadBitmap(bitmapId_);
+    QWidget::changeEvent(event);
 }
 
 }  // namespace thalmuro::help

@@ -163,8 +163,15 @@ QRect TabbedContainer::tabRect(int tab) const {
 }
 
 void TabbedContainer::setTabCaption(int tab, const QString& caption) {
+    if (tabs_.at(tab).caption == caption) return;
     tabs_[tab].caption = caption;
     update(tabRect(tab));
+    // A tab renamed in another language is announced by its new name.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        renamed.setChild(tab);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 void TabbedContainer::addControl(int tab, QWidget* control) {

@@ -24,6 +24,7 @@
 #include <utility>
 #include <vector>
 
+#include "accessible_names.h"
 #include "bitmaps.h"
 #include "caption_button.h"
 #include "clickable_label.h"
@@ -149,6 +150,17 @@ constexpr ColumnLayout kColumnLayout[MainWindow::kColumns] = {
     {"textdr_anipsotiron", 5280, 1095, "Label37", 8760,
      QT_TRANSLATE_NOOP("thalmuro::MainWindow",
                        "Σε αυτή τη στήλη δίνουμε την διαμετρο των ανυψωτήρων του τμήματος σε m")},
+};
+
+// What a screen reader calls the section table's columns, which the window shows no heading
+// for, in the order of Column; each cell's name adds its row and the column's unit.
+constexpr const char* kColumnNames[MainWindow::kColumns] = {
+    QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "πρώτος ανυψωτήρας"),
+    QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "τελευταίος ανυψωτήρας"),
+    QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "διάμετρος αγωγού D"),
+    QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "απόσταση ανυψωτήρων"),
+    QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "υψομετρική διαφορά ανυψωτήρων"),
+    QT_TRANSLATE_NOOP("thalmuro::AccessibleNames", "διάμετρος ανυψωτήρων d"),
 };
 
 // Rows of the section table inside its frame: row r at Top 240 + 360 (r - 1), 285 high.
@@ -407,6 +419,7 @@ void MainWindow::retranslate() {
     graphsButton_->setText(tr("Γραφικές Παραστάσεις"));
     loadingShaftButton_->setText(tr("Φρεάτιο Φόρτισης"));
     showPlausibleRanges();
+    nameBoxes();
 
     diffuserMenu_->setTitle(tr("Διαχυτήρας"));
     generalitiesEntry_->setText(tr("Γενικά για τον διαχυτήρα- Τρόπος Υπολογισμού"));
@@ -750,6 +763,25 @@ void MainWindow::showPlausibleRanges() {
     }
 }
 
+void MainWindow::nameBoxes() {
+    // The captions Label1_0 ... Label1_5 stand beside the general boxes, in the order of their
+    // quantities; Label1_6 heads the fitting pair.
+    for (std::size_t i = 0; i < generalBoxes().size(); ++i) {
+        const auto quantity = static_cast<InputQuantity>(i);
+        nameBox(boxOf(quantity, 0), nameWithUnit(captionLabels_[i]->text(), unitOf(quantity)),
+                captionLabels_[i]);
+    }
+    const QString fitting = nameWithUnit(captionLabels_.back()->text(), QString());
+    for (QRadioButton* button : {sharpFittingButton_, bellFittingButton_})
+        button->setAccessibleName(QStringLiteral("%1: %2").arg(fitting, button->text()));
+    for (std::size_t column = 0; column < kRowCells.size(); ++column) {
+        const QString name =
+            nameWithUnit(accessibleText(kColumnNames[column]), unitOf(columnQuantity(column)));
+        for (int row = 1; row <= kSectionRows; ++row)
+            boxOf(columnQuantity(column), row)->setAccessibleName(sectionCellName(row, name));
+    }
+}
+
 void MainWindow::exportResults() {
     // Beside the last report, under its name, or in the folder where a report named without a
     // folder goes.
@@ -761,7 +793,8 @@ void MainWindow::exportResults() {
     saveFile(this,
              {QStringLiteral("exportResultsDialog"), tr("Εξαγωγή αποτελεσμάτων (CSV)"),
               tr("Αρχεία CSV (*.csv)"), QStringLiteral("csv")},
-             suggested, resultsCsv(state_.results, numberLocale_));
+             suggested,
+             resultsCsv(state_.results, numberLocale_, resultsCsvHeader(interfaceLanguage())));
 }
 
 }  // namespace thalmuro

@@ -132,6 +132,10 @@ class MainWindow : public QMainWindow {
     QLineEdit* boxOf(InputQuantity quantity, int row) const;
     // Gives every general box and table cell its plausible range as a tooltip.
     void showPlausibleRanges();
+    // Gives every general box, fitting button and table cell its name for assistive technology:
+    // its caption, or its row and column, with its unit, in the language shown. The captions
+    // beside the general boxes become their buddies.
+    void nameBoxes();
     // Saves the per-riser results of the last Solve as CSV in a file the user names.
     void exportResults();
     // After a Solve that skipped steps, shows the status line with the number of their causes;

@@ -22,7 +22,7 @@ constexpr std::size_t kListedFindings = 12;
 
 QString findingLine(const NumberFinding& finding, const NumberLocale& locale) {
     return QStringLiteral("• ") +
-           QString::fromStdString(wordNumberFinding(finding, Language::greek, locale)) +
+           QString::fromStdString(wordNumberFinding(finding, interfaceLanguage(), locale)) +
            QLatin1Char('.');
 }
 
@@ -34,7 +34,8 @@ NumberAnswer askAboutNumbers(QWidget* parent, const std::vector<NumberFinding>& 
     for (const NumberFinding& finding : findings)
         lines << findingLine(finding, locale);
 
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+                       "thalmuro::NumberQuestion",
                        "Κάποιοι αριθμοί ίσως δεν διαβάζονται όπως εννοήθηκαν. Με τις ρυθμίσεις "
                        "περιοχής του υπολογιστή η υποδιαστολή είναι το «%1» και το «%2» χωρίζει "
                        "τις χιλιάδες.\n\n")
@@ -42,32 +43,40 @@ NumberAnswer askAboutNumbers(QWidget* parent, const std::vector<NumberFinding>& 
                             QString::fromStdString(locale.grouping));
     text += QStringList(lines.mid(0, static_cast<int>(kListedFindings))).join(QLatin1Char('\n'));
     if (findings.size() > kListedFindings) {
-        text += QStringLiteral("\n… και άλλα %1 πεδία.").arg(findings.size() - kListedFindings);
+        text += QCoreApplication::translate("thalmuro::NumberQuestion", "\n… και άλλα %1 πεδία.")
+                    .arg(findings.size() - kListedFindings);
     }
     text += QStringLiteral("\n\n");
     if (correctable) {
-        text += QStringLiteral(
+        text += QCoreApplication::translate(
+                    "thalmuro::NumberQuestion",
                     "«Διόρθωση» γράφει στα πεδία τις τιμές με το «%1» ως υποδιαστολή και κάνει την "
                     "επίλυση. ")
                     .arg(QString::fromStdString(locale.grouping));
     }
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+        "thalmuro::NumberQuestion",
         "«Επίλυση ως έχει» κάνει την επίλυση με τις τιμές όπως διαβάζονται. «Άκυρο» επιστρέφει "
         "στο πρώτο πεδίο χωρίς επίλυση.");
 
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("numberQuestion"));
-    box.setWindowTitle(QStringLiteral("Έλεγχος αριθμών"));
+    box.setWindowTitle(QCoreApplication::translate("thalmuro::NumberQuestion", "Έλεγχος αριθμών"));
     box.setIcon(QMessageBox::Warning);
     box.setText(text);
     // Wide enough that most lines of the list fit on one line of the screen.
     box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 46em; }"));
     box.setWindowModality(Qt::ApplicationModal);
     QPushButton* correct = nullptr;
-    if (correctable) correct = box.addButton(QStringLiteral("Διόρθωση"), QMessageBox::AcceptRole);
+    if (correctable) {
+        correct = box.addButton(QCoreApplication::translate("thalmuro::NumberQuestion", "Διόρθωση"),
+                                QMessageBox::AcceptRole);
+    }
     QPushButton* asTyped =
-        box.addButton(QStringLiteral("Επίλυση ως έχει"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Άκυρο"), QMessageBox::RejectRole);
+        box.addButton(QCoreApplication::translate("thalmuro::NumberQuestion", "Επίλυση ως έχει"),
+                      QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(
+        QCoreApplication::translate("thalmuro::NumberQuestion", "Άκυρο"), QMessageBox::RejectRole);
     box.setDefaultButton(correct != nullptr ? correct : cancel);
     box.setEscapeButton(cancel);
 

@@ -19,8 +19,8 @@ enum class NumberAnswer {
     cancel,        // «Άκυρο»: no Solve
 };
 
-// One line of the question: the place, the text, the value it reads and, when there is one, the
-// value the other separator gives, the numbers in `locale`'s format.
+// One line of the question in the language shown: the place, the text, the value it reads and,
+// when there is one, the value the other separator gives, the numbers in `locale`'s format.
 QString findingLine(const NumberFinding& finding, const NumberLocale& locale);
 
 // Asks, in the modal question "numberQuestion", what to do about `findings` (not empty).

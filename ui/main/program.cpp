@@ -1,9 +1,36 @@
 #include "program.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <functional>
+#include <utility>
+
 #include "information_windows.h"
-#include "window_controls.h"
 
 namespace thalmuro {
+namespace {
+
+// Sets the texts of something that is no widget of its own (a menu entry) in the language of
+// `window`: at once and again on every change of the language, for as long as it lives.
+class LanguageFollower : public QObject {
+  public:
+    LanguageFollower(QObject* owner, QWidget* window, std::function<void()> setTexts)
+        : QObject(owner), setTexts_(std::move(setTexts)) {
+        setTexts_();
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) setTexts_();
+        return false;
+    }
+
+  private:
+    std::function<void()> setTexts_;
+};
+
+}  // namespace
 
 Program::Program(const NumberLocale& numberLocale)
     : numberLocale_(numberLocale), mainWindow_(state_, numberLocale) {
@@ -29,8 +56,12 @@ Program::Program(const NumberLocale& numberLocale)
         }
     });
     // The design checks follow every Solve; their entry waits for the first, as Command2.
-    QAction* checksEntry = mainWindow_.addSolvedDesignEntry(utf8("Έλεγχος Σχεδιασμού"),
-                                                            QStringLiteral("elegxos_sxediasmou"));
+    QAction* checksEntry =
+        mainWindow_.addSolvedDesignEntry(QString(), QStringLiteral("elegxos_sxediasmou"));
+    new LanguageFollower(checksEntry, &mainWindow_, [checksEntry] {
+        checksEntry->setText(
+            QCoreApplication::translate("thalmuro::Program", "Έλεγχος Σχεδιασμού"));
+    });
     QObject::connect(checksEntry, &QAction::triggered, [this] { openChecksWindow(); });
     // The status line's link after a Solve that skipped steps opens them there.
     QObject::connect(&mainWindow_, &MainWindow::skippedStepsRequested, [this] {

@@ -22,6 +22,7 @@
 
 #include "desktop_platform.h"
 #include "file_saving.h"
+#include "language.h"
 #include "main_window.h"
 #include "messages.h"
 #include "thalmuro/wording.h"
@@ -29,8 +30,6 @@
 
 namespace thalmuro {
 namespace {
-
-const char kFilter[] = "Αρχεία προβλήματος (*.json)";
 
 // The local file that a drag carries, when it is one problem file.
 QString droppedProblemFile(const QMimeData* data) {
@@ -45,20 +44,33 @@ QString shownName(const QString& fileName) {
     return QFileInfo(fileName).fileName();
 }
 
-// The file's name, the reason in Greek and the reader's own message in English on a last line.
+// The file's name and the reason in the language shown. In Greek the reader's own message
+// follows in English on a last line, the words in which its faults are known beyond the
+// program.
 QString openFailureText(const QString& fileName, const Message& failure) {
-    return QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2.\n\n%3")
-        .arg(shownName(fileName), QString::fromStdString(wordMessage(failure, Language::greek)),
-             QString::fromStdString(wordMessage(failure, Language::english)));
+    const QString opened =
+        QCoreApplication::translate("thalmuro::ProjectFiles", "Το αρχείο «%1» δεν ανοίχτηκε.")
+            .arg(shownName(fileName));
+    const QString reason = QString::fromStdString(wordMessage(failure, interfaceLanguage()));
+    if (interfaceLanguage() == Language::english) {
+        return QStringLiteral("%1\n%2.").arg(opened, reason);
+    }
+    return QStringLiteral("%1\n%2.\n\n%3")
+        .arg(opened, reason, QString::fromStdString(wordMessage(failure, Language::english)));
 }
 
 // The reason that the file system gives before the reader is asked, when there is one.
 std::optional<QString> fileSystemReason(const QString& fileName) {
     const QFileInfo info(fileName);
-    if (!info.exists()) return QStringLiteral("Το αρχείο δεν υπάρχει.");
-    if (info.isDir()) return QStringLiteral("Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.");
+    if (!info.exists())
+        return QCoreApplication::translate("thalmuro::ProjectFiles", "Το αρχείο δεν υπάρχει.");
+    if (info.isDir()) {
+        return QCoreApplication::translate("thalmuro::ProjectFiles",
+                                           "Το όνομα αυτό ανήκει σε φάκελο και όχι σε αρχείο.");
+    }
     if (!info.isReadable()) {
-        return QStringLiteral("Δεν υπάρχει δικαίωμα ανάγνωσης του αρχείου.");
+        return QCoreApplication::translate("thalmuro::ProjectFiles",
+                                           "Δεν υπάρχει δικαίωμα ανάγνωσης του αρχείου.");
     }
     return std::nullopt;
 }
@@ -68,7 +80,9 @@ std::optional<QString> askProblemFile(QWidget* parent, bool saving, const QStrin
                                       const QString& suggested) {
     const FileChoice choice{
         saving ? QStringLiteral("saveProblemDialog") : QStringLiteral("openProblemDialog"),
-        saving ? QStringLiteral("Αποθήκευση ως") : QStringLiteral("Άνοιγμα"), utf8(kFilter),
+        saving ? QCoreApplication::translate("thalmuro::ProjectFiles", "Αποθήκευση ως")
+               : QCoreApplication::translate("thalmuro::ProjectFiles", "Άνοιγμα"),
+        QCoreApplication::translate("thalmuro::ProjectFiles", "Αρχεία προβλήματος (*.json)"),
         QStringLiteral("json"), saving};
     return askFileName(parent, choice, folder, suggested);
 }
@@ -230,15 +244,17 @@ bool ProjectFiles::eventFilter(QObject* watched, QEvent* event) {
 
 bool ProjectFiles::maySwitchAway() {
     if (!window_.isWindowModified()) return true;
-    const QString name = fileName_.isEmpty()
-                             ? QStringLiteral("στο νέο πρόβλημα")
-                             : QStringLiteral("στο αρχείο «%1»").arg(shownName(fileName_));
-    const QMessageBox::ButtonRole answer = askQuestion(
-        &window_, QStringLiteral("unsavedChangesQuestion"), caption_,
-        QStringLiteral("Οι αλλαγές %1 δεν έχουν αποθηκευτεί.\nΝα αποθηκευτούν;").arg(name),
-        {{QStringLiteral("Αποθήκευση"), QMessageBox::AcceptRole},
-         {QStringLiteral("Απόρριψη"), QMessageBox::DestructiveRole},
-         {QStringLiteral("Άκυρο"), QMessageBox::RejectRole}});
+    // Whole sentences, so that each language words the place of the changes its own way.
+    const QString question =
+        fileName_.isEmpty()
+            ? tr("Οι αλλαγές στο νέο πρόβλημα δεν έχουν αποθηκευτεί.\nΝα αποθηκευτούν;")
+            : tr("Οι αλλαγές στο αρχείο «%1» δεν έχουν αποθηκευτεί.\nΝα αποθηκευτούν;")
+                  .arg(shownName(fileName_));
+    const QMessageBox::ButtonRole answer =
+        askQuestion(&window_, QStringLiteral("unsavedChangesQuestion"), caption_, question,
+                    {{tr("Αποθήκευση"), QMessageBox::AcceptRole},
+                     {tr("Απόρριψη"), QMessageBox::DestructiveRole},
+                     {tr("Άκυρο"), QMessageBox::RejectRole}});
     if (answer == QMessageBox::AcceptRole) return save();
     return answer == QMessageBox::DestructiveRole;
 }
@@ -270,8 +286,8 @@ void ProjectFiles::openRecent(int index) {
     if (!QFileInfo::exists(fileName)) {
         forgetRecent(fileName);
         showInformation(&window_,
-                        QStringLiteral("Το αρχείο «%1» δεν υπάρχει πια και βγήκε από "
-                                       "τα πρόσφατα αρχεία.\n%2")
+                        tr("Το αρχείο «%1» δεν υπάρχει πια και βγήκε από "
+                           "τα πρόσφατα αρχεία.\n%2")
                             .arg(shownName(fileName), QDir::toNativeSeparators(fileName)));
         return;
     }
@@ -280,9 +296,8 @@ void ProjectFiles::openRecent(int index) {
 
 std::optional<DiffuserInput> ProjectFiles::load(const QString& fileName) {
     if (const std::optional<QString> reason = fileSystemReason(fileName)) {
-        showInformation(
-            &window_,
-            QStringLiteral("Το αρχείο «%1» δεν ανοίχτηκε.\n%2").arg(shownName(fileName), *reason));
+        showInformation(&window_,
+                        tr("Το αρχείο «%1» δεν ανοίχτηκε.\n%2").arg(shownName(fileName), *reason));
         return std::nullopt;
     }
     std::variant<DiffuserInput, Message> read = readProblemFile(engineFileName(fileName));
@@ -305,11 +320,11 @@ void ProjectFiles::show(const DiffuserInput& problem, const QString& fileName) {
     if (meant) {
         showInformation(
             &window_,
-            QStringLiteral("Οι αριθμοί του αρχείου «%1» είναι γραμμένοι με το «%2» ως "
-                           "υποδιαστολή, ενώ ο υπολογιστής χρησιμοποιεί το «%3»· με τις ρυθμίσεις "
-                           "του υπολογιστή θα διαβάζονταν λάθος.\nΤο αρχείο δεν σημειώνει σε ποια "
-                           "μορφή γράφτηκε· οι αριθμοί μετατράπηκαν ώστε να έχουν το «%3» ως "
-                           "υποδιαστολή.")
+            tr("Οι αριθμοί του αρχείου «%1» είναι γραμμένοι με το «%2» ως "
+               "υποδιαστολή, ενώ ο υπολογιστής χρησιμοποιεί το «%3»· με τις ρυθμίσεις "
+               "του υπολογιστή θα διαβάζονταν λάθος.\nΤο αρχείο δεν σημειώνει σε ποια "
+               "μορφή γράφτηκε· οι αριθμοί μετατράπηκαν ώστε να έχουν το «%3» ως "
+               "υποδιαστολή.")
                 .arg(shownName(fileName), QString::fromStdString(meant->decimal_separator),
                      QString::fromStdString(numberLocale_.decimal_separator)));
     }
@@ -320,8 +335,7 @@ bool ProjectFiles::save() {
 }
 
 bool ProjectFiles::saveAs() {
-    const QString suggested =
-        fileName_.isEmpty() ? QStringLiteral("Πρόβλημα.json") : shownName(fileName_);
+    const QString suggested = fileName_.isEmpty() ? tr("Πρόβλημα.json") : shownName(fileName_);
     const std::optional<QString> chosen = askProblemFile(&window_, true, startFolder(), suggested);
     if (!chosen) return false;
     if (*chosen != fileName_ && QFileInfo::exists(*chosen) &&
@@ -339,9 +353,8 @@ bool ProjectFiles::saveTo(const QString& fileName) {
         problem.decimal_separator = numberLocale_.decimal_separator;
     }
     if (const std::error_code error = writeProblemFile(engineFileName(fileName), problem)) {
-        showInformation(&window_,
-                        QStringLiteral("Το πρόβλημα δεν αποθηκεύτηκε στο αρχείο «%1».\n%2")
-                            .arg(shownName(fileName), writeFailureReason(error)));
+        showInformation(&window_, tr("Το πρόβλημα δεν αποθηκεύτηκε στο αρχείο «%1».\n%2")
+                                      .arg(shownName(fileName), writeFailureReason(error)));
         return false;
     }
     setFileName(QFileInfo(fileName).absoluteFilePath());

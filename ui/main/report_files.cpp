@@ -1,6 +1,7 @@
 #include "report_files.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -53,6 +54,8 @@ ReportFiles::ReportFiles(MainWindow& window)
     fileLine_ = named(new ElidedLine(window_.statusBar()), QStringLiteral("reportFileLine"));
     fileLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     window_.statusBar()->addWidget(fileLine_, 1);
+    // The line names the report in the language shown, also after a switch.
+    fileLine_->installEventFilter(this);
 }
 
 QString ReportFiles::reportFolder() const {
@@ -77,11 +80,11 @@ std::optional<QString> ReportFiles::browse(const QString& typed) const {
         typed.isEmpty() ? QDir(reportFolder()).filePath(translated(kFileNamePrompt.initial_text))
                         : resolve(typed));
     const QString folder = isFolder(start.absolutePath()) ? start.absolutePath() : reportFolder();
-    const std::optional<QString> chosen = askFileName(
-        &window_,
-        {QStringLiteral("reportFileDialog"), QStringLiteral("Αρχείο αποτελεσμάτων"),
-         QStringLiteral("Αρχεία κειμένου (*.txt);;Όλα τα αρχεία (*)"), QStringLiteral("txt")},
-        folder, start.fileName());
+    const std::optional<QString> chosen =
+        askFileName(&window_,
+                    {QStringLiteral("reportFileDialog"), tr("Αρχείο αποτελεσμάτων"),
+                     tr("Αρχεία κειμένου (*.txt);;Όλα τα αρχεία (*)"), QStringLiteral("txt")},
+                    folder, start.fileName());
     if (!chosen) return std::nullopt;
     return QDir::toNativeSeparators(*chosen);
 }
@@ -104,8 +107,7 @@ bool ReportFiles::mayWrite(const QString& file) {
 }
 
 ReportFiles::Outcome ReportFiles::save(const Report& report) {
-    const LineFiller browseButton{QStringLiteral("Αναζήτηση…"),
-                                  QStringLiteral("reportBrowseButton"),
+    const LineFiller browseButton{tr("Αναζήτηση…"), QStringLiteral("reportBrowseButton"),
                                   [this](const QString& typed) { return browse(typed); }};
     Outcome outcome;
     QString offered = translated(kFileNamePrompt.initial_text);
@@ -125,6 +127,18 @@ ReportFiles::Outcome ReportFiles::save(const Report& report) {
     return outcome;
 }
 
+void ReportFiles::showFileLine() {
+    fileLine_->setText(lastWritten_.isEmpty()
+                           ? QString()
+                           : tr("Αναφορά: %1").arg(QDir::toNativeSeparators(lastWritten_)));
+    fileLine_->setToolTip(QDir::toNativeSeparators(lastWritten_));
+}
+
+bool ReportFiles::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fileLine_ && event->type() == QEvent::LanguageChange) showFileLine();
+    return false;
+}
+
 bool ReportFiles::namesReport() const {
     return !lastWritten_.isEmpty();
 }
@@ -132,10 +146,7 @@ bool ReportFiles::namesReport() const {
 void ReportFiles::remember(const QString& file) {
     lastWritten_ = file;
     lastWrittenChange_ = file.isEmpty() ? QDateTime() : QFileInfo(file).lastModified();
-    fileLine_->setText(file.isEmpty()
-                           ? QString()
-                           : QStringLiteral("Αναφορά: %1").arg(QDir::toNativeSeparators(file)));
-    fileLine_->setToolTip(QDir::toNativeSeparators(file));
+    showFileLine();
     if (file.isEmpty()) return;
     lastFolder_ = QFileInfo(file).absolutePath();
     programSettings().setValue(QLatin1String(kReportFolderKey), lastFolder_);

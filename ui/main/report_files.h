@@ -12,6 +12,7 @@
 
 #include "thalmuro/engine.h"
 
+class QEvent;
 class QLabel;
 
 namespace thalmuro {
@@ -50,6 +51,9 @@ class ReportFiles : public QObject {
     // True when the status-bar line names the report of the last Solve.
     bool namesReport() const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     // `typed` as an absolute, clean file name; empty for an empty text.
     QString resolve(const QString& typed) const;
@@ -59,6 +63,8 @@ class ReportFiles : public QObject {
     // Solve wrote and nobody has changed since, or the user agrees to replace it.
     bool mayWrite(const QString& file);
     void remember(const QString& file);
+    // The status-bar line naming the last report written, in the language shown.
+    void showFileLine();
 
     MainWindow& window_;
     // The status-bar line naming the report written.

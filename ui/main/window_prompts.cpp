@@ -31,7 +31,7 @@ void setUpLine(QInputDialog& dialog, const Prompt& prompt, const QString& initia
     dialog.setWindowTitle(translated(prompt.title));
     dialog.setLabelText(translated(prompt.text));
     dialog.setTextValue(initialText);
-    // Qt has no Greek translation of its own buttons.
+    // OK in both languages, whichever translation of Qt's own buttons is installed.
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QCoreApplication::translate("thalmuro::Prompt", "Άκυρο"));
 }

@@ -1,6 +1,7 @@
 #include "report_viewer.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -11,12 +12,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "desktop_platform.h"
 #include "file_saving.h"
+#include "language.h"
 #include "secondary_window.h"
 #include "window_controls.h"
 
@@ -31,8 +34,6 @@ constexpr double kSmallestPrintPoints = 6.0;
 
 // QTextDocument prints with margins of 2 cm, in points.
 constexpr double kPrintMarginPoints = 2.0 / 2.54 * 72.0;
-
-const char kCaption[] = "Προβολή Αναφοράς";
 
 // The first of the system's fixed-width families that it has, that is fixed-pitch and that covers
 // Greek: a family the system lacks is replaced by another, which may be proportional and would
@@ -55,7 +56,7 @@ QFont reportFont() {
 }  // namespace
 
 ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent) {
-    setUpWindow(this, QStringLiteral("reportViewer"), utf8(kCaption));
+    setUpWindow(this, QStringLiteral("reportViewer"), QString());
     setAttribute(Qt::WA_DeleteOnClose);
 
     reportText_ = named(new QPlainTextEdit(this), QStringLiteral("reportText"));
@@ -63,9 +64,8 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent) {
     reportText_->setLineWrapMode(QPlainTextEdit::NoWrap);
     reportText_->setFont(reportFont());
 
-    printButton_ = named(new QPushButton(utf8("Εκτύπωση…"), this), QStringLiteral("printReport"));
-    saveButton_ = named(new QPushButton(utf8("Αποθήκευση ως UTF-8…"), this),
-                        QStringLiteral("saveReportUtf8"));
+    printButton_ = named(new QPushButton(this), QStringLiteral("printReport"));
+    saveButton_ = named(new QPushButton(this), QStringLiteral("saveReportUtf8"));
     connect(printButton_, &QPushButton::clicked, this, &ReportViewer::printWithDialog);
     connect(saveButton_, &QPushButton::clicked, this, &ReportViewer::saveAsUtf8);
 
@@ -80,20 +80,47 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent) {
     // The report's riser lines (about 105 columns) and 40 lines of it.
     const QFontMetrics metrics(reportText_->font());
     resize(metrics.horizontalAdvance(QLatin1Char('0')) * 110 + 60, metrics.lineSpacing() * 40);
+    retranslate();
 }
 
 void ReportViewer::showReport(const Report& report, const QString& fileName) {
     fileName_ = fileName;
-    setWindowTitle(QStringLiteral("%1 — %2").arg(utf8(kCaption), QFileInfo(fileName).fileName()));
     // A report that reached its file has its bytes, and the converter that made them decodes
     // them; should it fail to open now, the text they were made from is the nearest.
     const std::string bytes = report.bytes.value_or(std::string());
-    text_ = decodeWindows1253(bytes).value_or(report.text);
-    reportText_->setPlainText(text().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    greekText_ = decodeWindows1253(bytes).value_or(report.text);
+    englishText_ = report.english_text;
+    retranslate();
+    reportText_->verticalScrollBar()->setValue(0);
+    reportText_->horizontalScrollBar()->setValue(0);
 }
 
 QString ReportViewer::text() const {
-    return QString::fromStdString(text_);
+    return QString::fromStdString(shownText());
+}
+
+const std::string& ReportViewer::shownText() const {
+    return interfaceLanguage() == Language::english ? englishText_ : greekText_;
+}
+
+void ReportViewer::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ReportViewer::retranslate() {
+    const QString caption = tr("Προβολή Αναφοράς");
+    setWindowTitle(fileName_.isEmpty()
+                       ? caption
+                       : QStringLiteral("%1 — %2").arg(caption, QFileInfo(fileName_).fileName()));
+    printButton_->setText(tr("Εκτύπωση…"));
+    saveButton_->setText(tr("Αποθήκευση ως UTF-8…"));
+    // Both texts have the same lines in the same places: the reader stays where they were.
+    const int line = reportText_->verticalScrollBar()->value();
+    const int column = reportText_->horizontalScrollBar()->value();
+    reportText_->setPlainText(text().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    reportText_->verticalScrollBar()->setValue(line);
+    reportText_->horizontalScrollBar()->setValue(column);
 }
 
 void ReportViewer::print(QPagedPaintDevice* device) const {
@@ -126,20 +153,23 @@ void ReportViewer::printWithDialog() {
     printer.setDocName(QFileInfo(fileName_).completeBaseName());
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printDialog"));
-    dialog.setWindowTitle(utf8("Εκτύπωση"));
+    dialog.setWindowTitle(tr("Εκτύπωση"));
     dialog.setWindowModality(Qt::ApplicationModal);
     if (dialog.exec() == QDialog::Accepted) print(&printer);
 }
 
 void ReportViewer::saveAsUtf8() {
     const QFileInfo report(fileName_);
-    const QString suggested =
-        report.absoluteDir().filePath(report.completeBaseName() + QStringLiteral("-UTF-8.txt"));
-    // The text as the file holds it, CR LF line ends included, only in UTF-8.
+    // The English text is not the report file's: its suggested name says so.
+    const QString ending = interfaceLanguage() == Language::english
+                               ? QStringLiteral("-en-UTF-8.txt")
+                               : QStringLiteral("-UTF-8.txt");
+    const QString suggested = report.absoluteDir().filePath(report.completeBaseName() + ending);
+    // The text as shown, CR LF line ends included as in the file, in UTF-8.
     saveFile(this,
-             {QStringLiteral("saveReportDialog"), utf8("Αποθήκευση αναφοράς ως UTF-8"),
-              utf8("Αρχεία κειμένου (*.txt)"), QStringLiteral("txt")},
-             suggested, text_);
+             {QStringLiteral("saveReportDialog"), tr("Αποθήκευση αναφοράς ως UTF-8"),
+              tr("Αρχεία κειμένου (*.txt)"), QStringLiteral("txt")},
+             suggested, shownText());
 }
 
 ReportViewer* showReportViewer(QPointer<ReportViewer>& viewer, const Report& report,

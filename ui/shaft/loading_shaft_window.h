@@ -7,7 +7,9 @@
 
 #include "thalmuro/engine.h"
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace thalmuro {
 
@@ -20,7 +22,13 @@ class LoadingShaftWindow : public QWidget {
     LoadingShaftWindow(const DiffuserResults& results, NumberLocale numberLocale,
                        QWidget* parent = nullptr);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Sets every text of the window in the interface language; the typed texts and the head
+    // shown stay as they are.
+    void retranslate();
     void calculate();
 
     const DiffuserResults& results_;
@@ -30,6 +38,14 @@ class LoadingShaftWindow : public QWidget {
     QLineEdit* pipeLengthBox_ = nullptr;
     QLineEdit* depthBox_ = nullptr;
     QLineEdit* headBox_ = nullptr;
+    // The window's heading (Label1), the request for more data (Label2), the captions of L
+    // (Label3), Zt (Label4) and the head (Label5), and the button "Υπολογισμός" (Command1).
+    QLabel* titleLabel_ = nullptr;
+    QLabel* requestLabel_ = nullptr;
+    QLabel* pipeLengthLabel_ = nullptr;
+    QLabel* depthLabel_ = nullptr;
+    QLabel* headLabel_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
 };
 
 // Shows the loading-shaft window held in `window`: creates it, with three empty boxes, when

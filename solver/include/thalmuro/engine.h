@@ -378,16 +378,28 @@ struct SharedState {
 // not stored (tmimata keeps its value) and nothing is returned.
 std::optional<std::int16_t> readSectionCount(std::string_view text, SharedState& state);
 
-// The per-riser results of the store as the content of a CSV file, for spreadsheet programs: a
-// header line with the units,
-//   riser, E (m), Cd, pipe velocity (m/s), riser velocity (m/s), discharge (m³/s), Froude
-// then one line for each riser 1..N (none when N lies outside 1..101). A value is written in the
+// The texts of the results table's header line, with their units, in the host's language: the
+// wording library gives them (resultsCsvHeader in thalmuro/wording.h).
+struct ResultsCsvHeader {
+    std::string riser;
+    std::string specific_energy;
+    std::string cd;
+    std::string pipe_velocity;
+    std::string riser_velocity;
+    std::string discharge;
+    std::string froude;
+};
+
+// The per-riser results of the store as the content of a CSV file, for spreadsheet programs: the
+// header line of `header` (riser, E, Cd, pipe velocity, riser velocity, discharge, Froude), then
+// one line for each riser 1..N (none when N lies outside 1..101). A value is written in the
 // shortest form that reads back as the same double, with `locale`'s decimal separator, no
 // grouping and "E" before an exponent; a value that is not finite leaves its field empty. Fields
 // are separated by ";" where the decimal separator is "," (as spreadsheets of such regions
 // expect) and by "," otherwise. UTF-8 after a byte-order mark, without which spreadsheet programs
 // read the file in the system's code page and garble "³"; line ends CR LF.
-std::string resultsCsv(const DiffuserResults& results, const NumberLocale& locale);
+std::string resultsCsv(const DiffuserResults& results, const NumberLocale& locale,
+                       const ResultsCsvHeader& header);
 
 // ---- Solve -----------------------------------------------------------------------------------
 
@@ -415,6 +427,10 @@ struct Balance {
 struct Report {
     std::string text;
     std::optional<std::string> bytes;
+    // The same report worded in English, UTF-8 with CR LF line ends: the same lines, with the
+    // same numbers and typed texts, for the English windows to show, print and save. It never
+    // goes to the report file.
+    std::string english_text;
 };
 
 struct SolveOutcome {
@@ -453,6 +469,8 @@ enum class Verdict {
     warning,
     not_judged,  // the values the check needs could not be computed
 };
+
+inline constexpr std::size_t kVerdictCount = 3;
 
 // "holds", "warning", "not_judged".
 std::string_view nameOf(Verdict verdict);
@@ -951,13 +969,33 @@ std::vector<ConditionResult> solveConditions(const DiffuserInput& problem,
                                              unsigned threads = 0,
                                              ConditionsProgress* progress = nullptr);
 
-// The table of conditions as CSV text in UTF-8, one line per solved condition after a header
-// line with units: Q, Δρ/ρ, qc, Qcalc, e, the landward head, the lowest and highest Froude
-// number, the largest and smallest riser discharge, the verdict of every check under its name
-// and the number of skipped steps. Numbers in `locale`'s general format (a figure that is not a
-// number is an empty field), ";" between fields where the decimal separator is "," (else ",").
-// Line ends CR LF.
-std::string conditionsCsv(const std::vector<ConditionResult>& results, const NumberLocale& locale);
+// The texts of the table of conditions in the host's language: its header line, with the
+// units, and the words of the verdicts. The wording library gives them (conditionsCsvWords in
+// thalmuro/wording.h).
+struct ConditionsCsvWords {
+    std::string q;
+    std::string drho;
+    std::string qc;
+    std::string qcalc;
+    std::string balance_error;
+    std::string landward_head;
+    std::string froude_min;
+    std::string froude_max;
+    std::string q_max;
+    std::string q_min;
+    std::array<std::string, kCheckCount> checks;  // the checks' columns, in the order of CheckId
+    std::string skipped_steps;                    // the count of skipped steps
+    std::array<std::string, kVerdictCount> verdicts;  // in the order of Verdict
+};
+
+// The table of conditions as CSV text in UTF-8, one line per solved condition after the header
+// line of `words`: Q, Δρ/ρ, qc, Qcalc, e, the landward head, the lowest and highest Froude
+// number, the largest and smallest riser discharge, the verdict of every check in `words`'
+// terms and the number of skipped steps. Numbers in `locale`'s general format (a figure that is
+// not a number is an empty field), ";" between fields where the decimal separator is ","
+// (else ","). Line ends CR LF.
+std::string conditionsCsv(const std::vector<ConditionResult>& results, const NumberLocale& locale,
+                          const ConditionsCsvWords& words);
 
 // ---- Riser sizing ------------------------------------------------------------------------------
 //
