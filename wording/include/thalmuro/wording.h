@@ -144,6 +144,32 @@ ResultsCsvHeader resultsCsvHeader(Language language);
 // skipped steps.
 ConditionsCsvWords conditionsCsvWords(Language language);
 
+// ---- Riser sizing ---------------------------------------------------------------------------
+
+// The goal with its bound from `goals`, figures in `locale`'s format: "Discharge of every riser
+// within Q/N ± 5 %", "Παροχή κάθε ανυψωτήρα εντός Q/N ± 5 %".
+std::string sizingGoalTitle(SizingGoal goal, Language language, const SizingGoals& goals,
+                            const NumberLocale& locale);
+
+// A short caption for a column header, with its bound from `goals` in `locale`'s format:
+// "Q/N ± 5 %", "Fr ≥ 1 at Q = 0.25 m³/s", "1/3 ≤ area ratio ≤ 2/3", "Fr ≤ 10 at the design Q".
+std::string sizingGoalCaption(SizingGoal goal, Language language, const SizingGoals& goals,
+                              const NumberLocale& locale);
+
+// How a design fares against the goal: the figure against its bound, and when the goal is not
+// met by how much ("largest departure 7.2 % of Q/N, 2.2 over the 5 % allowed"); or that the
+// flow concerned could not be balanced.
+std::string sizingGoalStatus(const GoalStatus& status, Language language,
+                             const NumberLocale& locale);
+
+// A setting of the sizing in words: "the tolerance", "η ανοχή".
+std::string sizingSettingName(SizingSetting setting, Language language);
+
+// Why a design cannot be sized, on one line without a closing full stop, figures in
+// `locale`'s format.
+std::string wordSizingBlock(const SizingBlock& block, Language language,
+                            const NumberLocale& locale);
+
 // ---- The runner's own texts ------------------------------------------------------------------
 
 // What thalmuro-cli says beside the engine's messages: its usage and help, its faults of usage,
