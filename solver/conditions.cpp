@@ -29,12 +29,6 @@ const NumberLocale kPoint{".", ""};
 
 constexpr std::array<double, 5> kDefaultMultiples{0.25, 0.5, 0.75, 1.0, 1.25};
 
-// `value` as it reads back from its box: rounded to the 15 significant digits of the general
-// number format.
-double asWritten(double value) {
-    return readLocaleNumber(formatGeneral(value, kPoint), kPoint).value_or(value);
-}
-
 // `factor` x the problem's own value; 1 x is the value itself, exactly.
 double multipleOf(double factor, double own) {
     return factor == 1.0 ? own : asWritten(factor * own);

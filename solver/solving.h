@@ -14,4 +14,11 @@ enum class ReportWanted { no, yes };
 SolveOutcome solveDesign(const DiffuserInput& input, SharedState& state, const NumberLocale& locale,
                          BalancingProgress* progress, ReportWanted report);
 
+// `value` as it reads back from its box: rounded to the 15 significant digits of the general
+// number format, so that a value the engine writes into a box for a Solve is the value solved.
+inline double asWritten(double value) {
+    const NumberLocale point{".", ""};
+    return readLocaleNumber(formatGeneral(value, point), point).value_or(value);
+}
+
 }  // namespace thalmuro

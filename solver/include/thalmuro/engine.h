@@ -1,8 +1,9 @@
 // The engine's public interface: the problem as typed, the results store, the number rules,
 // Solve, the report and its safe writer, problem files, the loading-shaft head, the hydraulic
-// profile and the design checks. The windows, the command-line runner, the tests, the benchmarks
-// and the fuzz targets include this header and nothing else of the engine; the march, the flow
-// modes and the report's layout are the library's own.
+// profile, the design checks, the operating conditions and the riser sizing. The windows, the
+// command-line runner, the tests, the benchmarks and the fuzz targets include this header and
+// nothing else of the engine; the march, the flow modes and the report's layout are the
+// library's own.
 //
 // The engine runs one way: the host gathers everything first (the typed texts and, in the user
 // flow mode, the answer to the ratio question), Solve computes and returns the results, the
@@ -1039,6 +1040,201 @@ struct ConditionsCsvWords {
 // (else ","). Line ends CR LF.
 std::string conditionsCsv(const std::vector<ConditionResult>& results, const NumberLocale& locale,
                           const ConditionsCsvWords& words);
+
+// ---- Riser sizing ------------------------------------------------------------------------------
+//
+// The riser diameters that make a design hold, proposed by the program: one diameter per section
+// from a list of candidates, a section being split into runs of consecutive risers with their
+// own diameter (tapering) where the table's rows allow, such that
+//   - at the design discharge every riser passes its share Q/N within a tolerance,
+//   - at the low flow every riser's densimetric Froude number reaches the lower bound, so that
+//     no riser draws sea water in,
+//   - the risers' total area lies within the area-ratio range of the pipe's area at riser N,
+// and, as a preference, no Froude number exceeds the upper bound at the design discharge. Of the
+// choices that meet the goals (and the preference, when any of them meets it) the proposal is
+// one with the lowest landward head, the head the loading shaft must provide.
+//
+// Every design weighed is marched as the program marches, on a state of its own, and balanced by
+// bisection on qc until the risers pass Q, as the cross-check does; the pipe diameters, spacings,
+// elevation steps, fitting, Δρ/ρ and Manning number stay as typed. The search is ordered by the
+// hydraulics: smaller risers raise the head, the Froude numbers and the evenness of the
+// discharges, larger ones lower them, so it scans the overall size of the risers with each run
+// fitted to pass Q/N, then improves the best choice one run (or two) at a time. It is the same on
+// one thread or many: designs are weighed in batches whose results are taken in a fixed order.
+
+// The defaults of the goals: the discharge of every riser within Q/N ± 5 %, the low flow 0.25 Q.
+inline constexpr double kDefaultUniformityTolerance = 5.0;
+inline constexpr double kDefaultLowFlowMultiple = 0.25;
+
+// The default candidates: every 5 mm from 25 mm up to the section's pipe diameter, m.
+inline constexpr double kSmallestDefaultRiser = 0.025;
+inline constexpr double kDefaultRiserStep = 0.005;
+
+// What a proposal is held to, in the order they are ranked.
+enum class SizingGoal : std::uint8_t {
+    uniformity,     // every riser's discharge at the design Q within Q/N ± the tolerance
+    froude_low,     // every riser's Froude number at the low flow at least froude_min
+    riser_area,     // the risers' total area over the pipe's at riser N within the range
+    froude_design,  // every riser's Froude number at the design Q at most froude_max: preferred
+};
+
+inline constexpr std::size_t kSizingGoalCount = 4;
+
+// "uniformity", "froude_low", "riser_area", "froude_design".
+std::string_view nameOf(SizingGoal goal);
+
+struct SizingGoals {
+    double tolerance = kDefaultUniformityTolerance;  // % of Q/N, above 0 and below 100
+    // The lowest operating condition; nothing: kDefaultLowFlowMultiple x the problem's Q at its
+    // Δρ/ρ (the multiple rounded to the 15 digits its box is written with).
+    std::optional<OperatingCondition> low_flow;
+    double froude_min = 1.0;
+    double froude_max = 10.0;
+    double area_ratio_lower = 1.0 / 3.0;
+    double area_ratio_upper = 2.0 / 3.0;
+    // The most rows of the section table the proposal may use, from the number of sections (the
+    // sections kept whole) to kSectionRows.
+    int max_rows = kSectionRows;
+    // The settings of the checks each design proposed is checked with.
+    CheckSettings check_settings;
+};
+
+// The default candidate diameters of a section whose pipe diameter is `pipeDiameter` (m):
+// kSmallestDefaultRiser, then every kDefaultRiserStep up to `pipeDiameter`, each as its box
+// writes it (15 significant digits). Empty when the pipe is narrower than the smallest.
+std::vector<double> defaultRiserDiameters(double pipeDiameter);
+
+// What the host may set that the sizing cannot use.
+enum class SizingSetting : std::uint8_t {
+    tolerance,
+    low_flow_q,
+    low_flow_drho,
+    froude_bounds,  // froude_min not positive, or not below froude_max
+    area_ratio,     // the range not within 0..1, or empty
+    max_rows,       // below the number of sections or above kSectionRows
+    diameters,      // a candidate diameter is not a positive number
+};
+
+// Why a design cannot be sized, before any design is weighed.
+enum class SizingBlockKind : std::uint8_t {
+    risers_outside_range,    // `count`, the number of risers, lies outside 1..101
+    sections_outside_range,  // `count`, the number of sections, lies outside 1..30
+    value_unreadable,        // `quantity` (of table row `row`) `text` cannot be read
+    value_not_positive,      // `quantity` (of table row `row`) `text` is zero or negative
+    rows_not_in_order,       // row `row` does not name the risers after the previous row's (from
+                             // riser 1), or the last row does not end at riser N (`count`)
+    no_candidate,            // no candidate fits in the pipe of row `row`, D = `value` m
+    setting_invalid,         // `setting` cannot be used; `value` is the figure at fault
+};
+
+struct SizingBlock {
+    SizingBlockKind kind = SizingBlockKind::risers_outside_range;
+    InputQuantity quantity = InputQuantity::risers;
+    int row = 0;  // the section table's row, numbered from 1; 0 for a general box
+    std::string text;
+    long count = 0;
+    double value = 0.0;
+    SizingSetting setting = SizingSetting::tolerance;
+};
+
+// How a design fares against one goal.
+struct GoalStatus {
+    SizingGoal goal = SizingGoal::uniformity;
+    bool met = false;
+    // The design's figure: uniformity, the largest departure of a riser's discharge from Q/N in
+    // % of Q/N; froude_low, the lowest Froude number at the low flow; riser_area, the ratio;
+    // froude_design, the highest Froude number at the design Q. Not a number when the design
+    // could not be balanced at the flow concerned.
+    double value = 0.0;
+    // The bound the figure is held to: the tolerance, froude_min, the bound of the area-ratio
+    // range the ratio lies nearer to (the one it breaks), froude_max.
+    double limit = 0.0;
+    // How far the figure lies beyond the bound, in its own unit; 0 when met.
+    double shortfall = 0.0;
+};
+
+// A run of consecutive risers with one riser diameter: one row of the section table.
+struct RiserRun {
+    int first_riser = 0;  // numbered from 1
+    int last_riser = 0;
+    double diameter = 0.0;  // d, m
+};
+
+// A section of the table as typed and what the proposal makes of it: one run holding all its
+// risers, or several when the section is split.
+struct SectionSizing {
+    int section = 0;  // the row, numbered from 1
+    int first_riser = 0;
+    int last_riser = 0;
+    double pipe_diameter = 0.0;              // D, m
+    std::optional<double> current_diameter;  // d as typed; nothing when it cannot be read
+    std::vector<RiserRun> proposed;
+};
+
+// One design weighed at both flows.
+struct SizedDesign {
+    // The problem with this design's section table: the rows of the runs, their count in the
+    // sections box, the other boxes, the fitting and the flow mode as typed. What «Εφαρμογή»
+    // writes into the form and the runner into a problem file.
+    DiffuserInput problem;
+    MarchSummary design_flow;  // the balanced march at the design Q
+    MarchSummary low_flow;     // at the low flow
+    // Risers 1..N at each flow when its march was balanced (else empty): discharges, m^3/s, and
+    // densimetric Froude numbers.
+    std::vector<double> discharges;
+    std::vector<double> froude;
+    std::vector<double> low_flow_discharges;
+    std::vector<double> low_flow_froude;
+    double spread = 0.0;      // the largest departure from Q/N at the design Q, % of Q/N
+    double froude_min = 0.0;  // lowest and highest Froude number at the design Q
+    double froude_max = 0.0;
+    double low_flow_froude_min = 0.0;  // at the low flow
+    double low_flow_froude_max = 0.0;
+    double area_ratio = 0.0;
+    double landward_head = 0.0;                        // E of riser N at the design Q, m
+    std::array<GoalStatus, kSizingGoalCount> goals{};  // in the order of SizingGoal
+    bool goals_met = false;  // uniformity, froude_low and riser_area all met
+    // The design solved at each flow with the qc of its balanced march (the user flow mode with
+    // x = qc N / Q), checked as the design-check window checks a Solve; and cross-checked at the
+    // design Q. Empty when the flow's march could not be balanced.
+    std::vector<CheckResult> checks;
+    std::vector<CheckResult> low_flow_checks;
+    CrossCheck cross_check;
+};
+
+struct SizingResult {
+    // Why nothing was weighed; the rest is then empty.
+    std::optional<SizingBlock> blocked;
+    SizingGoals goals;  // as applied: the low flow filled in
+    // The design as typed; nothing when a riser diameter of it cannot be read.
+    std::optional<SizedDesign> current;
+    // The choice that meets the goals with the lowest landward head or, when none was found
+    // that does, the one that comes closest: the least sum of the goals' shortfalls, each
+    // over its bound.
+    SizedDesign proposal;
+    std::vector<SectionSizing> sections;  // the table's sections, in order
+    bool stopped = false;  // the host stopped the search: the best choice found until then
+    long designs = 0;      // designs the search weighed (the design as typed not counted)
+};
+
+// Follows a sizing and may stop it. Called from the worker threads, so an implementation must be
+// thread-safe.
+class SizingProgress {
+  public:
+    virtual ~SizingProgress() = default;
+    // Asked after every design weighed; `fraction` estimates the share of the search done (0 to
+    // 1, never decreasing). False stops the search: the designs being weighed are finished and
+    // dropped, and the result is the best choice found so far, weighed and checked as always.
+    virtual bool keepGoing(long designsWeighed, double fraction) = 0;
+};
+
+// Sizes the risers of `problem` (read by `locale`'s rule) on `threads` worker threads (0: one per
+// core). `diameters` are the candidates in m, every section taking those that fit in its pipe;
+// empty: defaultRiserDiameters of each section. The first design (the one typed, when its
+// diameters can be read) is weighed even if the host stops at once.
+SizingResult sizeRisers(const DiffuserInput& problem, const SizingGoals& goals,
+                        const std::vector<double>& diameters, const NumberLocale& locale,
+                        unsigned threads = 0, SizingProgress* progress = nullptr);
 
 // ---- Files -----------------------------------------------------------------------------------
 

@@ -168,6 +168,32 @@ ResultsCsvHeader resultsCsvHeader(Language language);
 // skipped steps.
 ConditionsCsvWords conditionsCsvWords(Language language);
 
+// ---- Riser sizing ---------------------------------------------------------------------------
+
+// The goal with its bound from `goals`, figures in `locale`'s format: "Discharge of every riser
+// within Q/N ± 5 %", "Παροχή κάθε ανυψωτήρα εντός Q/N ± 5 %".
+std::string sizingGoalTitle(SizingGoal goal, Language language, const SizingGoals& goals,
+                            const NumberLocale& locale);
+
+// A short caption for a column header, with its bound from `goals` in `locale`'s format:
+// "Q/N ± 5 %", "Fr ≥ 1 at Q = 0.25 m³/s", "1/3 ≤ area ratio ≤ 2/3", "Fr ≤ 10 at the design Q".
+std::string sizingGoalCaption(SizingGoal goal, Language language, const SizingGoals& goals,
+                              const NumberLocale& locale);
+
+// How a design fares against the goal: the figure against its bound, and when the goal is not
+// met by how much ("largest departure 7.2 % of Q/N, 2.2 over the 5 % allowed"); or that the
+// flow concerned could not be balanced.
+std::string sizingGoalStatus(const GoalStatus& status, Language language,
+                             const NumberLocale& locale);
+
+// A setting of the sizing in words: "the tolerance", "η ανοχή".
+std::string sizingSettingName(SizingSetting setting, Language language);
+
+// Why a design cannot be sized, on one line without a closing full stop, figures in
+// `locale`'s format.
+std::string wordSizingBlock(const SizingBlock& block, Language language,
+                            const NumberLocale& locale);
+
 // ---- The runner's own texts ------------------------------------------------------------------
 
 // What thalmuro-cli says beside the engine's messages: its usage and help, its faults of usage,
@@ -232,11 +258,52 @@ enum class RunnerText : std::uint8_t {
     march_unbalanced,  // %1 marches, %2 why
     // The remedy of a check that warns.
     label_remedy,
+    // The riser sizing (--size-risers): wrong usage.
+    sizing_option_alone,  // %1 the option that goes with --size-risers only
+    sizing_with_checks,
+    tolerance_needs_value,
+    tolerance_unknown,  // %1 the text given
+    low_flow_needs_spec,
+    low_flow_fault,    // %1 why the condition cannot be read
+    low_flow_not_one,  // %1 the number of conditions named
+    diameters_needs_list,
+    diameters_unknown,  // %1 the item given
+    write_needs_name,
+    // Its failures and progress.
+    cannot_size,  // %1 why
+    cannot_write_sizing,
+    cannot_write_problem,  // %1 the file name, %2 why
+    sizing_progress,       // %1 designs weighed, %2 the share of the search done in %
+    problem_written,       // %1 the file name
+    // Its text: the heading, the outcome, the labels and the lines of the sections.
+    sizing_title,      // %1 designs weighed
+    sizing_stopped,    // stopped before the end of the search
+    sizing_goals_met,  // the proposal meets the goals and the preference
+    sizing_preference_missed,
+    sizing_goals_missed,  // no choice meets the goals; the closest is proposed
+    label_goals,
+    label_current,
+    label_proposal,
+    label_diameter_now,
+    label_spread,
+    label_froude_design,
+    label_froude_low,
+    label_area_ratio,
+    label_landward_head,
+    label_checks,
+    label_cross_check,
+    sizing_section,   // %1 the section, %2 its risers, %3 D
+    sizing_run,       // %1 d, %2 the risers of the run
+    unreadable,       // a diameter that cannot be read
+    not_balanced,     // a flow that could not be balanced
+    checks_hold,      // every check holds
+    checks_warning,   // %1 the checks that warn
+    figures_between,  // %1 lowest, %2 highest
 };
 
-// The number of texts: label_remedy stays the last.
+// The number of texts: figures_between stays the last.
 inline constexpr std::size_t kRunnerTextCount =
-    static_cast<std::size_t>(RunnerText::label_remedy) + 1;
+    static_cast<std::size_t>(RunnerText::figures_between) + 1;
 
 // The runner's text in `language` with %1, %2, ... replaced by `arguments` in order.
 std::string runnerText(RunnerText text, Language language,
