@@ -1,10 +1,13 @@
 // thalmuro-cli: solves one saved problem without the windows and writes its results report,
 // prints the design checks of the solved problem and its cross-check by the classical port
-// formulation, or solves it over a list of operating conditions and prints their table.
+// formulation, solves it over a list of operating conditions and prints their table, or
+// proposes the riser diameters that make the design hold.
 //
 //   thalmuro-cli [OPTIONS] PROBLEM.json REPORT.txt
 //   thalmuro-cli --checks [--format text|json] [OPTIONS] PROBLEM.json
 //   thalmuro-cli --conditions SPEC [OPTIONS] PROBLEM.json
+//   thalmuro-cli --size-risers [--tolerance P] [--low-flow SPEC] [--diameters LIST]
+//                [--format text|json] [--write NEW.json] [OPTIONS] PROBLEM.json
 //   thalmuro-cli --version | -h | --help
 //
 // OPTIONS: --language el|en (what it writes in words), --locale NAME (how it reads and writes
@@ -15,8 +18,11 @@
 // ratio question of the user flow mode (absent or null: Cancel), and the report goes to
 // REPORT.txt, so it holds the same bytes.
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <exception>
 #include <iostream>
 #include <limits>
@@ -40,6 +46,8 @@ constexpr int kExitWritten = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitBounded = 3;
+// The riser sizing found no choice that meets every goal: the closest is printed.
+constexpr int kExitGoalsMissed = 4;
 
 // The optimised flow mode lowers qc by 0.0001 m^3/s a pass. The worst physically meaningful
 // design known needs under 30 000 passes; nonsense (a negative Q or riser count, a Q of
@@ -51,9 +59,19 @@ using thalmuro::RunnerText;
 
 enum class CheckFormat { text, json };
 
+// What --size-risers is given: the goals as typed (a low flow still to be read against the
+// problem), the candidates and where to save the proposal.
+struct SizingArguments {
+    std::optional<double> tolerance;
+    std::optional<std::string> low_flow;
+    std::vector<double> diameters;
+    std::optional<std::string> write;
+};
+
 struct Arguments {
     bool checks = false;
     std::optional<std::string> conditions;
+    std::optional<SizingArguments> sizing;
     std::optional<CheckFormat> format;
     std::optional<std::string> locale;
     long max_passes = kDefaultMaxPasses;
@@ -90,9 +108,33 @@ Language languageOf(const std::vector<std::string>& args) {
     return language;
 }
 
+// A number written with "." as decimal point, as in lists of conditions, whatever the locale.
+std::optional<double> listNumber(std::string_view text) {
+    return thalmuro::readLocaleNumber(text, thalmuro::NumberLocale{".", ""});
+}
+
+// "0.1,0.125,0.15": positive diameters in m; on failure the item at fault.
+std::variant<std::vector<double>, std::string> parseDiameters(std::string_view list) {
+    std::vector<double> diameters;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(list.find(',', start), list.size());
+        const std::string_view item = list.substr(start, end - start);
+        const std::optional<double> d = listNumber(item);
+        if (!d || !(*d > 0.0) || !std::isfinite(*d)) return std::string(item);
+        diameters.push_back(*d);
+        if (end == list.size()) return diameters;
+        start = end + 1;
+    }
+}
+
 std::variant<Arguments, UsageError, HelpWanted, VersionWanted> parseArguments(
     const std::vector<std::string>& args) {
     Arguments arguments;
+    SizingArguments sizing;
+    bool sizeRisers = false;
+    // The first option that goes with --size-risers alone, to be told when it is missing.
+    std::optional<std::string> sizingOption;
     std::vector<std::string> files;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -107,6 +149,35 @@ std::variant<Arguments, UsageError, HelpWanted, VersionWanted> parseArguments(
             return VersionWanted{};
         } else if (argument == "--checks") {
             arguments.checks = true;
+        } else if (argument == "--size-risers") {
+            sizeRisers = true;
+        } else if (argument == "--tolerance") {
+            if (i + 1 == args.size()) return UsageError{RunnerText::tolerance_needs_value, {}};
+            const std::string& text = args[++i];
+            const std::optional<double> tolerance = listNumber(text);
+            if (!tolerance || !(*tolerance > 0.0 && *tolerance < 100.0)) {
+                return UsageError{RunnerText::tolerance_unknown, {text}};
+            }
+            sizing.tolerance = *tolerance;
+            sizingOption = sizingOption.value_or(argument);
+        } else if (argument == "--low-flow") {
+            if (i + 1 == args.size()) return UsageError{RunnerText::low_flow_needs_spec, {}};
+            sizing.low_flow = args[++i];
+            sizingOption = sizingOption.value_or(argument);
+        } else if (argument == "--diameters") {
+            if (i + 1 == args.size()) return UsageError{RunnerText::diameters_needs_list, {}};
+            auto diameters = parseDiameters(args[++i]);
+            if (auto* item = std::get_if<std::string>(&diameters)) {
+                return UsageError{RunnerText::diameters_unknown, {*item}};
+            }
+            sizing.diameters = std::get<std::vector<double>>(std::move(diameters));
+            sizingOption = sizingOption.value_or(argument);
+        } else if (argument == "--write") {
+            if (i + 1 == args.size() || args[i + 1].empty()) {
+                return UsageError{RunnerText::write_needs_name, {}};
+            }
+            sizing.write = args[++i];
+            sizingOption = sizingOption.value_or(argument);
         } else if (argument == "--conditions") {
             if (i + 1 == args.size()) return UsageError{RunnerText::conditions_needs_list, {}};
             arguments.conditions = args[++i];
@@ -143,13 +214,20 @@ std::variant<Arguments, UsageError, HelpWanted, VersionWanted> parseArguments(
             return UsageError{RunnerText::option_unknown, {argument}};
         }
     }
-    if (arguments.format && !arguments.checks) {
+    if (sizingOption && !sizeRisers) {
+        return UsageError{RunnerText::sizing_option_alone, {*sizingOption}};
+    }
+    if (sizeRisers && (arguments.checks || arguments.conditions)) {
+        return UsageError{RunnerText::sizing_with_checks, {}};
+    }
+    if (sizeRisers) arguments.sizing = std::move(sizing);
+    if (arguments.format && !arguments.checks && !arguments.sizing) {
         return UsageError{RunnerText::format_without_checks, {}};
     }
     if (arguments.checks && arguments.conditions) {
         return UsageError{RunnerText::checks_with_conditions, {}};
     }
-    const bool printed = arguments.checks || arguments.conditions;
+    const bool printed = arguments.checks || arguments.conditions || arguments.sizing;
     const std::size_t wanted = printed ? 1 : 2;
     if (files.size() != wanted) {
         return UsageError{
@@ -306,6 +384,42 @@ class ConditionsBound final : public thalmuro::ConditionsProgress {
     std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
 };
 
+// Shows, when standard error is a terminal, how many designs the sizing has weighed about once
+// a second. The engine calls it from its worker threads.
+class SizingShown final : public thalmuro::SizingProgress {
+  public:
+    SizingShown(bool showProgress, const Words& say) : showProgress_(showProgress), say_(say) {}
+    ~SizingShown() override {
+        if (shown_) std::cerr << '\n';
+    }
+    SizingShown(const SizingShown&) = delete;
+    SizingShown& operator=(const SizingShown&) = delete;
+
+    bool keepGoing(long designsWeighed, double fraction) override {
+        if (!showProgress_) return true;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastShown_ >= std::chrono::seconds(1)) {
+            if (shown_) std::cerr << '\r';
+            std::cerr << "thalmuro-cli: "
+                      << say_(RunnerText::sizing_progress,
+                              {count(designsWeighed),
+                               count(std::lround(std::clamp(fraction, 0.0, 1.0) * 100.0))})
+                      << std::flush;
+            shown_ = true;
+            lastShown_ = now;
+        }
+        return true;
+    }
+
+  private:
+    const bool showProgress_;
+    const Words& say_;
+    std::mutex mutex_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
+};
+
 // The bounds of a check as a phrase: "at least 1", "from -10 to 10 % of Q/N", "none
 // (informative)".
 std::string bounds(const thalmuro::ThresholdInfo& info, const Words& say) {
@@ -444,6 +558,108 @@ std::string crossCheckText(const thalmuro::CrossCheck& check, const Words& say) 
     return text;
 }
 
+// ---- The riser sizing as text -----------------------------------------------------------------
+
+constexpr std::array<thalmuro::SizingGoal, thalmuro::kSizingGoalCount> kSizingGoals{
+    thalmuro::SizingGoal::uniformity, thalmuro::SizingGoal::froude_low,
+    thalmuro::SizingGoal::riser_area, thalmuro::SizingGoal::froude_design};
+
+// "5", "1–10": the risers of a section or run, the same in both languages.
+std::string risersText(int first, int last) {
+    return first == last ? count(first) : count(first) + "–" + count(last);
+}
+
+// The lines of one design: each goal, its figures at both flows, its checks and cross-check.
+std::string sizedDesignText(const thalmuro::SizedDesign& design, const Words& say) {
+    const Block block(say, {RunnerText::label_spread, RunnerText::label_froude_design,
+                            RunnerText::label_froude_low, RunnerText::label_area_ratio,
+                            RunnerText::label_landward_head, RunnerText::label_checks,
+                            RunnerText::label_cross_check});
+    std::size_t width = 0;
+    for (const thalmuro::SizingGoal goal : kSizingGoals)
+        width = std::max(width, thalmuro::nameOf(goal).size());
+    std::string text;
+    for (const thalmuro::GoalStatus& status : design.goals) {
+        const std::string_view name = thalmuro::nameOf(status.goal);
+        text += "  " + std::string(name) + ':' + std::string(width + 1 - name.size(), ' ') +
+                thalmuro::sizingGoalStatus(status, say.language(), say.locale()) + '\n';
+    }
+    const auto figure = [&](double value, const char* unit = "") {
+        return std::isnan(value) ? say(RunnerText::not_balanced) : say.number(value) + unit;
+    };
+    const auto between = [&](const thalmuro::MarchSummary& march, double lowest, double highest) {
+        if (!march.balanced) return say(RunnerText::not_balanced);
+        return say(RunnerText::figures_between, {say.number(lowest), say.number(highest)});
+    };
+    text += block.line(RunnerText::label_spread, figure(design.spread, " %"));
+    text += block.line(RunnerText::label_froude_design,
+                       between(design.design_flow, design.froude_min, design.froude_max));
+    text += block.line(
+        RunnerText::label_froude_low,
+        between(design.low_flow, design.low_flow_froude_min, design.low_flow_froude_max));
+    text += block.line(RunnerText::label_area_ratio, say.number(design.area_ratio));
+    text += block.line(RunnerText::label_landward_head, figure(design.landward_head, " m"));
+    std::vector<std::string> warning;
+    for (const thalmuro::CheckResult& check : design.checks) {
+        if (check.verdict == thalmuro::Verdict::warning) {
+            warning.emplace_back(thalmuro::nameOf(check.id));
+        }
+    }
+    text += block.line(RunnerText::label_checks,
+                       design.checks.empty() ? say(RunnerText::not_balanced)
+                       : warning.empty()
+                           ? say(RunnerText::checks_hold)
+                           : say(RunnerText::checks_warning,
+                                 {joined(warning, [](const std::string& name) { return name; })}));
+    text += block.line(
+        RunnerText::label_cross_check,
+        thalmuro::wordCrossCheckSummary(design.cross_check, say.language(), say.locale()));
+    return text;
+}
+
+std::string sizingText(const thalmuro::SizingResult& result, const Words& say) {
+    const Language language = say.language();
+    std::string text = say(RunnerText::sizing_title, {count(result.designs)}) + '\n';
+    if (result.stopped) text += say(RunnerText::sizing_stopped) + '\n';
+    const thalmuro::SizedDesign& proposal = result.proposal;
+    text += say(!proposal.goals_met     ? RunnerText::sizing_goals_missed
+                : proposal.goals[3].met ? RunnerText::sizing_goals_met
+                                        : RunnerText::sizing_preference_missed) +
+            "\n\n";
+
+    text += say(RunnerText::label_goals) + ":\n";
+    for (const thalmuro::SizingGoal goal : kSizingGoals) {
+        text += "  " + std::string(thalmuro::nameOf(goal)) + ": " +
+                thalmuro::sizingGoalTitle(goal, language, result.goals, say.locale()) + '\n';
+    }
+
+    text += '\n' + say(RunnerText::label_sections) + ":\n";
+    const Block block(say, {RunnerText::label_diameter_now, RunnerText::label_proposal});
+    for (const thalmuro::SectionSizing& section : result.sections) {
+        text += "  " +
+                say(RunnerText::sizing_section,
+                    {count(section.section), risersText(section.first_riser, section.last_riser),
+                     say.number(section.pipe_diameter)}) +
+                '\n';
+        text += block.line(RunnerText::label_diameter_now,
+                           section.current_diameter ? say.number(*section.current_diameter) + " m"
+                                                    : say(RunnerText::unreadable));
+        text += block.line(
+            RunnerText::label_proposal,
+            joined(section.proposed, [&](const thalmuro::RiserRun& run) {
+                return say(RunnerText::sizing_run,
+                           {say.number(run.diameter), risersText(run.first_riser, run.last_riser)});
+            }));
+    }
+
+    if (result.current) {
+        text +=
+            '\n' + say(RunnerText::label_current) + ":\n" + sizedDesignText(*result.current, say);
+    }
+    text += '\n' + say(RunnerText::label_proposal) + ":\n" + sizedDesignText(proposal, say);
+    return text;
+}
+
 // ---- The checks as JSON: for programs, the same whatever the language ------------------------
 
 constexpr auto kEnglish = Language::english;
@@ -564,6 +780,95 @@ nlohmann::ordered_json numberFindingsJson(const std::vector<thalmuro::NumberFind
     return list;
 }
 
+// ---- The riser sizing as JSON ------------------------------------------------------------------
+
+nlohmann::ordered_json sizedDesignJson(const thalmuro::SizedDesign& design) {
+    nlohmann::ordered_json goals = nlohmann::ordered_json::array();
+    for (const thalmuro::GoalStatus& status : design.goals) {
+        goals.push_back(
+            {{"goal", thalmuro::nameOf(status.goal)},
+             {"met", status.met},
+             {"value", status.value},
+             {"limit", status.limit},
+             {"shortfall", status.shortfall},
+             {"summary", thalmuro::sizingGoalStatus(status, kEnglish, kJsonSentences)}});
+    }
+    nlohmann::ordered_json checks = nlohmann::ordered_json::array();
+    for (const thalmuro::CheckResult& check : design.checks) {
+        checks.push_back({{"name", thalmuro::nameOf(check.id)},
+                          {"verdict", thalmuro::nameOf(check.verdict)},
+                          {"summary", thalmuro::checkSummary(check, kEnglish, kJsonSentences)}});
+    }
+    nlohmann::ordered_json sections = nlohmann::ordered_json::array();
+    const int rows = std::max<int>(0, thalmuro::leadingCount(design.problem.sections).value_or(0));
+    for (std::size_t row = 0;
+         row < static_cast<std::size_t>(rows) && row < design.problem.rows.size(); ++row) {
+        const thalmuro::SectionRow& cells = design.problem.rows[row];
+        sections.push_back({{"first_riser", cells.first_riser},
+                            {"last_riser", cells.last_riser},
+                            {"riser_diameter", cells.riser_diameter}});
+    }
+    return {{"goals_met", design.goals_met},
+            {"goals", goals},
+            {"spread", design.spread},
+            {"froude_min", design.froude_min},
+            {"froude_max", design.froude_max},
+            {"low_flow_froude_min", design.low_flow_froude_min},
+            {"low_flow_froude_max", design.low_flow_froude_max},
+            {"area_ratio", design.area_ratio},
+            {"landward_head", design.landward_head},
+            {"discharges", design.discharges},
+            {"froude", design.froude},
+            {"low_flow_discharges", design.low_flow_discharges},
+            {"low_flow_froude", design.low_flow_froude},
+            {"design_flow", marchJson(design.design_flow)},
+            {"low_flow", marchJson(design.low_flow)},
+            {"checks", checks},
+            {"cross_check", crossCheckJson(design.cross_check)},
+            {"rows", sections}};
+}
+
+std::string sizingJson(const thalmuro::SizingResult& result) {
+    const thalmuro::SizingGoals& goals = result.goals;
+    nlohmann::ordered_json lowFlow = nullptr;
+    if (goals.low_flow) lowFlow = {{"q", goals.low_flow->q}, {"drho", goals.low_flow->drho}};
+    nlohmann::ordered_json sections = nlohmann::ordered_json::array();
+    for (const thalmuro::SectionSizing& section : result.sections) {
+        nlohmann::ordered_json runs = nlohmann::ordered_json::array();
+        for (const thalmuro::RiserRun& run : section.proposed) {
+            runs.push_back({{"first_riser", run.first_riser},
+                            {"last_riser", run.last_riser},
+                            {"diameter", run.diameter}});
+        }
+        sections.push_back(
+            {{"section", section.section},
+             {"first_riser", section.first_riser},
+             {"last_riser", section.last_riser},
+             {"pipe_diameter", section.pipe_diameter},
+             {"current_diameter", section.current_diameter
+                                      ? nlohmann::ordered_json(*section.current_diameter)
+                                      : nlohmann::ordered_json(nullptr)},
+             {"proposed", runs}});
+    }
+    return nlohmann::ordered_json{{"designs", result.designs},
+                                  {"stopped", result.stopped},
+                                  {"goals_met", result.proposal.goals_met},
+                                  {"goals",
+                                   {{"tolerance", goals.tolerance},
+                                    {"low_flow", lowFlow},
+                                    {"froude_min", goals.froude_min},
+                                    {"froude_max", goals.froude_max},
+                                    {"area_ratio_lower", goals.area_ratio_lower},
+                                    {"area_ratio_upper", goals.area_ratio_upper},
+                                    {"max_rows", goals.max_rows}}},
+                                  {"sections", sections},
+                                  {"current", result.current ? sizedDesignJson(*result.current)
+                                                             : nlohmann::ordered_json(nullptr)},
+                                  {"proposal", sizedDesignJson(result.proposal)}}
+               .dump(2) +
+           '\n';
+}
+
 // ---- The run ----------------------------------------------------------------------------------
 
 int usageError(const std::string& reason, Language language) {
@@ -613,6 +918,61 @@ int printConditions(const thalmuro::DiffuserInput& input, const std::string& spe
     std::cout << thalmuro::conditionsCsv(results, say.locale(), words);
     if (!std::cout.flush()) return failure(say(RunnerText::cannot_write_conditions));
     return bounded ? kExitBounded : kExitWritten;
+}
+
+// The low flow of --low-flow: one condition as --conditions reads it, "Q=" understood when no
+// part is named. Nothing when none was given; a usage fault when it names other than one.
+std::variant<std::optional<thalmuro::OperatingCondition>, UsageError> lowFlowOf(
+    const thalmuro::DiffuserInput& input, const std::optional<std::string>& spec,
+    const Words& say) {
+    if (!spec) return std::nullopt;
+    const std::string full = spec->find('=') == std::string::npos ? "Q=" + *spec : *spec;
+    auto parsed = thalmuro::parseConditionSpec(full, input, say.locale());
+    if (const auto* error = std::get_if<thalmuro::Message>(&parsed)) {
+        return UsageError{RunnerText::low_flow_fault,
+                          {thalmuro::wordMessage(*error, say.language(), say.locale())}};
+    }
+    const auto& conditions = std::get<std::vector<thalmuro::OperatingCondition>>(parsed);
+    if (conditions.size() != 1) {
+        return UsageError{RunnerText::low_flow_not_one,
+                          {count(static_cast<long>(conditions.size()))}};
+    }
+    return conditions.front();
+}
+
+// Sizes the risers of the problem and prints the proposal on standard output; with --write,
+// saves the problem with the proposed section table.
+int printSizing(const thalmuro::DiffuserInput& input, const SizingArguments& sizing,
+                std::optional<CheckFormat> format, const Words& say) {
+    thalmuro::SizingGoals goals;
+    if (sizing.tolerance) goals.tolerance = *sizing.tolerance;
+    auto lowFlow = lowFlowOf(input, sizing.low_flow, say);
+    if (const auto* error = std::get_if<UsageError>(&lowFlow)) {
+        return usageError(say(error->text, error->arguments), say.language());
+    }
+    goals.low_flow = std::get<std::optional<thalmuro::OperatingCondition>>(lowFlow);
+    thalmuro::SizingResult result;
+    {
+        SizingShown shown(thalmuro::cli::standardErrorIsTerminal(), say);
+        result = thalmuro::sizeRisers(input, goals, sizing.diameters, say.locale(), 0, &shown);
+    }
+    if (result.blocked) {
+        return failure(
+            say(RunnerText::cannot_size,
+                {thalmuro::wordSizingBlock(*result.blocked, say.language(), say.locale())}));
+    }
+    std::cout << (format == CheckFormat::json ? sizingJson(result) : sizingText(result, say));
+    if (!std::cout.flush()) return failure(say(RunnerText::cannot_write_sizing));
+    if (sizing.write) {
+        if (const std::error_code error =
+                thalmuro::writeProblemFile(*sizing.write, result.proposal.problem)) {
+            return failure(
+                say(RunnerText::cannot_write_problem,
+                    {*sizing.write, thalmuro::writeFailureReason(error, say.language())}));
+        }
+        tell(say(RunnerText::problem_written, {*sizing.write}));
+    }
+    return result.proposal.goals_met ? kExitWritten : kExitGoalsMissed;
 }
 
 int run(const std::vector<std::string>& args, Language language) {
@@ -665,6 +1025,7 @@ int run(const std::vector<std::string>& args, Language language) {
     if (arguments.conditions) {
         return printConditions(input, *arguments.conditions, arguments.max_passes, say);
     }
+    if (arguments.sizing) return printSizing(input, *arguments.sizing, arguments.format, say);
 
     // The program's shared variables, as they stand when the main window opens.
     thalmuro::SharedState state;

@@ -1,6 +1,6 @@
 // The two catalogues, each wording every kind in its language; wording.cpp picks one. See
 // thalmuro/wording.h for what each entry words. The runner's own texts are in runner_english.cpp
-// and runner_greek.cpp.
+// and runner_greek.cpp, the riser sizing's in sizing_english.cpp and sizing_greek.cpp.
 #pragma once
 
 #include <string>
@@ -41,6 +41,12 @@ ResultsCsvHeader resultsHeader();
 // and the verdicts.
 ConditionsCsvWords conditionsWords();
 std::string_view runnerText(RunnerText text);
+std::string sizingGoalTitle(SizingGoal goal, const SizingGoals& goals, const NumberLocale& locale);
+std::string sizingGoalCaption(SizingGoal goal, const SizingGoals& goals,
+                              const NumberLocale& locale);
+std::string sizingGoalStatus(const GoalStatus& status, const NumberLocale& locale);
+std::string sizingSettingName(SizingSetting setting);
+std::string sizingBlock(const SizingBlock& block, const NumberLocale& locale);
 }  // namespace english
 
 namespace greek {
@@ -74,6 +80,12 @@ ConditionsCsvWords conditionsWords();
 std::string_view runnerText(RunnerText text);
 // Why a file could not be written, for the common causes.
 std::string writeFailure(std::error_code error);
+std::string sizingGoalTitle(SizingGoal goal, const SizingGoals& goals, const NumberLocale& locale);
+std::string sizingGoalCaption(SizingGoal goal, const SizingGoals& goals,
+                              const NumberLocale& locale);
+std::string sizingGoalStatus(const GoalStatus& status, const NumberLocale& locale);
+std::string sizingSettingName(SizingSetting setting);
+std::string sizingBlock(const SizingBlock& block, const NumberLocale& locale);
 }  // namespace greek
 
 }  // namespace thalmuro

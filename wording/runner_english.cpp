@@ -14,7 +14,12 @@ std::string_view runnerText(RunnerText text) {
                    "                    [--max-passes N] PROBLEM.json\n"
                    "       thalmuro-cli --conditions SPEC [--language el|en] [--locale NAME] "
                    "[--max-passes N]\n"
-                   "                    PROBLEM.json\n";
+                   "                    PROBLEM.json\n"
+                   "       thalmuro-cli --size-risers [--tolerance P] [--low-flow SPEC] "
+                   "[--diameters LIST]\n"
+                   "                    [--format text|json] [--write NEW.json] [--language "
+                   "el|en]\n"
+                   "                    [--locale NAME] PROBLEM.json\n";
         case RunnerText::help:
             return "Solves the diffuser problem saved in PROBLEM.json and writes its results "
                    "report to\n"
@@ -75,7 +80,50 @@ std::string_view runnerText(RunnerText text) {
                    "                 conditions, every value positive. Example:\n"
                    "                 --conditions \"Q=0.1..0.5/5;drho=0.025,0.03\" gives ten "
                    "conditions\n"
-                   "  --format NAME  with --checks: text (the default) or json\n"
+                   "  --size-risers  propose the riser diameters: one per section, a section "
+                   "split into\n"
+                   "                 runs of consecutive risers where the table's 30 rows "
+                   "allow, such that\n"
+                   "                 every riser passes Q/N within the tolerance, every "
+                   "riser's densimetric\n"
+                   "                 Froude number is at least 1 at the low flow and the "
+                   "risers' total area\n"
+                   "                 lies within 1/3 to 2/3 of the pipe's area at riser N, "
+                   "with the lowest\n"
+                   "                 landward head, preferring Fr at most 10 at the design Q. "
+                   "Each design\n"
+                   "                 is balanced by bisection on qc as the cross-check does, "
+                   "on all cores.\n"
+                   "                 Prints the goals, each section's diameter now and "
+                   "proposed, and the\n"
+                   "                 design as typed beside the proposal: each goal, the "
+                   "Froude numbers at\n"
+                   "                 both flows, the area ratio, the landward head, the design "
+                   "checks and\n"
+                   "                 the cross-check. When no choice meets every goal, the "
+                   "closest one and\n"
+                   "                 how far each goal misses\n"
+                   "  --tolerance P  with --size-risers: the tolerance of the riser discharges "
+                   "in % of Q/N,\n"
+                   "                 above 0 and below 100 (default 5)\n"
+                   "  --low-flow SPEC\n"
+                   "                 with --size-risers: the lowest operating condition, one "
+                   "condition as\n"
+                   "                 --conditions reads it: \"0.25x\" (the default: 0.25 Q at "
+                   "the problem's\n"
+                   "                 drho), \"0.02\" or \"Q=0.02;drho=0.025\"\n"
+                   "  --diameters LIST\n"
+                   "                 with --size-risers: the candidate riser diameters in m, "
+                   "separated by\n"
+                   "                 \",\" (\"0.1,0.125,0.15\"); by default every 5 mm from 25 "
+                   "mm up to each\n"
+                   "                 section's pipe diameter\n"
+                   "  --write NEW.json\n"
+                   "                 with --size-risers: also save the problem with the "
+                   "proposed section\n"
+                   "                 table as NEW.json\n"
+                   "  --format NAME  with --checks or --size-risers: text (the default) or "
+                   "json\n"
                    "  --language NAME\n"
                    "                 write the messages, the checks and the table's header in "
                    "English (en,\n"
@@ -127,11 +175,15 @@ std::string_view runnerText(RunnerText text) {
                    "printed; with\n"
                    "--conditions: the table was printed), 1 the problem could not be read or "
                    "the report\n"
-                   "could not be written, 2 wrong usage (a SPEC that cannot be read "
+                   "could not be written (with --size-risers: the design cannot be sized, or "
+                   "NEW.json\n"
+                   "could not be written), 2 wrong usage (a SPEC that cannot be read "
                    "included),\n"
                    "3 the balancing stopped at --max-passes (the report of the last pass was "
                    "written, or\n"
-                   "its checks or the table printed).\n";
+                   "its checks or the table printed), 4 with --size-risers: no choice meets "
+                   "every goal (the\n"
+                   "closest one was printed, and written with --write).\n";
         case RunnerText::conditions_needs_list:
             return "--conditions needs a list of conditions";
         case RunnerText::format_needs_name:
@@ -153,7 +205,7 @@ std::string_view runnerText(RunnerText text) {
         case RunnerText::option_unknown:
             return "unknown option %1";
         case RunnerText::format_without_checks:
-            return "--format goes with --checks";
+            return "--format goes with --checks or --size-risers";
         case RunnerText::checks_with_conditions:
             return "--checks and --conditions do not go together";
         case RunnerText::file_name_missing:
@@ -235,6 +287,85 @@ std::string_view runnerText(RunnerText text) {
                    "number %9 (riser %10)";
         case RunnerText::march_unbalanced:
             return "not balanced after %1 marches: %2";
+        case RunnerText::sizing_option_alone:
+            return "%1 goes with --size-risers";
+        case RunnerText::sizing_with_checks:
+            return "--size-risers does not go with --checks or --conditions";
+        case RunnerText::tolerance_needs_value:
+            return "--tolerance needs a percentage";
+        case RunnerText::tolerance_unknown:
+            return "--tolerance takes a percentage above 0 and below 100 written with \".\", "
+                   "not \"%1\"";
+        case RunnerText::low_flow_needs_spec:
+            return "--low-flow needs a condition";
+        case RunnerText::low_flow_fault:
+            return "--low-flow: %1";
+        case RunnerText::low_flow_not_one:
+            return "--low-flow names %1 conditions; it takes one";
+        case RunnerText::diameters_needs_list:
+            return "--diameters needs a list of diameters";
+        case RunnerText::diameters_unknown:
+            return "--diameters takes positive diameters in m written with \".\" and "
+                   "separated by \",\", not \"%1\"";
+        case RunnerText::write_needs_name:
+            return "--write needs a file name";
+        case RunnerText::cannot_size:
+            return "the risers cannot be sized: %1";
+        case RunnerText::cannot_write_sizing:
+            return "cannot write the sizing";
+        case RunnerText::cannot_write_problem:
+            return "cannot write the problem \"%1\": %2";
+        case RunnerText::sizing_progress:
+            return "sizing, %1 designs weighed, about %2 % done";
+        case RunnerText::problem_written:
+            return "the design with the proposed riser diameters was written to \"%1\"";
+        case RunnerText::sizing_title:
+            return "riser sizing: %1 designs weighed";
+        case RunnerText::sizing_stopped:
+            return "the search was stopped: the best choice found until then";
+        case RunnerText::sizing_goals_met:
+            return "the proposal meets every goal";
+        case RunnerText::sizing_preference_missed:
+            return "the proposal meets the goals; no choice that does keeps Fr within the "
+                   "upper bound at the design Q";
+        case RunnerText::sizing_goals_missed:
+            return "no choice meets every goal; the proposal is the one that comes closest";
+        case RunnerText::label_goals:
+            return "goals";
+        case RunnerText::label_current:
+            return "design as typed";
+        case RunnerText::label_proposal:
+            return "proposal";
+        case RunnerText::label_diameter_now:
+            return "riser diameter now";
+        case RunnerText::label_spread:
+            return "largest departure from Q/N";
+        case RunnerText::label_froude_design:
+            return "Fr at the design Q";
+        case RunnerText::label_froude_low:
+            return "Fr at the low flow";
+        case RunnerText::label_area_ratio:
+            return "area ratio";
+        case RunnerText::label_landward_head:
+            return "landward head";
+        case RunnerText::label_checks:
+            return "design checks";
+        case RunnerText::label_cross_check:
+            return "cross-check";
+        case RunnerText::sizing_section:
+            return "section %1, risers %2, D = %3 m";
+        case RunnerText::sizing_run:
+            return "%1 m (risers %2)";
+        case RunnerText::unreadable:
+            return "cannot be read";
+        case RunnerText::not_balanced:
+            return "not balanced";
+        case RunnerText::checks_hold:
+            return "every check holds";
+        case RunnerText::checks_warning:
+            return "warnings: %1";
+        case RunnerText::figures_between:
+            return "%1 to %2";
     }
     return {};
 }

@@ -15,7 +15,12 @@ std::string_view runnerText(RunnerText text) {
                    "                    [--max-passes Ν] ΠΡΟΒΛΗΜΑ.json\n"
                    "       thalmuro-cli --conditions ΣΥΝΘΗΚΕΣ [--language el|en] "
                    "[--locale ΟΝΟΜΑ] [--max-passes Ν]\n"
-                   "                    ΠΡΟΒΛΗΜΑ.json\n";
+                   "                    ΠΡΟΒΛΗΜΑ.json\n"
+                   "       thalmuro-cli --size-risers [--tolerance Π] [--low-flow ΣΥΝΘΗΚΗ] "
+                   "[--diameters ΛΙΣΤΑ]\n"
+                   "                    [--format text|json] [--write ΝΕΟ.json] [--language "
+                   "el|en]\n"
+                   "                    [--locale ΟΝΟΜΑ] ΠΡΟΒΛΗΜΑ.json\n";
         case RunnerText::help:
             return "Λύνει το πρόβλημα διαχυτήρα που είναι αποθηκευμένο στο ΠΡΟΒΛΗΜΑ.json και "
                    "γράφει\n"
@@ -82,7 +87,55 @@ std::string_view runnerText(RunnerText text) {
                    "                 Παράδειγμα: --conditions \"Q=0.1..0.5/5;drho=0.025,0.03\" "
                    "δίνει δέκα\n"
                    "                 συνθήκες\n"
-                   "  --format ΟΝΟΜΑ με --checks: text (το προεπιλεγμένο) ή json\n"
+                   "  --size-risers  προτείνει τις διαμέτρους των ανυψωτήρων: μία ανά τμήμα, "
+                   "με το τμήμα\n"
+                   "                 χωρισμένο σε ομάδες διαδοχικών ανυψωτήρων όπου το "
+                   "επιτρέπουν οι 30\n"
+                   "                 γραμμές του πίνακα, ώστε κάθε ανυψωτήρας να δίνει Q/N "
+                   "εντός της ανοχής,\n"
+                   "                 ο πυκνομετρικός αριθμός Froude κάθε ανυψωτήρα να είναι "
+                   "τουλάχιστον 1\n"
+                   "                 στη χαμηλή παροχή και η συνολική επιφάνεια των "
+                   "ανυψωτήρων από 1/3 έως\n"
+                   "                 2/3 της επιφάνειας του αγωγού στον ανυψωτήρα N, με τη "
+                   "μικρότερη ενέργεια\n"
+                   "                 στο χερσαίο άκρο, προτιμώντας Fr το πολύ 10 στην παροχή "
+                   "σχεδιασμού.\n"
+                   "                 Κάθε σχέδιο εξισορροπείται με διχοτόμηση του qc όπως "
+                   "στη διασταύρωση,\n"
+                   "                 σε όλους τους πυρήνες. Τυπώνει τους στόχους, τη "
+                   "διάμετρο κάθε τμήματος\n"
+                   "                 τώρα και την προτεινόμενη, και τον σχεδιασμό όπως "
+                   "δόθηκε δίπλα στην\n"
+                   "                 πρόταση: κάθε στόχο, τους αριθμούς Froude στις δύο "
+                   "παροχές, τον λόγο\n"
+                   "                 επιφανειών, την ενέργεια στο χερσαίο άκρο, τους ελέγχους "
+                   "σχεδιασμού και\n"
+                   "                 τη διασταύρωση. Όταν καμία επιλογή δεν ικανοποιεί όλους "
+                   "τους στόχους,\n"
+                   "                 αυτή που πλησιάζει περισσότερο και πόσο απέχει κάθε "
+                   "στόχος\n"
+                   "  --tolerance Π  με --size-risers: η ανοχή των παροχών των ανυψωτήρων σε % "
+                   "του Q/N,\n"
+                   "                 πάνω από 0 και κάτω από 100 (προεπιλογή 5)\n"
+                   "  --low-flow ΣΥΝΘΗΚΗ\n"
+                   "                 με --size-risers: η χαμηλότερη συνθήκη λειτουργίας, μία "
+                   "συνθήκη όπως\n"
+                   "                 τη διαβάζει το --conditions: «0.25x» (η προεπιλογή: 0,25 "
+                   "Q στο Δρ/ρ του\n"
+                   "                 προβλήματος), «0.02» ή «Q=0.02;drho=0.025»\n"
+                   "  --diameters ΛΙΣΤΑ\n"
+                   "                 με --size-risers: οι υποψήφιες διάμετροι ανυψωτήρων σε "
+                   "m, χωρισμένες\n"
+                   "                 με «,» («0.1,0.125,0.15»)· αλλιώς ανά 5 mm από 25 mm έως "
+                   "τη διάμετρο\n"
+                   "                 του αγωγού κάθε τμήματος\n"
+                   "  --write ΝΕΟ.json\n"
+                   "                 με --size-risers: γράφει και το πρόβλημα με τον "
+                   "προτεινόμενο πίνακα\n"
+                   "                 τμημάτων στο ΝΕΟ.json\n"
+                   "  --format ΟΝΟΜΑ με --checks ή --size-risers: text (το προεπιλεγμένο) ή "
+                   "json\n"
                    "  --language ΟΝΟΜΑ\n"
                    "                 γράφει τα μηνύματα, τους ελέγχους και τις επικεφαλίδες "
                    "του πίνακα στα\n"
@@ -136,11 +189,15 @@ std::string_view runnerText(RunnerText text) {
                    "έλεγχοι· με\n"
                    "--conditions: τυπώθηκε ο πίνακας), 1 το πρόβλημα δεν διαβάστηκε ή η "
                    "αναφορά δεν\n"
-                   "γράφτηκε, 2 λάθος χρήση (και ΣΥΝΘΗΚΕΣ που δεν διαβάζονται), 3 η "
+                   "γράφτηκε (με --size-risers: ο σχεδιασμός δεν διαστασιολογείται ή το "
+                   "ΝΕΟ.json δεν\n"
+                   "γράφτηκε), 2 λάθος χρήση (και ΣΥΝΘΗΚΕΣ που δεν διαβάζονται), 3 η "
                    "εξισορρόπηση σταμάτησε\n"
                    "στο --max-passes (γράφτηκε η αναφορά της τελευταίας επανάληψης ή τυπώθηκαν "
                    "οι έλεγχοί\n"
-                   "της ή ο πίνακας).\n";
+                   "της ή ο πίνακας), 4 με --size-risers: καμία επιλογή δεν ικανοποιεί όλους "
+                   "τους στόχους\n"
+                   "(τυπώθηκε αυτή που πλησιάζει περισσότερο, και γράφτηκε με --write).\n";
         case RunnerText::conditions_needs_list:
             return "το --conditions θέλει λίστα συνθηκών";
         case RunnerText::format_needs_name:
@@ -162,7 +219,7 @@ std::string_view runnerText(RunnerText text) {
         case RunnerText::option_unknown:
             return "άγνωστη επιλογή %1";
         case RunnerText::format_without_checks:
-            return "το --format πάει μαζί με το --checks";
+            return "το --format πάει μαζί με το --checks ή το --size-risers";
         case RunnerText::checks_with_conditions:
             return "τα --checks και --conditions δεν πάνε μαζί";
         case RunnerText::file_name_missing:
@@ -246,6 +303,86 @@ std::string_view runnerText(RunnerText text) {
                    "έως %7 (ανυψωτήρας %8) m³/s· μικρότερος αριθμός Froude %9 (ανυψωτήρας %10)";
         case RunnerText::march_unbalanced:
             return "δεν εξισορροπήθηκε σε %1 υπολογισμούς: %2";
+        case RunnerText::sizing_option_alone:
+            return "το %1 πάει μαζί με το --size-risers";
+        case RunnerText::sizing_with_checks:
+            return "το --size-risers δεν πάει μαζί με τα --checks ή --conditions";
+        case RunnerText::tolerance_needs_value:
+            return "το --tolerance χρειάζεται ποσοστό";
+        case RunnerText::tolerance_unknown:
+            return "το --tolerance δέχεται ποσοστό πάνω από 0 και κάτω από 100 γραμμένο με "
+                   "«.», όχι «%1»";
+        case RunnerText::low_flow_needs_spec:
+            return "το --low-flow χρειάζεται μια συνθήκη";
+        case RunnerText::low_flow_fault:
+            return "--low-flow: %1";
+        case RunnerText::low_flow_not_one:
+            return "το --low-flow ορίζει %1 συνθήκες· δέχεται μία";
+        case RunnerText::diameters_needs_list:
+            return "το --diameters χρειάζεται λίστα διαμέτρων";
+        case RunnerText::diameters_unknown:
+            return "το --diameters δέχεται θετικές διαμέτρους σε m γραμμένες με «.» και "
+                   "χωρισμένες με «,», όχι «%1»";
+        case RunnerText::write_needs_name:
+            return "το --write χρειάζεται όνομα αρχείου";
+        case RunnerText::cannot_size:
+            return "οι ανυψωτήρες δεν διαστασιολογούνται: %1";
+        case RunnerText::cannot_write_sizing:
+            return "η διαστασιολόγηση δεν γράφτηκε";
+        case RunnerText::cannot_write_problem:
+            return "το πρόβλημα «%1» δεν γράφτηκε: %2";
+        case RunnerText::sizing_progress:
+            return "διαστασιολόγηση, εξετάστηκαν %1 σχέδια, περίπου %2 % της αναζήτησης";
+        case RunnerText::problem_written:
+            return "ο σχεδιασμός με τις προτεινόμενες διαμέτρους ανυψωτήρων γράφτηκε στο «%1»";
+        case RunnerText::sizing_title:
+            return "διαστασιολόγηση ανυψωτήρων: εξετάστηκαν %1 σχέδια";
+        case RunnerText::sizing_stopped:
+            return "η αναζήτηση διακόπηκε: η καλύτερη επιλογή ως τότε";
+        case RunnerText::sizing_goals_met:
+            return "η πρόταση ικανοποιεί όλους τους στόχους";
+        case RunnerText::sizing_preference_missed:
+            return "η πρόταση ικανοποιεί τους στόχους· καμία επιλογή που τους ικανοποιεί δεν "
+                   "κρατά το Fr κάτω από το άνω όριο στην παροχή σχεδιασμού";
+        case RunnerText::sizing_goals_missed:
+            return "καμία επιλογή δεν ικανοποιεί όλους τους στόχους· προτείνεται αυτή που "
+                   "πλησιάζει περισσότερο";
+        case RunnerText::label_goals:
+            return "στόχοι";
+        case RunnerText::label_current:
+            return "σχεδιασμός όπως δόθηκε";
+        case RunnerText::label_proposal:
+            return "πρόταση";
+        case RunnerText::label_diameter_now:
+            return "διάμετρος ανυψωτήρα τώρα";
+        case RunnerText::label_spread:
+            return "μέγιστη απόκλιση από Q/N";
+        case RunnerText::label_froude_design:
+            return "Fr στην παροχή σχεδιασμού";
+        case RunnerText::label_froude_low:
+            return "Fr στη χαμηλή παροχή";
+        case RunnerText::label_area_ratio:
+            return "λόγος επιφανειών";
+        case RunnerText::label_landward_head:
+            return "ενέργεια στο χερσαίο άκρο";
+        case RunnerText::label_checks:
+            return "έλεγχοι σχεδιασμού";
+        case RunnerText::label_cross_check:
+            return "διασταύρωση";
+        case RunnerText::sizing_section:
+            return "τμήμα %1, ανυψωτήρες %2, D = %3 m";
+        case RunnerText::sizing_run:
+            return "%1 m (ανυψωτήρες %2)";
+        case RunnerText::unreadable:
+            return "δεν διαβάζεται";
+        case RunnerText::not_balanced:
+            return "δεν εξισορροπήθηκε";
+        case RunnerText::checks_hold:
+            return "όλοι οι έλεγχοι ικανοποιούνται";
+        case RunnerText::checks_warning:
+            return "προειδοποιήσεις: %1";
+        case RunnerText::figures_between:
+            return "%1 έως %2";
     }
     return {};
 }

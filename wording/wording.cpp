@@ -188,6 +188,35 @@ std::string runnerText(RunnerText text, Language language,
     return out;
 }
 
+std::string sizingGoalTitle(SizingGoal goal, Language language, const SizingGoals& goals,
+                            const NumberLocale& locale) {
+    return language == Language::greek ? greek::sizingGoalTitle(goal, goals, locale)
+                                       : english::sizingGoalTitle(goal, goals, locale);
+}
+
+std::string sizingGoalCaption(SizingGoal goal, Language language, const SizingGoals& goals,
+                              const NumberLocale& locale) {
+    return language == Language::greek ? greek::sizingGoalCaption(goal, goals, locale)
+                                       : english::sizingGoalCaption(goal, goals, locale);
+}
+
+std::string sizingGoalStatus(const GoalStatus& status, Language language,
+                             const NumberLocale& locale) {
+    return language == Language::greek ? greek::sizingGoalStatus(status, locale)
+                                       : english::sizingGoalStatus(status, locale);
+}
+
+std::string sizingSettingName(SizingSetting setting, Language language) {
+    return language == Language::greek ? greek::sizingSettingName(setting)
+                                       : english::sizingSettingName(setting);
+}
+
+std::string wordSizingBlock(const SizingBlock& block, Language language,
+                            const NumberLocale& locale) {
+    return language == Language::greek ? greek::sizingBlock(block, locale)
+                                       : english::sizingBlock(block, locale);
+}
+
 std::string writeFailureReason(std::error_code error, Language language) {
     return language == Language::greek ? greek::writeFailure(error) : error.message();
 }

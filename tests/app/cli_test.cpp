@@ -598,6 +598,36 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--conditions", "Q=1x", "$D/absent.json"},
                 1,
                 {"$D/absent.json", kNoSuchFile}},
+        Failure{"SizingOptionWithoutSizing",
+                kGoodProblem,
+                {"--tolerance", "3", "$D/problem.json", "$D/r.txt"},
+                2,
+                {"--tolerance goes with --size-risers"}},
+        Failure{"SizingWithChecks",
+                kGoodProblem,
+                {"--size-risers", "--checks", "$D/problem.json"},
+                2,
+                {"--size-risers does not go with --checks or --conditions"}},
+        Failure{"ToleranceOutOfRange",
+                kGoodProblem,
+                {"--size-risers", "--tolerance", "100", "$D/problem.json"},
+                2,
+                {"not \"100\""}},
+        Failure{"UnreadableDiameter",
+                kGoodProblem,
+                {"--size-risers", "--diameters", "0.1,0,15", "$D/problem.json"},
+                2,
+                {"not \"0\""}},
+        Failure{"TwoLowFlows",
+                kGoodProblem,
+                {"--size-risers", "--low-flow", "0.1,0.2", "$D/problem.json"},
+                2,
+                {"--low-flow names 2 conditions; it takes one"}},
+        Failure{"DesignThatCannotBeSized",
+                R"({"risers": "0", "sections": "1"})",
+                {"--size-risers", "--locale", "en_US", "$D/problem.json"},
+                1,
+                {"the risers cannot be sized: the number of risers 0 lies outside 1 to 101"}},
         Failure{"EmptyLocale",
                 kGoodProblem,
                 {"--locale", "", "$D/problem.json", "$D/r.txt"},
@@ -1160,7 +1190,9 @@ TEST(Cli, EachLanguageInItsOwnWordsAndOneNumberFormat) {
                                "Mixing", "in", "Inland", "and", "Coastal", "Waters", "Rawn",
                                "Bowerman", "Brooks", "Abraham", "drho",
                                // the user's own texts, quoted: a file's name, a wrong value
-                               "absent", "xml"};
+                               "absent", "xml",
+                               // the riser sizing's goals, by name
+                               "uniformity", "froude_low", "riser_area", "froude_design"};
     for (const ThresholdInfo& info : checkThresholds())
         kept.insert(std::string(info.name));
     const struct {
@@ -1185,6 +1217,13 @@ TEST(Cli, EachLanguageInItsOwnWordsAndOneNumberFormat) {
          2},
         {"wrong usage", faulty, {"--format", "xml", "--checks", "problem.json"}, 2},
         {"report that cannot be written", faulty, {"problem.json", "absent/r.txt"}, 1},
+        {"riser sizing", workedExampleFile(kGreek), {"--size-risers", "problem.json"}, 0},
+        {"riser sizing as JSON",
+         workedExampleFile(kGreek),
+         {"--size-risers", "--format", "json", "problem.json"},
+         0},
+        {"design that cannot be sized", faulty, {"--size-risers", "problem.json"}, 1},
+
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -1211,6 +1250,88 @@ TEST(Cli, EachLanguageInItsOwnWordsAndOneNumberFormat) {
             if (json && language == Language::greek) {
                 EXPECT_EQ(run.out, jsonOut);
             }
+        }
+    }
+}
+
+// The runner's proposal is the engine's: the same diameters on all cores as on one, its goals
+// as given, the problem it saves, and an exit status that tells whether the goals are met.
+TEST(Cli, SizesTheRisers) {
+    DiffuserInput tooLittleFlow = workedExampleFile(kEnglish);
+    tooLittleFlow.total_discharge = "0.001";  // no port reaches Froude 1 at a quarter of it
+    const struct {
+        const char* name;
+        DiffuserInput input;
+        std::vector<std::string> options;
+        SizingGoals goals;
+        std::vector<double> diameters;
+        NumberLocale locale;
+        bool met;
+    } cases[] = {
+        {"worked example, defaults",
+         workedExampleFile(kGreek),
+         {"--locale", "el_GR"},
+         {},
+         {},
+         kGreek,
+         true},
+        {"goals and candidates given",
+         workedExampleFile(kEnglish),
+         {"--locale", "en_US", "--tolerance", "3", "--low-flow", "Q=0.1;drho=0.025", "--diameters",
+          "0.05,0.075,0.1,0.125,0.15"},
+         [] {
+             SizingGoals goals;
+             goals.tolerance = 3;
+             goals.low_flow = OperatingCondition{0.1, 0.025};
+             return goals;
+         }(),
+         {0.05, 0.075, 0.1, 0.125, 0.15},
+         kEnglish,
+         true},
+        {"no answer", tooLittleFlow, {"--locale", "en_US"}, {}, {}, kEnglish, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SizingResult direct = sizeRisers(c.input, c.goals, c.diameters, c.locale, 1);
+        ASSERT_FALSE(direct.blocked);
+        ASSERT_EQ(direct.proposal.goals_met, c.met);
+        const ScratchDir dir;
+        writeBytes(dir / "problem.json", problemText(c.input));
+        for (const std::string format : {"text", "json"}) {
+            SCOPED_TRACE(format);
+            std::vector<std::string> args = c.options;
+            args.insert(args.end(), {"--size-risers", "--format", format, "--write", "new.json",
+                                     "problem.json"});
+            const CliRun run = runCli(dir, args);
+            EXPECT_EQ(run.status, c.met ? 0 : 4) << run.err;
+            EXPECT_EQ(run.err,
+                      "thalmuro-cli: the design with the proposed riser diameters was "
+                      "written to \"new.json\"\n");
+            EXPECT_EQ(readBytes(dir / "new.json"), problemText(direct.proposal.problem));
+            if (format == "text") {
+                for (const SectionSizing& section : direct.sections) {
+                    for (const RiserRun& part : section.proposed) {
+                        const std::string line = formatGeneral(part.diameter, c.locale) +
+                                                 " m (risers " + formatCount(part.first_riser);
+                        EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+                    }
+                }
+                continue;
+            }
+            const auto json = nlohmann::json::parse(run.out);
+            EXPECT_EQ(json["goals_met"], c.met);
+            EXPECT_EQ(json["goals"]["tolerance"], direct.goals.tolerance);
+            EXPECT_EQ(json["goals"]["low_flow"]["q"], direct.goals.low_flow->q);
+            EXPECT_EQ(json["proposal"]["landward_head"], direct.proposal.landward_head);
+            std::vector<double> proposed;
+            for (const auto& section : json["sections"])
+                for (const auto& part : section["proposed"])
+                    proposed.push_back(part["diameter"].get<double>());
+            std::vector<double> expected;
+            for (const SectionSizing& section : direct.sections)
+                for (const RiserRun& part : section.proposed)
+                    expected.push_back(part.diameter);
+            EXPECT_EQ(proposed, expected);
         }
     }
 }

@@ -232,11 +232,52 @@ enum class RunnerText : std::uint8_t {
                        // smallest riser discharge at riser %6, %7 the largest at riser %8, %9 the
                        // lowest Froude number at riser %10
     march_unbalanced,  // %1 marches, %2 why
+    // The riser sizing (--size-risers): wrong usage.
+    sizing_option_alone,  // %1 the option that goes with --size-risers only
+    sizing_with_checks,
+    tolerance_needs_value,
+    tolerance_unknown,  // %1 the text given
+    low_flow_needs_spec,
+    low_flow_fault,    // %1 why the condition cannot be read
+    low_flow_not_one,  // %1 the number of conditions named
+    diameters_needs_list,
+    diameters_unknown,  // %1 the item given
+    write_needs_name,
+    // Its failures and progress.
+    cannot_size,  // %1 why
+    cannot_write_sizing,
+    cannot_write_problem,  // %1 the file name, %2 why
+    sizing_progress,       // %1 designs weighed, %2 the share of the search done in %
+    problem_written,       // %1 the file name
+    // Its text: the heading, the outcome, the labels and the lines of the sections.
+    sizing_title,      // %1 designs weighed
+    sizing_stopped,    // stopped before the end of the search
+    sizing_goals_met,  // the proposal meets the goals and the preference
+    sizing_preference_missed,
+    sizing_goals_missed,  // no choice meets the goals; the closest is proposed
+    label_goals,
+    label_current,
+    label_proposal,
+    label_diameter_now,
+    label_spread,
+    label_froude_design,
+    label_froude_low,
+    label_area_ratio,
+    label_landward_head,
+    label_checks,
+    label_cross_check,
+    sizing_section,   // %1 the section, %2 its risers, %3 D
+    sizing_run,       // %1 d, %2 the risers of the run
+    unreadable,       // a diameter that cannot be read
+    not_balanced,     // a flow that could not be balanced
+    checks_hold,      // every check holds
+    checks_warning,   // %1 the checks that warn
+    figures_between,  // %1 lowest, %2 highest
 };
 
-// The number of texts: march_unbalanced stays the last.
+// The number of texts: figures_between stays the last.
 inline constexpr std::size_t kRunnerTextCount =
-    static_cast<std::size_t>(RunnerText::march_unbalanced) + 1;
+    static_cast<std::size_t>(RunnerText::figures_between) + 1;
 
 // The runner's text in `language` with %1, %2, ... replaced by `arguments` in order.
 std::string runnerText(RunnerText text, Language language,
