@@ -35,9 +35,9 @@ using thalmuro::ConditionsTab;
 using thalmuro::Language;
 using thalmuro::Program;
 using thalmuro::SharedState;
+using thalmuro::testing::allTexts;
 using thalmuro::testing::control;
 using thalmuro::testing::ModalAnswerer;
-using thalmuro::testing::allTexts;
 using thalmuro::testing::otherLanguageLines;
 
 Q_DECLARE_METATYPE(thalmuro::Language)

@@ -139,9 +139,8 @@ class SizingTabTest : public QObject {
         for (const SizingGoal met :
              {SizingGoal::uniformity, SizingGoal::froude_low, SizingGoal::riser_area})
             QVERIFY(comparison->item(static_cast<int>(met), 1)->text().startsWith("✔ "));
-        QVERIFY(comparison->item(static_cast<int>(SizingGoal::uniformity), 0)
-                    ->text()
-                    .startsWith("⚠ "));
+        QVERIFY(
+            comparison->item(static_cast<int>(SizingGoal::uniformity), 0)->text().startsWith("⚠ "));
         QVERIFY(control<QPushButton>(tab, "efarmogi")->isEnabled());
         QVERIFY(!control<QPushButton>(tab, "anairesi")->isEnabled());
     }
@@ -157,12 +156,14 @@ class SizingTabTest : public QObject {
         QTest::newRow("tolerance") << greek << Typed{{"anochi", "5 %"}} << "anochi"
                                    << "Δεν διαβάζεται ως αριθμός· γράψτε π.χ. 5";
         QTest::newRow("low flow without Q")
-            << greek << Typed{{"xamili_paroxi", ""}} << "xamili_paroxi" << "Δεν δόθηκε τιμή.";
+            << greek << Typed{{"xamili_paroxi", ""}} << "xamili_paroxi"
+            << "Δεν δόθηκε τιμή.";
         QTest::newRow("area ratio over zero")
             << greek << Typed{{"logos_epifaneion_eos", "2/0"}} << "logos_epifaneion_eos"
             << "Δεν διαβάζεται ως αριθμός ή κλάσμα· γράψτε π.χ. 0,4 ή 1/3";
-        QTest::newRow("rows not whole") << greek << Typed{{"megistes_grammes", "12,5"}}
-                                        << "megistes_grammes" << "Δώστε ακέραιο αριθμό, π.χ. 30";
+        QTest::newRow("rows not whole")
+            << greek << Typed{{"megistes_grammes", "12,5"}} << "megistes_grammes"
+            << "Δώστε ακέραιο αριθμό, π.χ. 30";
         QTest::newRow("a candidate")
             << greek << Typed{{"ypopsifies_diametroi", "0,1; 0,12,3"}} << "ypopsifies_diametroi"
             << "Η διάμετρος «0,12,3» δεν διαβάζεται ως αριθμός· γράψτε π.χ. 0,15; 0,2";
@@ -183,8 +184,7 @@ class SizingTabTest : public QObject {
         type(tab, typed);
 
         for (QLabel* shown : tab->findChildren<QLabel*>(QRegularExpression("_ypodeixi$"))) {
-            QCOMPARE(shown->text(),
-                     shown->objectName() == box + "_ypodeixi" ? hint : QString());
+            QCOMPARE(shown->text(), shown->objectName() == box + "_ypodeixi" ? hint : QString());
         }
         QVERIFY(!calculateButton->isEnabled());
         calculateButton->click();
@@ -226,10 +226,9 @@ class SizingTabTest : public QObject {
         QVERIFY(finished.wait(120000));
 
         QVERIFY(tab->result()->stopped);
-        QVERIFY2(control<QLabel>(tab, "katastasi")
-                     ->text()
-                     .startsWith("Η διαστασιολόγηση διακόπηκε: "),
-                 qPrintable(control<QLabel>(tab, "katastasi")->text()));
+        QVERIFY2(
+            control<QLabel>(tab, "katastasi")->text().startsWith("Η διαστασιολόγηση διακόπηκε: "),
+            qPrintable(control<QLabel>(tab, "katastasi")->text()));
         QVERIFY(control<QPushButton>(tab, "ypologismos")->isEnabled());
         QVERIFY(control<QPushButton>(tab, "efarmogi")->isEnabled());
         QCOMPARE(control<QTableWidget>(tab, "pinakas_tmimaton")->rowCount(), 5);

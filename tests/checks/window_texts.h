@@ -18,8 +18,8 @@
 namespace thalmuro::testing {
 
 // The texts of the window that shownTexts does not read: every cell of its tables with its
-// tooltip, the tooltips of the table headings (of columns and rows), and the chart's title, axes and legend, which
-// are drawn rather than widgets.
+// tooltip, the tooltips of the table headings (of columns and rows), and the chart's title, axes
+// and legend, which are drawn rather than widgets.
 inline QStringList drawnTexts(const QWidget& window) {
     QStringList texts;
     const auto add = [&texts](const QObject& owner, const QString& text) {
@@ -61,11 +61,11 @@ inline QStringList allTexts(const QWidget& window) {
 // sources of the rules (authors and a book title), the symbols Fr and ΣQ, and the names of the
 // main window's boxes that the causes of skipped steps give ("Text1").
 inline const QSet<QString> kNames{QStringLiteral("Fischer"), QStringLiteral("Abraham"),
-                           QStringLiteral("Rawn"),    QStringLiteral("Bowerman"),
-                           QStringLiteral("Brooks"),  QStringLiteral("Fr"),
-                           QStringLiteral("Text")};
+                                  QStringLiteral("Rawn"),    QStringLiteral("Bowerman"),
+                                  QStringLiteral("Brooks"),  QStringLiteral("Fr"),
+                                  QStringLiteral("Text")};
 inline const QStringList kBothLanguages{QStringLiteral("Mixing in Inland and Coastal Waters"),
-                                 QStringLiteral("ΣQ"), QStringLiteral("Δρ/ρ")};
+                                        QStringLiteral("ΣQ"), QStringLiteral("Δρ/ρ")};
 
 // The lines of `lines` (as allTexts gives them) that belong to the other language than
 // `shown`, judged as otherLanguageTexts judges a window's texts. The accessible names of the
@@ -86,8 +86,7 @@ inline QStringList otherLanguageLines(const QStringList& lines, Language shown) 
         } else {
             for (auto match = latinWord.globalMatch(text); match.hasNext();) {
                 const QString word = match.next().captured();
-                other |= !wordsOfBothLanguages().contains(word) &&
-                         !kNames.contains(word);
+                other |= !wordsOfBothLanguages().contains(word) && !kNames.contains(word);
             }
         }
         if (other) found << line;

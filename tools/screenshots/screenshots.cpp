@@ -6,13 +6,13 @@
 // runs on the offscreen platform (or any other), fills the main window with the worked example,
 // solves it, opens each secondary window from its menu entry or button, and writes one PNG per
 // window, numbered in the order they open; the design-check window sizes the worked example's
-// risers and applies the proposal, pictured with the main window's table after it. The text cursor does not blink, so that two runs
-// draw the same pixels.
+// risers and applies the proposal, pictured with the main window's table after it. The text cursor
+// does not blink, so that two runs draw the same pixels.
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QEventLoop>
 #include <QDir>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -39,8 +39,8 @@ class ChecksWindow : public QWidget {
     explicit ChecksWindow(NumberLocale numberLocale, QWidget* parent = nullptr);
 
     // Shows the checks of `design` and makes it the design whose operating conditions are
-    // solved and whose risers are sized. The window keeps its own copy: later changes to the program's store do not
-    // reach it.
+    // solved and whose risers are sized. The window keeps its own copy: later changes to the
+    // program's store do not reach it.
     void showDesign(const SolvedDesign& design);
 
     ConditionsTab* conditionsTab() const { return conditionsTab_; }

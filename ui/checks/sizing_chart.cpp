@@ -98,8 +98,8 @@ void SizingChart::showDischarges(const std::vector<double>& current,
     if (!proposed.empty()) {
         const QString percent = QString::fromStdString(formatGeneral(tolerance, numberLocale_));
         add(levelLine(QStringLiteral("Q/N"), shareOfRiser, 1.0, risers, Qt::DashLine));
-        auto* upper = levelLine(QStringLiteral("Q/N ± %1 %").arg(percent), shareOfRiser + band,
-                                1.0, risers, Qt::DotLine);
+        auto* upper = levelLine(QStringLiteral("Q/N ± %1 %").arg(percent), shareOfRiser + band, 1.0,
+                                risers, Qt::DotLine);
         auto* lower = levelLine(QString(), shareOfRiser - band, 1.0, risers, Qt::DotLine);
         add(upper);
         add(lower);

@@ -94,8 +94,7 @@ constexpr GoalBoxInfo kGoalBoxInfo[] = {
      Reading::fraction},
     {"logos_epifaneion_eos", QT_TRANSLATE_NOOP("thalmuro::SizingTab", "έως:"), Reading::fraction},
     {"megistes_grammes",
-     QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Γραμμές του πίνακα τμημάτων, έως:"),
-     Reading::count},
+     QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Γραμμές του πίνακα τμημάτων, έως:"), Reading::count},
     {"ypopsifies_diametroi",
      QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Υποψήφιες διάμετροι ανυψωτήρων d (m):"),
      Reading::list},
@@ -548,7 +547,8 @@ std::optional<SizingGoals> SizingTab::readGoals() const {
     }
     SizingGoals goals;
     goals.tolerance = *values[kTolerance];
-    if (values[kLowFlowQ]) goals.low_flow = OperatingCondition{*values[kLowFlowQ], *values[kLowFlowDrho]};
+    if (values[kLowFlowQ])
+        goals.low_flow = OperatingCondition{*values[kLowFlowQ], *values[kLowFlowDrho]};
     goals.froude_min = *values[kFroudeMin];
     goals.froude_max = *values[kFroudeMax];
     goals.area_ratio_lower = *values[kAreaRatioLower];
@@ -577,8 +577,8 @@ void SizingTab::calculate() {
     // The worker marches on states of its own; it holds the run, so nothing it touches belongs
     // to the window or to the program's store.
     worker_ = QThread::create([run = run_] {
-        run->result = sizeRisers(run->problem, run->goals, run->candidates, run->numberLocale, 0,
-                                 run.get());
+        run->result =
+            sizeRisers(run->problem, run->goals, run->candidates, run->numberLocale, 0, run.get());
     });
     worker_->setParent(this);
     connect(worker_, &QThread::finished, this, &SizingTab::finishRun);
@@ -617,7 +617,7 @@ void SizingTab::finishRun() {
     designsWeighed_ = result_->designs;
     run_.reset();
 
-    const RunState state = result_->blocked ? RunState::blocked
+    const RunState state = result_->blocked   ? RunState::blocked
                            : result_->stopped ? RunState::stopped
                                               : RunState::finished;
     if (state == RunState::finished) progressBar_->setValue(progressBar_->maximum());
@@ -684,7 +684,7 @@ void SizingTab::showOutcome() {
             proposal.goals[static_cast<std::size_t>(SizingGoal::froude_design)];
         const auto told = [&](const GoalStatus& status) {
             return worded(sizingGoalTitle(status.goal, language, result.goals, numberLocale_)) +
-                   QStringLiteral(": ") +
+                   QStringLiteral(" — ") +
                    worded(sizingGoalStatus(status, language, numberLocale_));
         };
         if (proposal.goals_met && preferred.met) {
@@ -720,10 +720,9 @@ void SizingTab::showSections() {
         const int row = static_cast<int>(i);
         QStringList runs;
         for (const RiserRun& run : section.proposed) {
-            runs << (section.proposed.size() == 1
-                         ? text(run.diameter)
-                         : riserSpan(run.first_riser, run.last_riser) + QStringLiteral(": ") +
-                               text(run.diameter));
+            runs << (section.proposed.size() == 1 ? text(run.diameter)
+                                                  : riserSpan(run.first_riser, run.last_riser) +
+                                                        QStringLiteral(": ") + text(run.diameter));
         }
         const QString cells[kSectionColumns] = {
             QString::number(section.section),
@@ -797,15 +796,16 @@ void SizingTab::showComparison() {
                                   figure(highest, "0.00", numberLocale_)
                             : QStringLiteral("—");
         };
-        set(kSpread, designFlow ? figure(design->spread, "0.00", numberLocale_)
-                                : QStringLiteral("—"));
+        set(kSpread,
+            designFlow ? figure(design->spread, "0.00", numberLocale_) : QStringLiteral("—"));
         set(kDesignFroude, span(designFlow, design->froude_min, design->froude_max));
         set(kLowFlowFroude,
             span(lowFlow, design->low_flow_froude_min, design->low_flow_froude_max));
         set(kAreaRatio, figure(design->area_ratio, "0.000", numberLocale_));
         set(kLandwardHead, designFlow ? figure(design->landward_head, "0.0000", numberLocale_)
                                       : QStringLiteral("—"));
-        QTableWidgetItem* crossCheck = set(kCrossCheck, verdictCaption(design->cross_check.verdict));
+        QTableWidgetItem* crossCheck =
+            set(kCrossCheck, verdictCaption(design->cross_check.verdict));
         paintVerdict(crossCheck, design->cross_check.verdict);
         crossCheck->setToolTip(
             worded(wordCrossCheckSummary(design->cross_check, language, numberLocale_)));
@@ -831,9 +831,9 @@ void SizingTab::showChart() {
     const SizedDesign& proposal = result_->proposal;
     const std::optional<double> q =
         readLocaleNumber(proposal.problem.total_discharge, numberLocale_);
-    const double share =
-        q && !proposal.discharges.empty() ? *q / static_cast<double>(proposal.discharges.size())
-                                          : 0.0;
+    const double share = q && !proposal.discharges.empty()
+                             ? *q / static_cast<double>(proposal.discharges.size())
+                             : 0.0;
     chart_->showDischarges(result_->current ? result_->current->discharges : std::vector<double>{},
                            proposal.discharges, share, result_->goals.tolerance);
 }
