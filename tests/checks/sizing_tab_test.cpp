@@ -160,7 +160,7 @@ class SizingTabTest : public QObject {
             << "Δεν δόθηκε τιμή.";
         QTest::newRow("area ratio over zero")
             << greek << Typed{{"logos_epifaneion_eos", "2/0"}} << "logos_epifaneion_eos"
-            << "Δεν διαβάζεται ως αριθμός ή κλάσμα· γράψτε π.χ. 0,4 ή 1/3";
+            << "Δεν διαβάζεται ως αριθμός ή κλάσμα· γράψτε π.χ. 0,7 ή 1/3";
         QTest::newRow("rows not whole")
             << greek << Typed{{"megistes_grammes", "12,5"}} << "megistes_grammes"
             << "Δώστε ακέραιο αριθμό, π.χ. 30";
@@ -169,7 +169,7 @@ class SizingTabTest : public QObject {
             << "Η διάμετρος «0,12,3» δεν διαβάζεται ως αριθμός· γράψτε π.χ. 0,15; 0,2";
         QTest::newRow("English: Froude")
             << Language::english << Typed{{"froude_elaxisto", "one"}} << "froude_elaxisto"
-            << "Does not read as a number; write e.g. 0,35";
+            << "Does not read as a number; write e.g. 1";
     }
     void unreadableBoxes() {
         QFETCH(Language, language);

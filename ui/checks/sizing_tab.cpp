@@ -74,30 +74,33 @@ struct GoalBoxInfo {
     const char* name;
     const char* caption;
     Reading reading;
+    double example;  // what the box's hint offers as an example of what it reads
 };
 
 constexpr GoalBoxInfo kGoalBoxInfo[] = {
     {"anochi", QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Ανοχή παροχής ανυψωτήρα (± % του Q/N):"),
-     Reading::number},
+     Reading::number, 5.0},
     {"xamili_paroxi", QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Χαμηλή παροχή Q (m³/s):"),
-     Reading::number},
+     Reading::number, 0.1},
     {"xamili_paroxi_drho", QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Δρ/ρ στη χαμηλή παροχή:"),
-     Reading::number},
+     Reading::number, 0.0307},
     {"froude_elaxisto",
      QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Ελάχιστος Froude στη χαμηλή παροχή:"),
-     Reading::number},
+     Reading::number, 1.0},
     {"froude_megisto",
      QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Μέγιστος Froude στην παροχή σχεδιασμού:"),
-     Reading::number},
+     Reading::number, 10.0},
     {"logos_epifaneion_apo",
      QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Λόγος επιφανειών ανυψωτήρων / αγωγού, από:"),
-     Reading::fraction},
-    {"logos_epifaneion_eos", QT_TRANSLATE_NOOP("thalmuro::SizingTab", "έως:"), Reading::fraction},
+     Reading::fraction, 0.3},
+    {"logos_epifaneion_eos", QT_TRANSLATE_NOOP("thalmuro::SizingTab", "έως:"), Reading::fraction,
+     0.7},
     {"megistes_grammes",
-     QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Γραμμές του πίνακα τμημάτων, έως:"), Reading::count},
+     QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Γραμμές του πίνακα τμημάτων, έως:"), Reading::count,
+     30.0},
     {"ypopsifies_diametroi",
      QT_TRANSLATE_NOOP("thalmuro::SizingTab", "Υποψήφιες διάμετροι ανυψωτήρων d (m):"),
-     Reading::list},
+     Reading::list, 0.15},
 };
 
 // The columns of the sections' table.
@@ -499,9 +502,11 @@ QString SizingTab::hintFor(GoalBox box) const {
     if (reading == Reading::list) {
         for (const QString& part : listParts(text)) {
             if (!readLocaleNumber(part.toStdString(), numberLocale_)) {
+                const double example = kGoalBoxInfo[box].example;
                 return tr("Η διάμετρος «%1» δεν διαβάζεται ως αριθμός· γράψτε π.χ. %2")
-                    .arg(part, worded(formatGeneral(0.15, numberLocale_)) + QStringLiteral("; ") +
-                                   worded(formatGeneral(0.2, numberLocale_)));
+                    .arg(part, worded(formatGeneral(example, numberLocale_)) +
+                                   QStringLiteral("; ") +
+                                   worded(formatGeneral(example + 0.05, numberLocale_)));
             }
         }
         return QString();
@@ -515,18 +520,17 @@ QString SizingTab::hintFor(GoalBox box) const {
         return tr("Δεν δόθηκε τιμή.");
     }
     if (readBoxText(text, reading, numberLocale_)) return QString();
+    const QString example = worded(formatGeneral(kGoalBoxInfo[box].example, numberLocale_));
     switch (reading) {
         case Reading::fraction:
-            return tr("Δεν διαβάζεται ως αριθμός ή κλάσμα· γράψτε π.χ. %1 ή 1/3")
-                .arg(worded(formatGeneral(0.4, numberLocale_)));
+            return tr("Δεν διαβάζεται ως αριθμός ή κλάσμα· γράψτε π.χ. %1 ή 1/3").arg(example);
         case Reading::count:
-            return tr("Δώστε ακέραιο αριθμό, π.χ. %1").arg(kSectionRows);
+            return tr("Δώστε ακέραιο αριθμό, π.χ. %1").arg(example);
         case Reading::number:
         case Reading::list:
             break;
     }
-    return tr("Δεν διαβάζεται ως αριθμός· γράψτε π.χ. %1")
-        .arg(worded(formatGeneral(box == kTolerance ? 5.0 : 0.35, numberLocale_)));
+    return tr("Δεν διαβάζεται ως αριθμός· γράψτε π.χ. %1").arg(example);
 }
 
 void SizingTab::showHints() {
