@@ -1039,10 +1039,6 @@ Iterations: %1</translation>
         <translation>Riser</translation>
     </message>
     <message>
-        <source>Παροχή ανυψωτήρα (m³/s)</source>
-        <translation>Riser discharge (m³/s)</translation>
-    </message>
-    <message>
         <source>Σχεδιασμός ως έχει</source>
         <translation>Design as typed</translation>
     </message>

@@ -46,7 +46,7 @@ QLineSeries* levelLine(const QString& name, double value, double first, double l
 SizingChart::SizingChart(NumberLocale numberLocale, QWidget* parent)
     : QChartView(parent), numberLocale_(std::move(numberLocale)) {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumHeight(220);
+    setMinimumHeight(260);
     showDischarges({}, {}, 0.0, 0.0);
 }
 
@@ -83,7 +83,8 @@ void SizingChart::showDischarges(const std::vector<double>& current,
     }
     const double margin = std::max((highest - lowest) * 0.1, 1e-6);
     auto* dischargeAxis = new QValueAxis;
-    dischargeAxis->setTitleText(tr("Παροχή ανυψωτήρα (m³/s)"));
+    // The symbol alone: the chart's height leaves little room beside the axis.
+    dischargeAxis->setTitleText(QStringLiteral("q (m³/s)"));
     dischargeAxis->setRange(proposed.empty() ? 0.0 : std::max(0.0, lowest - margin),
                             proposed.empty() ? 1.0 : highest + margin);
     dischargeAxis->setLabelFormat(QStringLiteral("%.4f"));
@@ -110,7 +111,7 @@ void SizingChart::showDischarges(const std::vector<double>& current,
         add(dischargeLine(tr("Πρόταση"), proposed, kProposalColour));
     }
 
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setAlignment(Qt::AlignRight);
     QChart* previous = this->chart();
     setChart(chart);
     delete previous;

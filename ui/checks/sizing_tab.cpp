@@ -10,11 +10,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <utility>
@@ -190,6 +192,8 @@ void paintLabel(QLabel* label, Verdict verdict) {
 SizingTab::SizingTab(NumberLocale numberLocale, QWidget* parent)
     : QWidget(parent), numberLocale_(std::move(numberLocale)) {
     setObjectName(QStringLiteral("diastasiologisi"));
+    // Above, the goals and how the proposal fares beside the design as typed; below, the
+    // diameters of each section (as wide as its texts, see showSections) and the discharges.
     auto* splitter = new QSplitter(Qt::Vertical);
     auto* top = new QWidget;
     auto* topLayout = new QHBoxLayout(top);
@@ -197,9 +201,14 @@ SizingTab::SizingTab(NumberLocale numberLocale, QWidget* parent)
     topLayout->addWidget(createGoalsPanel());
     topLayout->addWidget(createResultsPanel(), 1);
     splitter->addWidget(top);
+    auto* bottom = new QSplitter(Qt::Horizontal);
+    bottom->setChildrenCollapsible(false);
+    bottom->addWidget(createSectionsTable());
     chart_ = named(new SizingChart(numberLocale_), QStringLiteral("diagramma_diastasiologisis"));
-    splitter->addWidget(chart_);
-    splitter->setSizes({430, 250});
+    bottom->addWidget(chart_);
+    bottom->setStretchFactor(1, 1);
+    splitter->addWidget(bottom);
+    splitter->setSizes({430, 270});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
@@ -239,7 +248,7 @@ QWidget* SizingTab::createGoalsPanel() {
         goalCaptions_[box]->setBuddy(goalBoxes_[box]);
         connect(goalBoxes_[box], &QLineEdit::textChanged, this, &SizingTab::showHints);
         if (box == kCandidates) continue;
-        goalBoxes_[box]->setMaximumWidth(110);
+        goalBoxes_[box]->setMaximumWidth(90);
         const int row = 2 * box;
         grid->addWidget(goalCaptions_[box], row, 0);
         grid->addWidget(goalBoxes_[box], row, 1);
@@ -266,7 +275,7 @@ QWidget* SizingTab::createGoalsPanel() {
     layout->addLayout(buttons);
     layout->addStretch();
     connect(defaultsButton_, &QPushButton::clicked, this, &SizingTab::fillDefaults);
-    goalsBox_->setFixedWidth(390);
+    goalsBox_->setFixedWidth(370);
     return goalsBox_;
 }
 
@@ -284,22 +293,12 @@ QWidget* SizingTab::createResultsPanel() {
     outcome_->hide();
     layout->addWidget(outcome_);
 
-    auto* tables = new QHBoxLayout;
-    sectionsTable_ =
-        named(new QTableWidget(0, kSectionColumns), QStringLiteral("pinakas_tmimaton"));
-    sectionsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sectionsTable_->verticalHeader()->hide();
-    sectionsTable_->verticalHeader()->setDefaultSectionSize(24);
-    sectionsTable_->horizontalHeader()->setStretchLastSection(true);
-    sectionsTable_->setWordWrap(true);
-    tables->addWidget(sectionsTable_, 2);
     comparisonTable_ = named(new QTableWidget(kComparisonRows, 2), QStringLiteral("sygkrisi"));
     comparisonTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     comparisonTable_->setWordWrap(true);
     comparisonTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     comparisonTable_->verticalHeader()->setMaximumWidth(240);
-    tables->addWidget(comparisonTable_, 3);
-    layout->addLayout(tables, 1);
+    layout->addWidget(comparisonTable_, 1);
 
     methodNote_ = named(new QLabel, QStringLiteral("methodos"));
     methodNote_->setWordWrap(true);
@@ -310,6 +309,16 @@ QWidget* SizingTab::createResultsPanel() {
     tableNote_->hide();
     layout->addWidget(tableNote_);
     return resultsBox_;
+}
+
+QWidget* SizingTab::createSectionsTable() {
+    sectionsTable_ =
+        named(new QTableWidget(0, kSectionColumns), QStringLiteral("pinakas_tmimaton"));
+    sectionsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sectionsTable_->verticalHeader()->hide();
+    sectionsTable_->verticalHeader()->setDefaultSectionSize(24);
+    sectionsTable_->horizontalHeader()->setStretchLastSection(true);
+    return sectionsTable_;
 }
 
 QLayout* SizingTab::createRunRow() {
@@ -740,6 +749,12 @@ void SizingTab::showSections() {
     }
     sectionsTable_->resizeColumnsToContents();
     sectionsTable_->resizeRowsToContents();
+    // Wide enough to show every column, a split section's runs included, up to half the tab.
+    int width =
+        2 * sectionsTable_->frameWidth() + sectionsTable_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kSectionColumns; ++column)
+        width += sectionsTable_->columnWidth(column);
+    sectionsTable_->setMinimumWidth(std::min(width, 560));
 }
 
 void SizingTab::showComparison() {

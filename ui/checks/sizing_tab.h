@@ -83,6 +83,7 @@ class SizingTab : public QWidget {
 
     QWidget* createGoalsPanel();
     QWidget* createResultsPanel();
+    QWidget* createSectionsTable();
     QLayout* createRunRow();
     // Sets every text of the tab in the interface language; the goals typed, the results and
     // the state of the sizing stay as they are.
