@@ -569,36 +569,48 @@ std::string risersText(int first, int last) {
     return first == last ? count(first) : count(first) + "–" + count(last);
 }
 
+// The goals' names, lined up one column after the longest: "  uniformity:    ".
+std::string goalLabel(thalmuro::SizingGoal goal) {
+    std::size_t width = 0;
+    for (const thalmuro::SizingGoal each : kSizingGoals)
+        width = std::max(width, thalmuro::nameOf(each).size());
+    const std::string_view name = thalmuro::nameOf(goal);
+    return "  " + std::string(name) + ':' + std::string(width + 1 - name.size(), ' ');
+}
+
 // The lines of one design: each goal, its figures at both flows, its checks and cross-check.
+// The figures are rounded for reading, as the goals' lines round them; the JSON gives them
+// whole.
 std::string sizedDesignText(const thalmuro::SizedDesign& design, const Words& say) {
     const Block block(say, {RunnerText::label_spread, RunnerText::label_froude_design,
                             RunnerText::label_froude_low, RunnerText::label_area_ratio,
                             RunnerText::label_landward_head, RunnerText::label_checks,
                             RunnerText::label_cross_check});
-    std::size_t width = 0;
-    for (const thalmuro::SizingGoal goal : kSizingGoals)
-        width = std::max(width, thalmuro::nameOf(goal).size());
     std::string text;
     for (const thalmuro::GoalStatus& status : design.goals) {
-        const std::string_view name = thalmuro::nameOf(status.goal);
-        text += "  " + std::string(name) + ':' + std::string(width + 1 - name.size(), ' ') +
+        text += goalLabel(status.goal) +
                 thalmuro::sizingGoalStatus(status, say.language(), say.locale()) + '\n';
     }
-    const auto figure = [&](double value, const char* unit = "") {
-        return std::isnan(value) ? say(RunnerText::not_balanced) : say.number(value) + unit;
+    const auto rounded = [&](double value, std::string_view pattern) {
+        return thalmuro::formatPattern(value, pattern, say.locale());
     };
     const auto between = [&](const thalmuro::MarchSummary& march, double lowest, double highest) {
         if (!march.balanced) return say(RunnerText::not_balanced);
-        return say(RunnerText::figures_between, {say.number(lowest), say.number(highest)});
+        return say(RunnerText::figures_between,
+                   {rounded(lowest, "0.00"), rounded(highest, "0.00")});
     };
-    text += block.line(RunnerText::label_spread, figure(design.spread, " %"));
+    const bool balanced = design.design_flow.balanced;
+    text += block.line(RunnerText::label_spread, balanced ? rounded(design.spread, "0.00") + " %"
+                                                          : say(RunnerText::not_balanced));
     text += block.line(RunnerText::label_froude_design,
                        between(design.design_flow, design.froude_min, design.froude_max));
     text += block.line(
         RunnerText::label_froude_low,
         between(design.low_flow, design.low_flow_froude_min, design.low_flow_froude_max));
-    text += block.line(RunnerText::label_area_ratio, say.number(design.area_ratio));
-    text += block.line(RunnerText::label_landward_head, figure(design.landward_head, " m"));
+    text += block.line(RunnerText::label_area_ratio, rounded(design.area_ratio, "0.000"));
+    text += block.line(
+        RunnerText::label_landward_head,
+        balanced ? rounded(design.landward_head, "0.00000") + " m" : say(RunnerText::not_balanced));
     std::vector<std::string> warning;
     for (const thalmuro::CheckResult& check : design.checks) {
         if (check.verdict == thalmuro::Verdict::warning) {
@@ -629,7 +641,7 @@ std::string sizingText(const thalmuro::SizingResult& result, const Words& say) {
 
     text += say(RunnerText::label_goals) + ":\n";
     for (const thalmuro::SizingGoal goal : kSizingGoals) {
-        text += "  " + std::string(thalmuro::nameOf(goal)) + ": " +
+        text += goalLabel(goal) +
                 thalmuro::sizingGoalTitle(goal, language, result.goals, say.locale()) + '\n';
     }
 
@@ -641,15 +653,17 @@ std::string sizingText(const thalmuro::SizingResult& result, const Words& say) {
                     {count(section.section), risersText(section.first_riser, section.last_riser),
                      say.number(section.pipe_diameter)}) +
                 '\n';
-        text += block.line(RunnerText::label_diameter_now,
-                           section.current_diameter ? say.number(*section.current_diameter) + " m"
-                                                    : say(RunnerText::unreadable));
-        text += block.line(
-            RunnerText::label_proposal,
-            joined(section.proposed, [&](const thalmuro::RiserRun& run) {
-                return say(RunnerText::sizing_run,
-                           {say.number(run.diameter), risersText(run.first_riser, run.last_riser)});
-            }));
+        // The section's lines indented under its heading.
+        text += "  " + block.line(RunnerText::label_diameter_now,
+                                  section.current_diameter
+                                      ? say.number(*section.current_diameter) + " m"
+                                      : say(RunnerText::unreadable));
+        text += "  " + block.line(RunnerText::label_proposal,
+                                  joined(section.proposed, [&](const thalmuro::RiserRun& run) {
+                                      return say(RunnerText::sizing_run,
+                                                 {say.number(run.diameter),
+                                                  risersText(run.first_riser, run.last_riser)});
+                                  }));
     }
 
     if (result.current) {

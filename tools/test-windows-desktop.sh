@@ -289,7 +289,9 @@ unregistered() { [ -z "$(registry_value "$1" DisplayName)" ]; }
 
 # The installer's silent run for the users of MODE (AllUsers, CurrentUser) in the regional
 # settings of LOCALE, which choose its language and so the name of the uninstaller's Start-menu
-# entry, UNINSTALL_ENTRY.
+# entry, UNINSTALL_ENTRY. The installed program, runner and uninstaller run in LOCALE too: Wine
+# gives Unix file names and X window titles in the locale's character set, so without a UTF-8
+# locale (a bare system sets none) the Greek names of the shortcuts and the window are lost.
 installs() {
     local mode=$1 locale=$2 uninstall_entry=$3
     local folder="C:\\Thalmuro-$mode" unix="$WINEPREFIX/drive_c/Thalmuro-$mode"
@@ -324,7 +326,7 @@ installs() {
         fail "$key does not give the folder installed in"
 
     # The installed program opens its main window and ends on "Έξοδος".
-    wine "$unix/thalmuro.exe" </dev/null >/dev/null 2>&1 &
+    LC_ALL=$locale wine "$unix/thalmuro.exe" </dev/null >/dev/null 2>&1 &
     local program=$! main menu_bar
     main=$(window_named '^ΥΔΡΑΥΛΙΚΟΣ ΥΠΟΛΟΓΙΣΜΟΣ ΔΙΑΧΥΤΗΡΑ') ||
         fail "the installed program opened no main window ($mode)"
@@ -336,7 +338,7 @@ installs() {
 
     # The installed runner writes the worked example's report, byte for byte.
     local report="$PWD/$build/end-to-end/installed-$mode.txt"
-    wine "$unix/thalmuro-cli.exe" --locale el_GR "Z:$PWD/tests/data/cases/worked_example_el.json" \
+    LC_ALL=$locale wine "$unix/thalmuro-cli.exe" --locale el_GR "Z:$PWD/tests/data/cases/worked_example_el.json" \
         "Z:$report" </dev/null >/dev/null 2>&1 || fail "the installed runner failed ($mode)"
     cmp "$report" tests/data/cases/worked_example_el.txt ||
         fail "the installed runner's report differs ($mode)"
@@ -350,7 +352,7 @@ installs() {
     local program_file=${uninstall#\"} arguments
     program_file=${program_file%%\"*}
     read -r -a arguments <<<"${uninstall#\""$program_file"\"}"
-    wine "$program_file" "${arguments[@]}" </dev/null >/dev/null 2>&1 ||
+    LC_ALL=$locale wine "$program_file" "${arguments[@]}" </dev/null >/dev/null 2>&1 ||
         fail "the uninstaller failed ($mode)"
     wait_for 60 unregistered "$key" ||
         fail "the uninstaller left $key ($mode)"
