@@ -214,7 +214,9 @@ class SizingTabTest : public QObject {
     }
 
     // Διακοπή ends the search with the best choice found until then, shown as such; the
-    // window may then size again.
+    // window may then size again. It is pressed before the worker starts (the click on
+    // Υπολογισμός starts it from the event loop), so the search stops at its first design
+    // however fast the machine.
     void stoppedSizing() {
         SizingTab* tab = openTab();
         QSignalSpy finished(tab, &SizingTab::runFinished);

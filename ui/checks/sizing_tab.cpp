@@ -601,7 +601,9 @@ void SizingTab::calculate() {
     designsWeighed_ = 0;
     showRunState(RunState::running);
     updateButtons();
-    worker_->start();
+    // The worker starts from the event loop, once this click is handled: a Διακοπή given before
+    // then stops the search at its first design.
+    QTimer::singleShot(0, worker_, [worker = worker_] { worker->start(); });
     progressTimer_->start();
 }
 
