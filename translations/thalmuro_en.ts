@@ -1108,6 +1108,264 @@ Iterations: %1</translation>
     </message>
 </context>
 <context>
+    <name>thalmuro::SizingChart</name>
+    <message>
+        <source>Παροχή κάθε ανυψωτήρα στην παροχή σχεδιασμού Q</source>
+        <translation>Discharge of every riser at the design discharge Q</translation>
+    </message>
+    <message>
+        <source>Ανυψωτήρας</source>
+        <translation>Riser</translation>
+    </message>
+    <message>
+        <source>Σχεδιασμός ως έχει</source>
+        <translation>Design as typed</translation>
+    </message>
+    <message>
+        <source>Πρόταση</source>
+        <translation>Proposal</translation>
+    </message>
+</context>
+<context>
+    <name>thalmuro::SizingTab</name>
+    <message>
+        <source>Ανοχή παροχής ανυψωτήρα (± % του Q/N):</source>
+        <translation>Riser discharge tolerance (± % of Q/N):</translation>
+    </message>
+    <message>
+        <source>Χαμηλή παροχή Q (m³/s):</source>
+        <translation>Low flow Q (m³/s):</translation>
+    </message>
+    <message>
+        <source>Δρ/ρ στη χαμηλή παροχή:</source>
+        <translation>Δρ/ρ at the low flow:</translation>
+    </message>
+    <message>
+        <source>Ελάχιστος Froude στη χαμηλή παροχή:</source>
+        <translation>Lowest Froude at the low flow:</translation>
+    </message>
+    <message>
+        <source>Μέγιστος Froude στην παροχή σχεδιασμού:</source>
+        <translation>Highest Froude at the design discharge:</translation>
+    </message>
+    <message>
+        <source>Λόγος επιφανειών ανυψωτήρων / αγωγού, από:</source>
+        <translation>Area ratio of risers to pipe, from:</translation>
+    </message>
+    <message>
+        <source>έως:</source>
+        <translation>to:</translation>
+    </message>
+    <message>
+        <source>Γραμμές του πίνακα τμημάτων, έως:</source>
+        <translation>Rows of the section table, at most:</translation>
+    </message>
+    <message>
+        <source>Υποψήφιες διάμετροι ανυψωτήρων d (m):</source>
+        <translation>Candidate riser diameters d (m):</translation>
+    </message>
+    <message>
+        <source>Διαστασιολόγηση Ανυψωτήρων</source>
+        <translation>Riser Sizing</translation>
+    </message>
+    <message>
+        <source>Στόχοι</source>
+        <translation>Goals</translation>
+    </message>
+    <message>
+        <source>Λόγος επιφανειών ανυψωτήρων / αγωγού, έως</source>
+        <translation>Area ratio of risers to pipe, to</translation>
+    </message>
+    <message>
+        <source>κάθε %1 mm από %2 mm έως το D του τμήματος</source>
+        <translation>every %1 mm from %2 mm up to the section&apos;s D</translation>
+    </message>
+    <message>
+        <source>Κενό: κάθε %1 mm από %2 mm έως τη διάμετρο D του αγωγού κάθε τμήματος. Χωρίστε τις διαμέτρους με «;» ή με κενά.</source>
+        <translation>Empty: every %1 mm from %2 mm up to the pipe diameter D of each section. Separate the diameters with “;” or spaces.</translation>
+    </message>
+    <message>
+        <source>Προεπιλογές</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>Ανοχή %1 %, χαμηλή παροχή %2 Q με το Δρ/ρ του προβλήματος, Froude από %3 έως %4, λόγος επιφανειών από 1/3 έως 2/3, έως %5 γραμμές, όλες οι διάμετροι</source>
+        <translation>Tolerance %1 %, low flow %2 Q at the problem&apos;s Δρ/ρ, Froude from %3 to %4, area ratio from 1/3 to 2/3, at most %5 rows, every diameter</translation>
+    </message>
+    <message>
+        <source>Πρόταση</source>
+        <translation>Proposal</translation>
+    </message>
+    <message>
+        <source> Τα αποτελέσματα αφορούν τον σχεδιασμό μιας προηγούμενης Επίλυσης. Πατήστε «Υπολογισμός» για τον τρέχοντα σχεδιασμό.</source>
+        <translation> The results belong to the design of an earlier Solve. Press “Calculate” for the current design.</translation>
+    </message>
+    <message>
+        <source>Τμήμα</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Ανυψωτήρες</source>
+        <translation>Risers</translation>
+    </message>
+    <message>
+        <source>D αγωγού (m)</source>
+        <translation>Pipe D (m)</translation>
+    </message>
+    <message>
+        <source>d ως έχει (m)</source>
+        <translation>d as typed (m)</translation>
+    </message>
+    <message>
+        <source>d προτεινόμενο (m)</source>
+        <translation>d proposed (m)</translation>
+    </message>
+    <message>
+        <source>Διάμετροι ανυψωτήρων ανά τμήμα</source>
+        <translation>Riser diameters by section</translation>
+    </message>
+    <message>
+        <source>Σχεδιασμός ως έχει</source>
+        <translation>Design as typed</translation>
+    </message>
+    <message>
+        <source>Σύγκριση του σχεδιασμού ως έχει με την πρόταση</source>
+        <translation>The design as typed compared with the proposal</translation>
+    </message>
+    <message>
+        <source>Τα μεγέθη προκύπτουν από την εξισορροπημένη πορεία: το qc βρίσκεται με διχοτόμηση ώστε οι ανυψωτήρες να περνούν την ολική παροχή Q, όπως στη διασταύρωση της καρτέλας «Έλεγχοι». Γι&apos; αυτό μπορεί να διαφέρουν λίγο από μια Επίλυση με qc = 0,95 qtotal ή με βελτιστοποίηση της παροχής.</source>
+        <translation>The figures come from the balanced march: qc is bisected until the risers pass the total discharge Q, as in the cross-check of the “Checks” tab. They may therefore differ slightly from a Solve with qc = 0.95 qtotal or with the optimised discharge.</translation>
+    </message>
+    <message>
+        <source>Υπολογισμός</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Διακοπή</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Εφαρμογή</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Αναίρεση</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Γράφει το πλήθος τμημάτων και τον πίνακα τμημάτων της πρότασης στο κύριο παράθυρο</source>
+        <translation>Writes the proposal&apos;s number of sections and section table into the main window</translation>
+    </message>
+    <message>
+        <source>Επαναφέρει το πλήθος τμημάτων και τον πίνακα τμημάτων του κύριου παραθύρου όπως ήταν πριν από την Εφαρμογή</source>
+        <translation>Puts back the main window&apos;s number of sections and section table as they were before Apply</translation>
+    </message>
+    <message>
+        <source>Διαστασιολόγηση… %1 σχέδια εξετάστηκαν</source>
+        <translation>Sizing… %1 designs weighed</translation>
+    </message>
+    <message>
+        <source>Διακοπή…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>Η διαστασιολόγηση διακόπηκε: %1 σχέδια εξετάστηκαν· φαίνεται το καλύτερο ως τότε.</source>
+        <translation>The sizing was stopped: %1 designs weighed; the best found until then is shown.</translation>
+    </message>
+    <message>
+        <source>%1 σχέδια εξετάστηκαν.</source>
+        <translation>%1 designs weighed.</translation>
+    </message>
+    <message>
+        <source>Η διαστασιολόγηση δεν έγινε.</source>
+        <translation>The design was not sized.</translation>
+    </message>
+    <message>
+        <source>Η πρόταση γράφτηκε στο πλήθος τμημάτων και στον πίνακα τμημάτων του κύριου παραθύρου. Πατήστε «Επίλυση» για την αναφορά και τους ελέγχους του νέου σχεδιασμού.</source>
+        <translation>The proposal was written into the main window&apos;s number of sections and section table. Press “Solve” for the new design&apos;s report and checks.</translation>
+    </message>
+    <message>
+        <source>Το πλήθος τμημάτων και ο πίνακας τμημάτων του κύριου παραθύρου είναι πάλι όπως πριν από την Εφαρμογή.</source>
+        <translation>The main window&apos;s number of sections and section table are again as they were before Apply.</translation>
+    </message>
+    <message>
+        <source>Η διάμετρος «%1» δεν διαβάζεται ως αριθμός· γράψτε π.χ. %2</source>
+        <translation>The diameter “%1” does not read as a number; write e.g. %2</translation>
+    </message>
+    <message>
+        <source>Δεν δόθηκε τιμή.</source>
+        <translation>No value given.</translation>
+    </message>
+    <message>
+        <source>Δεν διαβάζεται ως αριθμός ή κλάσμα· γράψτε π.χ. %1 ή 1/3</source>
+        <translation>Does not read as a number or fraction; write e.g. %1 or 1/3</translation>
+    </message>
+    <message>
+        <source>Δώστε ακέραιο αριθμό, π.χ. %1</source>
+        <translation>Enter a whole number, e.g. %1</translation>
+    </message>
+    <message>
+        <source>Δεν διαβάζεται ως αριθμός· γράψτε π.χ. %1</source>
+        <translation>Does not read as a number; write e.g. %1</translation>
+    </message>
+    <message>
+        <source>Ο σχεδιασμός δεν διαστασιολογείται: %1.</source>
+        <translation>The design cannot be sized: %1.</translation>
+    </message>
+    <message>
+        <source>Η πρόταση ικανοποιεί όλους τους στόχους.</source>
+        <translation>The proposal meets every goal.</translation>
+    </message>
+    <message>
+        <source>Η πρόταση ικανοποιεί τους στόχους· κανένας σχεδιασμός που τους ικανοποιεί δεν ικανοποιεί και την προτίμηση. %1.</source>
+        <translation>The proposal meets the goals; no design that meets them also meets the preference. %1.</translation>
+    </message>
+    <message>
+        <source>Κανένας σχεδιασμός δεν ικανοποιεί όλους τους στόχους· προτείνεται ο πλησιέστερος. %1.</source>
+        <translation>No design meets every goal; the closest is proposed. %1.</translation>
+    </message>
+    <message>
+        <source>Μέγιστη απόκλιση από Q/N (%)</source>
+        <translation>Largest departure from Q/N (%)</translation>
+    </message>
+    <message>
+        <source>Froude στο Q σχεδιασμού, ελάχ. – μέγ.</source>
+        <translation>Froude at the design Q, lowest – highest</translation>
+    </message>
+    <message>
+        <source>Froude στη χαμηλή παροχή, ελάχ. – μέγ.</source>
+        <translation>Froude at the low flow, lowest – highest</translation>
+    </message>
+    <message>
+        <source>Λόγος επιφανειών ανυψωτήρων / αγωγού</source>
+        <translation>Area ratio of risers to pipe</translation>
+    </message>
+    <message>
+        <source>Ενέργεια στο χερσαίο άκρο (m)</source>
+        <translation>Head at the landward end (m)</translation>
+    </message>
+    <message>
+        <source>Διασταύρωση με την κλασική μέθοδο</source>
+        <translation>Cross-check by the classical method</translation>
+    </message>
+    <message>
+        <source>Έλεγχοι με προειδοποίηση στο Q σχεδιασμού</source>
+        <translation>Checks that warn at the design Q</translation>
+    </message>
+    <message>
+        <source>Έλεγχοι με προειδοποίηση στη χαμηλή παροχή</source>
+        <translation>Checks that warn at the low flow</translation>
+    </message>
+    <message>
+        <source>Η διάμετρος ανυψωτήρα κάποιου τμήματος δεν διαβάζεται ως αριθμός</source>
+        <translation>A section&apos;s riser diameter does not read as a number</translation>
+    </message>
+    <message>
+        <source>Κανένας</source>
+        <translation>None</translation>
+    </message>
+</context>
+<context>
     <name>thalmuro::help::AboutWindow</name>
     <message>
         <source>Thalmuro.exe. Πρόγραμμα υδραυλικού υπολογισμού του διαχυτήρα</source>

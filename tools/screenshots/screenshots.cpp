@@ -5,12 +5,14 @@
 //
 // runs on the offscreen platform (or any other), fills the main window with the worked example,
 // solves it, opens each secondary window from its menu entry or button, and writes one PNG per
-// window, numbered in the order they open. The text cursor does not blink, so that two runs
-// draw the same pixels.
+// window, numbered in the order they open; the design-check window sizes the worked example's
+// risers and applies the proposal, pictured with the main window's table after it. The text cursor
+// does not blink, so that two runs draw the same pixels.
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +23,7 @@
 
 #include "language.h"
 #include "program.h"
+#include "sizing_tab.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -116,6 +119,18 @@ int main(int argc, char* argv[]) {
     album.take(program.reportViewer(), QStringLiteral("report"));
     trigger("elegxos_sxediasmou");
     album.takePages(program.checksWindow(), QStringLiteral("checks"));
+    if (thalmuro::ChecksWindow* checks = program.checksWindow()) {
+        thalmuro::SizingTab* sizing = checks->sizingTab();
+        control<QTabWidget>(checks, QStringLiteral("karteles"))->setCurrentWidget(sizing);
+        QEventLoop sized;
+        QObject::connect(sizing, &thalmuro::SizingTab::runFinished, &sized, &QEventLoop::quit);
+        control<QPushButton>(sizing, QStringLiteral("ypologismos"))->click();
+        if (sizing->running()) sized.exec();
+        album.take(checks, QStringLiteral("sizing"));
+        control<QPushButton>(sizing, QStringLiteral("efarmogi"))->click();
+        album.take(checks, QStringLiteral("sizing-applied"));
+        album.take(&main, QStringLiteral("main-sized"));
+    }
     trigger("help_general");
     album.takePages(program.instructionsWindow(), QStringLiteral("instructions"));
     trigger("genika_Thalmuro");

@@ -17,6 +17,7 @@
 #include "conditions_tab.h"
 #include "language.h"
 #include "secondary_window.h"
+#include "sizing_tab.h"
 #include "window_controls.h"
 
 namespace thalmuro {
@@ -55,6 +56,8 @@ ChecksWindow::ChecksWindow(NumberLocale numberLocale, QWidget* parent)
     tabs_->addTab(checksTab_, QString());
     conditionsTab_ = new ConditionsTab(numberLocale_, tabs_);
     tabs_->addTab(conditionsTab_, QString());
+    sizingTab_ = new SizingTab(numberLocale_, tabs_);
+    tabs_->addTab(sizingTab_, QString());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     retranslate();
@@ -163,6 +166,7 @@ void ChecksWindow::retranslate() {
     setWindowTitle(tr("ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ"));
     tabs_->setTabText(tabs_->indexOf(checksTab_), tr("Έλεγχοι"));
     tabs_->setTabText(tabs_->indexOf(conditionsTab_), tr("Συνθήκες Λειτουργίας"));
+    tabs_->setTabText(tabs_->indexOf(sizingTab_), SizingTab::title());
     velocityCaption_->setText(tr("Ταχύτητα αυτοκαθαρισμού αγωγού (m/s):"));
     checksTable_->setHorizontalHeaderLabels({tr("Έλεγχος"), tr("Κανόνας – όριο"), tr("Πηγή"),
                                              tr("Αποτέλεσμα"), tr("Τιμές"), tr("Αφορά")});
@@ -195,6 +199,7 @@ void ChecksWindow::showDesign(const SolvedDesign& design) {
     showSkippedSteps();
     showCrossCheck();
     conditionsTab_->setDesign(design.problem, settings_);
+    sizingTab_->setDesign(design.problem, settings_);
 }
 
 void ChecksWindow::goToSkippedSteps() {
@@ -215,6 +220,7 @@ void ChecksWindow::velocityEdited() {
     }
     showChecks();
     conditionsTab_->setSettings(settings_);
+    sizingTab_->setSettings(settings_);
 }
 
 void ChecksWindow::showVelocityHint() {

@@ -1,8 +1,8 @@
 // Form8, the design-check window "ΕΛΕΓΧΟΣ ΣΧΕΔΙΑΣΜΟΥ": the design checks of the last Solve under
 // their overall verdict, with a settable self-cleansing velocity and the remedies of those that
 // warn, the steps it skipped and the cross-check by the classical port formulation (tab
-// "Έλεγχοι"), and the design solved over a list of operating conditions (tab "Συνθήκες
-// Λειτουργίας").
+// "Έλεγχοι"), the design solved over a list of operating conditions (tab "Συνθήκες
+// Λειτουργίας"), and its riser diameters sized to goals (tab "Διαστασιολόγηση Ανυψωτήρων").
 #pragma once
 
 #include <QPointer>
@@ -21,6 +21,7 @@ class QTableWidget;
 namespace thalmuro {
 
 class ConditionsTab;
+class SizingTab;
 
 // What a Solve leaves for the checks: the problem it solved (in the user flow mode with the
 // ratio answered), what it returned and the shared variables as it left them.
@@ -38,11 +39,12 @@ class ChecksWindow : public QWidget {
     explicit ChecksWindow(NumberLocale numberLocale, QWidget* parent = nullptr);
 
     // Shows the checks of `design` and makes it the design whose operating conditions are
-    // solved. The window keeps its own copy: later changes to the program's store do not
-    // reach it.
+    // solved and whose risers are sized. The window keeps its own copy: later changes to the
+    // program's store do not reach it.
     void showDesign(const SolvedDesign& design);
 
     ConditionsTab* conditionsTab() const { return conditionsTab_; }
+    SizingTab* sizingTab() const { return sizingTab_; }
 
     // Brings the tab of the checks forward with the list of skipped steps in view and the
     // keyboard focus on it, for whoever is sent to the skipped steps of the last Solve.
@@ -77,7 +79,7 @@ class ChecksWindow : public QWidget {
     // The velocity box holds no readable positive velocity.
     bool velocityUnreadable_ = false;
 
-    // The two tabs (karteles): the checks (elegxoi) and the operating conditions.
+    // The tabs (karteles): the checks (elegxoi), the operating conditions and the riser sizing.
     QTabWidget* tabs_ = nullptr;
     QWidget* checksTab_ = nullptr;
     // Whether the design holds, on one line at the top of the tab (synoliki_krisi), coloured
@@ -109,6 +111,7 @@ class ChecksWindow : public QWidget {
     QLabel* crossCheckDifference_ = nullptr;
     QLabel* crossCheckVerdict_ = nullptr;
     ConditionsTab* conditionsTab_ = nullptr;
+    SizingTab* sizingTab_ = nullptr;
 };
 
 // Shows the check window held in `window`: creates it when there is none or brings the open

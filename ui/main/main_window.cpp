@@ -608,6 +608,10 @@ DiffuserInput MainWindow::problem() const {
 void MainWindow::showTexts(const DiffuserInput& problem, int rows) {
     for (const auto& [box, text] : generalBoxes())
         box->setText(QString::fromStdString(problem.*text));
+    showSectionRows(problem, rows);
+}
+
+void MainWindow::showSectionRows(const DiffuserInput& problem, int rows) {
     for (int row = 1; row <= rows; ++row) {
         const SectionRow& cells = problem.rows[static_cast<std::size_t>(row - 1)];
         for (int column = 0; column < kColumns; ++column) {
@@ -629,6 +633,31 @@ void MainWindow::showProblem(const DiffuserInput& problem) {
          {sameSpacingBox_, sameElevationStepBox_, sameRiserDiameterBox_, workedExampleBox_})
         aid->setChecked(false);
     lastRatio_ = problem.ratio;
+}
+
+void MainWindow::applySectionTable(const DiffuserInput& problem) {
+    const DiffuserInput shown = input();
+    replacedSectionTable_ = SectionTable{shown.sections, shown.rows};
+    DiffuserInput table;
+    table.sections = problem.sections;
+    // Rows beyond the proposal's count would otherwise keep cells of the old table, which a
+    // later section count could bring back into the design.
+    const int rows = std::clamp<int>(leadingCount(problem.sections).value_or(0), 0, kSectionRows);
+    for (int row = 0; row < rows; ++row)
+        table.rows[static_cast<std::size_t>(row)] = problem.rows[static_cast<std::size_t>(row)];
+    sectionsBox_->setText(QString::fromStdString(table.sections));
+    showSectionRows(table, kSectionRows);
+}
+
+bool MainWindow::restoreSectionTable() {
+    if (!replacedSectionTable_) return false;
+    DiffuserInput table;
+    table.sections = replacedSectionTable_->sections;
+    table.rows = replacedSectionTable_->rows;
+    replacedSectionTable_.reset();
+    sectionsBox_->setText(QString::fromStdString(table.sections));
+    showSectionRows(table, kSectionRows);
+    return true;
 }
 
 void MainWindow::solve() {

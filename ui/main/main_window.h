@@ -64,6 +64,15 @@ class MainWindow : public QMainWindow {
     void showProblem(const DiffuserInput& problem);
     ProjectFiles& projectFiles() { return *projectFiles_; }
 
+    // ---- Riser sizing (the design-check window's proposal) ----
+    // Keeps the section count (Text2) and the 30 rows of the section table as they are, then
+    // shows those of `problem`: its section count, its rows up to that count and empty rows
+    // below. No other box, fitting, mark or menu changes; the form counts as modified.
+    void applySectionTable(const DiffuserInput& problem);
+    // Shows again the section count and table kept by the last applySectionTable, exactly as
+    // they were; false, changing nothing, when none is kept.
+    bool restoreSectionTable();
+
     // The last report a Solve wrote to a file and the file's absolute name; empty until then.
     const Report& lastReport() const { return lastReport_; }
     const QString& lastReportFile() const { return lastReportFile_; }
@@ -153,6 +162,8 @@ class MainWindow : public QMainWindow {
     std::array<std::pair<QLineEdit*, std::string DiffuserInput::*>, 5> generalBoxes() const;
     // Shows the texts of `problem` in the general boxes and in rows 1 to `rows` of the table.
     void showTexts(const DiffuserInput& problem, int rows);
+    // Shows the texts of `problem` in rows 1 to `rows` of the section table.
+    void showSectionRows(const DiffuserInput& problem, int rows);
 
     QLineEdit* cell(Column column, int row) const {
         return cells_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row - 1)];
@@ -216,6 +227,13 @@ class MainWindow : public QMainWindow {
     QLabel* skippedStepsText_ = nullptr;
     // How many causes of skipped steps the notice tells of.
     std::size_t skippedCauses_ = 0;
+
+    // The section count and table that the last applySectionTable replaced, until restored.
+    struct SectionTable {
+        std::string sections;
+        std::array<SectionRow, kSectionRows> rows;
+    };
+    std::optional<SectionTable> replacedSectionTable_;
 
     // The answer to the ratio question last given in this session or read from a file.
     std::optional<std::string> lastRatio_;

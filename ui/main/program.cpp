@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "information_windows.h"
+#include "sizing_tab.h"
 
 namespace thalmuro {
 namespace {
@@ -102,7 +103,14 @@ ChecksWindow* Program::openChecksWindow() {
     if (!lastDesign_) return nullptr;
     const bool created = checksWindow_.isNull();
     ChecksWindow* window = showChecksWindow(checksWindow_, numberLocale_);
-    if (created) window->showDesign(*lastDesign_);
+    if (created) {
+        window->showDesign(*lastDesign_);
+        // The sizing's proposal goes into the main window's section table, and back out.
+        QObject::connect(window->sizingTab(), &SizingTab::applyRequested, &mainWindow_,
+                         &MainWindow::applySectionTable);
+        QObject::connect(window->sizingTab(), &SizingTab::undoRequested, &mainWindow_,
+                         &MainWindow::restoreSectionTable);
+    }
     return window;
 }
 
