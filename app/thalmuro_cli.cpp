@@ -308,68 +308,68 @@ void warn(const Words& say, const std::string& what) {
     tell(say(RunnerText::warning, {what}));
 }
 
-// Stops the balancing at the pass bound and, when standard error is a terminal, shows the
-// passes run about once a second.
+// A line of progress on standard error, rewritten in place about once a second while a long
+// run goes on, when standard error is a terminal. The first line comes after a second, not at
+// the start. It may be told from several worker threads at once.
+class ProgressLine {
+  public:
+    explicit ProgressLine(bool shown) : wanted_(shown) {}
+    ~ProgressLine() {
+        if (shown_) std::cerr << '\n';
+    }
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
+
+    // Shows the line that `words` makes, when a second has passed since the last one.
+    template <class Words>
+    void tell(Words&& words) {
+        if (!wanted_) return;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastShown_ < std::chrono::seconds(1)) return;
+        if (shown_) std::cerr << '\r';
+        std::cerr << "thalmuro-cli: " << words() << std::flush;
+        shown_ = true;
+        lastShown_ = now;
+    }
+
+  private:
+    const bool wanted_;
+    std::mutex mutex_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
+};
+
+// Stops the balancing at the pass bound and shows the passes run.
 class PassBound final : public thalmuro::BalancingProgress {
   public:
     PassBound(long maxPasses, bool showProgress, const Words& say)
-        : maxPasses_(maxPasses), showProgress_(showProgress), say_(say) {}
-    ~PassBound() override {
-        if (shown_) std::cerr << '\n';
-    }
-    PassBound(const PassBound&) = delete;
-    PassBound& operator=(const PassBound&) = delete;
+        : maxPasses_(maxPasses), line_(showProgress), say_(say) {}
 
     bool keepBalancing(long passesRun) override {
-        if (showProgress_) {
-            const auto now = std::chrono::steady_clock::now();
-            if (now - lastShown_ >= std::chrono::seconds(1)) {
-                if (shown_) std::cerr << '\r';
-                std::cerr << "thalmuro-cli: "
-                          << say_(RunnerText::balancing_progress, {count(passesRun)}) << std::flush;
-                shown_ = true;
-                lastShown_ = now;
-            }
-        }
+        line_.tell([&] { return say_(RunnerText::balancing_progress, {count(passesRun)}); });
         return passesRun < maxPasses_;
     }
 
   private:
-    long maxPasses_;
-    bool showProgress_;
+    const long maxPasses_;
+    ProgressLine line_;
     const Words& say_;
-    bool shown_ = false;
-    // The first line comes after a second of balancing, not at the first pass.
-    std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
 };
 
-// Bounds the balancing of every condition at the pass bound and, when standard error is a
-// terminal, shows how many conditions are solved about once a second. The engine calls it from
-// its worker threads.
+// Bounds the balancing of every condition at the pass bound and shows how many conditions are
+// solved. The engine calls it from its worker threads.
 class ConditionsBound final : public thalmuro::ConditionsProgress {
   public:
     ConditionsBound(long maxPasses, bool showProgress, const Words& say)
-        : maxPasses_(maxPasses), showProgress_(showProgress), say_(say) {}
-    ~ConditionsBound() override {
-        if (shown_) std::cerr << '\n';
-    }
-    ConditionsBound(const ConditionsBound&) = delete;
-    ConditionsBound& operator=(const ConditionsBound&) = delete;
+        : maxPasses_(maxPasses), line_(showProgress), say_(say) {}
 
     bool keepGoing(std::size_t conditionsDone, std::size_t conditionsTotal) override {
-        if (!showProgress_) return true;
-        const std::lock_guard<std::mutex> lock(mutex_);
-        const auto now = std::chrono::steady_clock::now();
-        if (now - lastShown_ >= std::chrono::seconds(1)) {
-            if (shown_) std::cerr << '\r';
-            std::cerr << "thalmuro-cli: "
-                      << say_(RunnerText::conditions_progress,
-                              {count(static_cast<long>(conditionsDone)),
-                               count(static_cast<long>(conditionsTotal))})
-                      << std::flush;
-            shown_ = true;
-            lastShown_ = now;
-        }
+        line_.tell([&] {
+            return say_(RunnerText::conditions_progress,
+                        {count(static_cast<long>(conditionsDone)),
+                         count(static_cast<long>(conditionsTotal))});
+        });
         return true;
     }
 
@@ -377,47 +377,27 @@ class ConditionsBound final : public thalmuro::ConditionsProgress {
 
   private:
     const long maxPasses_;
-    const bool showProgress_;
+    ProgressLine line_;
     const Words& say_;
-    std::mutex mutex_;
-    bool shown_ = false;
-    std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
 };
 
-// Shows, when standard error is a terminal, how many designs the sizing has weighed about once
-// a second. The engine calls it from its worker threads.
+// Shows how many designs the sizing has weighed. The engine calls it from its worker threads.
 class SizingShown final : public thalmuro::SizingProgress {
   public:
-    SizingShown(bool showProgress, const Words& say) : showProgress_(showProgress), say_(say) {}
-    ~SizingShown() override {
-        if (shown_) std::cerr << '\n';
-    }
-    SizingShown(const SizingShown&) = delete;
-    SizingShown& operator=(const SizingShown&) = delete;
+    SizingShown(bool showProgress, const Words& say) : line_(showProgress), say_(say) {}
 
     bool keepGoing(long designsWeighed, double fraction) override {
-        if (!showProgress_) return true;
-        const std::lock_guard<std::mutex> lock(mutex_);
-        const auto now = std::chrono::steady_clock::now();
-        if (now - lastShown_ >= std::chrono::seconds(1)) {
-            if (shown_) std::cerr << '\r';
-            std::cerr << "thalmuro-cli: "
-                      << say_(RunnerText::sizing_progress,
-                              {count(designsWeighed),
-                               count(std::lround(std::clamp(fraction, 0.0, 1.0) * 100.0))})
-                      << std::flush;
-            shown_ = true;
-            lastShown_ = now;
-        }
+        line_.tell([&] {
+            return say_(RunnerText::sizing_progress,
+                        {count(designsWeighed),
+                         count(std::lround(std::clamp(fraction, 0.0, 1.0) * 100.0))});
+        });
         return true;
     }
 
   private:
-    const bool showProgress_;
+    ProgressLine line_;
     const Words& say_;
-    std::mutex mutex_;
-    bool shown_ = false;
-    std::chrono::steady_clock::time_point lastShown_ = std::chrono::steady_clock::now();
 };
 
 // The bounds of a check as a phrase: "at least 1", "from -10 to 10 % of Q/N", "none
